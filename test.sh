@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the test build (Debug, ASan + UBSan, warnings as errors)
+# and runs every test through ctest.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/install-deps.sh
+kk_install_packages
+
+cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKK_SANITIZE=ON -DKK_WERROR=ON
+cmake --build build-tests --parallel "$(nproc)"
+cd build-tests
+ctest --output-on-failure --parallel "$(nproc)"
