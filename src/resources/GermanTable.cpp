@@ -1,0 +1,183 @@
+// The German table (1031): every text of the program and the framework texts it shows.
+// Texts are kept character for character as the program shows them: double blanks, trailing
+// blanks and spelling included.
+
+#include "resources/LanguageTables.h"
+
+namespace
+{
+
+constexpr CStringEntry kGerman[] = {
+    // Window, system menu and tabs
+    {101, "Inf&o über Kostenkoch..."},
+    {102, "Kostenkoch"},
+    {103, "Stammdaten"},
+    {104, "Einkauf und Zutaten"},
+    {105, "Rezepturen"},
+    {106, "Abverkäufe"},
+    {107, "Auswertungen"},
+
+    // Sections of the master data and the group selectors
+    {108, "Benutzer"},
+    {109, "Steuersätze Speisen"},
+    {110, "WE-Quoten Speisen"},
+    {111, "Speisen-Gruppen"},
+    {112, "Alle"},
+    {113, "Alle Speisen"},
+    {114, "Alle Getränke"},
+    {115, "Getränke-Gruppen"},
+    {132, "Steuersätze Getränke"},
+    {133, "WE-Quoten Getränke"},
+    {183, "Währungen"},
+    {184, "1 UNIT = "},
+
+    // Refusals and questions
+    {116, "Rezepturen könne nicht zu allgemeinen Gruppen ( \"Alle\", \"Alle Speisen\" und \"Alle Getränke\") "
+          "hinzugefügt werden. "},
+    {118, "Diese Zutat kann nicht gelöscht werden, da sie noch in einer oder mehreren Rezeptur(en) verwendet "
+          "wird."},
+    {120, "Eine oder mehrere Gruppen können nicht gelöscht werden, da sich noch Speisen oder Getränke in Ihr "
+          "befinden."},
+    {122, "Diese Rezeptur kann nicht gelöscht werden, da sie noch in einer oder mehreren Rezeptur(en) als "
+          "Zutat verwendet wird."},
+    {128, "Dieser Lieferant kann nicht gelöscht werden, da er aktuell verwendet wird. Geben Sie einen "
+          "weiteren Lieferanten ein oder verändern Sie die Daten dieses Lieferanten."},
+    {134, "Sie haben die maximale Anzahl an Datenreihen erreicht. Bitte deaktivieren Sie eine oder mehrere "
+          "Dateneihen, bevor Sie diese Datenreihe aktivieren."},
+    {147, "Sie müssen mindestens eine Datenreihe anzeigen. Bevor Sie diese Datenreihe deaktivieren müssen "
+          "Sie erst eine andere Datenreihe aktivieren."},
+    {160, "Um an allen Stellen des Programms die Sprache entsprechend  anzeigen zu können, starten Sie das "
+          "Programm bitte neu."},
+    {186, "Wollen Sie die Zutat 'xyz' wirklich löschen? (Kann nicht rückgängig gemacht werden)"},
+    {187, "Wollen Sie das Rezept 'xyz' wirklich löschen? (Kann nicht rückgängig gemacht werden)"},
+    {188, "Wollen Sie den Abverkauf 'xyz' wirklich löschen? (Kann nicht rückgängig gemacht werden)"},
+    {189, "Wollen Sie den Lieferanten 'xyz' wirklich löschen? (Kann nicht rückgängig gemacht werden)"},
+    {198, "Bitte geben Sie einen Namen und eine Einheit an, um eine korrekte Zutat zu erhalten."},
+    {200, "Die Tabelle kann nicht gedruckt werden, weil zu viele Spalten aktiv sind. Bitte verstecken einige "
+          "Spalten und versuchen Sie es nochmal."},
+    {201, "Bitte geben Sie einen Namen für das Rezept ein."},
+    {203, "Bitte wählen Sie eine Zutat aus und geben Sie eine Menge größer als Null an."},
+    {225, "Die Bilddatei kann nicht geladen werden. Bitte prüfen Sie das Bildformat und die Datei."},
+    {226, "Die Bilddatei existiert bereits im Datenverzeichnis und wird von einem anderen Rezept benutzt. "
+          "Bitte benennen Sie die Datei anders."},
+
+    // Data location, loading, saving and memory
+    {204, "Es kann kein Verzeichnis gefunden werden, in dem die Daten abgespeichert werden können. Bitte "
+          "wählen Sie in dem nächsten Dialog das Verzeichnis, in dem die Daten abgespeichert werden können."},
+    {205, "Die angegebene Datei kann nicht gespeichert werden. Eventuell haben Sie keine Zugriffsrechte auf "
+          "das angegebene Verzeichnis. Bitte fragen Sie diesbezüglich Ihren Systemadministrator. Wollen Sie "
+          "ein anderes Verzeichnis auswählen?"},
+    {206, "Initialisiere Rezepte"},
+    {207, "Initialisiere Zutaten"},
+    {208, "Zuweisen der Zutaten zu den Rezepturen"},
+    {209, "Es kann kein Speicher für die Datenelemente reserviert werden. Bitte beenden Sie einige "
+          "Anwendungen."},
+    {210, "Initialisiere Verkäufe"},
+    {185, "Sie haben Daten importiert. Wollen Sie zukünftig mit diesen Daten weiterarbeiten? Achtung: Ihre "
+          "bisherigen Daten gehen dabei verloren!"},
+    {213, "Die neue Sicherungskopie KostenkochData_Backup.xml ist kleiner als die alte Sicherungskopie.\n\n"
+          "Dies ist normal, falls Sie Rezepturen oder Zutaten gelöscht haben. Falls es aber zu einem "
+          "Datenverlust von Zutaten und Rezepturen gekommen ist, können Sie den letzten erfolgreich "
+          "gesicherten Stand rekonstruieren. Eine Schritt-für-Schritt-Anleitung dazu finden Sie in der "
+          "Programmhilfe (KostenkochHelp.html im Programmverzeichnis)."},
+    {216, "Die angegebene Datei kann nicht gespeichert werden. Eventuell haben Sie keine Schreibrechte auf "
+          "dieses Verzeichnis oder es liegt ein Laufwerks- oder ein Netzwerkproblem vor. Bitte kontaktieren "
+          "Sie diesbezüglich Ihren Systemadministrator. Wollen Sie das Programm trotzdem beenden? "
+          "(Änderungen gehen dabei verloren!)"},
+    {228, "Die Datei kann nicht geladen werden. Bitte prüfen Sie, ob es sich tatsächlich um eine "
+          "Datendatei für Kostenkoch handelt und ob Sie die entsprechenden Zugriffsrechte haben."},
+    {229, "Die Datei kann nicht gespeichert werden. Bitte prüfen Sie, ob Sie die entsprechenden "
+          "Zugriffsrechte haben."},
+    {231, "Wenn Sie eine andere Datei öffnen, ohne den letzten Stand der aktuellen Sitzung zu speichern, "
+          "gehen Ihre soeben eingegebenen Daten verloren! Wollen Sie den aktuellen Stand speichern, bevor "
+          "Sie eine andere Datei öffnen?"},
+
+    // List headings, units and labels
+    {119, "alle Verkäufe"},
+    {121, "Portionen"},
+    {123, "Name"},
+    {124, "Gruppe"},
+    {125, "Preis"},
+    {126, "Menge"},
+    {127, "Einheit"},
+    {129, "Preis/Einh."},
+    {149, "Datum"},
+    {150, "Tagesumsatz"},
+    {151, "Tagesmenge"},
+    {152, "Monatsumsatz"},
+    {153, "Monatsmenge"},
+    {154, "Jahresumsatz"},
+    {155, "Jahresmenge"},
+    {159, "Lieferant"},
+    {161, "Gesamtpreis"},
+    {162, "EK"},
+    {163, "kalk. VK brutto"},
+    {164, "kalk. VK netto"},
+    {165, "tats. VK brutto"},
+    {166, "tats. VK netto"},
+    {167, "DB"},
+    {168, "WE-Quote (%)"},
+    {172, "Prozent"},
+    {202, "Rezepturzutat"},
+    {217, "Tages-DB"},
+    {218, "Tages-WE-Quote"},
+    {219, "Monats-DB"},
+    {220, "Monats-WE-Quote"},
+    {221, "Jahres-DB"},
+    {222, "Jahres-WE-Quote"},
+    {223, "Nr."},
+
+    // Month labels of the evaluation, January to December
+    {135, "Jan."},
+    {136, "Feb."},
+    {137, "März"},
+    {138, "April"},
+    {139, "Mai"},
+    {140, "Juni"},
+    {141, "Juli"},
+    {142, "Aug."},
+    {143, "Sep."},
+    {144, "Okt."},
+    {145, "Nov."},
+    {146, "Dez."},
+
+    // Measures of the evaluation and the month axis
+    {156, "Wareneinsatzquote"},
+    {157, "Monat"},
+    {158, "Deckungsbeitrag"},
+    {169, "Umsatz netto"},
+    {170, "Umsatz brutto"},
+    {171, "Wareneinsatz"},
+
+    // Printouts: titles, page footer and the lines of the recipe and calculation sheets
+    {130, "Seite PS von PE"},
+    {131, "Gesamtsumme"},
+    {177, "Rezeptur"},
+    {178, "Zutaten für xyz Portionen : "},
+    {179, "Rezepturliste"},
+    {180, "Verkaufsliste"},
+    {181, "Auswertungstabelle"},
+    {182, "Inventurliste"},
+    {190, "Einkaufspreis pro Portion : "},
+    {191, "Deckungsbeitrag : "},
+    {192, "Wareneinsatzquote : "},
+    {193, "kalkulierter Verkaufspreis brutto : "},
+    {194, "kalkulierter Verkaufspreis netto : "},
+    {195, "tatsächlicher Verkaufspreis brutto : "},
+    {196, "tatsächlicher Verkaufspreis netto : "},
+    {197, "tatsächlicher Verkaufspreis brutto (Währung 2) : "},
+    {199, "Zutatenliste"},
+    {224, "Einkaufspreis für xyz Portionen : "},
+    {227, "Verkaufspreis brutto : "},
+    {230, "Sonstige Zutaten"},
+
+    // Framework texts
+    {61713, "Geben Sie eine Zahl ein."},
+};
+
+} // namespace
+
+std::span<const CStringEntry> GermanEntries()
+{
+    return kGerman;
+}

@@ -1,0 +1,19 @@
+// The Romanian table (1048). It holds a part of the program's ids; most of them read as in German,
+// these are the texts that differ.
+
+#include "resources/LanguageTables.h"
+
+namespace
+{
+
+constexpr CStringEntry kRomanian[] = {
+    {103, "R_Stammdaten"},  {110, "Quoten Speisen"},  {111, "Speisennamen"},
+    {115, "Getränkenamen"}, {133, "Quoten Getränke"}, {171, "Wareneinsatzquote"},
+};
+
+} // namespace
+
+std::span<const CStringEntry> RomanianTranslations()
+{
+    return kRomanian;
+}
