@@ -211,5 +211,4 @@ CDateTimeSpan CDateTime::operator-(const CDateTime& other) const
 
 CDateTimeSpan::CDateTimeSpan(long days, int hours, int minutes, int seconds)
     : m_days(static_cast<double>(days) + (hours * 3600.0 + minutes * 60.0 + seconds) / kSecondsPerDay)
-{
-}
+{}

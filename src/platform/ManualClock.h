@@ -11,7 +11,11 @@ public:
 
     CLocalTime LocalNow() const override { return m_now; }
     uint32_t TickCount() const override { return m_ticks; }
-    void Sleep(uint32_t milliseconds) override { m_ticks += milliseconds; m_slept += milliseconds; }
+    void Sleep(uint32_t milliseconds) override
+    {
+        m_ticks += milliseconds;
+        m_slept += milliseconds;
+    }
 
     void SetLocalNow(const CLocalTime& now) { m_now = now; }
     void AdvanceTicks(uint32_t milliseconds) { m_ticks += milliseconds; }

@@ -14,8 +14,10 @@ public:
     virtual ~CProfileStore() = default;
 
     // The value, or nothing when it is missing.
-    virtual std::optional<std::string> GetString(const std::string& section, const std::string& entry) const = 0;
-    virtual bool WriteString(const std::string& section, const std::string& entry, const std::string& value) = 0;
+    virtual std::optional<std::string> GetString(const std::string& section,
+                                                 const std::string& entry) const = 0;
+    virtual bool WriteString(const std::string& section, const std::string& entry,
+                             const std::string& value) = 0;
 
     virtual std::optional<std::vector<uint8_t>> GetBinary(const std::string& section,
                                                           const std::string& entry) const = 0;

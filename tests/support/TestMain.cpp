@@ -3,10 +3,10 @@
 
 #include "TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "catalogue/DateTime.h"
+#include "catalogue/Ingredient.h"
+#include "catalogue/Recipe.h"
+#include "catalogue/Ring.h"
+#include "catalogue/Sale.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CCatalogueOwner;
+
+// The catalogue: master data, ingredients, recipes and sales of one data file. It owns every
+// record; records refer to each other by pointer.
+class CData
+{
+public:
+    static constexpr int kNbGroups = 20;
+
+    explicit CData(CCatalogueOwner* owner = nullptr);
+    virtual ~CData();
+    CData(const CData&) = delete;
+    CData& operator=(const CData&) = delete;
+
+    // Default currencies, VAT rates, group names and target ratios; user data and records stay.
+    void SetDefaults();
+
+    // Append a copy of `source`. 1 = done, 0 = out of memory (logged, message 209 shown).
+    int AddIngredient(const CIngredient& source);
+    int AddRecipe(const CRecipe& source);
+    int AddSale(const CSale& source);
+    // Books portions of `recipe` at `dateTime` with its current prices, merging into a sale of
+    // the same recipe, day and prices. 0 without a recipe.
+    int AddSaleFromRecipe(CRecipe* recipe, double portions, const CDateTime& dateTime);
+
+    bool CanDeleteIngredient(const CIngredient* ingredient) const;
+    bool CanDeleteRecipe(const CRecipe* recipe) const;
+    int DeleteIngredient(CIngredient* ingredient);
+    int DeleteRecipe(CRecipe* recipe);
+    int DeleteSale(CSale* sale);
+
+    // Reorders the ingredients by "Name" or "Group|Name"; equal keys keep their order.
+    void SortIngredients(const std::string& key, bool ascending);
+
+    int GetNbIngredients() const { return Ingredients.Count(); }
+    int GetNbRecipes() const { return Recipes.Count(); }
+
+    // VAT rate, target ratio and name of a group; 0 and empty outside 0..19.
+    double GetTax(int group) const;
+    double GetQuote(int group) const;
+    std::string GetGroupName(int group) const;
+    static bool IsValidGroup(int group) { return group >= 0 && group < kNbGroups; }
+
+    // Value of the stock of all active ingredients, in whole cents.
+    double GetStockValue() const;
+
+    // Writes a log line and shows message 209 through the owner, if there is one.
+    void ReportAllocationFailure(const std::string& logLine) const;
+    CCatalogueOwner* GetOwner() const { return Owner; }
+
+    static int ClassVersion;
+
+    CCatalogueOwner* const Owner;
+    const int Id;
+    std::string Company, Firstname, Lastname, Street, PLZ, City, Country;
+    std::string CurrencyUnit = "EUR";
+    std::string CurrencyUnit2;
+    double CurrencyFactor2 = 1.0;
+    std::array<std::string, kNbGroups> NameGroup;
+    std::array<int, kNbGroups> GroupSection;
+    int NbFoodGroups = 10;
+    std::array<double, kNbGroups> Taxes{};
+    std::array<double, kNbGroups> Quotes{};
+    CRing<CIngredient> Ingredients;
+    CRing<CRecipe> Recipes;
+    CRing<CSale> Sales;
+    std::optional<std::uint64_t> LastChecksum;
+
+private:
+    CSale* FindMergeableSale(const CRecipe* recipe, const CDateTime& dateTime);
+};

@@ -1,0 +1,222 @@
+#include "Recipe.h"
+
+#include "catalogue/Data.h"
+#include "catalogue/RecordCounter.h"
+#include "resources/StringTables.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+CRecordCounter s_counter;
+
+constexpr int kPortionsStringId = 121;
+constexpr double kTinyNetPrice = 1e-5;
+} // namespace
+
+int CRecipe::ClassVersion = 1;
+
+CRecipe::CRecipe(CData* owner)
+    : Owner(owner), Id(s_counter.Next()), PortionUnit(CStringTables::Load(kPortionsStringId))
+{
+    ClassVersion = 1;
+}
+
+CRecipe::~CRecipe() = default;
+
+bool CRecipe::CopyFrom(const CRecipe& source)
+{
+    if (&source == this)
+        return true;
+    RecipeIngredients.Clear();
+    Name = source.Name;
+    NbPortion = source.NbPortion;
+    UseAsIngredient = source.UseAsIngredient;
+    UseForSale = source.UseForSale;
+    Comment = source.Comment;
+    PriceSell = source.PriceSell;
+    NameGroupIndex = source.NameGroupIndex;
+    FileIndex = source.FileIndex;
+    PictureFilename = source.PictureFilename;
+    for (const CRecipeIngredient& line : source.RecipeIngredients) {
+        if (!AddRecipeIngredient(line))
+            return false;
+    }
+    return true;
+}
+
+// Creates a line, lets `fill` set it up and appends it; reports an allocation failure.
+template <class Fill> int CRecipe::AddLine(Fill fill)
+{
+    try {
+        auto line = std::make_unique<CRecipeIngredient>(this);
+        fill(*line);
+        RecipeIngredients.Append(std::move(line));
+        return 1;
+    } catch (const std::bad_alloc&) {
+        if (Owner)
+            Owner->ReportAllocationFailure("CRecipe::AddRecipeIngredient() -> new CRecipeIngredient failed");
+        return 0;
+    }
+}
+
+int CRecipe::AddRecipeIngredient(CRecipe* subRecipe, CIngredient* ingredient, double amount,
+                                 double weightLoss)
+{
+    int largest = 0;
+    for (const CRecipeIngredient& other : RecipeIngredients)
+        largest = std::max(largest, other.SortNum);
+    return AddLine([&](CRecipeIngredient& line) {
+        line.SubRecipe = subRecipe;
+        line.Ingredient = ingredient;
+        line.Amount = amount;
+        line.WeightLoss = weightLoss;
+        line.SortNum = largest + 1;
+    });
+}
+
+int CRecipe::AddRecipeIngredient(int recipeIndex, int ingredientIndex, double amount, double weightLoss,
+                                 int sortNum)
+{
+    return AddLine([&](CRecipeIngredient& line) {
+        line.RecipeIndex = recipeIndex;
+        line.IngredientIndex = ingredientIndex;
+        line.Amount = amount;
+        line.WeightLoss = weightLoss;
+        line.SortNum = sortNum;
+    });
+}
+
+int CRecipe::AddRecipeIngredient(const CRecipeIngredient& source)
+{
+    return AddLine([&](CRecipeIngredient& line) {
+        line.Amount = source.Amount;
+        line.WeightLoss = source.WeightLoss;
+        line.Ingredient = source.Ingredient;
+        line.SubRecipe = source.SubRecipe;
+        line.IngredientIndex = source.IngredientIndex;
+        line.RecipeIndex = source.RecipeIndex;
+        line.SortNum = source.SortNum;
+    });
+}
+
+void CRecipe::DeleteRecipeIngredient(CRecipeIngredient* line)
+{
+    if (!RecipeIngredients.Contains(line))
+        return;
+    const int removed = line->SortNum;
+    RecipeIngredients.Remove(line);
+    for (CRecipeIngredient& other : RecipeIngredients) {
+        if (other.SortNum > removed)
+            --other.SortNum;
+    }
+}
+
+bool CRecipe::ContainsRecipe(const CRecipe* recipe) const
+{
+    std::vector<const CRecipe*> visited;
+    return ContainsRecipe(recipe, visited);
+}
+
+// Depth-first walk; each sub-recipe is looked into once, so shared sub-recipes cost no
+// repeated work and a cycle in a damaged catalogue cannot make it run forever.
+bool CRecipe::ContainsRecipe(const CRecipe* recipe, std::vector<const CRecipe*>& visited) const
+{
+    visited.push_back(this);
+    for (const CRecipeIngredient& line : RecipeIngredients) {
+        const CRecipe* sub = line.SubRecipe;
+        if (!sub)
+            continue;
+        if (sub == recipe)
+            return true;
+        if (std::find(visited.begin(), visited.end(), sub) == visited.end() &&
+            sub->ContainsRecipe(recipe, visited))
+            return true;
+    }
+    return false;
+}
+
+void CRecipe::RestoreIngredients(CRing<CIngredient>& ingredients, CRing<CRecipe>& recipes)
+{
+    for (CRecipeIngredient& line : RecipeIngredients) {
+        if (line.Ingredient || line.SubRecipe)
+            continue;
+        if (line.IngredientIndex != -1 && !ingredients.IsEmpty()) {
+            for (CIngredient& ingredient : ingredients) {
+                if (ingredient.FileIndex == line.IngredientIndex) {
+                    line.Ingredient = &ingredient;
+                    line.IngredientIndex = -1;
+                    break;
+                }
+            }
+        } else if (line.RecipeIndex != -1 && !recipes.IsEmpty()) {
+            for (CRecipe& recipe : recipes) {
+                if (recipe.FileIndex != line.RecipeIndex)
+                    continue;
+                // A reference that would close a cycle stays unresolved: the costs recurse
+                // through sub-recipes and must end.
+                if (&recipe != this && !recipe.ContainsRecipe(this)) {
+                    line.SubRecipe = &recipe;
+                    line.RecipeIndex = -1;
+                }
+                break;
+            }
+        }
+    }
+}
+
+double CRecipe::GetPriceBuy() const
+{
+    double sum = 0.0;
+    for (const CRecipeIngredient& line : RecipeIngredients)
+        sum += line.GetAmountGross() * line.GetPricePerUnit();
+    return sum;
+}
+
+double CRecipe::GetPriceBuyPerPortion() const
+{
+    return NbPortion != 0.0 ? GetPriceBuy() / NbPortion : 0.0;
+}
+
+double CRecipe::GetPriceSellNoTax() const
+{
+    return PriceSell * 100.0 / (GroupTax() + 100.0);
+}
+
+double CRecipe::GetPriceSellCurrency2() const
+{
+    return (Owner ? Owner->CurrencyFactor2 : 1.0) * PriceSell;
+}
+
+double CRecipe::GetPriceSellCalculatedNoTax() const
+{
+    const double cost = GetPriceBuyPerPortion();
+    const double quote = GroupQuote();
+    return quote > 0.0 ? cost / quote * 100.0 : cost;
+}
+
+double CRecipe::GetPriceSellCalculatedTax() const
+{
+    return GetPriceSellCalculatedNoTax() * (GroupTax() + 100.0) * 0.01;
+}
+
+double CRecipe::GetContributionMargin() const
+{
+    return GetPriceSellNoTax() - GetPriceBuyPerPortion();
+}
+
+double CRecipe::GetCostRatio() const
+{
+    const double net = GetPriceSellNoTax();
+    return net >= kTinyNetPrice ? GetPriceBuyPerPortion() * 100.0 / net : 0.0;
+}
+
+double CRecipe::GroupTax() const
+{
+    return Owner ? Owner->GetTax(NameGroupIndex) : 0.0;
+}
+
+double CRecipe::GroupQuote() const
+{
+    return Owner ? Owner->GetQuote(NameGroupIndex) : 0.0;
+}

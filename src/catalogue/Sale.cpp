@@ -1,0 +1,27 @@
+#include "Sale.h"
+
+#include "catalogue/RecordCounter.h"
+
+namespace {
+CRecordCounter s_counter;
+}
+
+int CSale::ClassVersion = 1;
+
+CSale::CSale(CData* owner) : Owner(owner), Id(s_counter.Next())
+{
+    ClassVersion = 1;
+}
+
+void CSale::CopyFrom(const CSale& source)
+{
+    Name = source.Name;
+    NameGroupIndex = source.NameGroupIndex;
+    NbPortion = source.NbPortion;
+    PriceBuyPerPortion = source.PriceBuyPerPortion;
+    PriceSellPerPortionNoTax = source.PriceSellPerPortionNoTax;
+    PriceSellPerPortionTax = source.PriceSellPerPortionTax;
+    DateTime = source.DateTime;
+    Recipe = source.Recipe;
+    FileIndex = source.FileIndex;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/DateTime.h"
+
+#include <string>
+
+class CData;
+class CRecipe;
+
+// Portions of a recipe sold on a day, with the recipe's name, group and prices frozen at the
+// moment of booking.
+class CSale
+{
+public:
+    explicit CSale(CData* owner = nullptr);
+    virtual ~CSale() = default;
+    CSale(const CSale&) = delete;
+    CSale& operator=(const CSale&) = delete;
+
+    void CopyFrom(const CSale& source);
+
+    static int ClassVersion;
+
+    CData* const Owner;
+    const int Id;
+    std::string Name = "undefined";
+    int NameGroupIndex = -1;
+    double NbPortion = 1.0;
+    double PriceBuyPerPortion = 0.0;
+    double PriceSellPerPortionNoTax = 0.0;
+    double PriceSellPerPortionTax = 0.0;
+    CDateTime DateTime;
+    CRecipe* Recipe = nullptr;
+    int FileIndex = -1;
+};
