@@ -12,4 +12,6 @@ public:
     virtual void WriteLog(const std::string& line) = 0;
     // Shows the string-table message `stringId` with an OK button.
     virtual void ShowMessage(int stringId) = 0;
+    // Progress of a long operation (reading the data file), for a status line; ignored by default.
+    virtual void ShowStatus(const std::string& text) { (void)text; }
 };

@@ -12,6 +12,8 @@
 #include <string>
 
 class CCatalogueOwner;
+class CFile;
+struct CTarnXMLNode;
 
 // The catalogue: master data, ingredients, recipes and sales of one data file. It owns every
 // record; records refer to each other by pointer.
@@ -54,6 +56,16 @@ public:
     std::string GetGroupName(int group) const;
     static bool IsValidGroup(int group) { return group >= 0 && group < kNbGroups; }
 
+    // The data file (defined in the data file library, kk_datafile). WriteToXML renders the
+    // catalogue and writes it with one write call; 0, file errors pass to the caller.
+    // ReadFromXML reads the whole file into this (fresh) catalogue: 0 = done, 1 = the text could
+    // not be parsed or walked. InitFromXML builds the catalogue from a parsed tree; always 1.
+    // IsUnchanged tells whether rendering now gives the text last read or written.
+    int WriteToXML(CFile& file);
+    int ReadFromXML(CFile& file);
+    int InitFromXML(CTarnXMLNode* node);
+    bool IsUnchanged() const;
+
     // Value of the stock of all active ingredients, in whole cents.
     double GetStockValue() const;
 
@@ -77,7 +89,8 @@ public:
     CRing<CIngredient> Ingredients;
     CRing<CRecipe> Recipes;
     CRing<CSale> Sales;
-    std::optional<std::uint64_t> LastChecksum;
+    // TextChecksum of the text last read or written; none before the first read or write.
+    std::optional<std::int64_t> LastChecksum;
 
 private:
     CSale* FindMergeableSale(const CRecipe* recipe, const CDateTime& dateTime);
