@@ -4,8 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace
-{
+namespace {
 
 bool IsBlank(char c)
 {

@@ -9,8 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace
-{
+namespace {
 
 // An environment variable that holds an absolute path, else an empty path.
 std::filesystem::path AbsoluteFromEnvironment(const char* name)

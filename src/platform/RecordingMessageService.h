@@ -9,7 +9,8 @@
 class CRecordingMessageService : public CMessageService
 {
 public:
-    struct CShownMessage {
+    struct CShownMessage
+    {
         std::string Text;
         std::string Caption;
         bool operator==(const CShownMessage&) const = default;

@@ -4,7 +4,8 @@
 
 // The evaluation page's settings that are kept between runs: display kind, measure, the
 // per-month and original-data flags and the evaluated range.
-struct CChartSettings {
+struct CChartSettings
+{
     int ShowActive = 0;    // 0 .. 1
     int ChartActive = 3;   // 0 .. 4
     int ChartPerMonth = 1; // 0 .. 1

@@ -12,8 +12,7 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 // The size and age checks run when the write counter exceeds this, i.e. on every 1001st entry.
 constexpr int kEntriesBetweenChecks = 1000;
@@ -23,7 +22,8 @@ constexpr int32_t kMinSizeCeiling = 0xFF000;
 constexpr int32_t kMaxSizeCeiling = 0x100000;
 constexpr int32_t kMaxSizeGap = 4096;
 
-struct CFileCloser {
+struct CFileCloser
+{
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using CFilePtr = std::unique_ptr<std::FILE, CFileCloser>;

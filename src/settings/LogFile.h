@@ -72,7 +72,8 @@ private:
     const CClock& m_clock;
     CMessageService& m_messages;
 
-    struct CConfig {
+    struct CConfig
+    {
         std::string FileName;
         std::filesystem::path FilePath;
         bool Active = false;

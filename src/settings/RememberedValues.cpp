@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace
-{
+namespace {
 
 const std::string kAppSection;
 const std::string kChartSection = "Chart";
@@ -36,8 +35,7 @@ const char* LanguageName(int languageId)
 
 CRememberedValues::CRememberedValues(CProfileStore& store, const CClock& clock)
     : m_store(store), m_clock(clock)
-{
-}
+{}
 
 int CRememberedValues::ReadLanguage()
 {

@@ -2,8 +2,7 @@
 
 #include <climits>
 
-namespace
-{
+namespace {
 
 // Above every value the targets can hold; accumulation stops here so it cannot overflow.
 constexpr unsigned long long kSaturated = 1ULL << 40;

@@ -10,12 +10,14 @@
 class CWindowPlacement
 {
 public:
-    struct CPoint {
+    struct CPoint
+    {
         int X = 0;
         int Y = 0;
         bool operator==(const CPoint&) const = default;
     };
-    struct CRect {
+    struct CRect
+    {
         int Left = 0;
         int Top = 0;
         int Right = 0;

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 
-namespace
-{
+namespace {
 
 QString ToQString(const std::string& bytes)
 {
@@ -36,8 +35,7 @@ bool IsBinary(const QVariant& value)
 CQtProfileStore::CQtProfileStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlow-Software"),
                  QStringLiteral("Kostenkoch"))
-{
-}
+{}
 
 std::optional<std::string> CQtProfileStore::GetString(const std::string& section,
                                                       const std::string& entry) const
