@@ -5,9 +5,9 @@
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-// 1.1.100 00:00 and the end of 31.12.9999 as day values.
-constexpr double kMinDays = -657434.0;
-constexpr double kEndDays = 2958466.0;
+// The day values just outside 1.1.100 (any time of that day is -657434.x) and 31.12.9999.
+constexpr double kBeforeFirstDay = -657435.0;
+constexpr double kAfterLastDay = 2958466.0;
 
 long FloorDiv(long long value, long long divisor)
 {
@@ -52,7 +52,7 @@ int DaysInMonth(int year, int month)
 
 bool InRange(double days)
 {
-    return std::isfinite(days) && days >= kMinDays && days < kEndDays;
+    return std::isfinite(days) && days > kBeforeFirstDay && days < kAfterLastDay;
 }
 
 } // namespace

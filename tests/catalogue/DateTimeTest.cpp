@@ -40,6 +40,8 @@ TEST(DateTime, CountsDaysFromTheEndOf1899)
     ExpectParts(CDateTime(2000, 2, 29, 23, 59, 59), {2000, 2, 29, 23, 59, 59});
     ExpectParts(CDateTime(9999, 12, 31, 23, 59, 59), {9999, 12, 31, 23, 59, 59});
     ExpectParts(CDateTime(100, 1, 1), {100, 1, 1, 0, 0, 0});
+    ExpectParts(CDateTime(100, 1, 1, 12, 0, 0), {100, 1, 1, 12, 0, 0});
+    EXPECT_FALSE(CDateTime(-657435.0).IsValid());
     EXPECT_EQ(CDateTime(2009, 5, 19).GetDayOfWeek(), 3); // a Tuesday
 }
 
