@@ -91,6 +91,8 @@ public:
     CRing<CSale> Sales;
     // TextChecksum of the text last read or written; none before the first read or write.
     std::optional<std::int64_t> LastChecksum;
+    std::uint64_t LastTextLength = 0;
+    std::uint64_t LastTextHash = 0;
 
 private:
     CSale* FindMergeableSale(const CRecipe* recipe, const CDateTime& dateTime);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "datafile/TarnXMLNode.h"
+#include "datafile/XmlNameCode.h"
+
+#include <string>
+#include <string_view>
+
+// Read access to one node of a parsed data file. Elements are known by their name code; of the
+// attributes only Index and Version carry meaning, so an element named Index and every other
+// attribute count as unknown names. Values are decoded before use.
+class CDataFileNode
+{
+public:
+    explicit CDataFileNode(const CTarnXMLNode& node) : m_node(node) {}
+
+    EXmlName Name() const;
+    std::string_view RawName() const;
+    bool IsElement() const { return m_node.Kind == CTarnXMLNode::Element; }
+
+    std::string Text() const;
+    double Double() const;
+    int Int() const;
+    // The value of the first attribute named Index, -1 without one.
+    int IndexAttribute() const;
+
+    template <class Visit> void ForEachChild(Visit visit) const
+    {
+        for (const CTarnXMLNode* child = m_node.FirstChild; child; child = child->Next)
+            visit(CDataFileNode(*child));
+    }
+
+private:
+    std::string_view RawValue() const;
+
+    const CTarnXMLNode& m_node;
+};

@@ -1,0 +1,251 @@
+#include "DataFileReader.h"
+
+#include "catalogue/Data.h"
+#include "datafile/DataFileFingerprint.h"
+#include "datafile/DataFileLog.h"
+#include "datafile/DataFileNode.h"
+#include "datafile/TarnXMLDocument.h"
+#include "platform/File.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr std::uint32_t kMaxNodes = 1000000;
+constexpr std::uint32_t kMaxDepth = 100;
+
+constexpr int kStatusRecipes = 206;
+constexpr int kStatusIngredients = 207;
+constexpr int kStatusLinking = 208;
+constexpr int kStatusSales = 210;
+
+constexpr std::string_view kRootName = "Kostenkoch";
+
+// The text field of the master data that an element of MainUserdata sets, if any.
+std::string* UserdataField(CData& data, EXmlName name)
+{
+    switch (name) {
+    case EXmlName::Company:
+        return &data.Company;
+    case EXmlName::Firstname:
+        return &data.Firstname;
+    case EXmlName::Lastname:
+        return &data.Lastname;
+    case EXmlName::Street:
+        return &data.Street;
+    case EXmlName::PLZ:
+        return &data.PLZ;
+    case EXmlName::City:
+        return &data.City;
+    case EXmlName::Country:
+        return &data.Country;
+    case EXmlName::CurrencyUnit:
+        return &data.CurrencyUnit;
+    case EXmlName::CurrencyUnit2:
+        return &data.CurrencyUnit2;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+CDataFileReader::CDataFileReader(CData& data) : m_data(data), m_records(data) {}
+
+int CDataFileReader::Read(CFile& file)
+{
+    LogDataFile(m_data, "CData::ReadFromXML()");
+    LogDataFile(m_data, "CData::ReadFromXML() file read start");
+    try {
+        const std::string text = ReadText(file);
+        LogDataFile(m_data, "CData::ReadFromXML() file read finished");
+        Parse(text);
+        RememberDataFileText(m_data, text);
+    } catch (const CTarnXMLException&) {
+        return Fail();
+    } catch (const CFileException&) {
+        return Fail();
+    } catch (const std::exception&) {
+        return Fail();
+    }
+    LogDataFile(m_data, "CData::ReadFromXML() -> OK");
+    return 0;
+}
+
+int CDataFileReader::Fail()
+{
+    LogDataFile(m_data, "CData::ReadFromXML() XML parser failed");
+    return 1;
+}
+
+// The whole file from its start; a file that shrinks meanwhile gives what is there.
+std::string CDataFileReader::ReadText(CFile& file)
+{
+    const std::uint64_t length = file.GetLength();
+    if (length >= std::string().max_size())
+        throw std::length_error("data file too large");
+    std::string text(static_cast<std::size_t>(length), '\0');
+    file.SeekToBegin();
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const std::size_t read = file.Read(text.data() + filled, text.size() - filled);
+        if (read == 0)
+            break;
+        filled += read;
+    }
+    text.resize(filled);
+    return text;
+}
+
+// The document parses the text in place: the text lives until the tree has been walked, and a
+// second copy would only add to the peak memory of a load.
+void CDataFileReader::Parse(const std::string& text)
+{
+    LogDataFile(m_data, "CData::ReadFromXML() XML parser start");
+    CTarnXMLDocument document(kMaxNodes, kMaxDepth);
+    document.SetCheckingMode(CTarnXMLDocument::Lenient);
+    document.Parse(text.c_str(), text.size(), CTarnXMLDocument::DetectFormat, 1);
+    LogDataFile(m_data, "CData::ReadFromXML() XML parser finished");
+    Init(document.GetRoot());
+}
+
+void CDataFileReader::Init(const CTarnXMLNode* node)
+{
+    if (node) {
+        const CDataFileNode current(*node);
+        if (current.IsElement() && current.RawName() == kRootName) {
+            ReadRoot(current);
+        } else {
+            for (const CTarnXMLNode* child = node->FirstChild; child; child = child->Next)
+                Init(child);
+        }
+    }
+    RestoreReferences();
+}
+
+void CDataFileReader::ReadRoot(const CDataFileNode& root)
+{
+    root.ForEachChild([&](const CDataFileNode& child) {
+        switch (child.Name()) {
+        case EXmlName::MainUserdata:
+            ReadMainUserdata(child);
+            break;
+        case EXmlName::MainNames:
+            ReadMainNames(child);
+            break;
+        case EXmlName::Ingredients:
+            ReadIngredients(child);
+            break;
+        case EXmlName::Recipes:
+            ReadRecipes(child);
+            break;
+        case EXmlName::Sales:
+            ReadSales(child);
+            break;
+        default:
+            break; // Version and unknown names
+        }
+    });
+}
+
+void CDataFileReader::ReadMainUserdata(const CDataFileNode& node)
+{
+    node.ForEachChild([&](const CDataFileNode& child) {
+        const EXmlName name = child.Name();
+        if (std::string* field = UserdataField(m_data, name))
+            *field = child.Text();
+        else if (name == EXmlName::CurrencyFactor2)
+            m_data.CurrencyFactor2 = child.Double();
+    });
+}
+
+// Group entries without a valid Index attribute are ignored; an empty group name keeps the name
+// the catalogue has.
+void CDataFileReader::ReadMainNames(const CDataFileNode& node)
+{
+    node.ForEachChild([&](const CDataFileNode& child) {
+        const EXmlName name = child.Name();
+        if (name != EXmlName::NameGroup && name != EXmlName::Taxes && name != EXmlName::Quotes)
+            return;
+        const int group = child.IndexAttribute();
+        if (!CData::IsValidGroup(group))
+            return;
+        const auto index = static_cast<std::size_t>(group);
+        if (name == EXmlName::Taxes) {
+            m_data.Taxes[index] = child.Double();
+        } else if (name == EXmlName::Quotes) {
+            m_data.Quotes[index] = child.Double();
+        } else if (std::string text = child.Text(); !text.empty()) {
+            m_data.NameGroup[index] = std::move(text);
+        }
+    });
+}
+
+void CDataFileReader::ReadIngredients(const CDataFileNode& node)
+{
+    LogDataFile(m_data, "CData::InitFromXML() -> Ingredients");
+    ShowDataFileStatus(m_data, kStatusIngredients);
+    node.ForEachChild([&](const CDataFileNode& child) {
+        if (child.Name() != EXmlName::Ingredient)
+            return;
+        if (auto ingredient = m_records.ReadIngredient(child)) {
+            m_data.Ingredients.Append(std::move(ingredient));
+            m_restorePending = true;
+        }
+    });
+}
+
+void CDataFileReader::ReadRecipes(const CDataFileNode& node)
+{
+    LogDataFile(m_data, "CData::InitFromXML() -> Recipes");
+    const std::string status = m_data.Owner ? CStringTables::Load(kStatusRecipes) : std::string();
+    node.ForEachChild([&](const CDataFileNode& child) {
+        if (m_data.Owner)
+            m_data.Owner->ShowStatus(status);
+        if (child.Name() != EXmlName::Recipe)
+            return;
+        if (auto recipe = m_records.ReadRecipe(child)) {
+            m_records.AddRecipe(m_data.Recipes.Append(std::move(recipe)));
+            m_restorePending = true;
+        }
+    });
+}
+
+void CDataFileReader::ReadSales(const CDataFileNode& node)
+{
+    LogDataFile(m_data, "CData::InitFromXML() -> Sales");
+    ShowDataFileStatus(m_data, kStatusSales);
+    node.ForEachChild([&](const CDataFileNode& child) {
+        if (child.Name() != EXmlName::Sale)
+            return;
+        if (auto sale = m_records.ReadSale(child))
+            m_data.Sales.Append(std::move(sale));
+    });
+}
+
+// Runs at the end of every step of the search for the root, as the log shows; linking again
+// without new records would change nothing, so that work is skipped.
+void CDataFileReader::RestoreReferences()
+{
+    ShowDataFileStatus(m_data, kStatusLinking);
+    LogDataFile(m_data, "CData::InitFromXML() -> restore ingredients to recipes");
+    if (m_restorePending) {
+        for (CRecipe& recipe : m_data.Recipes)
+            recipe.RestoreIngredients(m_data.Ingredients, m_data.Recipes);
+        m_restorePending = false;
+    }
+    LogDataFile(m_data, "CData::InitFromXML() -> OK");
+}
+
+int CData::ReadFromXML(CFile& file)
+{
+    return CDataFileReader(*this).Read(file);
+}
+
+int CData::InitFromXML(CTarnXMLNode* node)
+{
+    CDataFileReader(*this).Init(node);
+    return 1;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "datafile/DataFileRecordReader.h"
+
+#include <string>
+
+class CData;
+class CDataFileNode;
+class CFile;
+struct CTarnXMLNode;
+
+// Reads a data file into a catalogue: the whole text at once, parsed by the XML document
+// library, then one pass over the tree that appends records and finally links the recipe lines
+// to their ingredients and sub-recipes. Logs each step and shows the progress texts through the
+// catalogue's owner.
+class CDataFileReader
+{
+public:
+    explicit CDataFileReader(CData& data);
+
+    // 0 = done; 1 = the file could not be read, parsed or walked (records read so far stay).
+    int Read(CFile& file);
+    // Reads the first element named Kostenkoch at or below `node`; accepts none.
+    void Init(const CTarnXMLNode* node);
+
+private:
+    // Logs the failure of a read; 1.
+    int Fail();
+    std::string ReadText(CFile& file);
+    void Parse(const std::string& text);
+    void ReadRoot(const CDataFileNode& root);
+    void ReadMainUserdata(const CDataFileNode& node);
+    void ReadMainNames(const CDataFileNode& node);
+    void ReadIngredients(const CDataFileNode& node);
+    void ReadRecipes(const CDataFileNode& node);
+    void ReadSales(const CDataFileNode& node);
+    void RestoreReferences();
+
+    CData& m_data;
+    CDataFileRecordReader m_records;
+    // Records were added since the lines were last linked.
+    bool m_restorePending = true;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "datafile/XmlNameCode.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class CData;
+class CIngredient;
+class CIngredientSupplier;
+class CRecipe;
+class CRecipeIngredient;
+class CSale;
+
+// Renders a catalogue as the text of its data file: ISO-8859-1, CR LF line ends, every value on
+// a line of its own with a fixed indentation per line kind. The text is built in one string
+// reserved up front. With `logSections` the start of each record section is logged.
+class CDataFileWriter
+{
+public:
+    CDataFileWriter(const CData& data, bool logSections);
+
+    std::string Render();
+
+private:
+    void WriteUserdata();
+    void WriteMainNames();
+    void WriteIngredients();
+    void WriteIngredient(const CIngredient& ingredient);
+    void WriteSuppliers(const CIngredient& ingredient);
+    void WriteSupplier(const CIngredientSupplier& supplier);
+    void WriteRecipes();
+    void WriteRecipe(const CRecipe& recipe);
+    void WriteLine(const CRecipeIngredient& line);
+    void WriteSales();
+    void WriteSale(const CSale& sale);
+
+    void Indent(int spaces);
+    void OpenTag(int indent, EXmlName name);
+    void CloseTag(int indent, EXmlName name);
+    // `<name Index="id">`, or `<name Index="id" Version="version">` with a version.
+    void OpenRecord(int indent, EXmlName name, int id, int version = -1);
+    void AppendValue(std::string_view text);
+    void AppendValue(const std::string& text) { AppendValue(std::string_view(text)); }
+    void AppendValue(double value);
+    void AppendValue(int value);
+    // Opening tag, value line and closing tag.
+    template <class Value> void Field(int tagIndent, int valueIndent, EXmlName name, const Value& value);
+    // A record field: tags at 9 spaces, value at 12.
+    template <class Value> void RecordField(EXmlName name, const Value& value) { Field(9, 12, name, value); }
+    // A group entry of MainNames: tags at 3 spaces with the group as Index, value at 6.
+    template <class Value> void GroupField(EXmlName name, std::size_t group, const Value& value);
+    void Log(const char* line) const;
+
+    const CData& m_data;
+    const bool m_logSections;
+    std::string m_out;
+};
