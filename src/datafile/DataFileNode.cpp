@@ -22,15 +22,14 @@ std::string CDataFileNode::Text() const
     return CTarnXMLDocument::DecodeValue(m_node);
 }
 
-// Numbers never need decoding in a file the program wrote; only then is the value copied.
 double CDataFileNode::Double() const
 {
-    return m_node.NeedsDecoding ? ParseFileDouble(Text()) : ParseFileDouble(RawValue());
+    return ParseValue(ParseFileDouble);
 }
 
 int CDataFileNode::Int() const
 {
-    return m_node.NeedsDecoding ? ParseFileInt(Text()) : ParseFileInt(RawValue());
+    return ParseValue(ParseFileInt);
 }
 
 int CDataFileNode::IndexAttribute() const

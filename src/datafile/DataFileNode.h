@@ -21,6 +21,11 @@ public:
     std::string Text() const;
     double Double() const;
     int Int() const;
+    // `parse` applied to the decoded value; only a value that needs decoding is copied.
+    template <class Parse> auto ParseValue(Parse parse) const
+    {
+        return m_node.NeedsDecoding ? parse(std::string_view(Text())) : parse(RawValue());
+    }
     // The value of the first attribute named Index, -1 without one.
     int IndexAttribute() const;
 

@@ -8,6 +8,8 @@
 #include "platform/File.h"
 
 #include <exception>
+#include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 
@@ -50,6 +52,34 @@ std::string* UserdataField(CData& data, EXmlName name)
     }
 }
 
+// The bytes of a file and a terminating zero; the buffer is not cleared before the file fills it.
+struct CFileText
+{
+    std::unique_ptr<char[]> Bytes;
+    std::size_t Length = 0;
+
+    std::string_view View() const { return {Bytes.get(), Length}; }
+};
+
+// The whole file from its start; a file that shrinks meanwhile gives what is there.
+CFileText ReadText(CFile& file)
+{
+    const std::uint64_t length = file.GetLength();
+    if (length >= std::numeric_limits<std::size_t>::max())
+        throw std::length_error("data file too large");
+    CFileText text{std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(length) + 1), 0};
+    file.SeekToBegin();
+    while (text.Length < length) {
+        const std::size_t read =
+            file.Read(text.Bytes.get() + text.Length, static_cast<std::size_t>(length) - text.Length);
+        if (read == 0)
+            break;
+        text.Length += read;
+    }
+    text.Bytes[text.Length] = '\0';
+    return text;
+}
+
 } // namespace
 
 CDataFileReader::CDataFileReader(CData& data) : m_data(data), m_records(data) {}
@@ -59,10 +89,10 @@ int CDataFileReader::Read(CFile& file)
     LogDataFile(m_data, "CData::ReadFromXML()");
     LogDataFile(m_data, "CData::ReadFromXML() file read start");
     try {
-        const std::string text = ReadText(file);
+        const CFileText text = ReadText(file);
         LogDataFile(m_data, "CData::ReadFromXML() file read finished");
-        Parse(text);
-        RememberDataFileText(m_data, text);
+        Parse(text.View());
+        RememberDataFileText(m_data, text.View());
     } catch (const CTarnXMLException&) {
         return Fail();
     } catch (const CFileException&) {
@@ -80,33 +110,14 @@ int CDataFileReader::Fail()
     return 1;
 }
 
-// The whole file from its start; a file that shrinks meanwhile gives what is there.
-std::string CDataFileReader::ReadText(CFile& file)
-{
-    const std::uint64_t length = file.GetLength();
-    if (length >= std::string().max_size())
-        throw std::length_error("data file too large");
-    std::string text(static_cast<std::size_t>(length), '\0');
-    file.SeekToBegin();
-    std::size_t filled = 0;
-    while (filled < text.size()) {
-        const std::size_t read = file.Read(text.data() + filled, text.size() - filled);
-        if (read == 0)
-            break;
-        filled += read;
-    }
-    text.resize(filled);
-    return text;
-}
-
 // The document parses the text in place: the text lives until the tree has been walked, and a
 // second copy would only add to the peak memory of a load.
-void CDataFileReader::Parse(const std::string& text)
+void CDataFileReader::Parse(std::string_view text)
 {
     LogDataFile(m_data, "CData::ReadFromXML() XML parser start");
     CTarnXMLDocument document(kMaxNodes, kMaxDepth);
     document.SetCheckingMode(CTarnXMLDocument::Lenient);
-    document.Parse(text.c_str(), text.size(), CTarnXMLDocument::DetectFormat, 1);
+    document.Parse(text.data(), text.size(), CTarnXMLDocument::DetectFormat, 1);
     LogDataFile(m_data, "CData::ReadFromXML() XML parser finished");
     Init(document.GetRoot());
 }

@@ -2,7 +2,7 @@
 
 #include "datafile/DataFileRecordReader.h"
 
-#include <string>
+#include <string_view>
 
 class CData;
 class CDataFileNode;
@@ -26,8 +26,8 @@ public:
 private:
     // Logs the failure of a read; 1.
     int Fail();
-    std::string ReadText(CFile& file);
-    void Parse(const std::string& text);
+    // Parses the zero-terminated `text` in place and reads the tree.
+    void Parse(std::string_view text);
     void ReadRoot(const CDataFileNode& root);
     void ReadMainUserdata(const CDataFileNode& node);
     void ReadMainNames(const CDataFileNode& node);

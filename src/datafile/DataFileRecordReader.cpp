@@ -227,7 +227,7 @@ std::unique_ptr<CSale> CDataFileRecordReader::ReadSale(const CDataFileNode& node
             recipeIndex = child.Int();
             break;
         case EXmlName::DateTime:
-            sale->DateTime = ParseSaleDateTime(child.Text());
+            sale->DateTime = child.ParseValue(ParseSaleDateTime);
             break;
         default:
             break;
