@@ -79,9 +79,12 @@ std::string CDataFileWriter::Render()
     m_out += kHeader;
     WriteUserdata();
     WriteMainNames();
-    WriteIngredients();
-    WriteRecipes();
-    WriteSales();
+    WriteSection(m_data.Ingredients, EXmlName::Ingredients, "CData::WriteToXML() -> add ingredients",
+                 &CDataFileWriter::WriteIngredient);
+    WriteSection(m_data.Recipes, EXmlName::Recipes, "CData::WriteToXML() -> add recipes",
+                 &CDataFileWriter::WriteRecipe);
+    WriteSection(m_data.Sales, EXmlName::Sales, "CData::WriteToXML() -> add sales",
+                 &CDataFileWriter::WriteSale);
     m_out += kFooter;
     return std::move(m_out);
 }
@@ -112,17 +115,6 @@ void CDataFileWriter::WriteMainNames()
         GroupField(EXmlName::Quotes, group, m_data.Quotes[group]);
     }
     CloseTag(3, EXmlName::MainNames);
-}
-
-void CDataFileWriter::WriteIngredients()
-{
-    if (m_data.Ingredients.IsEmpty())
-        return;
-    Log("CData::WriteToXML() -> add ingredients");
-    OpenTag(3, EXmlName::Ingredients);
-    for (const CIngredient& ingredient : m_data.Ingredients)
-        WriteIngredient(ingredient);
-    CloseTag(3, EXmlName::Ingredients);
 }
 
 void CDataFileWriter::WriteIngredient(const CIngredient& ingredient)
@@ -157,17 +149,6 @@ void CDataFileWriter::WriteSupplier(const CIngredientSupplier& supplier)
     CloseTag(6, EXmlName::IngredientSupplier);
 }
 
-void CDataFileWriter::WriteRecipes()
-{
-    if (m_data.Recipes.IsEmpty())
-        return;
-    Log("CData::WriteToXML() -> add recipes");
-    OpenTag(3, EXmlName::Recipes);
-    for (const CRecipe& recipe : m_data.Recipes)
-        WriteRecipe(recipe);
-    CloseTag(3, EXmlName::Recipes);
-}
-
 void CDataFileWriter::WriteRecipe(const CRecipe& recipe)
 {
     OpenRecord(6, EXmlName::Recipe, recipe.Id);
@@ -197,17 +178,6 @@ void CDataFileWriter::WriteLine(const CRecipeIngredient& line)
     RecordField(EXmlName::RecipeIndex, Reference(line.SubRecipe));
     RecordField(EXmlName::SortNum, line.SortNum);
     CloseTag(6, EXmlName::RecipeIngredient);
-}
-
-void CDataFileWriter::WriteSales()
-{
-    if (m_data.Sales.IsEmpty())
-        return;
-    Log("CData::WriteToXML() -> add sales");
-    OpenTag(3, EXmlName::Sales);
-    for (const CSale& sale : m_data.Sales)
-        WriteSale(sale);
-    CloseTag(3, EXmlName::Sales);
 }
 
 void CDataFileWriter::WriteSale(const CSale& sale)
@@ -293,6 +263,20 @@ void CDataFileWriter::Field(int tagIndent, int valueIndent, EXmlName name, const
     AppendValue(value);
     m_out += kLineEnd;
     CloseTag(tagIndent, name);
+}
+
+// A section of records, written only when there is at least one record.
+template <class Record>
+void CDataFileWriter::WriteSection(const CRing<Record>& records, EXmlName name, const char* logLine,
+                                   void (CDataFileWriter::*write)(const Record&))
+{
+    if (records.IsEmpty())
+        return;
+    Log(logLine);
+    OpenTag(3, name);
+    for (const Record& record : records)
+        (this->*write)(record);
+    CloseTag(3, name);
 }
 
 template <class Value> void CDataFileWriter::GroupField(EXmlName name, std::size_t group, const Value& value)

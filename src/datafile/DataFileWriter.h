@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Ring.h"
 #include "datafile/XmlNameCode.h"
 
 #include <cstddef>
@@ -25,15 +26,15 @@ public:
 
 private:
     void WriteUserdata();
+    template <class Record>
+    void WriteSection(const CRing<Record>& records, EXmlName name, const char* logLine,
+                      void (CDataFileWriter::*write)(const Record&));
     void WriteMainNames();
-    void WriteIngredients();
     void WriteIngredient(const CIngredient& ingredient);
     void WriteSuppliers(const CIngredient& ingredient);
     void WriteSupplier(const CIngredientSupplier& supplier);
-    void WriteRecipes();
     void WriteRecipe(const CRecipe& recipe);
     void WriteLine(const CRecipeIngredient& line);
-    void WriteSales();
     void WriteSale(const CSale& sale);
 
     void Indent(int spaces);
