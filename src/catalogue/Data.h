@@ -69,6 +69,23 @@ public:
     // Value of the stock of all active ingredients, in whole cents.
     double GetStockValue() const;
 
+    // Series selectors of the sales sums beside the group indices 0..19.
+    enum ESeries : unsigned { SeriesAll = 20, SeriesAllFood = 21, SeriesAllDrinks = 22, NbSeries = 23 };
+    // Measures of the sales sums; any other index yields 0.
+    enum EMeasure { NetRevenue = 0, GrossRevenue, CostOfGoods, CostRatio, ContributionMargin, NbMeasures };
+
+    // The measure over the sales of a series dated in [start, end), in catalogue order. Original
+    // data uses the prices frozen in each sale; simulation uses the recipes' current prices and
+    // skips sales whose recipe was deleted. Sales with a negative group belong to no series.
+    double EvaluateSales(unsigned selector, int measure, bool originalData, const CDateTime& start,
+                         const CDateTime& end) const;
+    // Figures of one recipe's sales dated in [start, end), from the prices frozen in the sales;
+    // 0 for no recipe. The ratio is 0 when the net revenue is 0.
+    double GetRecipePortionsSold(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const;
+    double GetRecipeGrossRevenue(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const;
+    double GetRecipeMargin(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const;
+    double GetRecipeCostRatio(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const;
+
     // Writes a log line and shows message 209 through the owner, if there is one.
     void ReportAllocationFailure(const std::string& logLine) const;
     CCatalogueOwner* GetOwner() const { return Owner; }
