@@ -1,0 +1,164 @@
+// The benchmark harness: generates data files and measures load, save, change detection and
+// costing against a pugixml loader and a plain writer doing the same work.
+//
+//   kk-bench generate S|L FILE       write a generated catalogue
+//   kk-bench run FILE [REPEAT]       time everything, median of REPEAT runs (default 5)
+//   kk-bench peak own|pugixml FILE   load once; print the peak resident memory in KiB
+
+#include "DataGenerator.h"
+#include "EvaluationBenchmark.h"
+#include "PlainWriter.h"
+#include "PugiLoader.h"
+#include "catalogue/Data.h"
+#include "platform/StdFile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+double MedianMilliseconds(int repeat, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeat; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+std::string ReadWhole(const std::string& path)
+{
+    std::ifstream stream(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+}
+
+bool LoadOwn(const std::string& path, CData& data)
+{
+    CStdFile file(path, CStdFile::OpenRead);
+    return data.ReadFromXML(file) == 0;
+}
+
+bool LoadPugi(const std::string& path, PugiLoader::CCatalogue& catalogue)
+{
+    return PugiLoader::Load(ReadWhole(path), catalogue);
+}
+
+void SaveOwn(CData& data, const std::string& path)
+{
+    CStdFile file(path, CStdFile::CreateWrite);
+    data.WriteToXML(file);
+    file.Close();
+}
+
+double CostOfEveryRecipe(const CData& data)
+{
+    double sum = 0.0;
+    for (const CRecipe& recipe : data.Recipes) {
+        sum += recipe.GetPriceBuyPerPortion() + recipe.GetPriceSellCalculatedTax() +
+               recipe.GetContributionMargin() + recipe.GetCostRatio();
+    }
+    return sum;
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+int Generate(const std::string& size, const std::string& path)
+{
+    CData data;
+    GenerateCatalogue(data, size == "L" ? CGeneratorSize::Large() : CGeneratorSize::Small());
+    SaveOwn(data, path);
+    std::printf("%s: %ju bytes, %d ingredients, %d recipes, %d sales\n", path.c_str(),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(path)), data.GetNbIngredients(),
+                data.GetNbRecipes(), data.Sales.Count());
+    return 0;
+}
+
+void Report(const char* what, double own, const char* reference, double other)
+{
+    std::printf("| %-34s | %10.1f ms | %-16s | %10.1f ms | %6.2f |\n", what, own, reference, other,
+                own / other);
+}
+
+int Run(const std::string& path, int repeat)
+{
+    const double sizeMb = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+    std::printf("file %s, %.1f MiB, median of %d runs\n\n", path.c_str(), sizeMb, repeat);
+    std::printf("| %-34s | %13s | %-16s | %13s | %6s |\n|---|---|---|---|---|\n", "work", "Kostenkoch",
+                "reference", "reference", "ratio");
+
+    const double load = MedianMilliseconds(repeat, [&] {
+        CData data;
+        LoadOwn(path, data);
+    });
+    const double pugi = MedianMilliseconds(repeat, [&] {
+        PugiLoader::CCatalogue c;
+        LoadPugi(path, c);
+    });
+    Report("load (read, parse, build)", load, "pugixml loader", pugi);
+
+    CData data;
+    LoadOwn(path, data);
+    const std::string out = path + ".bench-out.xml";
+    const double save = MedianMilliseconds(repeat, [&] { SaveOwn(data, out); });
+    const double plain = MedianMilliseconds(repeat, [&] { WritePlain(data, out + ".plain"); });
+    Report("save (render, write)", save, "plain writer", plain);
+    if (ReadWhole(out) != ReadWhole(out + ".plain"))
+        std::printf("\nwarning: the plain writer's text differs from the program's\n");
+
+    const double unchanged = MedianMilliseconds(repeat, [&] { (void)data.IsUnchanged(); });
+    volatile double sink = 0.0;
+    const double cost = MedianMilliseconds(repeat, [&] { sink = sink + CostOfEveryRecipe(data); });
+    std::printf(
+        "\n| IsUnchanged | %.1f ms |\n| cost of every recipe (%d recipes, 4 figures each) | %.2f ms |\n",
+        unchanged, data.GetNbRecipes(), cost);
+    RunEvaluationBenchmark(data);
+    std::filesystem::remove(out);
+    std::filesystem::remove(out + ".plain");
+    return 0;
+}
+
+int Peak(const std::string& which, const std::string& path)
+{
+    const long before = PeakKilobytes();
+    bool ok = false;
+    CData data;
+    PugiLoader::CCatalogue catalogue;
+    ok = which == "own" ? LoadOwn(path, data) : LoadPugi(path, catalogue);
+    std::printf("%s peak %ld KiB (before loading %ld KiB), file %ju KiB, %s\n", which.c_str(),
+                PeakKilobytes(), before, static_cast<std::uintmax_t>(std::filesystem::file_size(path) / 1024),
+                ok ? "ok" : "FAILED");
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == "generate")
+        return Generate(args[1], args[2]);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "run")
+        return Run(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
+    if (args.size() == 3 && args[0] == "peak")
+        return Peak(args[1], args[2]);
+    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE\n");
+    return 2;
+}

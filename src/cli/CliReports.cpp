@@ -1,0 +1,189 @@
+#include "CliReports.h"
+
+#include "catalogue/Data.h"
+#include "platform/Windows1252.h"
+
+#include <QJsonArray>
+#include <cstdio>
+
+namespace {
+
+QJsonValue Text(const std::string& windows1252)
+{
+    return QString::fromStdString(Windows1252ToUtf8(windows1252));
+}
+
+template <class Record> QJsonValue NameOrNull(const Record* record)
+{
+    return record ? Text(record->Name) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue DateText(const CDateTime& dateTime)
+{
+    if (!dateTime.IsValid())
+        return QJsonValue(QJsonValue::Null);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", dateTime.GetYear(), dateTime.GetMonth(),
+                  dateTime.GetDay(), dateTime.GetHour(), dateTime.GetMinute());
+    return QString::fromLatin1(text);
+}
+
+QJsonArray SupplierRows(const CIngredient& ingredient)
+{
+    QJsonArray rows;
+    for (const CIngredientSupplier& supplier : ingredient.Suppliers) {
+        rows.append(QJsonObject{{"name", Text(supplier.Name)},
+                                {"amount", supplier.Amount},
+                                {"price", supplier.Price},
+                                {"pricePerUnit", supplier.GetPricePerUnit()}});
+    }
+    return rows;
+}
+
+QJsonObject IngredientRow(const CIngredient& ingredient)
+{
+    return QJsonObject{{"name", Text(ingredient.Name)},
+                       {"group", Text(ingredient.Group)},
+                       {"unit", Text(ingredient.Unit)},
+                       {"stockActive", ingredient.StockActive},
+                       {"stockAmount", ingredient.StockAmount},
+                       {"supplierInUse", NameOrNull(ingredient.SupplierInUse)},
+                       {"price", ingredient.GetPrice()},
+                       {"amount", ingredient.GetAmount()},
+                       {"pricePerUnit", ingredient.GetPricePerUnit()},
+                       {"stockValue", ingredient.GetStockValue()},
+                       {"suppliers", SupplierRows(ingredient)}};
+}
+
+QJsonObject LineRow(const CRecipeIngredient& line)
+{
+    return QJsonObject{{"sortNum", line.SortNum},
+                       {"name", Text(line.GetName())},
+                       {"unit", Text(line.GetUnit())},
+                       {"amount", line.Amount},
+                       {"weightLoss", line.WeightLoss},
+                       {"amountGross", line.GetAmountGross()},
+                       {"pricePerUnit", line.GetPricePerUnit()},
+                       {"price", line.GetPrice()},
+                       {"ingredient", NameOrNull(line.Ingredient)},
+                       {"subRecipe", NameOrNull(line.SubRecipe)}};
+}
+
+QJsonObject RecipeRow(const CData& data, const CRecipe& recipe)
+{
+    QJsonArray lines;
+    for (const CRecipeIngredient& line : recipe.RecipeIngredients)
+        lines.append(LineRow(line));
+    return QJsonObject{{"name", Text(recipe.Name)},
+                       {"nameGroupIndex", recipe.NameGroupIndex},
+                       {"group", Text(data.GetGroupName(recipe.NameGroupIndex))},
+                       {"nbPortion", recipe.NbPortion},
+                       {"useAsIngredient", recipe.UseAsIngredient},
+                       {"useForSale", recipe.UseForSale},
+                       {"priceSell", recipe.GetPriceSell()},
+                       {"priceBuy", recipe.GetPriceBuy()},
+                       {"priceBuyPerPortion", recipe.GetPriceBuyPerPortion()},
+                       {"priceSellNoTax", recipe.GetPriceSellNoTax()},
+                       {"priceSellCalculatedNoTax", recipe.GetPriceSellCalculatedNoTax()},
+                       {"priceSellCalculatedTax", recipe.GetPriceSellCalculatedTax()},
+                       {"priceSellCurrency2", recipe.GetPriceSellCurrency2()},
+                       {"contributionMargin", recipe.GetContributionMargin()},
+                       {"costRatio", recipe.GetCostRatio()},
+                       {"pictureFilename", Text(recipe.PictureFilename)},
+                       {"lines", lines}};
+}
+
+QJsonObject SaleRow(const CSale& sale)
+{
+    return QJsonObject{{"name", Text(sale.Name)},
+                       {"nameGroupIndex", sale.NameGroupIndex},
+                       {"nbPortion", sale.NbPortion},
+                       {"priceBuyPerPortion", sale.PriceBuyPerPortion},
+                       {"priceSellPerPortionNoTax", sale.PriceSellPerPortionNoTax},
+                       {"priceSellPerPortionTax", sale.PriceSellPerPortionTax},
+                       {"dateTime", DateText(sale.DateTime)},
+                       {"recipe", NameOrNull(sale.Recipe)}};
+}
+
+} // namespace
+
+namespace CliReports {
+
+QJsonObject Check(const CData& data, int readResult, bool unchanged)
+{
+    int suppliers = 0;
+    for (const CIngredient& ingredient : data.Ingredients)
+        suppliers += ingredient.Suppliers.Count();
+    int lines = 0, unresolved = 0;
+    for (const CRecipe& recipe : data.Recipes) {
+        for (const CRecipeIngredient& line : recipe.RecipeIngredients) {
+            ++lines;
+            unresolved += !line.Ingredient && !line.SubRecipe ? 1 : 0;
+        }
+    }
+    int withoutRecipe = 0;
+    for (const CSale& sale : data.Sales)
+        withoutRecipe += sale.Recipe ? 0 : 1;
+    const QJsonObject counts{{"ingredients", data.GetNbIngredients()},
+                             {"suppliers", suppliers},
+                             {"recipes", data.GetNbRecipes()},
+                             {"lines", lines},
+                             {"sales", data.Sales.Count()}};
+    return QJsonObject{{"readResult", readResult},
+                       {"unchanged", unchanged},
+                       {"counts", counts},
+                       {"unresolvedLines", unresolved},
+                       {"salesWithoutRecipe", withoutRecipe}};
+}
+
+CCliTable Ingredients(const CData& data)
+{
+    CCliTable table;
+    table.Columns = {"name",          "group", "unit",   "stockActive",  "stockAmount",
+                     "supplierInUse", "price", "amount", "pricePerUnit", "stockValue"};
+    for (const CIngredient& ingredient : data.Ingredients)
+        table.Rows.append(IngredientRow(ingredient));
+    return table;
+}
+
+CCliTable Recipes(const CData& data)
+{
+    CCliTable table;
+    table.Columns = {"name",
+                     "nameGroupIndex",
+                     "group",
+                     "nbPortion",
+                     "useAsIngredient",
+                     "useForSale",
+                     "priceSell",
+                     "priceBuy",
+                     "priceBuyPerPortion",
+                     "priceSellNoTax",
+                     "priceSellCalculatedNoTax",
+                     "priceSellCalculatedTax",
+                     "priceSellCurrency2",
+                     "contributionMargin",
+                     "costRatio",
+                     "pictureFilename"};
+    for (const CRecipe& recipe : data.Recipes)
+        table.Rows.append(RecipeRow(data, recipe));
+    return table;
+}
+
+CCliTable Sales(const CData& data)
+{
+    CCliTable table;
+    table.Columns = {"name",
+                     "nameGroupIndex",
+                     "nbPortion",
+                     "priceBuyPerPortion",
+                     "priceSellPerPortionNoTax",
+                     "priceSellPerPortionTax",
+                     "dateTime",
+                     "recipe"};
+    for (const CSale& sale : data.Sales)
+        table.Rows.append(SaleRow(sale));
+    return table;
+}
+
+} // namespace CliReports

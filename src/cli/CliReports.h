@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/CliTable.h"
+
+#include <QJsonObject>
+
+class CData;
+
+// The reports of kostenkoch-cli, built from a catalogue. Texts are converted to UTF-8.
+namespace CliReports {
+
+// Counts of a catalogue right after reading it.
+QJsonObject Check(const CData& data, int readResult, bool unchanged);
+// Ingredients in ring order with their suppliers.
+CCliTable Ingredients(const CData& data);
+// Recipes in ring order with their lines and every price figure.
+CCliTable Recipes(const CData& data);
+// Sales in ring order with their stored prices.
+CCliTable Sales(const CData& data);
+
+} // namespace CliReports
