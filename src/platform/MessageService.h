@@ -2,15 +2,27 @@
 
 #include <string>
 
-// The user messages the core shows without knowing the toolkit: a text with an OK button.
-// Texts are Windows-1252, as everywhere in the core. The application supplies a toolkit
-// implementation; tests use CRecordingMessageService.
+// What the core asks of the user without knowing the toolkit: messages with an OK button,
+// Yes/No and Yes/No/Cancel questions, and the wait cursor during long file work. Texts are
+// Windows-1252, as everywhere in the core. An empty caption shows the platform's default
+// caption. The application supplies a toolkit implementation; tests use
+// CRecordingMessageService.
 class CMessageService
 {
 public:
+    enum EAnswer { Yes, No, Cancel };
+
     virtual ~CMessageService() = default;
 
-    // Shows the text and waits until the user closes it. An empty caption shows the
-    // platform's default caption.
+    // Shows the text with an OK button and waits until the user closes it.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // Yes or No; closing the box counts as No.
+    virtual EAnswer AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // Yes, No or Cancel; closing the box counts as Cancel.
+    virtual EAnswer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
+
+    // The hourglass cursor: shown until the matching EndWaitCursor (calls may nest).
+    // Use CWaitCursor rather than calling these directly.
+    virtual void BeginWaitCursor() {}
+    virtual void EndWaitCursor() {}
 };

@@ -16,6 +16,20 @@ public:
     // $XDG_CONFIG_HOME when it is an absolute path, else ~/.config (not used on Windows).
     static std::filesystem::path ConfigDirectory();
 
+    // The per-user data directory: USERPROFILE + "\Anwendungsdaten\Kostenkoch" on Windows
+    // (one trailing separator of USERPROFILE dropped), elsewhere $XDG_DATA_HOME/Kostenkoch when
+    // that is an absolute path, else ~/.local/share/Kostenkoch. Empty when the user's
+    // directory is unknown.
+    static std::filesystem::path DataDirectory();
+    // The directory of the running program; empty when the system does not tell.
+    static std::filesystem::path ExecutableDirectory();
+    // The system's temporary directory + "Kostenkoch".
+    static std::filesystem::path TemporaryDataDirectory();
+
+    // A path as Windows-1252 text, the form the core keeps paths in; empty when the path holds
+    // a character that Windows-1252 cannot represent.
+    static std::string ToText(const std::filesystem::path& path);
+
 private:
     static std::filesystem::path HomeDirectory();
     static std::filesystem::path SettingsDirectory();

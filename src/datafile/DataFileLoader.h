@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/FileUtilities.h"
+#include "platform/MessageService.h"
+
+#include <string>
+
+class CData;
+
+// Reads a data file into a catalogue and tells the user when it cannot ("cannot open file: "
+// or "read file failed: " followed by the path, caption string 102); a missing file is
+// silent. Also the test that "Öffnen ..." applies before it reads a chosen file.
+class CDataFileLoader
+{
+public:
+    enum EResult { Loaded, Missing, CannotOpen, ReadFailed };
+
+    static constexpr std::size_t kProbeLength = 512;
+
+    CDataFileLoader(CFileUtilities& utilities, CMessageService& messages);
+
+    // Reads `path` into `data`, which should be a fresh catalogue: after a failure it holds
+    // whatever the reader got to and is best thrown away.
+    EResult Load(CData& data, const std::string& path);
+
+    // Whether the file exists, can be read, and its first 512 bytes (up to a zero byte) hold
+    // the XML declaration, "<Kostenkoch>" and "<MainUserdata>", in any order.
+    bool IsKostenkochDataFile(const std::string& path);
+
+private:
+    EResult ReadOpenFile(CData& data, CFileSystem::Handle handle, const std::string& path);
+    void Report(EResult result, const std::string& path);
+    std::string ReadProbe(const std::string& path);
+
+    CFileUtilities& m_utilities;
+    CMessageService& m_messages;
+};

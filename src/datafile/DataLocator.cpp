@@ -1,0 +1,88 @@
+#include "DataLocator.h"
+
+#include "datafile/Utf8Text.h"
+#include "platform/PathText.h"
+#include "platform/PlatformPaths.h"
+#include "resources/StringTables.h"
+
+namespace {
+
+constexpr int kCaption = 102;
+constexpr int kNoDirectoryMessage = 204;
+constexpr int kCannotWriteQuestion = 205;
+
+constexpr const char* kNoticeStart =
+    "Kostenkoch speichert Ihre Daten in einem temporären Verzeichnis, weil kein "
+    "anderes Verzeichnis beschreibbar ist:\n\n";
+constexpr const char* kNoticeEnd =
+    "\n\nDer Inhalt dieses Verzeichnisses kann vom System gelöscht werden, zum Beispiel beim nächsten "
+    "Neustart; Ihre Daten gehen dann verloren. Bitte speichern Sie Ihre Daten mit „Speichern unter ...“ "
+    "in einem dauerhaften Verzeichnis.";
+
+} // namespace
+
+CDataCandidates CDataCandidates::FromPlatform()
+{
+    return {CPlatformPaths::ToText(CPlatformPaths::DataDirectory()),
+            CPlatformPaths::ToText(CPlatformPaths::ExecutableDirectory()),
+            CPlatformPaths::ToText(CPlatformPaths::TemporaryDataDirectory())};
+}
+
+CDataLocator::CDataLocator(CFileUtilities& utilities, CMessageService& messages, CFileDialogService& dialogs)
+    : m_utilities(utilities), m_messages(messages), m_dialogs(dialogs)
+{}
+
+CDataLocation CDataLocator::FindDataPath(const std::string& registeredPath, const CDataCandidates& candidates)
+{
+    if (IsUsableRegisteredFile(registeredPath))
+        return {registeredPath, false};
+    for (const std::string* directory : {&candidates.ProfileDirectory, &candidates.ProgramDirectory}) {
+        if (std::string path = TryDirectory(*directory); !path.empty())
+            return {path, false};
+    }
+    if (std::string path = TryDirectory(candidates.TemporaryDirectory); !path.empty())
+        return {path, true};
+    return {AskUser(), false};
+}
+
+std::string CDataLocator::TemporaryLocationNotice(const std::string& path)
+{
+    return Windows1252Text(kNoticeStart) + path + Windows1252Text(kNoticeEnd);
+}
+
+// No write test here: a file that was saved before is trusted.
+bool CDataLocator::IsUsableRegisteredFile(const std::string& path)
+{
+    return !path.empty() && m_utilities.FileExists(path) && m_utilities.GetFileSize(path) > 0;
+}
+
+std::string CDataLocator::TryDirectory(const std::string& directory)
+{
+    if (directory.empty() || !m_utilities.PrepareDataDirectory(directory))
+        return {};
+    const std::string path = CPathText::Join(directory, kDataFileName);
+    return m_utilities.TestWriteFile(path) ? path : std::string();
+}
+
+std::string CDataLocator::AskUser()
+{
+    const std::string caption = CStringTables::Load(kCaption);
+    m_messages.ShowMessage(CStringTables::Load(kNoDirectoryMessage), caption);
+    for (;;) {
+        const std::optional<std::string> chosen = m_dialogs.AskSavePath(DataFileRequest());
+        if (chosen && m_utilities.TestWriteFile(*chosen))
+            return *chosen;
+        if (m_messages.AskYesNo(CStringTables::Load(kCannotWriteQuestion), caption) != CMessageService::Yes)
+            return {};
+    }
+}
+
+CFileDialogRequest CDataLocator::DataFileRequest()
+{
+    CFileDialogRequest request;
+    request.DefaultExtension = "xml";
+    request.DefaultFileName = kDataFileName;
+    request.Filter = "Datenfile (*.xml)|*.xml|All Files (*.*)|*.*||";
+    request.ConfirmOverwrite = true;
+    return request;
+}

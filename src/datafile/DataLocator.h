@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/FileDialogService.h"
+#include "platform/FileUtilities.h"
+#include "platform/MessageService.h"
+
+#include <string>
+
+// The directories the data location search tries after the registered path, in this order.
+// An empty entry is skipped.
+struct CDataCandidates
+{
+    std::string ProfileDirectory;
+    std::string ProgramDirectory;
+    std::string TemporaryDirectory;
+
+    // The platform's: the per-user data directory, the program's directory and the temporary
+    // directory + "Kostenkoch" (CPlatformPaths).
+    static CDataCandidates FromPlatform();
+};
+
+// Where the data file lives; an empty path when no place was found.
+struct CDataLocation
+{
+    std::string Path;
+    // The path lies in the temporary directory, which the system may empty at any reboot:
+    // the window tells the user once (TemporaryLocationNotice).
+    bool InTemporaryDirectory = false;
+};
+
+// Finds the data file: the registered path when it names a non-empty file, else the first
+// candidate directory that can be prepared and written, else a path the user chooses
+// (messages 204 and 205). The remembered settings are read by the caller afterwards.
+class CDataLocator
+{
+public:
+    static constexpr const char* kDataFileName = "KostenkochData.xml";
+
+    CDataLocator(CFileUtilities& utilities, CMessageService& messages, CFileDialogService& dialogs);
+
+    CDataLocation FindDataPath(const std::string& registeredPath, const CDataCandidates& candidates);
+
+    // The German notice for a data file in the temporary directory (Windows-1252).
+    static std::string TemporaryLocationNotice(const std::string& path);
+
+private:
+    bool IsUsableRegisteredFile(const std::string& path);
+    std::string TryDirectory(const std::string& directory);
+    std::string AskUser();
+    static CFileDialogRequest DataFileRequest();
+
+    CFileUtilities& m_utilities;
+    CMessageService& m_messages;
+    CFileDialogService& m_dialogs;
+};

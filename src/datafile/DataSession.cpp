@@ -1,0 +1,181 @@
+#include "DataSession.h"
+
+#include "catalogue/Data.h"
+#include "datafile/DataFileNames.h"
+#include "platform/PathText.h"
+#include "platform/WaitCursor.h"
+#include "resources/StringTables.h"
+
+namespace {
+
+constexpr int kCaption = 102;
+constexpr int kImportedQuestion = 185;
+constexpr int kNotADataFileMessage = 228;
+constexpr int kCannotSaveMessage = 229;
+constexpr int kSaveBeforeOpenQuestion = 231;
+
+} // namespace
+
+CDataSession::CDataSession(CFileUtilities& utilities, CMessageService& messages, CFileDialogService& dialogs,
+                           CCatalogueOwner* owner)
+    : m_utilities(utilities), m_messages(messages), m_dialogs(dialogs), m_owner(owner),
+      m_loader(utilities, messages), m_saveSequence(utilities, messages), m_pictures(utilities, messages)
+{}
+
+CDataSession::~CDataSession() = default;
+
+std::string CDataSession::GetWindowTitle() const
+{
+    const std::string title = CStringTables::Load(kCaption);
+    return m_titlePath.empty() ? title : title + " - " + m_titlePath;
+}
+
+bool CDataSession::ReadKostenkochData(const std::string& path)
+{
+    std::unique_ptr<CData> fresh = ReadFresh(path);
+    if (fresh) {
+        m_data = std::move(fresh);
+        m_titlePath = path;
+        return true;
+    }
+    if (!m_data) {
+        m_data = std::make_unique<CData>(m_owner);
+        m_data->SetDefaults();
+    }
+    return false;
+}
+
+// The file's catalogue, or nothing when the file is missing or cannot be read.
+std::unique_ptr<CData> CDataSession::ReadFresh(const std::string& path)
+{
+    auto fresh = std::make_unique<CData>(m_owner);
+    if (m_loader.Load(*fresh, path) != CDataFileLoader::Loaded)
+        return nullptr;
+    return fresh;
+}
+
+bool CDataSession::WriteKostenkochData()
+{
+    if (m_data && m_beforeSave)
+        m_beforeSave(*m_data);
+    return m_saveSequence.WriteKostenkochData(m_data.get(), m_dataPath);
+}
+
+void CDataSession::Save()
+{
+    if (!m_data)
+        return;
+    const CWaitCursor cursor(m_messages);
+    WriteKostenkochData();
+}
+
+bool CDataSession::Open()
+{
+    if (!AskToSaveBeforeOpen())
+        return false;
+    const std::optional<std::string> path = m_dialogs.AskOpenPath(DataFileRequest());
+    if (!path)
+        return false;
+    bool accepted = false;
+    {
+        const CWaitCursor cursor(m_messages);
+        accepted = m_loader.IsKostenkochDataFile(*path);
+    }
+    if (!accepted) {
+        Show(kNotADataFileMessage);
+        return false;
+    }
+    if (!ReadKostenkochData(*path))
+        return false;
+    m_dataPath = *path;
+    return true;
+}
+
+// False when the user cancels; a save that fails does not stop the command.
+bool CDataSession::AskToSaveBeforeOpen()
+{
+    if (!m_data)
+        return true;
+    if (m_beforeSave)
+        m_beforeSave(*m_data);
+    if (m_data->IsUnchanged())
+        return true;
+    const auto answer = m_messages.AskYesNoCancel(CStringTables::Load(kSaveBeforeOpenQuestion),
+                                                  CStringTables::Load(kCaption));
+    if (answer == CMessageService::Cancel)
+        return false;
+    if (answer == CMessageService::Yes)
+        WriteKostenkochData();
+    return true;
+}
+
+void CDataSession::SaveAs()
+{
+    if (!m_data)
+        return;
+    const std::optional<std::string> path = m_dialogs.AskSavePath(DataFileRequest());
+    if (!path)
+        return;
+    const auto newDirectory = CPathText::DirectoryOf(*path);
+    const auto oldDirectory = CPathText::DirectoryOf(m_dataPath);
+    if (!newDirectory || !oldDirectory)
+        return;
+    const std::string oldPath = m_dataPath;
+    if (!SaveUnder(*path, *oldDirectory, *newDirectory)) {
+        m_dataPath = oldPath;
+        Show(kCannotSaveMessage);
+    }
+}
+
+// The file written at the new path stays even when a picture cannot follow it.
+bool CDataSession::SaveUnder(const std::string& path, const std::string& oldDirectory,
+                             const std::string& newDirectory)
+{
+    const CWaitCursor cursor(m_messages);
+    m_dataPath = path;
+    return WriteKostenkochData() && m_pictures.CopyForSaveAs(*m_data, oldDirectory, newDirectory);
+}
+
+bool CDataSession::HasImportFile()
+{
+    return !m_dataPath.empty() && m_utilities.FileExists(CDataFileNames(m_dataPath).Import());
+}
+
+bool CDataSession::Import()
+{
+    if (!HasImportFile())
+        return false;
+    const std::string importPath = CDataFileNames(m_dataPath).Import();
+    if (!ReadKostenkochData(importPath))
+        return false;
+    m_imported = true;
+    m_utilities.RemoveFile(importPath);
+    return true;
+}
+
+bool CDataSession::SaveOnExit()
+{
+    if (m_imported && m_messages.AskYesNo(CStringTables::Load(kImportedQuestion),
+                                          CStringTables::Load(kCaption)) != CMessageService::Yes)
+        return true;
+    return WriteKostenkochData();
+}
+
+bool CDataSession::CopyPictureToDataDirectory(std::string& path)
+{
+    return m_data && m_pictures.CopyToDataDirectory(*m_data, m_dataPath, path);
+}
+
+CFileDialogRequest CDataSession::DataFileRequest() const
+{
+    CFileDialogRequest request;
+    request.InitialDirectory = CPathText::DirectoryOf(m_dataPath).value_or(std::string());
+    request.Filter = "XML Dateien (*.xml)|*.xml|Alle Dateien (*.*)|*.*||";
+    request.ConfirmOverwrite = true;
+    return request;
+}
+
+void CDataSession::Show(int stringId)
+{
+    m_messages.ShowMessage(CStringTables::Load(stringId), CStringTables::Load(kCaption));
+}

@@ -1,0 +1,143 @@
+#include "SaveSequence.h"
+
+#include "catalogue/Data.h"
+#include "platform/FileSystemFile.h"
+#include "platform/PathText.h"
+#include "platform/WaitCursor.h"
+#include "resources/StringTables.h"
+
+#include <exception>
+#include <new>
+
+namespace {
+
+constexpr int kCaption = 102;
+constexpr int kSmallerBackupMessage = 213;
+constexpr int kCannotSaveQuestion = 216;
+
+} // namespace
+
+CSaveSequence::CSaveSequence(CFileUtilities& utilities, CMessageService& messages)
+    : m_utilities(utilities), m_messages(messages)
+{}
+
+bool CSaveSequence::WriteKostenkochData(CData* data, const std::string& dataPath)
+{
+    if (!data)
+        return true;
+    Log("DataPath: " + dataPath);
+    if (dataPath.empty() || !Save(*data, CDataFileNames(dataPath)))
+        return AskFailure(dataPath);
+    Log("ok");
+    return true;
+}
+
+bool CSaveSequence::Save(CData& data, const CDataFileNames& names)
+{
+    if (!WriteNewFile(data, names.NewFile())) {
+        DiscardNewFile(names.NewFile());
+        return false;
+    }
+    bool dataFileMoved = false;
+    if (!RotateOldFiles(names, dataFileMoved) || !MoveNewFileIntoPlace(names, dataFileMoved)) {
+        DiscardNewFile(names.NewFile());
+        return false;
+    }
+    Log("sync data directory");
+    const auto directory = CPathText::DirectoryOf(names.DataFile());
+    return m_utilities.Files().SyncDirectory(directory ? *directory : std::string(".")) == 0;
+}
+
+// Creates the new file empty, opens it without creating or truncating, writes the whole text
+// and flushes it to disk.
+bool CSaveSequence::WriteNewFile(CData& data, const std::string& path)
+{
+    Log("create new data file");
+    if (!m_utilities.TestCreateFile(path))
+        return false;
+    const CWaitCursor cursor(m_messages);
+    Log("open new data file");
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    if (m_utilities.Files().Open(path, CFileSystem::WriteExisting, handle) != 0)
+        return false;
+    return WriteText(data, handle, path);
+}
+
+bool CSaveSequence::WriteText(CData& data, CFileSystem::Handle handle, const std::string& path)
+{
+    CFileSystemFile file(m_utilities.Files(), handle, path);
+    try {
+        data.WriteToXML(file);
+    } catch (const CFileException&) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (file.Sync() != 0 || file.Close() != 0)
+        return false;
+    Log("close new data file");
+    return true;
+}
+
+// The data file becomes the backup; a larger backup is kept as a rescue copy first. Whether
+// there is a data file is asked of the directory, so that a file that cannot be read is kept
+// as the backup rather than replaced. A rename that fails stops the save: the data file is then still in
+// place (or, after the failure of the rescue rename, the larger backup is), and nothing else has been
+// replaced.
+bool CSaveSequence::RotateOldFiles(const CDataFileNames& names, bool& dataFileMoved)
+{
+    if (!m_utilities.Files().Exists(names.DataFile()))
+        return true;
+    const bool largerBackup =
+        m_utilities.FileExists(names.Backup()) &&
+        m_utilities.GetFileSize(names.Backup()) > m_utilities.GetFileSize(names.DataFile());
+    if (largerBackup && !KeepLargerBackup(names))
+        return false;
+    if (!largerBackup) {
+        Log("remove old backup file");
+        m_utilities.RemoveFile(names.Backup());
+    }
+    Log("rename old data file");
+    dataFileMoved = m_utilities.RenameFile(names.DataFile(), names.Backup());
+    if (largerBackup)
+        m_messages.ShowMessage(CStringTables::Load(kSmallerBackupMessage), CStringTables::Load(kCaption));
+    return dataFileMoved;
+}
+
+bool CSaveSequence::KeepLargerBackup(const CDataFileNames& names)
+{
+    Log("rename old backup file");
+    return m_utilities.RenameFile(names.Backup(), names.RescueCopy(m_utilities.Clock().LocalNow()));
+}
+
+// When the new file cannot take the data file's place, the old data file goes back there.
+bool CSaveSequence::MoveNewFileIntoPlace(const CDataFileNames& names, bool dataFileMoved)
+{
+    Log("rename new data file");
+    if (m_utilities.ReplaceFile(names.NewFile(), names.DataFile()))
+        return true;
+    if (dataFileMoved) {
+        Log("restore old data file");
+        m_utilities.ReplaceFile(names.Backup(), names.DataFile());
+    }
+    return false;
+}
+
+void CSaveSequence::DiscardNewFile(const std::string& path)
+{
+    if (!m_utilities.Files().Exists(path))
+        return;
+    Log("remove new data file");
+    m_utilities.RemoveFile(path);
+}
+
+bool CSaveSequence::AskFailure(const std::string& dataPath)
+{
+    const std::string text = CStringTables::Load(kCannotSaveQuestion) + "\n\n" + dataPath;
+    return m_messages.AskYesNo(text, CStringTables::Load(kCaption)) == CMessageService::Yes;
+}
+
+void CSaveSequence::Log(const std::string& step)
+{
+    m_utilities.Log(kLogPrefix + step);
+}

@@ -1,0 +1,369 @@
+#include "PosixFileSystem.h"
+
+#include "Windows1252.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr std::size_t kCopyChunk = 64 * 1024;
+
+// The error of the last failed call, never 0.
+int LastError()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+std::filesystem::path NativePath(const std::string& path)
+{
+    const std::string utf8 = Windows1252ToUtf8(path);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+#ifdef _WIN32
+
+int OpenFlags(CFileSystem::EOpenMode mode)
+{
+    switch (mode) {
+    case CFileSystem::ReadOnly:
+        return _O_RDONLY | _O_BINARY;
+    case CFileSystem::CreateTruncate:
+        return _O_WRONLY | _O_BINARY | _O_CREAT | _O_TRUNC;
+    case CFileSystem::CreateNew:
+        return _O_WRONLY | _O_BINARY | _O_CREAT | _O_EXCL;
+    case CFileSystem::WriteExisting:
+        return _O_WRONLY | _O_BINARY;
+    }
+    return _O_RDONLY | _O_BINARY;
+}
+
+int OpenNative(const std::filesystem::path& path, int flags)
+{
+    return _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+}
+
+bool IsDirectory(int handle)
+{
+    struct _stat64 status
+    {};
+    return _fstat64(handle, &status) == 0 && (status.st_mode & _S_IFDIR) != 0;
+}
+
+long long SeekTo(int handle, std::uint64_t position)
+{
+    return _lseeki64(handle, static_cast<long long>(position), SEEK_SET);
+}
+
+int SizeOf(int handle, std::uint64_t& size)
+{
+    struct _stat64 status
+    {};
+    if (_fstat64(handle, &status) != 0)
+        return LastError();
+    size = static_cast<std::uint64_t>(status.st_size);
+    return 0;
+}
+
+int SyncNative(int handle)
+{
+    return _commit(handle) == 0 ? 0 : LastError();
+}
+
+int CloseNative(int handle)
+{
+    return _close(handle) == 0 ? 0 : LastError();
+}
+
+int ReadSome(int handle, void* buffer, std::size_t count)
+{
+    return _read(handle, buffer, static_cast<unsigned>(count > 0x40000000 ? 0x40000000 : count));
+}
+
+int WriteSome(int handle, const void* data, std::size_t count)
+{
+    return _write(handle, data, static_cast<unsigned>(count > 0x40000000 ? 0x40000000 : count));
+}
+
+int RenameNative(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    return static_cast<int>(GetLastError());
+}
+
+int RemoveNative(const std::filesystem::path& path)
+{
+    return _wunlink(path.c_str()) == 0 ? 0 : LastError();
+}
+
+int MakeDirectoryNative(const std::filesystem::path& path)
+{
+    return _wmkdir(path.c_str()) == 0 ? 0 : LastError();
+}
+
+// Directory entries reach the disk with the file operations themselves on Windows.
+int SyncDirectoryNative(const std::filesystem::path&)
+{
+    return 0;
+}
+
+#else
+
+int OpenFlags(CFileSystem::EOpenMode mode)
+{
+    switch (mode) {
+    case CFileSystem::ReadOnly:
+        return O_RDONLY | O_CLOEXEC;
+    case CFileSystem::CreateTruncate:
+        return O_WRONLY | O_CLOEXEC | O_CREAT | O_TRUNC;
+    case CFileSystem::CreateNew:
+        return O_WRONLY | O_CLOEXEC | O_CREAT | O_EXCL;
+    case CFileSystem::WriteExisting:
+        return O_WRONLY | O_CLOEXEC;
+    }
+    return O_RDONLY | O_CLOEXEC;
+}
+
+int OpenNative(const std::filesystem::path& path, int flags)
+{
+    return ::open(path.c_str(), flags, 0666);
+}
+
+bool IsDirectory(int handle)
+{
+    struct stat status
+    {};
+    return ::fstat(handle, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+off_t SeekTo(int handle, std::uint64_t position)
+{
+    return ::lseek(handle, static_cast<off_t>(position), SEEK_SET);
+}
+
+int SizeOf(int handle, std::uint64_t& size)
+{
+    struct stat status
+    {};
+    if (::fstat(handle, &status) != 0)
+        return LastError();
+    size = static_cast<std::uint64_t>(status.st_size);
+    return 0;
+}
+
+int SyncNative(int handle)
+{
+    return ::fsync(handle) == 0 ? 0 : LastError();
+}
+
+int CloseNative(int handle)
+{
+    return ::close(handle) == 0 ? 0 : LastError();
+}
+
+ssize_t ReadSome(int handle, void* buffer, std::size_t count)
+{
+    return ::read(handle, buffer, count);
+}
+
+ssize_t WriteSome(int handle, const void* data, std::size_t count)
+{
+    return ::write(handle, data, count);
+}
+
+int RenameNative(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastError();
+}
+
+int RemoveNative(const std::filesystem::path& path)
+{
+    return ::unlink(path.c_str()) == 0 ? 0 : LastError();
+}
+
+int MakeDirectoryNative(const std::filesystem::path& path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : LastError();
+}
+
+int SyncDirectoryNative(const std::filesystem::path& path)
+{
+    const int handle = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return LastError();
+    const int result = ::fsync(handle) == 0 ? 0 : LastError();
+    ::close(handle);
+    return result;
+}
+
+#endif
+
+} // namespace
+
+int CPosixFileSystem::Open(const std::string& path, EOpenMode mode, Handle& handle)
+{
+    handle = kNoHandle;
+    errno = 0;
+    const int opened = OpenNative(NativePath(path), OpenFlags(mode));
+    if (opened < 0)
+        return LastError();
+    if (mode == ReadOnly && IsDirectory(opened)) {
+        Close(opened);
+        return EISDIR;
+    }
+    handle = opened;
+    return 0;
+}
+
+int CPosixFileSystem::Read(Handle handle, void* buffer, std::size_t count, std::size_t& read)
+{
+    read = 0;
+    auto* bytes = static_cast<char*>(buffer);
+    while (read < count) {
+        errno = 0;
+        const auto got = ReadSome(handle, bytes + read, count - read);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return LastError();
+        if (got == 0)
+            break;
+        read += static_cast<std::size_t>(got);
+    }
+    return 0;
+}
+
+int CPosixFileSystem::Write(Handle handle, const void* data, std::size_t count)
+{
+    const auto* bytes = static_cast<const char*>(data);
+    std::size_t written = 0;
+    while (written < count) {
+        errno = 0;
+        const auto put = WriteSome(handle, bytes + written, count - written);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return put == 0 ? ENOSPC : LastError();
+        written += static_cast<std::size_t>(put);
+    }
+    return 0;
+}
+
+int CPosixFileSystem::Seek(Handle handle, std::uint64_t position)
+{
+    errno = 0;
+    return SeekTo(handle, position) < 0 ? LastError() : 0;
+}
+
+int CPosixFileSystem::GetSize(Handle handle, std::uint64_t& size)
+{
+    size = 0;
+    return SizeOf(handle, size);
+}
+
+int CPosixFileSystem::Sync(Handle handle)
+{
+    errno = 0;
+    return SyncNative(handle);
+}
+
+int CPosixFileSystem::Close(Handle handle)
+{
+    errno = 0;
+    return CloseNative(handle);
+}
+
+int CPosixFileSystem::Rename(const std::string& from, const std::string& to)
+{
+    errno = 0;
+    return RenameNative(NativePath(from), NativePath(to));
+}
+
+int CPosixFileSystem::Remove(const std::string& path)
+{
+    errno = 0;
+    return RemoveNative(NativePath(path));
+}
+
+bool CPosixFileSystem::Exists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(NativePath(path), error).type() !=
+               std::filesystem::file_type::not_found &&
+           !error;
+}
+
+int CPosixFileSystem::MakeDirectory(const std::string& path)
+{
+    errno = 0;
+    return MakeDirectoryNative(NativePath(path));
+}
+
+// Creates the target exclusively, so an existing file is never overwritten; a copy that
+// fails half-way is removed again.
+int CPosixFileSystem::CopyNewFile(const std::string& from, const std::string& to)
+{
+    Handle source = kNoHandle;
+    if (const int error = Open(from, ReadOnly, source))
+        return error;
+    Handle target = kNoHandle;
+    int error = Open(to, CreateNew, target);
+    if (error == 0) {
+        error = CopyContent(source, target);
+        const int closeError = Close(target);
+        error = error != 0 ? error : closeError;
+        if (error != 0)
+            Remove(to);
+    }
+    Close(source);
+    return error;
+}
+
+int CPosixFileSystem::CopyContent(Handle source, Handle target)
+{
+    std::vector<char> buffer(kCopyChunk);
+    for (;;) {
+        std::size_t read = 0;
+        if (const int error = Read(source, buffer.data(), buffer.size(), read))
+            return error;
+        if (read == 0)
+            return 0;
+        if (const int error = Write(target, buffer.data(), read))
+            return error;
+    }
+}
+
+int CPosixFileSystem::SyncDirectory(const std::string& directory)
+{
+    errno = 0;
+    return SyncDirectoryNative(NativePath(directory.empty() ? std::string(".") : directory));
+}
+
+int CPosixFileSystem::ListDirectory(const std::string& directory, std::vector<std::string>& names)
+{
+    names.clear();
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(NativePath(directory), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::u8string name = it->path().filename().u8string();
+        std::string text;
+        if (Utf8ToWindows1252(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()),
+                              text))
+            names.push_back(text);
+    }
+    return error ? (error.value() != 0 ? error.value() : EIO) : 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "FileSystem.h"
+
+// The operating system's files: POSIX calls, or the C runtime and Win32 calls on Windows.
+// Paths arrive as Windows-1252 text and are converted to the system's encoding (UTF-8 on
+// POSIX systems, UTF-16 on Windows); directory names that Windows-1252 cannot hold are left
+// out of listings.
+class CPosixFileSystem : public CFileSystem
+{
+public:
+    int Open(const std::string& path, EOpenMode mode, Handle& handle) override;
+    int Read(Handle handle, void* buffer, std::size_t count, std::size_t& read) override;
+    int Write(Handle handle, const void* data, std::size_t count) override;
+    int Seek(Handle handle, std::uint64_t position) override;
+    int GetSize(Handle handle, std::uint64_t& size) override;
+    int Sync(Handle handle) override;
+    int Close(Handle handle) override;
+
+    int Rename(const std::string& from, const std::string& to) override;
+    int Remove(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    int MakeDirectory(const std::string& path) override;
+    int CopyNewFile(const std::string& from, const std::string& to) override;
+    int SyncDirectory(const std::string& directory) override;
+    int ListDirectory(const std::string& directory, std::vector<std::string>& names) override;
+
+private:
+    int CopyContent(Handle source, Handle target);
+};
