@@ -33,5 +33,7 @@ private:
 // Blank, CR, LF and TAB.
 constexpr bool IsTarnXMLSpace(char c)
 {
-    return c == ' ' || c == '\r' || c == '\n' || c == '\t';
+    constexpr std::uint64_t kSpaces = (1ull << ' ') | (1ull << '\r') | (1ull << '\n') | (1ull << '\t');
+    const auto byte = static_cast<std::uint8_t>(c);
+    return byte <= ' ' && ((kSpaces >> byte) & 1) != 0;
 }

@@ -11,6 +11,15 @@ namespace {
 
 constexpr std::uint64_t kRecordSize = sizeof(CTarnXMLNode);
 constexpr std::uint64_t kMinimumRecords = 10;
+// Records are committed in steps of whole pages, at least 64 KiB at a time: one commit call
+// per 4 KiB page costs more than the parse itself on large texts.
+constexpr std::uint64_t kMinimumCommitStep = 64 * 1024;
+
+std::uint64_t CommitStep()
+{
+    const std::uint64_t page = CPageReservation::PageSize();
+    return page >= kMinimumCommitStep ? page : (kMinimumCommitStep + page - 1) / page * page;
+}
 
 } // namespace
 
@@ -48,8 +57,8 @@ void CTarnXMLNodeStore::Grow(std::uint64_t records)
     std::uint64_t wanted = records < kMinimumRecords ? kMinimumRecords : records;
     if (wanted > m_maximum)
         wanted = m_maximum;
-    const std::uint64_t page = CPageReservation::PageSize();
-    std::uint64_t bytes = (wanted * kRecordSize / page + 1) * page;
+    static const std::uint64_t step = CommitStep();
+    std::uint64_t bytes = (wanted * kRecordSize / step + 1) * step;
     if (bytes > m_pages.ReservedBytes())
         bytes = m_pages.ReservedBytes();
     if (bytes > m_pages.CommittedBytes() && !m_pages.CommitUpTo(static_cast<std::size_t>(bytes)))

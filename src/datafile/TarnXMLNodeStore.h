@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // The node records of one document and the root of their tree. Records live in one address
-// range reserved for the maximum number of nodes and committed a page at a time (at least ten
+// range reserved for the maximum number of nodes and committed in steps of whole pages (at least ten
 // records, whole pages, never beyond the maximum); they are handed out in order, zero-filled,
 // and only freed all at once.
 class CTarnXMLNodeStore

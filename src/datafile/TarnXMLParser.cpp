@@ -38,15 +38,42 @@ int TokenLength(const char* start, const char* end)
     return static_cast<int>(length);
 }
 
+constexpr std::uint64_t kEightBlanks = 0x2020202020202020ull;
+
+std::uint64_t LoadWord(const char* p)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// First byte in [p, end) that is not white space, or `end`. Indentation is mostly blanks, so
+// whole words of blanks are skipped first.
+char* SkipSpaces(char* p, char* end)
+{
+    while (end - p >= 8 && LoadWord(p) == kEightBlanks)
+        p += 8;
+    while (p < end && IsTarnXMLSpace(*p))
+        ++p;
+    return p;
+}
+
+// Start of the white space that ends [start, end), or `end`.
+char* TrimEnd(char* start, char* end)
+{
+    while (end - start >= 8 && LoadWord(end - 8) == kEightBlanks)
+        end -= 8;
+    while (end > start && IsTarnXMLSpace(end[-1]))
+        --end;
+    return end;
+}
+
 // The value of `node` becomes [start, end) with white space trimmed at both ends.
 void SetTrimmedValue(CTarnXMLNode* node, char* start, char* end)
 {
-    while (start < end && IsTarnXMLSpace(*start))
-        ++start;
-    while (end > start && IsTarnXMLSpace(end[-1]))
-        --end;
+    start = SkipSpaces(start, end);
     node->Value = start;
-    node->ValueLength = TokenLength(start, end);
+    node->ValueLength = TokenLength(start, TrimEnd(start, end));
 }
 
 // "<![CDATA[" at `p`, compared byte by byte so that the terminating zero stops the look-ahead.
@@ -199,8 +226,13 @@ char* CTarnXMLParser::OnEndTagName(char* p)
 char* CTarnXMLParser::OnContent(char* p)
 {
     CTarnXMLNode* element = m_open.Top().Node;
-    char* open = Find(p, m_end, '<');
-    if (element->NeedsDecoding == 0 && std::memchr(p, '&', static_cast<std::size_t>(open - p)) != nullptr)
+    // Leading white space is skipped once, for the search and for the value.
+    char* text = SkipSpaces(p, m_end);
+    if (p == m_contentStart)
+        m_contentStart = text;
+    char* open = Find(text, m_end, '<');
+    if (element->NeedsDecoding == 0 && open != text &&
+        std::memchr(text, '&', static_cast<std::size_t>(open - text)) != nullptr)
         element->NeedsDecoding = 1;
     if (open == m_end)
         return Finish(open);
