@@ -1,0 +1,15 @@
+#include "ChartValue.h"
+
+#include <climits>
+#include <cmath>
+
+int CChartValue::Truncate(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}

@@ -1,0 +1,129 @@
+#include "ListCell.h"
+
+#include "catalogue/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+// Windows-1252 bytes of the umlauts and sharp s.
+constexpr unsigned char kUpperA = 0xC4, kLowerA = 0xE4;
+constexpr unsigned char kUpperO = 0xD6, kLowerO = 0xF6;
+constexpr unsigned char kUpperU = 0xDC, kLowerU = 0xFC;
+constexpr unsigned char kSharpS = 0xDF;
+
+char Capital(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'a' && byte <= 'z')
+        return static_cast<char>(byte - 'a' + 'A');
+    if (byte == kLowerA)
+        return static_cast<char>(kUpperA);
+    if (byte == kLowerO)
+        return static_cast<char>(kUpperO);
+    if (byte == kLowerU)
+        return static_cast<char>(kUpperU);
+    return c;
+}
+
+unsigned char Folded(char c)
+{
+    switch (static_cast<unsigned char>(c)) {
+    case kUpperA:
+        return 'A';
+    case kUpperO:
+        return 'O';
+    case kUpperU:
+        return 'U';
+    case kSharpS:
+        return 's';
+    default:
+        return static_cast<unsigned char>(c);
+    }
+}
+
+// Precision of the number text for each number type.
+int PrecisionOf(int type)
+{
+    switch (type) {
+    case CListCell::TypeGeneral:
+        return -2;
+    case CListCell::TypeOneDecimal:
+        return 1;
+    case CListCell::TypeTwoDecimals:
+    case CListCell::TypeTwoDecimalsAlt:
+        return 2;
+    default:
+        return -3;
+    }
+}
+
+int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+} // namespace
+
+CListCell CListCell::MakeText(int column, const std::string& text)
+{
+    CListCell cell;
+    cell.Column = column;
+    cell.Text = text;
+    cell.SortText = MakeSortText(text);
+    cell.SortPrefix = MakeSortPrefix(cell.SortText);
+    return cell;
+}
+
+CListCell CListCell::MakeNumber(int column, double number, int type)
+{
+    CListCell cell;
+    cell.Column = column;
+    cell.Type = type;
+    cell.Number = number;
+    if (IsNumberType(type))
+        cell.Text = NumberText::Format(number, PrecisionOf(type));
+    return cell;
+}
+
+std::string CListCell::MakeSortText(const std::string& text)
+{
+    std::string sortText(text);
+    for (char& c : sortText)
+        c = Capital(c);
+    return sortText;
+}
+
+std::uint32_t CListCell::MakeSortPrefix(const std::string& sortText)
+{
+    std::uint32_t prefix = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        const std::uint32_t byte = i < sortText.size() ? Folded(sortText[i]) : 0;
+        prefix |= byte << (24 - 8 * i);
+    }
+    return prefix;
+}
+
+int CListCell::Compare(const CListCell& other) const
+{
+    if (Type != other.Type)
+        return Type < other.Type ? -1 : 1;
+    if (Type == TypeText) {
+        if (SortPrefix != other.SortPrefix)
+            return SortPrefix < other.SortPrefix ? -1 : 1;
+        // std::string compares bytes as unsigned char.
+        return Sign(SortText.compare(other.SortText));
+    }
+    return IsNumberType(Type) ? CompareNumbers(other) : 0;
+}
+
+int CListCell::CompareNumbers(const CListCell& other) const
+{
+    const bool nan = std::isnan(Number);
+    const bool otherNan = std::isnan(other.Number);
+    if (nan || otherNan)
+        return nan == otherNan ? 0 : (nan ? 1 : -1);
+    if (Number < other.Number)
+        return -1;
+    return Number > other.Number ? 1 : 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One typed cell of a list row: the text the list shows and the keys it sorts by. Text cells
+// sort by a four-byte prefix (capitals, umlauts and sharp s folded) and then by their text in
+// capitals; number cells sort by their number.
+class CListCell
+{
+public:
+    enum EType {
+        TypeText = 1,
+        TypeGeneral = 2,        // shortest general notation
+        TypeTruncated = 3,      // whole number, truncated toward zero
+        TypeTwoDecimals = 4,    // two decimals, more for small magnitudes
+        TypeOneDecimal = 5,     // one decimal, more for small magnitudes
+        TypeTwoDecimalsAlt = 6, // shown like TypeTwoDecimals
+        TypeInteger = 7,        // whole number
+    };
+
+    static CListCell MakeText(int column, const std::string& text);
+    // A number shown in the format of `type`; a type that is no number type shows nothing.
+    static CListCell MakeNumber(int column, double number, int type);
+
+    // The text in capitals: a..z as in the C locale and ä, ö, ü (Windows-1252) to Ä, Ö, Ü;
+    // every other byte, ß included, stays.
+    static std::string MakeSortText(const std::string& text);
+    // The first four bytes of the sort text with Ä, Ö, Ü folded to A, O, U and ß to "s", as a
+    // big-endian number; missing bytes count 0.
+    static std::uint32_t MakeSortPrefix(const std::string& sortText);
+    static bool IsNumberType(int type) { return type >= TypeGeneral && type <= TypeInteger; }
+
+    // Negative, 0 or positive as this cell sorts before, with or after `other` in ascending
+    // order. Text by prefix, then sort text byte by byte (a shorter text before a longer one it
+    // begins); numbers by value, NaN last, equal numbers 0. Cells of different types order by
+    // type so that a sort stays consistent.
+    int Compare(const CListCell& other) const;
+
+    int Column = -1;
+    int Type = TypeText;
+    std::string Text;
+    std::string SortText;
+    std::uint32_t SortPrefix = 0;
+    double Number = 0.0;
+
+private:
+    int CompareNumbers(const CListCell& other) const;
+};

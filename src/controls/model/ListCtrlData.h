@@ -1,0 +1,83 @@
+#pragma once
+
+#include "controls/model/ListColumn.h"
+#include "controls/model/ListLayoutRecord.h"
+#include "controls/model/ListRow.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CProfileStore;
+
+// The data behind every table: column definitions, rows of typed cells, the items the list
+// shows (rows in shown order), the sort state and the remembered layout. Pages fill the model,
+// then call Fill and Sort; the list widget only displays Items(). Columns are addressed by
+// model index throughout.
+//
+// Sort state: 0 unsorted, +k ascending by column k - 1, -k descending by column k - 1.
+class CListCtrlData
+{
+public:
+    // Drops rows, items and columns; the list is unsorted again.
+    void Reset();
+    // Drops rows and items; columns stay.
+    void DeleteAllRows();
+
+    // Adds a column and returns its index; -1 when the index is negative or taken. Column 0
+    // is never hideable and sorts the list ascending by it; every other column is hideable.
+    int InsertColumn(int index, const std::string& header, std::uint32_t format, int width);
+    // The same with the header text from the string tables.
+    int InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width);
+    const std::vector<CListColumn>& GetColumns() const { return m_columns; }
+    const CListColumn* FindColumn(int index) const;
+    // Hiding keeps the width to restore it when shown again; column 0 cannot be hidden.
+    void SetColumnVisible(int index, bool visible);
+    void SetColumnWidth(int index, int width);
+
+    // A new row; its id is one more than the largest id present (1 for the first).
+    std::uint32_t AddRow(std::uint32_t userData);
+    const std::vector<CListRow>& GetRows() const { return m_rows; }
+    const CListRow* FindRow(std::uint32_t rowId) const;
+
+    // Create or replace a cell; 0 when there is no such row, else 1. The ById forms address
+    // the column by its header string id and also give 0 when no column has it.
+    int SetCellText(std::uint32_t rowId, int column, const std::string& text);
+    int SetCellNumber(std::uint32_t rowId, int column, double number, int type);
+    int SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, const std::string& text);
+    int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, int type);
+
+    // Rebuilds the items from the rows in model order; rows without a cell in column 0 get no
+    // item. Does not sort.
+    void Fill();
+    // Orders the items by the sort state; rows that compare equal keep their model order.
+    void Sort();
+    // Row ids of the items in shown order.
+    const std::vector<std::uint32_t>& GetItems() const { return m_items; }
+
+    int GetSortState() const { return m_sortState; }
+    void SetSortState(int sortState) { m_sortState = sortState; }
+    // A click on the header of `column`: the sort direction turns over when the list is sorted
+    // by that column, else the list sorts ascending by it. Sorts the items.
+    void ClickHeader(int column);
+    // Negative, 0 or positive as row `a` is shown before, with or after row `b` under the sort
+    // state. A row without a cell in the sort column comes after rows with one (ascending).
+    int Compare(const CListRow& a, const CListRow& b) const;
+
+    CListLayoutRecord GetLayout() const;
+    // Applies a record; false and nothing changed when it does not fit these columns.
+    bool ApplyLayout(const std::vector<std::uint8_t>& bytes);
+    bool SaveLayout(CProfileStore& store, const std::string& section, const std::string& entry) const;
+    bool LoadLayout(const CProfileStore& store, const std::string& section, const std::string& entry);
+
+private:
+    CListColumn* FindColumnAt(int index);
+    CListColumn* FindColumnById(std::uint32_t headerId);
+    CListRow* FindRowToEdit(std::uint32_t rowId);
+    void ApplyColumnLayout(CListColumn& column, const CListLayoutRecord::CColumn& stored);
+
+    std::vector<CListColumn> m_columns; // by model index
+    std::vector<CListRow> m_rows;       // in insertion order
+    std::vector<std::uint32_t> m_items;
+    int m_sortState = 0;
+};

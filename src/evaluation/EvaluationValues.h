@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/Data.h"
+
+#include <vector>
+
+class CEvaluationWindows;
+
+// The measure of every series (selectors 0..22) in every month of an evaluation, undivided:
+// CData::EvaluateSales of the series over the month's window (monthly values) or from the
+// start up to the month's end (running totals).
+class CEvaluationValues
+{
+public:
+    // One walk over the sales, each added to its month's sums in catalogue order; the values
+    // equal the definition bit for bit. Current prices are taken once per recipe.
+    static CEvaluationValues Compute(const CData& data, const CEvaluationWindows& windows, int measure,
+                                     bool perMonth, bool originalData);
+    // The definition itself: CData::EvaluateSales for every series and month. Months x series
+    // walks over all sales; for checks.
+    static CEvaluationValues ComputeLiterally(const CData& data, const CEvaluationWindows& windows,
+                                              int measure, bool perMonth, bool originalData);
+
+    int GetMonthCount() const { return m_monthCount; }
+    double Get(unsigned selector, int month) const { return m_values[selector * m_monthCount + month]; }
+    // Whether every value has the same bits as in `other`.
+    bool IsIdenticalTo(const CEvaluationValues& other) const;
+
+private:
+    explicit CEvaluationValues(int monthCount);
+    double& At(unsigned selector, int month) { return m_values[selector * m_monthCount + month]; }
+
+    int m_monthCount;
+    std::vector<double> m_values;
+};

@@ -1,0 +1,255 @@
+#include "controls/model/ListCtrlData.h"
+
+#include "platform/MemoryProfileStore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A table of names and numbers as the pages build it: column 0 the name, 1 a number, 2 a
+// second text; each row's user data is its position in `names`.
+class NameTable : public testing::Test
+{
+protected:
+    void Fill(const std::vector<std::pair<std::string, double>>& rows)
+    {
+        list.Reset();
+        list.InsertColumn(0, "Name", CListColumn::FormatLeft, 120);
+        list.InsertColumn(1, "Preis", CListColumn::FormatRight, 60);
+        list.InsertColumn(2, "Gruppe", CListColumn::FormatLeft, 80);
+        for (const auto& [name, number] : rows) {
+            const std::uint32_t row = list.AddRow(list.GetRows().size());
+            list.SetCellText(row, 0, name);
+            list.SetCellNumber(row, 1, number, CListCell::TypeTwoDecimals);
+        }
+        list.Fill();
+        list.Sort();
+    }
+
+    std::string Shown() const
+    {
+        std::string names;
+        for (std::uint32_t id : list.GetItems())
+            names += (names.empty() ? "" : ",") + list.FindRow(id)->FindCell(0)->Text;
+        return names;
+    }
+
+    CListCtrlData list;
+};
+
+TEST_F(NameTable, NamesSortByTheirFoldedPrefixThenTheirCapitals)
+{
+    Fill({{"Zucker", 0}, {"Orange", 0}, {"\xD6l", 0}, {"Obst", 0}});
+    EXPECT_EQ(Shown(), "Obst,\xD6l,Orange,Zucker");
+    Fill({{"Stra\xDF"
+           "e",
+           0},
+          {"Strauch", 0},
+          {"Aprikose", 0},
+          {"\xC4pfel", 0},
+          {"Apfel", 0}});
+    EXPECT_EQ(Shown(), "Apfel,\xC4pfel,Aprikose,Strauch,Stra\xDF"
+                       "e");
+}
+
+TEST_F(NameTable, HeaderClicksReverseTheSortColumnOrSortAscendingByANewOne)
+{
+    Fill({{"B", 2.0}, {"A", 3.0}, {"C", 1.0}});
+    struct Step
+    {
+        int column;
+        int state;
+        const char* shown;
+    };
+    const Step steps[] = {
+        {0, -1, "C,B,A"},                  // a second click on the sorted column reverses it
+        {0, 1, "A,B,C"},  {1, 2, "C,B,A"}, // another column: ascending by it
+        {1, -2, "A,B,C"}, {0, 1, "A,B,C"},
+    };
+    EXPECT_EQ(list.GetSortState(), 1); // inserting column 0 sorts by it
+    for (const Step& step : steps) {
+        list.ClickHeader(step.column);
+        EXPECT_EQ(list.GetSortState(), step.state);
+        EXPECT_EQ(Shown(), step.shown);
+    }
+}
+
+TEST_F(NameTable, EqualNumbersKeepTheirModelOrderInBothDirections)
+{
+    Fill({{"A", 5.0}, {"B", 1.0}, {"C", 5.0}, {"D", 5.0}});
+    list.ClickHeader(1);
+    EXPECT_EQ(Shown(), "B,A,C,D");
+    list.ClickHeader(1);
+    EXPECT_EQ(Shown(), "A,C,D,B");
+}
+
+TEST_F(NameTable, RowsWithoutAFirstCellAreNotShownAndRowsWithoutTheSortCellComeLast)
+{
+    Fill({{"B", 2.0}, {"A", 1.0}});
+    const std::uint32_t orphan = list.AddRow(99);
+    list.SetCellNumber(orphan, 1, 0.5, CListCell::TypeTwoDecimals);
+    const std::uint32_t noNumber = list.AddRow(7);
+    list.SetCellText(noNumber, 0, "0 ohne Preis");
+    list.Fill();
+    list.ClickHeader(1);
+    EXPECT_EQ(Shown(), "A,B,0 ohne Preis");
+    list.ClickHeader(1);
+    EXPECT_EQ(Shown(), "0 ohne Preis,B,A");
+}
+
+TEST(ListCtrlData, ColumnsAndRowsFollowTheirInsertionRules)
+{
+    CListCtrlData list;
+    EXPECT_EQ(list.InsertColumn(1, "Preis", CListColumn::FormatRight, 60), 1);
+    EXPECT_EQ(list.GetSortState(), 0);
+    EXPECT_EQ(list.InsertColumn(0, "", CListColumn::FormatRight, 20), 0);
+    EXPECT_EQ(list.GetSortState(), 1);
+    EXPECT_EQ(list.InsertColumn(1, "Doppelt", CListColumn::FormatLeft, 60), -1);
+    EXPECT_EQ(list.InsertColumn(-1, "Negativ", CListColumn::FormatLeft, 60), -1);
+    EXPECT_EQ(list.InsertColumnById(2, 123, CListColumn::FormatLeft, 130), 2);
+    ASSERT_EQ(list.GetColumns().size(), 3u);
+    EXPECT_EQ(list.GetColumns()[0].Index, 0); // kept by model index
+    EXPECT_FALSE(list.GetColumns()[0].Hideable);
+    EXPECT_TRUE(list.GetColumns()[1].Hideable);
+    EXPECT_EQ(list.FindColumn(2)->Header, "Name");
+    EXPECT_EQ(list.FindColumn(2)->HeaderId, 123u);
+
+    EXPECT_EQ(list.AddRow(10), 1u);
+    EXPECT_EQ(list.AddRow(20), 2u);
+    EXPECT_EQ(list.SetCellTextById(2, 123, "Bier"), 1);
+    EXPECT_EQ(list.FindRow(2)->FindCell(2)->Text, "Bier");
+    EXPECT_EQ(list.SetCellNumberById(2, 999, 1.0, CListCell::TypeTruncated), 0);
+    EXPECT_EQ(list.SetCellTextById(2, 0, "kein Kopf"), 0);
+    EXPECT_EQ(list.SetCellText(7, 0, "keine Zeile"), 0);
+    EXPECT_EQ(list.SetCellNumber(1, 0, 3.0, CListCell::TypeTruncated), 1);
+    EXPECT_EQ(list.SetCellNumber(1, 0, 4.0, CListCell::TypeTruncated), 1); // replaces
+    EXPECT_EQ(list.FindRow(1)->Cells.size(), 1u);
+    EXPECT_EQ(list.FindRow(1)->FindCell(0)->Text, "4");
+    EXPECT_EQ(list.FindRow(1)->UserData, 10u);
+
+    list.DeleteAllRows();
+    EXPECT_EQ(list.AddRow(0), 1u);
+    EXPECT_EQ(list.GetColumns().size(), 3u);
+}
+
+TEST(ListCtrlData, HiddenColumnsKeepTheirWidthToShowAgainAndColumnZeroStays)
+{
+    CListCtrlData list;
+    list.InsertColumn(0, "Name", CListColumn::FormatLeft, 120);
+    list.InsertColumn(1, "Preis", CListColumn::FormatRight, 60);
+    list.SetColumnVisible(1, false);
+    EXPECT_FALSE(list.FindColumn(1)->Visible);
+    EXPECT_EQ(list.FindColumn(1)->Width, 0);
+    list.SetColumnVisible(1, true);
+    EXPECT_EQ(list.FindColumn(1)->Width, 60);
+    list.SetColumnVisible(0, false);
+    EXPECT_TRUE(list.FindColumn(0)->Visible);
+}
+
+// Three columns: the name (not hideable), a hidden price of width 75 and a group moved first.
+class Layout : public testing::Test
+{
+protected:
+    static CListCtrlData MakeList(int columns)
+    {
+        CListCtrlData list;
+        for (int column = 0; column < columns; ++column)
+            list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 50 + column);
+        return list;
+    }
+    void SetUp() override
+    {
+        saved = MakeList(3);
+        saved.SetColumnWidth(1, 75);
+        saved.SetColumnVisible(1, false);
+        saved.ClickHeader(2);
+        saved.ClickHeader(2);
+        record = saved.GetLayout().Encode();
+    }
+
+    CListCtrlData saved;
+    std::vector<std::uint8_t> record;
+};
+
+TEST_F(Layout, RecordHoldsCountSortStateAndNineBytesPerColumn)
+{
+    const std::vector<std::uint8_t> expected = {
+        3, 0,  0, 0, 0xFD, 0xFF, 0xFF, 0xFF,    // 3 columns, sorted descending by column 2
+        1, 50, 0, 0, 0,    0,    0,    0,    0, // shown, width 50, position 0
+        0, 75, 0, 0, 0,    1,    0,    0,    0, // hidden: the width to restore
+        1, 52, 0, 0, 0,    2,    0,    0,    0,
+    };
+    EXPECT_EQ(record, expected);
+}
+
+TEST_F(Layout, RoundTripRestoresVisibilityWidthsOrderAndSortState)
+{
+    CMemoryProfileStore store;
+    ASSERT_TRUE(saved.SaveLayout(store, "PageChart", "ChartTable"));
+    CListCtrlData loaded = MakeList(3);
+    ASSERT_TRUE(loaded.LoadLayout(store, "PageChart", "ChartTable"));
+    EXPECT_EQ(loaded.GetLayout(), saved.GetLayout());
+    EXPECT_EQ(loaded.GetSortState(), -3);
+    EXPECT_FALSE(loaded.FindColumn(1)->Visible);
+    loaded.SetColumnVisible(1, true);
+    EXPECT_EQ(loaded.FindColumn(1)->Width, 75);
+    EXPECT_FALSE(loaded.LoadLayout(store, "PageChart", "Missing"));
+}
+
+TEST_F(Layout, RecordThatDoesNotFitTheColumnsChangesNothing)
+{
+    auto patched = [this](size_t offset, std::uint8_t value) {
+        auto bytes = record;
+        bytes[offset] = value;
+        return bytes;
+    };
+    auto resized = [this](size_t size) {
+        auto bytes = record;
+        bytes.resize(size);
+        return bytes;
+    };
+    struct Case
+    {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {"stored column count differs", patched(0, 2)},
+        {"one byte short", resized(record.size() - 1)},
+        {"one byte more", resized(record.size() + 1)},
+        {"header only", resized(4)},
+        {"empty", {}},
+        {"sort state beyond the columns", patched(4, 4)},
+        {"sort state most negative", patched(7, 0x80)},
+        {"display position beyond the columns", patched(8 + 9 + 5, 3)},
+        {"display position twice", patched(8 + 9 + 5, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CListCtrlData list = MakeList(3);
+        const CListLayoutRecord before = list.GetLayout();
+        EXPECT_FALSE(list.ApplyLayout(c.bytes));
+        EXPECT_EQ(list.GetLayout(), before);
+    }
+}
+
+TEST_F(Layout, RecordOfFiveColumnsIsIgnoredByATableOfSix)
+{
+    const auto five = MakeList(5).GetLayout().Encode();
+    ASSERT_EQ(five.size(), 9u * 5 + 8);
+    CListCtrlData six = MakeList(6);
+    EXPECT_FALSE(six.ApplyLayout(five));
+    EXPECT_TRUE(MakeList(5).ApplyLayout(five));
+}
+
+TEST_F(Layout, StoredHiddenFlagCannotHideTheFirstColumn)
+{
+    auto bytes = record;
+    bytes[8] = 0;
+    CListCtrlData list = MakeList(3);
+    ASSERT_TRUE(list.ApplyLayout(bytes));
+    EXPECT_TRUE(list.FindColumn(0)->Visible);
+    EXPECT_EQ(list.FindColumn(0)->Width, 50);
+}
+
+} // namespace
