@@ -9,8 +9,6 @@
 #include <string>
 #include <string_view>
 
-class CPageReservation;
-
 // A small XML (and section-based object text) document: the text is copied once, scanned once
 // by a state machine, and described by fixed-size node records that point into it. Node
 // records live in one address-space reservation committed page by page. Every failure throws

@@ -222,14 +222,14 @@ TEST(TarnXMLDocument, RaisesNodeMaximumFromTextLength)
     document.Parse(text.c_str(), 0, kXml);
     EXPECT_EQ(document.GetNodeCount(), 1001u);
 
-    // The densest text the grammar allows: one node per two bytes.
+    // The densest text the grammar allows, one element per two bytes, runs out of end tags,
+    // not of node records.
     std::string dense;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 3000; ++i)
         dense += "<>";
-    for (int i = 0; i < 100; ++i)
-        dense += "</>";
-    document.Parse(dense.c_str(), 0, kXml);
-    EXPECT_EQ(document.GetNodeCount(), 100u);
+    CTarnXMLDocument deep(1, 3000, kLenient);
+    EXPECT_EQ(ParseError(deep, dense, kXml).Message, "End tags do not match start tags");
+    EXPECT_EQ(deep.GetNodeCount(), 3000u);
 }
 
 TEST(TarnXMLDocument, AddNodeStopsAtMaximumWithoutText)
