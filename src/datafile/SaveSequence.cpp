@@ -88,9 +88,7 @@ bool CSaveSequence::RotateOldFiles(const CDataFileNames& names, bool& dataFileMo
 {
     if (!m_utilities.Files().Exists(names.DataFile()))
         return true;
-    const bool largerBackup =
-        m_utilities.FileExists(names.Backup()) &&
-        m_utilities.GetFileSize(names.Backup()) > m_utilities.GetFileSize(names.DataFile());
+    const bool largerBackup = IsBackupLarger(names);
     if (largerBackup && !KeepLargerBackup(names))
         return false;
     if (!largerBackup) {
@@ -102,6 +100,17 @@ bool CSaveSequence::RotateOldFiles(const CDataFileNames& names, bool& dataFileMo
     if (largerBackup)
         m_messages.ShowMessage(CStringTables::Load(kSmallerBackupMessage), CStringTables::Load(kCaption));
     return dataFileMoved;
+}
+
+// A backup whose size cannot be compared counts as larger: it is kept rather than deleted.
+bool CSaveSequence::IsBackupLarger(const CDataFileNames& names)
+{
+    if (!m_utilities.Files().Exists(names.Backup()))
+        return false;
+    std::uint64_t backupSize = 0;
+    std::uint64_t dataSize = 0;
+    return !m_utilities.TryGetFileSize(names.Backup(), backupSize) ||
+           !m_utilities.TryGetFileSize(names.DataFile(), dataSize) || backupSize > dataSize;
 }
 
 bool CSaveSequence::KeepLargerBackup(const CDataFileNames& names)

@@ -34,6 +34,7 @@ private:
     bool WriteNewFile(CData& data, const std::string& path);
     bool WriteText(CData& data, CFileSystem::Handle handle, const std::string& path);
     bool RotateOldFiles(const CDataFileNames& names, bool& dataFileMoved);
+    bool IsBackupLarger(const CDataFileNames& names);
     bool KeepLargerBackup(const CDataFileNames& names);
     bool MoveNewFileIntoPlace(const CDataFileNames& names, bool dataFileMoved);
     void DiscardNewFile(const std::string& path);

@@ -32,14 +32,19 @@ bool CFileUtilities::FileExists(const std::string& path)
 
 std::uint64_t CFileUtilities::GetFileSize(const std::string& path)
 {
+    std::uint64_t size = 0;
+    return TryGetFileSize(path, size) ? size : 0;
+}
+
+bool CFileUtilities::TryGetFileSize(const std::string& path, std::uint64_t& size)
+{
+    size = 0;
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
     if (m_files.Open(path, CFileSystem::ReadOnly, handle) != 0)
-        return 0;
-    std::uint64_t size = 0;
-    if (m_files.GetSize(handle, size) != 0)
-        size = 0;
+        return false;
+    const bool measured = m_files.GetSize(handle, size) == 0;
     m_files.Close(handle);
-    return size;
+    return measured;
 }
 
 bool CFileUtilities::TestCreateFile(const std::string& path)

@@ -29,6 +29,8 @@ public:
     bool FileExists(const std::string& path);
     // Length in bytes; 0 when the file cannot be opened.
     std::uint64_t GetFileSize(const std::string& path);
+    // The same, telling a file that cannot be measured from an empty one.
+    bool TryGetFileSize(const std::string& path, std::uint64_t& size);
     // Creates the file, emptying an existing one; true when that worked.
     bool TestCreateFile(const std::string& path);
     // Whether a file can be created in the directory: creates and deletes "Test.txt". True

@@ -1,5 +1,7 @@
 #include "platform/PlatformPaths.h"
 
+#include "TempDir.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
@@ -54,6 +56,36 @@ TEST(CPlatformPaths, SettingsFileWithDirectoryIsUsedAsGiven)
               std::filesystem::path("/etc/kk/Kostenkoch.ini"));
     EXPECT_EQ(CPlatformPaths::SettingsFile("conf/Kostenkoch.ini"),
               std::filesystem::path("conf/Kostenkoch.ini"));
+}
+
+TEST(CPlatformPaths, DataDirectoryFollowsXdgDataHomeOrHome)
+{
+    const CScopedEnvironment home("HOME", "/tmp/kk-home");
+    {
+        const CScopedEnvironment data("XDG_DATA_HOME", "/tmp/kk-data");
+        EXPECT_EQ(CPlatformPaths::DataDirectory(), std::filesystem::path("/tmp/kk-data/Kostenkoch"));
+    }
+    for (const char* data : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
+        const CScopedEnvironment unset("XDG_DATA_HOME", data);
+        EXPECT_EQ(CPlatformPaths::DataDirectory(),
+                  std::filesystem::path("/tmp/kk-home/.local/share/Kostenkoch"))
+            << (data ? data : "(unset)");
+    }
+}
+
+TEST(CPlatformPaths, TemporaryAndProgramDirectories)
+{
+    const CTempDir directory;
+    const CScopedEnvironment temporary("TMPDIR", directory.Path().c_str());
+    EXPECT_EQ(CPlatformPaths::TemporaryDataDirectory(), directory.Path() / "Kostenkoch");
+    const std::filesystem::path program = CPlatformPaths::ExecutableDirectory();
+    EXPECT_TRUE(std::filesystem::exists(program / "kk_platform_tests")) << program;
+}
+
+TEST(CPlatformPaths, TextOfAPathIsWindows1252OrEmpty)
+{
+    EXPECT_EQ(CPlatformPaths::ToText(std::filesystem::path(u8"/home/jürgen")), "/home/j\xFCrgen");
+    EXPECT_EQ(CPlatformPaths::ToText(std::filesystem::path(u8"/home/\u0142ukasz")), "");
 }
 
 } // namespace

@@ -1,0 +1,181 @@
+#include "datafile/SaveSequence.h"
+
+#include "FileTestEnvironment.h"
+#include "datafile/DataFileNames.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+const std::string kPrefix = CSaveSequence::kLogPrefix;
+
+class SaveSequenceTest : public testing::Test
+{
+protected:
+    bool Save(CData& data) { return m_sequence.WriteKostenkochData(&data, m_dataPath); }
+    std::optional<std::string> FileHolds(const std::string& path) const { return ReadFingerprint(path); }
+    std::string QuestionText() const { return CStringTables::Load(216) + "\n\n" + m_dataPath; }
+
+    CFileTestEnvironment m_env;
+    CSaveSequence m_sequence{m_env.Utilities, m_env.Messages};
+    std::string m_dataPath = m_env.Path("KostenkochData.xml");
+    CDataFileNames m_names{m_dataPath};
+    std::unique_ptr<CData> m_big = MakeCatalogue("Gross", 40);
+    std::unique_ptr<CData> m_small = MakeCatalogue("Klein", 1);
+    std::unique_ptr<CData> m_other = MakeCatalogue("Anders", 2);
+};
+
+TEST(DataFileNames, StemDropsTheLastFourCharactersWhateverTheyAre)
+{
+    const struct
+    {
+        std::string Path, Backup, Import;
+    } cases[] = {
+        {"/d/KostenkochData.xml", "/d/KostenkochData_Backup.XML", "/d/KostenkochData_Import.XML"},
+        {"/d/Daten.dat", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
+        {"/d/Datenfile", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
+        {"abc", "_Backup.XML", "_Import.XML"},
+    };
+    for (const auto& c : cases) {
+        const CDataFileNames names(c.Path);
+        EXPECT_EQ(names.Backup(), c.Backup) << c.Path;
+        EXPECT_EQ(names.Import(), c.Import) << c.Path;
+    }
+    EXPECT_EQ(CDataFileNames("/d/KostenkochData.xml").RescueCopy({2009, 5, 9, 8, 7, 6}),
+              "/d/KostenkochData_2009_05_09_08_07_06.XML");
+}
+
+TEST(DataFileNames, OwnFilesAreRecognisedInAnyCase)
+{
+    const CDataFileNames names("/d/KostenkochData.xml");
+    for (const char* own : {"KostenkochData.xml", "kostenkochdata_backup.xml", "KostenkochData_Import.XML",
+                            "KostenkochData_New.XML", "KostenkochData_2024_03_05_14_07_09.XML"})
+        EXPECT_TRUE(names.IsOwnFileName(own)) << own;
+    for (const char* other : {"Suppe.jpg", "KostenkochData_2024_03_05.XML",
+                              "KostenkochData_2024_03_05_14_07_0x.XML", "Other_Backup.XML"})
+        EXPECT_FALSE(names.IsOwnFileName(other)) << other;
+}
+
+TEST_F(SaveSequenceTest, FirstSaveWritesTheFileWithoutBackup)
+{
+    EXPECT_TRUE(Save(*m_big));
+
+    EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_big));
+    EXPECT_FALSE(m_env.RealFiles.Exists(m_names.Backup()));
+    EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile()));
+    EXPECT_THAT(m_env.Messages.GetMessages(), IsEmpty());
+    EXPECT_THAT(m_env.Log.Lines,
+                ElementsAre(kPrefix + "DataPath: " + m_dataPath, kPrefix + "create new data file",
+                            kPrefix + "open new data file", kPrefix + "close new data file",
+                            kPrefix + "rename new data file", kPrefix + "sync data directory",
+                            kPrefix + "ok"));
+    EXPECT_EQ(m_env.Messages.MaxWaitCursorDepth(), 1);
+    EXPECT_EQ(m_env.Messages.WaitCursorDepth(), 0);
+}
+
+TEST_F(SaveSequenceTest, SecondSaveKeepsTheFirstAsBackup)
+{
+    ASSERT_TRUE(Save(*m_big));
+    m_env.Log.Lines.clear();
+    EXPECT_TRUE(Save(*m_other));
+
+    EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_other));
+    EXPECT_EQ(FileHolds(m_names.Backup()), Fingerprint(*m_big));
+    EXPECT_THAT(m_env.Log.Lines,
+                ElementsAre(kPrefix + "DataPath: " + m_dataPath, kPrefix + "create new data file",
+                            kPrefix + "open new data file", kPrefix + "close new data file",
+                            kPrefix + "remove old backup file", kPrefix + "rename old data file",
+                            kPrefix + "rename new data file", kPrefix + "sync data directory",
+                            kPrefix + "ok"));
+}
+
+TEST_F(SaveSequenceTest, ShrinkingFileKeepsTheLargerBackupAsRescueCopy)
+{
+    ASSERT_TRUE(Save(*m_big));
+    ASSERT_TRUE(Save(*m_small));
+    m_env.Log.Lines.clear();
+    EXPECT_TRUE(Save(*m_other));
+
+    const std::string rescue = m_names.RescueCopy(m_env.Clock.LocalNow());
+    EXPECT_EQ(rescue, m_env.Path("KostenkochData_2024_03_05_14_07_09.XML"));
+    EXPECT_EQ(FileHolds(rescue), Fingerprint(*m_big));
+    EXPECT_EQ(FileHolds(m_names.Backup()), Fingerprint(*m_small));
+    EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_other));
+    EXPECT_THAT(m_env.Messages.GetMessages(), ElementsAre(Message(CStringTables::Load(213))));
+    EXPECT_THAT(m_env.Log.Lines,
+                ElementsAre(kPrefix + "DataPath: " + m_dataPath, kPrefix + "create new data file",
+                            kPrefix + "open new data file", kPrefix + "close new data file",
+                            kPrefix + "rename old backup file", kPrefix + "rename old data file",
+                            kPrefix + "rename new data file", kPrefix + "sync data directory",
+                            kPrefix + "ok"));
+}
+
+// Creating, opening and writing the new file each fail once; the question decides the result
+// and the saved file stays as it was.
+TEST_F(SaveSequenceTest, FailureAsksWhetherToGoOnAndKeepsTheSavedFile)
+{
+    ASSERT_TRUE(Save(*m_big));
+    const auto saved = ReadBytes(m_dataPath);
+    const struct
+    {
+        const char* Step;
+        CFaultyFileSystem::EOperation Operation;
+        int Call;
+        CMessageService::EAnswer Answer;
+    } cases[] = {
+        {"create", CFaultyFileSystem::OpOpen, 1, CMessageService::Yes},
+        {"create", CFaultyFileSystem::OpOpen, 1, CMessageService::No},
+        {"open", CFaultyFileSystem::OpOpen, 2, CMessageService::No},
+        {"write", CFaultyFileSystem::OpWrite, 1, CMessageService::Yes},
+        {"write", CFaultyFileSystem::OpWrite, 1, CMessageService::No},
+    };
+    for (const auto& c : cases) {
+        m_env.Messages.Clear();
+        m_env.Files.ResetCounts();
+        m_env.Files.FailCall(c.Operation, c.Call, EACCES);
+        m_env.Messages.QueueAnswer(c.Answer);
+
+        EXPECT_EQ(Save(*m_other), c.Answer == CMessageService::Yes) << c.Step;
+        EXPECT_THAT(m_env.Messages.GetMessages(),
+                    ElementsAre(Message(QuestionText(), CRecordingMessageService::YesNo)))
+            << c.Step;
+        EXPECT_EQ(ReadBytes(m_dataPath), saved) << c.Step;
+        EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile())) << c.Step;
+        EXPECT_EQ(m_env.Messages.WaitCursorDepth(), 0) << c.Step;
+    }
+}
+
+TEST_F(SaveSequenceTest, FailedFinalRenamePutsTheOldDataFileBack)
+{
+    ASSERT_TRUE(Save(*m_small));
+    ASSERT_TRUE(Save(*m_big));
+    m_env.Files.ResetCounts();
+    m_env.Files.FailCall(CFaultyFileSystem::OpRename, 2, EXDEV);
+
+    EXPECT_FALSE(Save(*m_other));
+
+    EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_big));
+    EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile()));
+    EXPECT_THAT(m_env.Log.Lines, testing::Contains("FileRename : " + m_names.NewFile() + " -> " + m_dataPath +
+                                                   " failed, error " + std::to_string(EXDEV)));
+    EXPECT_THAT(m_env.Log.Lines, testing::Contains(kPrefix + "restore old data file"));
+}
+
+TEST_F(SaveSequenceTest, NoDataPathOrNoCatalogue)
+{
+    m_dataPath.clear();
+    m_env.Messages.QueueAnswer(CMessageService::Yes);
+    EXPECT_TRUE(Save(*m_big));
+    EXPECT_THAT(m_env.Messages.GetMessages(),
+                ElementsAre(Message(CStringTables::Load(216) + "\n\n", CRecordingMessageService::YesNo)));
+
+    m_env.Log.Lines.clear();
+    EXPECT_TRUE(m_sequence.WriteKostenkochData(nullptr, m_env.Path("x.xml")));
+    EXPECT_THAT(m_env.Log.Lines, IsEmpty());
+}
+
+} // namespace
