@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // A 256-entry set of bytes at which a scan loop stops. The terminating zero is always a member,
@@ -36,4 +37,45 @@ constexpr bool IsTarnXMLSpace(char c)
     constexpr std::uint64_t kSpaces = (1ull << ' ') | (1ull << '\r') | (1ull << '\n') | (1ull << '\t');
     const auto byte = static_cast<std::uint8_t>(c);
     return byte <= ' ' && ((kSpaces >> byte) & 1) != 0;
+}
+
+constexpr bool IsTarnXMLDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// ASCII letters only: names are bytes, not characters of a code page.
+constexpr bool IsTarnXMLLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+inline constexpr std::uint64_t kEightTarnXMLBlanks = 0x2020202020202020ull;
+
+inline std::uint64_t LoadTarnXMLWord(const char* p)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// First byte in [p, end) that is not white space, or `end`. Indentation is mostly blanks, so
+// whole words of blanks are skipped first.
+inline char* SkipTarnXMLSpaces(char* p, char* end)
+{
+    while (end - p >= 8 && LoadTarnXMLWord(p) == kEightTarnXMLBlanks)
+        p += 8;
+    while (p < end && IsTarnXMLSpace(*p))
+        ++p;
+    return p;
+}
+
+// Start of the white space that ends [start, end), or `end`.
+inline char* TrimTarnXMLSpacesAtEnd(char* start, char* end)
+{
+    while (end - start >= 8 && LoadTarnXMLWord(end - 8) == kEightTarnXMLBlanks)
+        end -= 8;
+    while (end > start && IsTarnXMLSpace(end[-1]))
+        --end;
+    return end;
 }

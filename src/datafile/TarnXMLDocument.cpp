@@ -1,5 +1,6 @@
 #include "TarnXMLDocument.h"
 
+#include "TarnXMLCharTable.h"
 #include "TarnXMLErrors.h"
 #include "TarnXMLNodeStore.h"
 #include "TarnXMLObjectTextParser.h"
@@ -21,29 +22,19 @@ constexpr std::uint64_t kLengthLimit = 0xFFFFFFFFull - 100;
 constexpr std::uint64_t kSpareNodes = 16;
 constexpr std::size_t kMaxNameLengthInFormat = 49;
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // "@" + digits + "[", or "[" + letter + letters/digits (1 to 49 in all) + "]".
 bool LooksLikeObjectText(const char* p)
 {
     if (*p == '@') {
         const char* digits = ++p;
-        while (IsDigit(*p))
+        while (IsTarnXMLDigit(*p))
             ++p;
         return p != digits && *p == '[';
     }
-    if (*p != '[' || !IsLetter(p[1]))
+    if (*p != '[' || !IsTarnXMLLetter(p[1]))
         return false;
     std::size_t length = 1;
-    for (p += 2; IsLetter(*p) || IsDigit(*p); ++p)
+    for (p += 2; IsTarnXMLLetter(*p) || IsTarnXMLDigit(*p); ++p)
         ++length;
     return length <= kMaxNameLengthInFormat && *p == ']';
 }
@@ -60,7 +51,7 @@ bool StartsWith(const char* p, const char* prefix)
 
 int DetectTextFormat(const char* p)
 {
-    while (*p == ' ' || *p == '\r' || *p == '\n' || *p == '\t')
+    while (IsTarnXMLSpace(*p))
         ++p;
     if (StartsWith(p, "<?xml"))
         return CTarnXMLDocument::XmlFormat;

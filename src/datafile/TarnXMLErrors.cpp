@@ -29,6 +29,14 @@ void ThrowTarnXMLSyntaxError(int line, const char* format, ...)
     throw error;
 }
 
+int TarnXMLTokenLength(const char* start, const char* end)
+{
+    const std::size_t length = static_cast<std::size_t>(end - start);
+    if (length > static_cast<std::size_t>(INT_MAX))
+        ThrowTarnXMLError(CTarnXMLException::NoMemory);
+    return static_cast<int>(length);
+}
+
 int CountTarnXMLLines(const char* begin, const char* position)
 {
     std::size_t lines = 1;

@@ -15,6 +15,9 @@
 [[noreturn]] void ThrowTarnXMLError(int code);
 [[noreturn]] void ThrowTarnXMLSyntaxError(int line, const char* format, ...) KK_TARNXML_PRINTF;
 
+// Length of [start, end) as the int a node record holds; throws code 0 from 2 GiB on.
+int TarnXMLTokenLength(const char* start, const char* end);
+
 // 1 + the number of line feeds in [begin, position), saturated at the largest int.
 int CountTarnXMLLines(const char* begin, const char* position);
 

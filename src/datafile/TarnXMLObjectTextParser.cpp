@@ -4,7 +4,6 @@
 #include "TarnXMLErrors.h"
 #include "TarnXMLException.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -15,39 +14,22 @@ constexpr std::size_t kSectionNameBytes = 255;
 constexpr char kObjectPrefix[] = "OBJECT";
 constexpr std::size_t kObjectPrefixLength = sizeof kObjectPrefix - 1;
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool IsLetterOrDigit(char c)
-{
-    return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // Reads decimal digits at `p` into `number`, saturating instead of wrapping.
 char* ReadNumber(char* p, std::uint64_t& number)
 {
     number = 0;
-    for (; IsDigit(*p); ++p) {
+    for (; IsTarnXMLDigit(*p); ++p) {
         const std::uint64_t digit = static_cast<std::uint64_t>(*p - '0');
         number = number > (UINT64_MAX - digit) / 10 ? UINT64_MAX : number * 10 + digit;
     }
     return p;
 }
 
-int TokenLength(const char* start, const char* end)
-{
-    const std::size_t length = static_cast<std::size_t>(end - start);
-    if (length > static_cast<std::size_t>(INT_MAX))
-        ThrowTarnXMLError(CTarnXMLException::NoMemory);
-    return static_cast<int>(length);
-}
-
 bool IsObjectHeader(const char* name, const char* nameEnd)
 {
     return static_cast<std::size_t>(nameEnd - name) > kObjectPrefixLength &&
-           std::memcmp(name, kObjectPrefix, kObjectPrefixLength) == 0 && IsDigit(name[kObjectPrefixLength]);
+           std::memcmp(name, kObjectPrefix, kObjectPrefixLength) == 0 &&
+           IsTarnXMLDigit(name[kObjectPrefixLength]);
 }
 
 } // namespace
@@ -84,7 +66,7 @@ char* CTarnXMLObjectTextParser::ReadAnnouncement(char* p)
     char* end = ReadNumber(p + 1, m_announcedCount);
     m_announced = true;
     m_multiObject = true;
-    m_top->NameLength = TokenLength(p, end);
+    m_top->NameLength = TarnXMLTokenLength(p, end);
     return end;
 }
 
@@ -99,7 +81,7 @@ char* CTarnXMLObjectTextParser::ReadHeader(char* open)
                 Fail(p, "Last section not terminated.");
             break;
         }
-        if (m_strict && !IsLetterOrDigit(*p)) {
+        if (m_strict && !(IsTarnXMLLetter(*p) || IsTarnXMLDigit(*p))) {
             const std::size_t length = static_cast<std::size_t>(p - name) + 1;
             const std::string token = TarnXMLToken(name, length, kSectionNameBytes);
             ThrowTarnXMLSyntaxError(LineOf(p), "Invalid character in Section name: %s", token.c_str());
@@ -144,12 +126,10 @@ void CTarnXMLObjectTextParser::AddSection(char* name, char* nameEnd)
 
 void CTarnXMLObjectTextParser::SetValue(CTarnXMLNode* node, char* start, char* end)
 {
-    while (start < end && IsTarnXMLSpace(*start))
-        ++start;
-    while (end > start && IsTarnXMLSpace(end[-1]))
-        --end;
+    start = SkipTarnXMLSpaces(start, end);
+    end = TrimTarnXMLSpacesAtEnd(start, end);
     node->Value = start;
-    node->ValueLength = TokenLength(start, end);
+    node->ValueLength = TarnXMLTokenLength(start, end);
     const std::size_t length = static_cast<std::size_t>(end - start);
     if (std::memchr(start, 0x02, length) != nullptr || std::memchr(start, 0x03, length) != nullptr)
         node->NeedsDecoding = 1;
@@ -161,7 +141,7 @@ CTarnXMLNode* CTarnXMLObjectTextParser::NewNode(int kind, CTarnXMLNode* parent, 
     CTarnXMLNode* node = m_nodes.NewRecord();
     node->Kind = kind;
     node->Name = name;
-    node->NameLength = TokenLength(name, nameEnd);
+    node->NameLength = TarnXMLTokenLength(name, nameEnd);
     m_nodes.LinkLast(node, parent, lastChild);
     lastChild = node;
     return node;

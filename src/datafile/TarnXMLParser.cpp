@@ -4,7 +4,6 @@
 #include "TarnXMLErrors.h"
 #include "TarnXMLException.h"
 
-#include <climits>
 #include <cstring>
 
 namespace {
@@ -30,50 +29,12 @@ char* Find(char* p, char* end, char c)
     return found != nullptr ? static_cast<char*>(found) : end;
 }
 
-int TokenLength(const char* start, const char* end)
-{
-    const std::size_t length = static_cast<std::size_t>(end - start);
-    if (length > static_cast<std::size_t>(INT_MAX))
-        ThrowTarnXMLError(CTarnXMLException::NoMemory);
-    return static_cast<int>(length);
-}
-
-constexpr std::uint64_t kEightBlanks = 0x2020202020202020ull;
-
-std::uint64_t LoadWord(const char* p)
-{
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
-// First byte in [p, end) that is not white space, or `end`. Indentation is mostly blanks, so
-// whole words of blanks are skipped first.
-char* SkipSpaces(char* p, char* end)
-{
-    while (end - p >= 8 && LoadWord(p) == kEightBlanks)
-        p += 8;
-    while (p < end && IsTarnXMLSpace(*p))
-        ++p;
-    return p;
-}
-
-// Start of the white space that ends [start, end), or `end`.
-char* TrimEnd(char* start, char* end)
-{
-    while (end - start >= 8 && LoadWord(end - 8) == kEightBlanks)
-        end -= 8;
-    while (end > start && IsTarnXMLSpace(end[-1]))
-        --end;
-    return end;
-}
-
 // The value of `node` becomes [start, end) with white space trimmed at both ends.
 void SetTrimmedValue(CTarnXMLNode* node, char* start, char* end)
 {
-    start = SkipSpaces(start, end);
+    start = SkipTarnXMLSpaces(start, end);
     node->Value = start;
-    node->ValueLength = TokenLength(start, TrimEnd(start, end));
+    node->ValueLength = TarnXMLTokenLength(start, TrimTarnXMLSpacesAtEnd(start, end));
 }
 
 // "<![CDATA[" at `p`, compared byte by byte so that the terminating zero stops the look-ahead.
@@ -227,7 +188,7 @@ char* CTarnXMLParser::OnContent(char* p)
 {
     CTarnXMLNode* element = m_open.Top().Node;
     // Leading white space is skipped once, for the search and for the value.
-    char* text = SkipSpaces(p, m_end);
+    char* text = SkipTarnXMLSpaces(p, m_end);
     if (p == m_contentStart)
         m_contentStart = text;
     char* open = Find(text, m_end, '<');
@@ -350,7 +311,7 @@ CTarnXMLNode* CTarnXMLParser::OpenNode(int kind, char* nameStart, char* nameEnd)
     CTarnXMLNode* node = m_nodes.NewRecord();
     node->Kind = kind;
     node->Name = nameStart;
-    node->NameLength = TokenLength(nameStart, nameEnd);
+    node->NameLength = TarnXMLTokenLength(nameStart, nameEnd);
     if (m_open.Empty()) {
         m_nodes.LinkLast(node, nullptr, m_lastTopLevel);
         m_lastTopLevel = node;

@@ -10,14 +10,7 @@ constexpr int kObjectText = CTarnXMLDocument::ObjectTextFormat;
 constexpr int kStrict = CTarnXMLDocument::Strict;
 constexpr int kLenient = CTarnXMLDocument::Lenient;
 
-struct CObjectCase
-{
-    const char* Name;
-    std::string Text;
-    const char* Tree;
-};
-
-const CObjectCase kTrees[] = {
+const CTreeCase kTrees[] = {
     {"SingleObjectSectionsAreChildrenOfTheTop", "\r\n[Name] Salz \r\n[Unit]kg\r\n",
      "#[]{Name[Salz],Unit[kg]}"},
     {"AnnouncedObjectsOwnTheirSections", "@2\r\n[OBJECT1]\r\n[Name]a\r\n[OBJECT2]x\r\n[Name]b\r\n[Unit]kg",
@@ -33,15 +26,7 @@ const CObjectCase kTrees[] = {
 
 TEST(TarnXMLObjectText, BuildsTreesInBothModes)
 {
-    for (const CObjectCase& c : kTrees) {
-        for (int mode : {kStrict, kLenient}) {
-            SCOPED_TRACE(std::string(c.Name) + (mode == kStrict ? " strict" : " lenient"));
-            CTarnXMLDocument document(100, 10, mode);
-            ASSERT_EQ(ParseError(document, c.Text, kObjectText).Code, -1);
-            EXPECT_EQ(DumpTree(document.GetRoot()), c.Tree);
-            ExpectConsistentTree(document, document.GetRoot());
-        }
-    }
+    ExpectTreesInBothModes(kTrees, kObjectText);
 }
 
 struct CObjectErrorCase

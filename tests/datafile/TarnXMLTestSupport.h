@@ -3,6 +3,7 @@
 #include "datafile/TarnXMLDocument.h"
 
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 
 // Shared helpers of the XML document library tests.
@@ -62,4 +63,27 @@ inline CTarnXMLException ParseError(CTarnXMLDocument& document, const std::strin
     CTarnXMLException none;
     none.Code = -1;
     return none;
+}
+
+struct CTreeCase
+{
+    const char* Name;
+    std::string Text;
+    const char* Tree;
+};
+
+// Each text parses in strict and in lenient mode to the tree DumpTree shows as `Tree`.
+inline void ExpectTreesInBothModes(std::span<const CTreeCase> cases, int format)
+{
+    for (const CTreeCase& c : cases) {
+        for (int mode :
+             {static_cast<int>(CTarnXMLDocument::Strict), static_cast<int>(CTarnXMLDocument::Lenient)}) {
+            SCOPED_TRACE(std::string(c.Name) + (mode == CTarnXMLDocument::Strict ? " strict" : " lenient"));
+            CTarnXMLDocument document(100, 100, mode);
+            const CTarnXMLException error = ParseError(document, c.Text, format);
+            ASSERT_EQ(error.Code, -1) << error.Message;
+            EXPECT_EQ(DumpTree(document.GetRoot()), c.Tree);
+            ExpectConsistentTree(document, document.GetRoot());
+        }
+    }
 }
