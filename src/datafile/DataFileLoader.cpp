@@ -1,6 +1,7 @@
 #include "DataFileLoader.h"
 
 #include "catalogue/Data.h"
+#include "datafile/ProgramMessages.h"
 #include "datafile/TarnXMLException.h"
 #include "platform/FileSystemFile.h"
 #include "platform/WaitCursor.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kCaption = 102;
 constexpr std::string_view kSignatures[] = {R"(<?xml version="1.0" encoding="ISO-8859-1"?>)", "<Kostenkoch>",
                                             "<MainUserdata>"};
 
@@ -54,9 +54,9 @@ CDataFileLoader::EResult CDataFileLoader::ReadOpenFile(CData& data, CFileSystem:
 void CDataFileLoader::Report(EResult result, const std::string& path)
 {
     if (result == CannotOpen)
-        m_messages.ShowMessage("cannot open file: " + path, CStringTables::Load(kCaption));
+        CProgramMessages::ShowText(m_messages, "cannot open file: " + path);
     else if (result == ReadFailed)
-        m_messages.ShowMessage("read file failed: " + path, CStringTables::Load(kCaption));
+        CProgramMessages::ShowText(m_messages, "read file failed: " + path);
 }
 
 bool CDataFileLoader::IsKostenkochDataFile(const std::string& path)

@@ -1,5 +1,6 @@
 #include "DataLocator.h"
 
+#include "datafile/ProgramMessages.h"
 #include "datafile/Utf8Text.h"
 #include "platform/PathText.h"
 #include "platform/PlatformPaths.h"
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr int kCaption = 102;
 constexpr int kNoDirectoryMessage = 204;
 constexpr int kCannotWriteQuestion = 205;
 
@@ -34,15 +34,24 @@ CDataLocator::CDataLocator(CFileUtilities& utilities, CMessageService& messages,
 
 CDataLocation CDataLocator::FindDataPath(const std::string& registeredPath, const CDataCandidates& candidates)
 {
+    const std::string path = FindPath(registeredPath, candidates);
+    const auto directory = CPathText::DirectoryOf(path);
+    const bool temporary =
+        !candidates.TemporaryDirectory.empty() && directory &&
+        CPathText::SamePath(*directory, CPathText::WithoutTrailingSeparator(candidates.TemporaryDirectory));
+    return {path, temporary};
+}
+
+std::string CDataLocator::FindPath(const std::string& registeredPath, const CDataCandidates& candidates)
+{
     if (IsUsableRegisteredFile(registeredPath))
-        return {registeredPath, false};
-    for (const std::string* directory : {&candidates.ProfileDirectory, &candidates.ProgramDirectory}) {
+        return registeredPath;
+    for (const std::string* directory :
+         {&candidates.ProfileDirectory, &candidates.ProgramDirectory, &candidates.TemporaryDirectory}) {
         if (std::string path = TryDirectory(*directory); !path.empty())
-            return {path, false};
+            return path;
     }
-    if (std::string path = TryDirectory(candidates.TemporaryDirectory); !path.empty())
-        return {path, true};
-    return {AskUser(), false};
+    return AskUser();
 }
 
 std::string CDataLocator::TemporaryLocationNotice(const std::string& path)
@@ -66,13 +75,12 @@ std::string CDataLocator::TryDirectory(const std::string& directory)
 
 std::string CDataLocator::AskUser()
 {
-    const std::string caption = CStringTables::Load(kCaption);
-    m_messages.ShowMessage(CStringTables::Load(kNoDirectoryMessage), caption);
+    CProgramMessages::Show(m_messages, kNoDirectoryMessage);
     for (;;) {
         const std::optional<std::string> chosen = m_dialogs.AskSavePath(DataFileRequest());
         if (chosen && m_utilities.TestWriteFile(*chosen))
             return *chosen;
-        if (m_messages.AskYesNo(CStringTables::Load(kCannotWriteQuestion), caption) != CMessageService::Yes)
+        if (!CProgramMessages::AskYesNo(m_messages, CStringTables::Load(kCannotWriteQuestion)))
             return {};
     }
 }

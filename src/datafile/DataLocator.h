@@ -23,8 +23,9 @@ struct CDataCandidates
 struct CDataLocation
 {
     std::string Path;
-    // The path lies in the temporary directory, which the system may empty at any reboot:
-    // the window tells the user once (TemporaryLocationNotice).
+    // The path lies in the temporary candidate directory (found there now or registered from an
+    // earlier start), which the system may empty at any reboot: the window tells the user at
+    // start-up (TemporaryLocationNotice).
     bool InTemporaryDirectory = false;
 };
 
@@ -44,6 +45,7 @@ public:
     static std::string TemporaryLocationNotice(const std::string& path);
 
 private:
+    std::string FindPath(const std::string& registeredPath, const CDataCandidates& candidates);
     bool IsUsableRegisteredFile(const std::string& path);
     std::string TryDirectory(const std::string& directory);
     std::string AskUser();

@@ -2,13 +2,13 @@
 
 #include "catalogue/Data.h"
 #include "datafile/DataFileNames.h"
+#include "datafile/ProgramMessages.h"
 #include "platform/PathText.h"
 #include "platform/WaitCursor.h"
 #include "resources/StringTables.h"
 
 namespace {
 
-constexpr int kCaption = 102;
 constexpr int kImportedQuestion = 185;
 constexpr int kNotADataFileMessage = 228;
 constexpr int kCannotSaveMessage = 229;
@@ -26,7 +26,7 @@ CDataSession::~CDataSession() = default;
 
 std::string CDataSession::GetWindowTitle() const
 {
-    const std::string title = CStringTables::Load(kCaption);
+    const std::string title = CStringTables::Load(CProgramMessages::kCaption);
     return m_titlePath.empty() ? title : title + " - " + m_titlePath;
 }
 
@@ -82,7 +82,7 @@ bool CDataSession::Open()
         accepted = m_loader.IsKostenkochDataFile(*path);
     }
     if (!accepted) {
-        Show(kNotADataFileMessage);
+        CProgramMessages::Show(m_messages, kNotADataFileMessage);
         return false;
     }
     if (!ReadKostenkochData(*path))
@@ -100,8 +100,7 @@ bool CDataSession::AskToSaveBeforeOpen()
         m_beforeSave(*m_data);
     if (m_data->IsUnchanged())
         return true;
-    const auto answer = m_messages.AskYesNoCancel(CStringTables::Load(kSaveBeforeOpenQuestion),
-                                                  CStringTables::Load(kCaption));
+    const auto answer = CProgramMessages::AskYesNoCancel(m_messages, kSaveBeforeOpenQuestion);
     if (answer == CMessageService::Cancel)
         return false;
     if (answer == CMessageService::Yes)
@@ -123,7 +122,7 @@ void CDataSession::SaveAs()
     const std::string oldPath = m_dataPath;
     if (!SaveUnder(*path, *oldDirectory, *newDirectory)) {
         m_dataPath = oldPath;
-        Show(kCannotSaveMessage);
+        CProgramMessages::Show(m_messages, kCannotSaveMessage);
     }
 }
 
@@ -155,8 +154,7 @@ bool CDataSession::Import()
 
 bool CDataSession::SaveOnExit()
 {
-    if (m_imported && m_messages.AskYesNo(CStringTables::Load(kImportedQuestion),
-                                          CStringTables::Load(kCaption)) != CMessageService::Yes)
+    if (m_imported && !CProgramMessages::AskYesNo(m_messages, CStringTables::Load(kImportedQuestion)))
         return true;
     return WriteKostenkochData();
 }
@@ -173,9 +171,4 @@ CFileDialogRequest CDataSession::DataFileRequest() const
     request.Filter = "XML Dateien (*.xml)|*.xml|Alle Dateien (*.*)|*.*||";
     request.ConfirmOverwrite = true;
     return request;
-}
-
-void CDataSession::Show(int stringId)
-{
-    m_messages.ShowMessage(CStringTables::Load(stringId), CStringTables::Load(kCaption));
 }

@@ -71,7 +71,6 @@ private:
     bool AskToSaveBeforeOpen();
     bool SaveUnder(const std::string& path, const std::string& oldDirectory, const std::string& newDirectory);
     CFileDialogRequest DataFileRequest() const;
-    void Show(int stringId);
 
     CFileUtilities& m_utilities;
     CMessageService& m_messages;

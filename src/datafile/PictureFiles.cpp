@@ -3,13 +3,13 @@
 #include "catalogue/Data.h"
 #include "datafile/DataFileNames.h"
 #include "datafile/PictureName.h"
+#include "datafile/ProgramMessages.h"
 #include "datafile/Utf8Text.h"
 #include "platform/PathText.h"
 #include "resources/StringTables.h"
 
 namespace {
 
-constexpr int kCaption = 102;
 constexpr int kPictureInUseMessage = 226;
 
 } // namespace
@@ -30,17 +30,25 @@ bool CPictureFiles::CopyToDataDirectory(const CData& data, const std::string& da
         return false;
     if (CPathText::SamePath(*sourceDirectory, *dataDirectory))
         return true;
-    if (IsProtectedName(dataPath, path))
-        return Refuse(Windows1252Text(kProtectedNameText), path);
     const std::string target = CPathText::Join(*dataDirectory, path);
-    if (m_utilities.Files().Exists(target)) {
-        if (IsUsedByRecipe(data, path))
-            return Refuse(CStringTables::Load(kPictureInUseMessage), path);
-        if (!MayReplace(dataPath, path))
-            return Refuse(Windows1252Text(kProtectedNameText), path);
-        m_utilities.RemoveFile(target);
-    }
-    return m_utilities.Files().CopyNewFile(source, target) == 0;
+    return MakeRoom(data, dataPath, target, path) && m_utilities.Files().CopyNewFile(source, target) == 0;
+}
+
+// Refuses the name of a file of the program, a picture that another recipe uses and an
+// existing file that is not a picture; an unused picture of that name gives way.
+bool CPictureFiles::MakeRoom(const CData& data, const std::string& dataPath, const std::string& target,
+                             std::string& name)
+{
+    if (IsProtectedName(dataPath, name))
+        return Refuse(Windows1252Text(kProtectedNameText), name);
+    if (!m_utilities.Files().Exists(target))
+        return true;
+    if (IsUsedByRecipe(data, name))
+        return Refuse(CStringTables::Load(kPictureInUseMessage), name);
+    if (!CPictureName::HasPictureEnding(name))
+        return Refuse(Windows1252Text(kProtectedNameText), name);
+    m_utilities.RemoveFile(target);
+    return true;
 }
 
 bool CPictureFiles::CopyForSaveAs(const CData& data, const std::string& oldDirectory,
@@ -58,13 +66,6 @@ bool CPictureFiles::CopyForSaveAs(const CData& data, const std::string& oldDirec
             return false;
     }
     return true;
-}
-
-// An unused file in the data directory may give way to the picture only when it is a picture
-// itself and not a file of the program.
-bool CPictureFiles::MayReplace(const std::string& dataPath, const std::string& name) const
-{
-    return CPictureName::HasPictureEnding(name) && !IsProtectedName(dataPath, name);
 }
 
 bool CPictureFiles::IsProtectedName(const std::string& dataPath, const std::string& name) const
@@ -89,7 +90,7 @@ bool CPictureFiles::IsUsedByRecipe(const CData& data, const std::string& name) c
 
 bool CPictureFiles::Refuse(const std::string& text, std::string& path)
 {
-    m_messages.ShowMessage(text, CStringTables::Load(kCaption));
+    CProgramMessages::ShowText(m_messages, text);
     path.clear();
     return false;
 }

@@ -38,7 +38,8 @@ public:
     bool CopyForSaveAs(const CData& data, const std::string& oldDirectory, const std::string& newDirectory);
 
 private:
-    bool MayReplace(const std::string& dataPath, const std::string& name) const;
+    bool MakeRoom(const CData& data, const std::string& dataPath, const std::string& target,
+                  std::string& name);
     bool IsProtectedName(const std::string& dataPath, const std::string& name) const;
     bool IsUsedByRecipe(const CData& data, const std::string& name) const;
     bool Refuse(const std::string& text, std::string& path);

@@ -1,6 +1,7 @@
 #include "SaveSequence.h"
 
 #include "catalogue/Data.h"
+#include "datafile/ProgramMessages.h"
 #include "platform/FileSystemFile.h"
 #include "platform/PathText.h"
 #include "platform/WaitCursor.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kCaption = 102;
 constexpr int kSmallerBackupMessage = 213;
 constexpr int kCannotSaveQuestion = 216;
 
@@ -98,7 +98,7 @@ bool CSaveSequence::RotateOldFiles(const CDataFileNames& names, bool& dataFileMo
     Log("rename old data file");
     dataFileMoved = m_utilities.RenameFile(names.DataFile(), names.Backup());
     if (largerBackup)
-        m_messages.ShowMessage(CStringTables::Load(kSmallerBackupMessage), CStringTables::Load(kCaption));
+        CProgramMessages::Show(m_messages, kSmallerBackupMessage);
     return dataFileMoved;
 }
 
@@ -143,7 +143,7 @@ void CSaveSequence::DiscardNewFile(const std::string& path)
 bool CSaveSequence::AskFailure(const std::string& dataPath)
 {
     const std::string text = CStringTables::Load(kCannotSaveQuestion) + "\n\n" + dataPath;
-    return m_messages.AskYesNo(text, CStringTables::Load(kCaption)) == CMessageService::Yes;
+    return CProgramMessages::AskYesNo(m_messages, text);
 }
 
 void CSaveSequence::Log(const std::string& step)

@@ -73,6 +73,10 @@ TEST_F(DataLocatorTest, ReadOnlyCandidatesAreSkippedInOrder)
     EXPECT_EQ(location.Path, DataFileIn(m_candidates.TemporaryDirectory));
     EXPECT_TRUE(location.InTemporaryDirectory);
 
+    // The next start finds the file registered and still knows where it lies.
+    WriteBytes(location.Path, "x");
+    EXPECT_TRUE(Find(location.Path).InTemporaryDirectory);
+
     const std::string notice = CDataLocator::TemporaryLocationNotice(location.Path);
     EXPECT_NE(notice.find("\n\n" + location.Path + "\n\n"), std::string::npos);
     EXPECT_NE(notice.find("tempor\xE4ren Verzeichnis"), std::string::npos);

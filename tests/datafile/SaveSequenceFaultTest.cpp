@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <iostream>
+#include <map>
 #include <vector>
 
 namespace {
@@ -58,10 +59,20 @@ public:
         Inject(env->Files, fault);
         const bool saved =
             CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), DataPath(*env));
+        const bool kept = Check(*env, scenario, saved, Describe(fault));
         ++m_runs;
         m_injected += env->Files.InjectedFaults();
-        if (!Check(*env, scenario, saved, Describe(fault)))
-            ++m_lost;
+        m_lost += kept ? 0 : 1;
+        auto& [runs, lost] = m_byKind[KindName(fault)];
+        ++runs;
+        lost += kept ? 0 : 1;
+    }
+
+    // One line per kind of fault: how many saves ran under it and how many lost data.
+    void PrintTable(std::ostream& out) const
+    {
+        for (const auto& [kind, tally] : m_byKind)
+            out << "[ faults   ] " << kind << ": " << tally.first << " faults, " << tally.second << " lost\n";
     }
 
     int Runs() const { return m_runs; }
@@ -125,6 +136,13 @@ private:
             *m_catalogues[static_cast<std::size_t>(scenario.Saved[scenario.Saved.size() - fromEnd])]);
     }
 
+    static std::string KindName(const CFault& fault)
+    {
+        return fault.Kind == Crash      ? "crash"
+               : fault.Kind == DiskFull ? "disk full"
+                                        : CFaultyFileSystem::Name(fault.Operation);
+    }
+
     static std::string Describe(const CFault& fault)
     {
         const char* kind = fault.Kind == Crash      ? "crash at call "
@@ -143,6 +161,7 @@ private:
     int m_runs = 0;
     int m_injected = 0;
     int m_lost = 0;
+    std::map<std::string, std::pair<int, int>> m_byKind;
 };
 
 const CScenario kScenarios[] = {
@@ -170,6 +189,7 @@ TEST(SaveSequenceFaults, NoSingleFailureOrCrashLosesTheLastSavedState)
         for (int call = 1; call <= counted.TotalCalls(); ++call)
             test.Run(scenario, {Crash, CFaultyFileSystem::OpOpen, call});
     }
+    test.PrintTable(std::cout);
     std::cout << "[ faults   ] " << test.Runs() << " saves under an injected fault (" << test.Injected()
               << " failed calls), " << test.Lost() << " lost the last saved state\n";
     testing::Test::RecordProperty("InjectedFaults", test.Injected());
