@@ -7,6 +7,7 @@
 #include "platform/WaitCursor.h"
 #include "resources/StringTables.h"
 
+#include <cerrno>
 #include <exception>
 #include <new>
 
@@ -45,7 +46,7 @@ bool CSaveSequence::Save(CData& data, const CDataFileNames& names)
     }
     Log("sync data directory");
     const auto directory = CPathText::DirectoryOf(names.DataFile());
-    return m_utilities.Files().SyncDirectory(directory ? *directory : std::string(".")) == 0;
+    return Succeeded("sync data directory", m_utilities.Files().SyncDirectory(directory.value_or(".")));
 }
 
 // Creates the new file empty, opens it without creating or truncating, writes the whole text
@@ -68,12 +69,12 @@ bool CSaveSequence::WriteText(CData& data, CFileSystem::Handle handle, const std
     CFileSystemFile file(m_utilities.Files(), handle, path);
     try {
         data.WriteToXML(file);
-    } catch (const CFileException&) {
-        return false;
+    } catch (const CFileException& failure) {
+        return Succeeded("write new data file", failure.Error);
     } catch (const std::bad_alloc&) {
-        return false;
+        return Succeeded("write new data file", ENOMEM);
     }
-    if (file.Sync() != 0 || file.Close() != 0)
+    if (!Succeeded("sync new data file", file.Sync()) || !Succeeded("close new data file", file.Close()))
         return false;
     Log("close new data file");
     return true;
@@ -81,9 +82,9 @@ bool CSaveSequence::WriteText(CData& data, CFileSystem::Handle handle, const std
 
 // The data file becomes the backup; a larger backup is kept as a rescue copy first. Whether
 // there is a data file is asked of the directory, so that a file that cannot be read is kept
-// as the backup rather than replaced. A rename that fails stops the save: the data file is then still in
-// place (or, after the failure of the rescue rename, the larger backup is), and nothing else has been
-// replaced.
+// as the backup rather than replaced. A rename that fails stops the save: the data
+// file is then still in place (or, after the failure of the rescue rename, the larger backup
+// is), and nothing else has been replaced.
 bool CSaveSequence::RotateOldFiles(const CDataFileNames& names, bool& dataFileMoved)
 {
     if (!m_utilities.Files().Exists(names.DataFile()))
@@ -144,6 +145,14 @@ bool CSaveSequence::AskFailure(const std::string& dataPath)
 {
     const std::string text = CStringTables::Load(kCannotSaveQuestion) + "\n\n" + dataPath;
     return CProgramMessages::AskYesNo(m_messages, text);
+}
+
+// Logs "<step> failed, error <n>" for a failure, so that the log tells why a save failed.
+bool CSaveSequence::Succeeded(const std::string& step, int error)
+{
+    if (error != 0)
+        Log(step + " failed, error " + std::to_string(error));
+    return error == 0;
 }
 
 void CSaveSequence::Log(const std::string& step)

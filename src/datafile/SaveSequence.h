@@ -39,6 +39,7 @@ private:
     bool MoveNewFileIntoPlace(const CDataFileNames& names, bool dataFileMoved);
     void DiscardNewFile(const std::string& path);
     bool AskFailure(const std::string& dataPath);
+    bool Succeeded(const std::string& step, int error);
     void Log(const std::string& step);
 
     CFileUtilities& m_utilities;

@@ -144,6 +144,8 @@ TEST_F(SaveSequenceTest, FailureAsksWhetherToGoOnAndKeepsTheSavedFile)
         EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile())) << c.Step;
         EXPECT_EQ(m_env.Messages.WaitCursorDepth(), 0) << c.Step;
     }
+    EXPECT_THAT(m_env.Log.Lines,
+                testing::Contains(kPrefix + "write new data file failed, error " + std::to_string(EACCES)));
 }
 
 TEST_F(SaveSequenceTest, FailedFinalRenamePutsTheOldDataFileBack)
