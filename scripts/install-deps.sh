@@ -5,6 +5,7 @@ KK_PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-translations-l10n
+    qt6-qpa-plugins fonts-dejavu-core
 )
 
 kk_install_packages() {

@@ -1,0 +1,234 @@
+#include "controls/LinkStatic.h"
+
+#include "ControlFakes.h"
+#include "controls/DesktopAddressOpener.h"
+#include "controls/HyperlinkError.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QColor TextColour(const CLinkStatic& link)
+{
+    return link.palette().color(QPalette::WindowText);
+}
+
+// A desktop whose answers the test sets and whose calls it records.
+struct CScriptedDesktop
+{
+    CDesktopAddressOpener Opener()
+    {
+        return CDesktopAddressOpener({
+            [this](const QUrl& url) {
+                Calls << QStringLiteral("open ") + url.toString();
+                return OpenUrlWorks;
+            },
+            [this](const QString& program) {
+                Calls << QStringLiteral("find ") + program;
+                return Browser;
+            },
+            [this](const QString& program, const QStringList& arguments) {
+                Calls << QStringLiteral("start ") + program + QLatin1Char(' ') +
+                             arguments.join(QLatin1Char(' '));
+                return StartWorks;
+            },
+        });
+    }
+
+    bool OpenUrlWorks = false;
+    QString Browser;
+    bool StartWorks = false;
+    QStringList Calls;
+};
+
+} // namespace
+
+TEST(LinkStatic, AddressAndTextStandInForEachOther)
+{
+    CLinkStatic fromText(QStringLiteral("www.example.de"));
+    EXPECT_EQ(fromText.GetAddress(), QStringLiteral("www.example.de"));
+    EXPECT_EQ(fromText.toolTip(), QStringLiteral("www.example.de"));
+    EXPECT_EQ(fromText.cursor().shape(), Qt::PointingHandCursor);
+
+    CLinkStatic fromAddress({}, QStringLiteral("mailto:info@example.de"));
+    EXPECT_EQ(fromAddress.text(), QStringLiteral("mailto:info@example.de"));
+
+    fromText.SetAddress(QStringLiteral("https://www.example.de/kontakt"));
+    EXPECT_EQ(fromText.text(), QStringLiteral("www.example.de"));
+    EXPECT_EQ(fromText.toolTip(), QStringLiteral("https://www.example.de/kontakt"));
+}
+
+TEST(LinkStatic, TextColourFollowsHoverThenVisited)
+{
+    const CLinkColors colours;
+    EXPECT_EQ(colours.Link, QColor(0, 0, 238));
+    EXPECT_EQ(colours.Visited, QColor(85, 26, 139));
+    EXPECT_EQ(colours.Hover, QColor(255, 0, 0));
+    EXPECT_EQ(LinkTextColor(colours, false, false), colours.Link);
+    EXPECT_EQ(LinkTextColor(colours, false, true), colours.Visited);
+    EXPECT_EQ(LinkTextColor(colours, true, true), colours.Hover);
+
+    CLinkStatic link(QStringLiteral("www.example.de"));
+    EXPECT_EQ(TextColour(link), colours.Link);
+    link.SetVisited(true);
+    EXPECT_EQ(TextColour(link), colours.Visited);
+    SendMouseMove(link, {2, 2});
+    EXPECT_EQ(TextColour(link), colours.Hover);
+    EXPECT_EQ(link.palette().color(QPalette::Window), link.palette().color(QPalette::Button));
+}
+
+TEST(LinkStatic, UnderlineModes)
+{
+    struct CCase
+    {
+        int Mode;
+        bool Hover, Underlined;
+    };
+    const CCase cases[] = {
+        {CLinkStatic::kUnderlineHover, false, false}, {CLinkStatic::kUnderlineHover, true, true},
+        {CLinkStatic::kUnderlineAlways, false, true}, {CLinkStatic::kUnderlineAlways, true, true},
+        {CLinkStatic::kUnderlineNever, true, false},
+    };
+    for (const CCase& c : cases) {
+        EXPECT_EQ(LinkUnderlined(c.Mode, c.Hover), c.Underlined) << c.Mode << c.Hover;
+        CLinkStatic link(QStringLiteral("www.example.de"));
+        link.SetUnderline(c.Mode);
+        if (c.Hover)
+            SendMouseMove(link, {2, 2});
+        EXPECT_EQ(link.font().underline(), c.Underlined) << c.Mode << c.Hover;
+    }
+}
+
+TEST(LinkStatic, HoverEndsOnTheFirstTickWithTheCursorOutside)
+{
+    CLinkStatic link(QStringLiteral("www.example.de"));
+    link.SetUnderline(CLinkStatic::kUnderlineAlways);
+    SendMouseMove(link, {2, 2});
+    ASSERT_TRUE(link.IsHover());
+    EXPECT_TRUE(link.IsHoverTimerActive());
+
+    link.HoverTick(link.mapToGlobal(QPoint(2, 2)));
+    EXPECT_TRUE(link.IsHover());
+    link.HoverTick(link.mapToGlobal(QPoint(-5, 2)));
+    EXPECT_FALSE(link.IsHover());
+    EXPECT_FALSE(link.IsHoverTimerActive());
+    EXPECT_TRUE(link.font().underline()) << "always underlined stays underlined";
+    EXPECT_EQ(TextColour(link), CLinkColors().Link);
+}
+
+TEST(LinkStatic, OutsideFontBecomesTheLinksFont)
+{
+    CLinkStatic link(QStringLiteral("www.example.de"));
+    QFont bold = link.font();
+    bold.setBold(true);
+    link.setFont(bold);
+    SendMouseMove(link, {2, 2});
+    EXPECT_TRUE(link.font().bold());
+    EXPECT_TRUE(link.font().underline());
+}
+
+TEST(LinkStatic, SizeFollowsTheTextFromTheAlignedEdge)
+{
+    CLinkStatic link(QStringLiteral("kurz"));
+    link.move(100, 50);
+    link.SetText(QStringLiteral("ein deutlich längerer Text"));
+    EXPECT_EQ(link.size(), link.sizeHint());
+    EXPECT_EQ(link.x(), 100);
+
+    const QRect area(100, 50, 200, 40);
+    const QSize text(80, 20);
+    EXPECT_EQ(AdjustedGeometry(area, text, Qt::AlignLeft | Qt::AlignTop), QRect(100, 50, 80, 20));
+    EXPECT_EQ(AdjustedGeometry(area, text, Qt::AlignRight | Qt::AlignBottom), QRect(220, 70, 80, 20));
+    EXPECT_EQ(AdjustedGeometry(area, text, Qt::AlignCenter), QRect(160, 60, 80, 20));
+}
+
+TEST(HyperlinkError, TextsForTheShellsResults)
+{
+    EXPECT_EQ(HyperlinkErrorText(0), QStringLiteral("The operating system is out\nof memory or resources."));
+    EXPECT_EQ(HyperlinkErrorText(2), QStringLiteral("The specified file was not found."));
+    EXPECT_EQ(HyperlinkErrorText(26), QStringLiteral("A sharing violation occurred. "));
+    EXPECT_EQ(HyperlinkErrorText(31),
+              QStringLiteral("There is no application associated\nwith the given filename extension."));
+    EXPECT_EQ(HyperlinkErrorText(32), QStringLiteral("The specified dynamic-link library was not found."));
+    EXPECT_EQ(HyperlinkErrorText(1), QStringLiteral("Unknown Error (1) occurred."));
+    EXPECT_EQ(HyperlinkErrorText(99), QStringLiteral("Unknown Error (99) occurred."));
+    EXPECT_EQ(HyperlinkErrorMessage(2),
+              QStringLiteral("Unable to open hyperlink:\n\nThe specified file was not found."));
+}
+
+// Clicks a link whose opener answers with the given result.
+struct CClickedLink
+{
+    explicit CClickedLink(int result) : Opener(result)
+    {
+        Link.SetAddressOpener(&Opener);
+        Link.SetUserAlert(&Alert);
+        QTest::mouseClick(&Link, Qt::LeftButton, {}, QPoint(2, 2));
+    }
+
+    CScriptedOpener Opener;
+    CRecordingAlert Alert;
+    CLinkStatic Link{QStringLiteral("www.example.de")};
+};
+
+TEST(LinkStatic, FailedOpenBeepsWarnsAndStaysUnvisited)
+{
+    const CClickedLink clicked(CAddressOpener::kNoAssociation);
+    EXPECT_EQ(clicked.Opener.Opened, QStringList{QStringLiteral("www.example.de")});
+    EXPECT_EQ(clicked.Alert.Beeps, 1);
+    EXPECT_EQ(clicked.Alert.Warnings, QStringList{HyperlinkErrorMessage(CAddressOpener::kNoAssociation)});
+    EXPECT_FALSE(clicked.Link.IsVisited());
+    EXPECT_EQ(TextColour(clicked.Link), CLinkColors().Link);
+}
+
+TEST(LinkStatic, SuccessfulOpenMarksVisited)
+{
+    const CClickedLink clicked(CAddressOpener::kOpened);
+    EXPECT_TRUE(clicked.Link.IsVisited());
+    EXPECT_EQ(clicked.Alert.Beeps, 0);
+    EXPECT_TRUE(clicked.Alert.Warnings.isEmpty());
+    EXPECT_EQ(TextColour(clicked.Link), CLinkColors().Visited);
+}
+
+TEST(DesktopAddressOpener, FallsBackToXdgOpenAndMapsFailures)
+{
+    struct CCase
+    {
+        bool OpenUrlWorks;
+        QString Browser;
+        bool StartWorks;
+        int Result;
+        int Calls;
+    };
+    const QString xdg = QStringLiteral("/usr/bin/xdg-open");
+    const CCase cases[] = {
+        {true, xdg, true, CAddressOpener::kOpened, 1},
+        {false, {}, true, CAddressOpener::kNoAssociation, 2},
+        {false, xdg, true, CAddressOpener::kOpened, 3},
+        {false, xdg, false, CAddressOpener::kOutOfResources, 3},
+    };
+    for (const CCase& c : cases) {
+        CScriptedDesktop desktop{c.OpenUrlWorks, c.Browser, c.StartWorks, {}};
+        CDesktopAddressOpener opener = desktop.Opener();
+        EXPECT_EQ(opener.Open(QStringLiteral("https://www.example.de/")), c.Result)
+            << desktop.Calls.join('|').toStdString();
+        EXPECT_EQ(desktop.Calls.size(), c.Calls);
+    }
+    CScriptedDesktop desktop{false, xdg, true, {}};
+    CDesktopAddressOpener opener = desktop.Opener();
+    opener.Open(QStringLiteral("mailto:info@example.de"));
+    EXPECT_EQ(desktop.Calls.last(), QStringLiteral("start /usr/bin/xdg-open mailto:info@example.de"));
+    EXPECT_EQ(opener.Open(QStringLiteral("  ")), CAddressOpener::kFileNotFound);
+    EXPECT_EQ(desktop.Calls.size(), 3) << "an empty address asks nobody";
+}
+
+TEST(DesktopAddressOpener, AddressesBecomeUrls)
+{
+    EXPECT_EQ(AddressToUrl(QStringLiteral("www.example.de")), QUrl(QStringLiteral("http://www.example.de")));
+    EXPECT_EQ(AddressToUrl(QStringLiteral("mailto:info@example.de")).scheme(), QStringLiteral("mailto"));
+    const QUrl help = AddressToUrl(QStringLiteral("/opt/Kostenkoch/KostenkochHelp.html#DialogAboutBox"));
+    EXPECT_EQ(help.toLocalFile(), QStringLiteral("/opt/Kostenkoch/KostenkochHelp.html"));
+    EXPECT_EQ(help.fragment(), QStringLiteral("DialogAboutBox"));
+    EXPECT_FALSE(AddressToUrl({}).isValid());
+}
