@@ -41,6 +41,26 @@ private:
     std::unordered_map<const CRecipe*, CSalesSums::CPrices> m_prices;
 };
 
+// Adds every sale to the sums of its month and series, in catalogue order.
+void AddSales(const CData& data, const CEvaluationWindows& windows, bool originalData,
+              CWindowAccumulator& sums)
+{
+    CCurrentPriceCache currentPrices;
+    std::array<unsigned, 4> selectors{};
+    int hint = -1;
+    for (const CSale& sale : data.Sales) {
+        const int month = windows.FindMonth(sale.DateTime, hint);
+        if (month < 0)
+            continue;
+        hint = month;
+        const int count = SeriesOf(sale.NameGroupIndex, data.NbFoodGroups, selectors);
+        if (count == 0 || (!originalData && sale.Recipe == nullptr))
+            continue;
+        const auto prices = originalData ? CSalesSums::FrozenPrices(sale) : currentPrices.Get(*sale.Recipe);
+        sums.Add(month, std::span(selectors.data(), count), prices, sale.NbPortion);
+    }
+}
+
 } // namespace
 
 CEvaluationValues::CEvaluationValues(int monthCount)
@@ -51,18 +71,7 @@ CEvaluationValues CEvaluationValues::Compute(const CData& data, const CEvaluatio
                                              int measure, bool perMonth, bool originalData)
 {
     CWindowAccumulator sums(windows.GetValidCount(), !perMonth);
-    CCurrentPriceCache currentPrices;
-    std::array<unsigned, 4> selectors{};
-    for (const CSale& sale : data.Sales) {
-        const int month = windows.FindMonth(sale.DateTime);
-        if (month < 0 || (!originalData && sale.Recipe == nullptr))
-            continue;
-        const int count = SeriesOf(sale.NameGroupIndex, data.NbFoodGroups, selectors);
-        if (count == 0)
-            continue;
-        const auto prices = originalData ? CSalesSums::FrozenPrices(sale) : currentPrices.Get(*sale.Recipe);
-        sums.Add(month, std::span(selectors.data(), count), prices, sale.NbPortion);
-    }
+    AddSales(data, windows, originalData, sums);
     CEvaluationValues values(windows.GetCount());
     const CSalesSums none;
     for (unsigned selector = 0; selector < CData::NbSeries; ++selector) {

@@ -53,6 +53,13 @@ int CEvaluationWindows::FindMonth(const CDateTime& date) const
     return it == end ? -1 : static_cast<int>(it - m_ends.begin());
 }
 
+int CEvaluationWindows::FindMonth(const CDateTime& date, int hint) const
+{
+    const bool inHint =
+        hint >= 0 && hint < m_validCount && date.IsValid() && GetCursor(hint) <= date && date < m_ends[hint];
+    return inHint ? hint : FindMonth(date);
+}
+
 std::string CEvaluationWindows::MonthName(int month) const
 {
     const int calendarMonth = GetCursor(month).GetMonth();

@@ -30,6 +30,8 @@ public:
     int GetValidCount() const { return m_validCount; }
     // The month whose window [cursor, end) holds `date`; -1 when none does.
     int FindMonth(const CDateTime& date) const;
+    // The same, trying month `hint` first: sales mostly follow each other in date order.
+    int FindMonth(const CDateTime& date, int hint) const;
 
     // "Jan." .. "Dez."; with more than 12 months the year follows ("Jan. 09").
     std::string GetTableLabel(int month) const;

@@ -58,20 +58,14 @@ protected:
     CListCtrlData table;
 };
 
-TEST_F(Evaluation, TableListsEverySeriesInKeyOrderWithMonthColumns)
+TEST_F(Evaluation, WithoutSalesTheTableListsEverySeriesInKeyOrderAndTheBarsAreZero)
 {
     Build();
     const auto& columns = table.GetColumns();
     ASSERT_EQ(columns.size(), 14u);
-    EXPECT_EQ(columns[0].Header, "");
-    EXPECT_EQ(columns[0].Width, 20);
-    EXPECT_EQ(columns[0].Format, CListColumn::FormatRight);
     EXPECT_EQ(columns[1].Header, "Name");
-    EXPECT_EQ(columns[1].Width, 130);
-    EXPECT_EQ(columns[1].Format, CListColumn::FormatLeft);
-    EXPECT_EQ(columns[2].Header, "Jan.");
     EXPECT_EQ(columns[13].Header, "Dez.");
-    EXPECT_EQ(columns[13].Width, 60);
+    EXPECT_EQ(columns[13].Format, CListColumn::FormatRight);
 
     std::string shown;
     for (std::uint32_t id : table.GetItems()) {
@@ -79,18 +73,11 @@ TEST_F(Evaluation, TableListsEverySeriesInKeyOrderWithMonthColumns)
         shown += row.FindCell(0)->Text + " " + row.FindCell(1)->Text + ";";
     }
     EXPECT_EQ(shown, "1 Alle;2 Alle Speisen;3 Alle Getr\xE4nke;4 Suppen;5 Salate;14 Bier;16 Wein;");
-    EXPECT_EQ(table.GetSortState(), 1);
-}
-
-TEST_F(Evaluation, Group12CountsInAllAllDrinksAndItsOwnRowOnly)
-{
-    Sell(12, 50.0, CDateTime(2009, 2, 14));
-    Build();
-    for (unsigned selector : {unsigned(CData::SeriesAll), unsigned(CData::SeriesAllDrinks), 12u})
-        EXPECT_EQ(Value(selector, 1), 50.0) << selector;
-    for (unsigned selector : {unsigned(CData::SeriesAllFood), 10u, 0u})
-        EXPECT_EQ(Value(selector, 1), 0.0) << selector;
-    EXPECT_EQ(Value(CData::SeriesAll, 0), 0.0);
+    EXPECT_EQ(Cell(CData::SeriesAll, 4), "0");
+    EXPECT_EQ(ChartValue(4, 0), 0);
+    EXPECT_EQ(chart.GetValueMaximum(), 2);
+    EXPECT_EQ(chart.GetTitle(), "Umsatz netto");
+    EXPECT_EQ(chart.GetValueTitle(), "EUR");
 }
 
 TEST_F(Evaluation, LargeValuesAreDrawnInThousandsWhileTheTableKeepsThem)
@@ -153,14 +140,8 @@ TEST_F(Evaluation, AxisFollowsTheDrawnValues)
         int minimum, maximum, step;
     };
     const Case cases[] = {
-        {0, 37, 0, 38, 2},
-        {120, 480, 100, 500, 100},
-        {-57, 100, -50, 110, 10},
-        {0, 0, 0, 2, 2},
-        {0, 249.9, 0, 250, 10},
-        {0, 2500, 0, 3000, 1000},
-        {-3e9, 0, -2147483000, 1000, 1000},
-        {0, 3e9, 0, INT_MAX, 1000},
+        {0, 37, 0, 38, 2},        {120, 480, 100, 500, 100},  {-57, 100, -50, 110, 10},
+        {0, 2500, 0, 3000, 1000}, {0, 3e9, 0, INT_MAX, 1000}, // saturated instead of overflowing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.smallest << ".." << c.largest);
@@ -172,23 +153,6 @@ TEST_F(Evaluation, AxisFollowsTheDrawnValues)
         EXPECT_EQ(axis.GetMaximum(), c.maximum);
         EXPECT_EQ(axis.GetStep(), c.step);
     }
-    const CEvaluationAxis empty;
-    EXPECT_EQ(empty.GetMinimum(), 0);
-    EXPECT_EQ(empty.GetMaximum(), 2);
-    EXPECT_EQ(empty.GetStep(), 2);
-}
-
-TEST_F(Evaluation, NegativeMarginsSetTheAxisThroughTheBuild)
-{
-    settings.Measure = CData::ContributionMargin;
-    Sell(0, 0.0, CDateTime(2009, 1, 3), 57.0);
-    Sell(0, 100.0, CDateTime(2009, 2, 3));
-    Build();
-    EXPECT_EQ(ChartValue(0, 0), -57);
-    EXPECT_EQ(chart.GetValueMinimum(), -50);
-    EXPECT_EQ(chart.GetValueMaximum(), 110);
-    EXPECT_EQ(chart.GetTickStep(), 10);
-    EXPECT_EQ(chart.GetTickCount(), 16);
 }
 
 TEST_F(Evaluation, SeriesTakeSlotsWithAllDrinksBeforeTheFirstDrinkGroup)
@@ -204,31 +168,25 @@ TEST_F(Evaluation, SeriesTakeSlotsWithAllDrinksBeforeTheFirstDrinkGroup)
     EXPECT_EQ(builder.GetSeriesSlot(CData::SeriesAllDrinks), 3);
     EXPECT_EQ(builder.GetSeriesSlot(12), 4);
     EXPECT_EQ(builder.GetSeriesSlot(CData::SeriesAllFood), -1);
-    EXPECT_EQ(builder.GetSeriesSlot(99), -1);
 
     std::vector<std::string> names;
     for (const auto& entry : chart.GetLegend().GetEntries())
         names.push_back(entry.Name);
     EXPECT_EQ(names, (std::vector<std::string>{"Alle", "Suppen", "", "Alle Getr\xE4nke", "Wein"}));
     EXPECT_EQ(chart.GetSeriesCount(), 5);
-    EXPECT_EQ(chart.GetGroups()[0].GetValues().size(), 5u);
     EXPECT_EQ(ChartValue(0, 3), 9);
     ASSERT_EQ(chart.GetColors().size(), 8u);
-    EXPECT_EQ(chart.GetColor(0), CChartColor(0, 0, 192, 0));
     EXPECT_EQ(chart.GetColor(4), CChartColor(4, 255, 226, 177));
     EXPECT_EQ(chart.GetColor(7), CChartColor(7, 192, 0, 0));
-    EXPECT_EQ(chart.GetCategoryTitle(), "Monat");
-    EXPECT_EQ(chart.GetDepthFactor(), 0.1);
 }
 
 TEST_F(Evaluation, NoMoreThanEightSeriesAreDrawn)
 {
     settings.SeriesFlags.fill(true);
     const CEvaluationBuilder builder = Builder();
-    EXPECT_EQ(chart.GetLegend().GetCount(), 8);
+    EXPECT_EQ(chart.GetSeriesCount(), 8);
     EXPECT_EQ(builder.GetSeriesSlot(5), 7);
     EXPECT_EQ(builder.GetSeriesSlot(6), -1);
-    EXPECT_EQ(chart.GetSeriesCount(), 8);
 }
 
 TEST_F(Evaluation, EndMonthBeforeStartMonthEndsTheBuildWithoutMonths)
@@ -247,17 +205,6 @@ TEST_F(Evaluation, EndMonthBeforeStartMonthEndsTheBuildWithoutMonths)
     EXPECT_EQ(Row(CData::SeriesAll).Cells.size(), 2u);
 }
 
-TEST_F(Evaluation, NoSalesDrawZeroBarsOnAnAxisOfTwo)
-{
-    Build();
-    ASSERT_EQ(chart.GetGroupCount(), 12);
-    EXPECT_EQ(ChartValue(5, 0), 0);
-    EXPECT_EQ(chart.GetValueMaximum(), 2);
-    EXPECT_EQ(chart.GetTickCount(), 1);
-    EXPECT_EQ(chart.GetTitle(), "Umsatz netto");
-    EXPECT_EQ(chart.GetValueTitle(), "EUR");
-}
-
 TEST_F(Evaluation, ValuesBeyondTheIntegerRangeSaturateAndTheBuildEnds)
 {
     settings.Measure = CData::ContributionMargin;
@@ -271,16 +218,6 @@ TEST_F(Evaluation, ValuesBeyondTheIntegerRangeSaturateAndTheBuildEnds)
     EXPECT_EQ(chart.GetValueMaximum(), INT_MAX);
     EXPECT_EQ(chart.GetValueMinimum(), -2147483000);
     EXPECT_EQ(Cell(1, 1), "-2.147.483.648");
-}
-
-TEST_F(Evaluation, UnknownMeasureGivesZerosAndNoTitles)
-{
-    settings.Measure = 7;
-    Sell(0, 10.0, CDateTime(2009, 4, 3));
-    Build();
-    EXPECT_EQ(Value(CData::SeriesAll, 3), 0.0);
-    EXPECT_EQ(chart.GetTitle(), "");
-    EXPECT_EQ(chart.GetValueTitle(), "");
 }
 
 } // namespace

@@ -36,29 +36,15 @@ TEST(ChartLayout, AxisTitleFontFitsTheValueTitleWhenWideAndTheCategoryTitleWhenT
     }
 }
 
-TEST(ChartLayout, PlotAreaMovesToTheBackPlaneByTheDepth)
-{
-    CChartGraph graph; // value maximum 100: three digits
-    graph.SetTitle("Umsatz netto");
-    const CChartLayout layout(graph, 800, 600);
-    EXPECT_EQ(layout.GetDrawingWidth(), 795);
-    EXPECT_EQ(layout.GetDrawingHeight(), 580);
-    EXPECT_EQ(layout.GetDepth(), 24); // trunc(490 * 0.05)
-    EXPECT_EQ(layout.GetOriginX(), 6 * 3 + 50 + 24);
-    EXPECT_EQ(layout.GetOriginY(), 530 - 24);
-    EXPECT_EQ(layout.GetAxisHeight(), 490 - 24);
-    EXPECT_EQ(layout.GetAxisWidth(), 795 - 68 - 5 - 24);
-    EXPECT_EQ(layout.GetTitleX(10), 400 - 6 * 10);
-    EXPECT_EQ(layout.GetCategoryTitleY(), 569);
-}
-
 TEST(ChartLayout, DepthFactorPointOneOnAnAxisOf300GivesDepth30)
 {
     CChartGraph graph;
     graph.SetDepthFactor(0.1);
     graph.SetValueTitle("EUR");
     graph.SetCategoryTitle("Monat");
+    graph.SetTitle("Umsatz netto");
     const CChartLayout layout(graph, 800, 410); // axis height 410 - 20 - 50 - 40 = 300
+    EXPECT_EQ(layout.GetDrawingWidth(), 795);
     EXPECT_EQ(layout.GetDepth(), 30);
     EXPECT_EQ(layout.GetAxisHeight(), 270);
     EXPECT_EQ(layout.GetAxisWidth(), 722 - 30);
@@ -66,6 +52,8 @@ TEST(ChartLayout, DepthFactorPointOneOnAnAxisOf300GivesDepth30)
     EXPECT_EQ(layout.GetOriginY(), 310);
     EXPECT_EQ(layout.GetValueTitleY(8), 310 - 135 + 12);
     EXPECT_EQ(layout.GetCategoryTitleX(8), 98 + 346 - 2 * 8);
+    EXPECT_EQ(layout.GetCategoryTitleY(), 379);
+    EXPECT_EQ(layout.GetTitleX(10), 400 - 6 * 10);
 }
 
 TEST(ChartLayout, LegendBoxTakesItsWidthFromTheLongestName)
@@ -202,27 +190,21 @@ TEST_F(TwelveGroups, ValueScaleRunsFromTheMinimumInTickSteps)
 
 TEST(ChartLayout, DegenerateModelsDrawNoBarsInsteadOfDividingByZero)
 {
-    CChartGraph empty;
-    const CChartLayout noGroups(empty, 400, 300);
-    EXPECT_EQ(noGroups.GetGroupWidth(), 0);
-    EXPECT_FALSE(noGroups.GetBar(0, 0));
-    EXPECT_FALSE(noGroups.HasLegend());
+    CChartGraph graph;
+    EXPECT_FALSE(CChartLayout(graph, 400, 300).GetBar(0, 0)); // no groups
+    graph.AddGroup(CChartGroup("Jan."));
+    graph.SetValueRange(0, 0, 0);
+    const CChartLayout noSeries(graph, 400, 300);
+    EXPECT_FALSE(noSeries.GetBar(0, 0));
+    ASSERT_EQ(noSeries.GetTickLineCount(), 1);
+    EXPECT_EQ(noSeries.GetTick(0).Y, noSeries.GetOriginY());
 
-    CChartGraph noSeries;
-    noSeries.AddGroup(CChartGroup("Jan."));
-    noSeries.SetValueRange(0, 0, 0);
-    const CChartLayout layout(noSeries, 400, 300);
-    EXPECT_EQ(layout.GetBarWidth(), 0);
-    EXPECT_FALSE(layout.GetBar(0, 0));
-    ASSERT_EQ(layout.GetTickLineCount(), 1);
-    EXPECT_EQ(layout.GetTick(0).Y, layout.GetOriginY());
-
-    CChartGraph flat;
-    CChartGroup group("Jan.");
+    CChartGroup group("Feb.");
     group.AddValue(0, 5);
-    flat.AddGroup(group);
-    flat.SetValueRange(5, 5, 2);
-    EXPECT_EQ(CChartLayout(flat, 400, 300).GetBar(0, 0)->Top, CChartLayout(flat, 400, 300).GetOriginY());
+    graph.AddGroup(group);
+    graph.SetValueRange(5, 5, 2); // an empty value range: bars of height 0
+    const CChartLayout flat(graph, 400, 300);
+    EXPECT_EQ(flat.GetBar(1, 0)->Top, flat.GetOriginY());
 }
 
 } // namespace
