@@ -1,0 +1,30 @@
+// One QApplication for the start-up tests, created before the first test and destroyed after
+// the last; the Fusion style keeps the pictures the same on every machine.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class CStartTestEnvironment : public testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        m_application = std::make_unique<QApplication>(m_argc, m_argv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+    void TearDown() override { m_application.reset(); }
+
+private:
+    char m_name[20] = "kk_app_start_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    int m_argc = 1;
+    std::unique_ptr<QApplication> m_application;
+};
+
+[[maybe_unused]] testing::Environment* const kEnvironment =
+    testing::AddGlobalTestEnvironment(new CStartTestEnvironment);
+
+} // namespace
