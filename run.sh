@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release build and starts the program.
+# Installs what is missing, builds the release build and starts the desktop program.
+# Arguments are passed on to the program.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# Qt needs a display: an X server, a Wayland compositor or an explicitly chosen platform
+# (QT_QPA_PLATFORM=offscreen runs without one, showing nothing).
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    cat >&2 <<'TXT'
+Kostenkoch ist ein Programm mit Fenstern und braucht eine grafische Oberfläche, aber hier ist
+keine zu finden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).
+Starten Sie ./run.sh auf einem Desktop, oder ohne Bildschirm mit einem virtuellen X-Server:
+    xvfb-run ./run.sh          (Paket "xvfb")
+
+Kostenkoch is a desktop program and needs a display, but none was found (neither DISPLAY nor
+WAYLAND_DISPLAY is set). Run ./run.sh on a desktop, or without a screen under a virtual X server:
+    xvfb-run ./run.sh          (package "xvfb")
+TXT
+    exit 1
+fi
+
 source scripts/install-deps.sh
 kk_install_packages
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF
 cmake --build build --parallel "$(nproc)"
 
-if [ -x build/bin/kostenkoch ]; then
-    exec build/bin/kostenkoch "$@"
-elif [ -x build/bin/kostenkoch-cli ]; then
-    exec build/bin/kostenkoch-cli "$@"
-else
-    cat <<'TXT'
-Kostenkoch is built, but there is no program to start yet.
-What exists so far: the libraries for the catalogue (records, cost calculation,
-number text, dates), the string tables, the log file and the remembered values.
-Run ./test.sh to build and check them.
-TXT
-fi
+exec build/bin/kostenkoch "$@"
