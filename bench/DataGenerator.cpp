@@ -2,6 +2,7 @@
 
 #include "catalogue/Data.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -225,6 +226,16 @@ void AddLines(CData& data, CRecipe& recipe, int baseRecipes, std::mt19937& rando
     }
 }
 
+// How many of the first recipes recipe `index` may use: base recipes stand in three levels
+// (level 0 only ingredients, level 1 may use level 0, level 2 levels 0 and 1), dishes use any
+// base recipe, so nesting is at most three deep, as in a real kitchen.
+int UsableSubRecipes(int index, int baseRecipes)
+{
+    if (index >= baseRecipes)
+        return baseRecipes;
+    return index * 3 / std::max(1, baseRecipes) * baseRecipes / 3;
+}
+
 void AddRecipes(CData& data, int count, std::mt19937& random)
 {
     const int baseRecipes = count / 8;
@@ -239,8 +250,7 @@ void AddRecipes(CData& data, int count, std::mt19937& random)
         scratch.NameGroupIndex = static_cast<int>(random() % 17);
         scratch.PriceSell = isBase ? 0.0 : Price(random, 3.5, 32.0);
         scratch.Comment = isBase ? "Im Voraus zubereiten & k\xFChl lagern." : "Anrichten <warm> servieren.";
-        // Base recipes only use earlier base recipes, so the graph stays acyclic.
-        AddLines(data, scratch, isBase ? i : baseRecipes, random);
+        AddLines(data, scratch, UsableSubRecipes(i, baseRecipes), random);
         data.AddRecipe(scratch);
     }
 }

@@ -18,7 +18,7 @@ long FloorDiv(long long value, long long divisor)
 }
 
 // Days since 1.1.1970 of a proleptic Gregorian date.
-long DaysFromCivil(int year, int month, int day)
+constexpr long DaysFromCivil(int year, int month, int day)
 {
     year -= month <= 2 ? 1 : 0;
     const long era = (year >= 0 ? year : year - 399) / 400;
@@ -41,7 +41,8 @@ void CivilFromDays(long days, int& year, int& month, int& day)
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-const long kEpochDays = DaysFromCivil(1899, 12, 30);
+// A constant expression, so that values built during static initialisation elsewhere are right.
+constexpr long kEpochDays = DaysFromCivil(1899, 12, 30);
 
 int DaysInMonth(int year, int month)
 {

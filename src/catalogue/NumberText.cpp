@@ -35,17 +35,6 @@ int DecimalsFor(double value, int precision)
     return precision;
 }
 
-int TruncateToInt(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
 // Decimal comma, and "." between groups of three in the leading run of digits (after a sign).
 std::string Localise(std::string text)
 {
@@ -106,6 +95,17 @@ size_t ScanDecimal(const std::string& text, size_t pos)
 } // namespace
 
 namespace NumberText {
+
+int TruncateToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
 
 std::string Format(double value, int precision)
 {

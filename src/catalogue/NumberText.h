@@ -12,6 +12,10 @@ namespace NumberText {
 // (0.05 with 2 decimals reads "0,050").
 std::string Format(double value, int precision);
 
+// The value truncated toward zero as a whole number, held at the 32-bit range; NaN gives 0.
+// Every number shown or drawn "as a whole number" goes through it.
+int TruncateToInt(double value);
+
 // Reads a number as the user typed it: at most 31 characters, "." ignored, "," as decimal
 // separator, blanks and tabs around it allowed. Returns false (value unchanged) when the text
 // is not a plain decimal number, or reads as 0 without starting with "0".

@@ -1,15 +1,8 @@
 #include "ChartValue.h"
 
-#include <climits>
-#include <cmath>
+#include "catalogue/NumberText.h"
 
 int CChartValue::Truncate(double value)
 {
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
+    return NumberText::TruncateToInt(value);
 }
