@@ -4,17 +4,21 @@
 #include "catalogue/NumberText.h"
 #include "cli/CliArguments.h"
 #include "cli/CliDate.h"
+#include "cli/CliEvaluation.h"
 #include "cli/CliReports.h"
+#include "evaluation/EvaluationSettings.h"
 #include "platform/StdFile.h"
 #include "platform/Windows1252.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -171,6 +175,69 @@ int Book(const CCliArguments& args, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
+std::optional<int> ParseInt(const std::string& text)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// "20,21,22": the series the chart draws, by selector.
+std::optional<std::array<bool, CData::NbSeries>> ParseSeries(const std::string& list)
+{
+    std::array<bool, CData::NbSeries> flags{};
+    std::istringstream stream(list);
+    std::string item;
+    bool any = false;
+    while (std::getline(stream, item, ',')) {
+        const auto selector = ParseInt(item);
+        if (!selector || *selector < 0 || *selector >= static_cast<int>(CData::NbSeries))
+            return std::nullopt;
+        flags[*selector] = any = true;
+    }
+    if (!any)
+        return std::nullopt;
+    return flags;
+}
+
+std::optional<CEvaluationSettings> EvaluationSettings(const CCliArguments& args)
+{
+    const auto measure = ParseInt(args.Value("measure").value_or(""));
+    const auto start = ParseCliDate(args.Value("start").value_or(""));
+    const auto end = ParseCliDate(args.Value("end").value_or(""));
+    const auto series = ParseSeries(args.Value("series").value_or("20,21,22"));
+    if (!measure || !start || !end || !series)
+        return std::nullopt;
+    CEvaluationSettings settings;
+    settings.Measure = *measure;
+    settings.PerMonth = !args.Has("cumulative");
+    settings.OriginalData = !args.Has("simulation");
+    settings.Start = *start;
+    settings.End = *end;
+    settings.SeriesFlags = *series;
+    return settings;
+}
+
+int Evaluate(const CCliArguments& args, std::ostream& out, std::ostream& err)
+{
+    const auto settings = EvaluationSettings(args);
+    if (!settings) {
+        err << "evaluate needs --measure M, --start DATE and --end DATE; --series takes selectors 0..22\n\n"
+            << CliUsage();
+        return kExitArguments;
+    }
+    CData data;
+    if (!ReadCatalogue(args.Positional()[0], data, err))
+        return kExitFile;
+    if (args.Has("csv"))
+        out << CliEvaluation::Table(data, *settings).ToCsv();
+    else
+        PrintJson(out, CliEvaluation::Report(data, *settings));
+    return kExitOk;
+}
+
 const std::map<std::string, CCommand>& Commands()
 {
     static const std::map<std::string, CCommand> commands = {
@@ -180,6 +247,7 @@ const std::map<std::string, CCommand>& Commands()
         {"recipes", {1, {"csv"}, Recipes}},
         {"sales", {1, {"csv"}, Sales}},
         {"book", {2, {"recipe", "portions", "date"}, Book}},
+        {"evaluate", {1, {"measure", "start", "end", "cumulative", "simulation", "series", "csv"}, Evaluate}},
     };
     return commands;
 }
@@ -205,6 +273,15 @@ Commands:
   book FILE OUT --recipe NAME --portions P --date DATE
                               book P portions of the first recipe named NAME on DATE
                               (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS]) and write OUT
+  evaluate FILE --measure M --start DATE --end DATE [--cumulative] [--simulation]
+           [--series LIST] [--csv]
+                              the monthly evaluation as the evaluation page builds it:
+                              M 0 net revenue, 1 gross revenue, 2 cost of goods,
+                              3 cost-of-goods ratio, 4 contribution margin; every month from
+                              the start's to the end's; --cumulative running totals,
+                              --simulation current prices instead of the booked ones;
+                              LIST the drawn series, comma-separated: 0..19 groups,
+                              20 all, 21 all food, 22 all drinks (default 20,21,22)
   --help                      this text
 
 Exit status: 0 fine, 1 a file cannot be opened, read or written, 2 wrong arguments.
@@ -217,7 +294,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << CliUsage();
         return kExitOk;
     }
-    const auto parsed = CCliArguments::Parse(args, {"sort", "recipe", "portions", "date"});
+    const auto parsed = CCliArguments::Parse(
+        args, {"sort", "recipe", "portions", "date", "measure", "start", "end", "series"});
     const auto command = parsed ? Commands().find(parsed->Command()) : Commands().end();
     if (command == Commands().end() || parsed->Positional().size() != command->second.Positional ||
         !parsed->Unknown(command->second.Options).empty()) {

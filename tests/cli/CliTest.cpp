@@ -212,4 +212,55 @@ TEST_F(KostenkochCli, ResaveWritesAReadableCopy)
     EXPECT_NE(m_err.str().find("write file failed"), std::string::npos);
 }
 
+TEST_F(KostenkochCli, EvaluateReportsTableAndChart)
+{
+    ASSERT_EQ(Run({"evaluate", m_path, "--measure", "0", "--start", "2009-05-01", "--end", "2009-06-30"}), 0)
+        << m_err.str();
+    const QJsonObject json = Json();
+    EXPECT_EQ(json["title"].toString(), "Umsatz netto");
+    EXPECT_EQ(json["valueTitle"].toString(), "EUR");
+    EXPECT_DOUBLE_EQ(json["divisor"].toDouble(), 1.0);
+
+    const QJsonObject table = json["table"].toObject();
+    EXPECT_EQ(table["columns"].toArray(), (QJsonArray{"", "Name", "Mai", "Juni"}));
+    const QJsonArray rows = table["rows"].toArray();
+    ASSERT_GE(rows.size(), 4);
+    EXPECT_EQ(rows[0].toObject()["name"].toString(), "Alle");
+    EXPECT_EQ(rows[0].toObject()["cells"].toArray(), (QJsonArray{"30", "0"}));
+    EXPECT_EQ(rows[2].toObject()["name"].toString(), QString::fromUtf8("Alle Getränke"));
+    bool meatRow = false;
+    for (const QJsonValue& row : rows) {
+        if (row.toObject()["name"].toString() == "Fleischgerichte") {
+            meatRow = true;
+            EXPECT_DOUBLE_EQ(row.toObject()["values"].toArray()[0].toDouble(), 30.0);
+        }
+    }
+    EXPECT_TRUE(meatRow);
+
+    const QJsonObject chart = json["chart"].toObject();
+    EXPECT_EQ(chart["series"].toArray().size(), 3);
+    EXPECT_EQ(chart["series"].toArray()[0].toObject()["color"].toArray(), (QJsonArray{0, 192, 0}));
+    const QJsonArray groups = chart["groups"].toArray();
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups[0].toObject()["label"].toString(), "Mai");
+    EXPECT_EQ(groups[0].toObject()["values"].toArray()[1].toArray(), (QJsonArray{1, 30}));
+    EXPECT_EQ(chart["min"].toInt(), 0);
+    EXPECT_EQ(chart["max"].toInt(), 32);
+    EXPECT_EQ(chart["step"].toInt(), 2);
+
+    ASSERT_EQ(Run({"evaluate", m_path, "--measure", "0", "--start", "2009-05-01", "--end", "2009-06-30",
+                   "--series", "3", "--csv"}),
+              0);
+    EXPECT_EQ(m_out.str().substr(0, m_out.str().find('\n')), "Name;Mai;Juni");
+    EXPECT_NE(m_out.str().find("\nFleischgerichte;30;0\n"), std::string::npos) << m_out.str();
+
+    for (const char* series : {"23", "a", "", "1,,2"}) {
+        EXPECT_EQ(Run({"evaluate", m_path, "--measure", "0", "--start", "2009-05-01", "--end", "2009-06-30",
+                       "--series", series}),
+                  2)
+            << series;
+    }
+    EXPECT_EQ(Run({"evaluate", m_path, "--start", "2009-05-01", "--end", "2009-06-30"}), 2);
+}
+
 } // namespace
