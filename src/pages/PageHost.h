@@ -1,0 +1,40 @@
+#pragma once
+
+#include "pages/GroupSelection.h"
+
+#include <string>
+
+class CData;
+class CMessageService;
+class CProfileStore;
+struct CChartSettings;
+
+// What a page may ask of the main window that holds it. Pages reach the catalogue, the
+// user, the remembered values and the help file only through this, so a page can be built
+// and tested without the window.
+class CPageHost
+{
+public:
+    virtual ~CPageHost() = default;
+
+    // The catalogue; replaced as a whole by every load, so pages do not keep it.
+    virtual CData* GetData() = 0;
+    virtual CMessageService& Messages() = 0;
+    // Remembered values such as list layouts.
+    virtual CProfileStore& Profile() = 0;
+    virtual void WriteLog(const std::string& line) = 0;
+
+    // Opens a help address (OpenHelp); failures are ignored.
+    virtual void OpenHelp(const std::string& address) = 0;
+    // The help address of an anchor of "KostenkochHelp.html", for the page's dialogs.
+    virtual std::string HelpAddress(const std::string& anchor) const = 0;
+
+    // Rebuilds the tab row after the first ingredient, recipe or sale appeared or the last
+    // one went; -1 keeps the selected tab.
+    virtual void RebuildTabs(int select) = 0;
+    virtual CGroupSelection GetGroupSelection() const = 0;
+    // The evaluation settings, remembered between runs.
+    virtual CChartSettings& ChartSettings() = 0;
+    // Brings a picture next to the data file; `path` becomes its bare name.
+    virtual bool CopyPictureToDataDirectory(std::string& path) = 0;
+};
