@@ -1,0 +1,192 @@
+// Takes the README's screenshots: the main window on each tab, with a small sample catalogue of
+// a country inn, headless (offscreen) and on a fixed date so the pictures repeat exactly.
+//
+//     kk_screenshots OUTPUT_DIRECTORY
+
+#include "TempDir.h"
+#include "app/KostenkochDlg.h"
+#include "catalogue/Data.h"
+#include "datafile/SaveSequence.h"
+#include "platform/FileUtilities.h"
+#include "platform/ManualClock.h"
+#include "platform/MemoryProfileStore.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/RecordingLogSink.h"
+#include "platform/RecordingMessageService.h"
+#include "platform/ScriptedFileDialogService.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabBar>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+const QSize kWindowSize(960, 640);
+const char* const kNames[] = {"1-stammdaten", "2-einkauf-und-zutaten", "3-rezepturen", "4-abverkaeufe",
+                              "5-auswertungen"};
+
+CIngredient* AddIngredient(CData& data, const char* name, const char* group, const char* unit,
+                           const char* supplier, double price, double amount)
+{
+    CIngredient scratch(&data);
+    scratch.Name = name;
+    scratch.Group = group;
+    scratch.Unit = unit;
+    scratch.StockAmount = amount;
+    scratch.AddIngredientSupplier(supplier, price, amount);
+    scratch.SupplierInUse = scratch.Suppliers.Head();
+    data.AddIngredient(scratch);
+    return data.Ingredients.At(data.GetNbIngredients() - 1);
+}
+
+CRecipe* AddRecipe(CData& data, const char* name, int group, double portions, double priceSell,
+                   std::initializer_list<std::pair<CIngredient*, double>> lines)
+{
+    CRecipe scratch(&data);
+    scratch.Name = name;
+    scratch.NameGroupIndex = group;
+    scratch.NbPortion = portions;
+    scratch.PriceSell = priceSell;
+    data.AddRecipe(scratch);
+    CRecipe* recipe = data.Recipes.At(data.GetNbRecipes() - 1);
+    int sortNum = 0;
+    for (const auto& [ingredient, amount] : lines) {
+        CRecipeIngredient& line =
+            recipe->RecipeIngredients.Append(std::make_unique<CRecipeIngredient>(recipe));
+        line.Ingredient = ingredient;
+        line.Amount = amount;
+        line.SortNum = sortNum++;
+    }
+    return recipe;
+}
+
+// Texts are Windows-1252, as in the data file.
+void FillSample(CData& data)
+{
+    data.SetDefaults();
+    data.Company = "Gasthof Zur Linde";
+    data.Firstname = "Marta";
+    data.Lastname = "Brenner";
+    data.Street = "Lindenplatz 3";
+    data.PLZ = "79822";
+    data.City = "Titisee";
+    data.Country = "Deutschland";
+    data.Taxes.fill(19.0);
+
+    CIngredient* beef = AddIngredient(data,
+                                      "Rinderh\xFC"
+                                      "fte",
+                                      "Fleisch", "kg", "Metzgerei Haas", 24.90, 1);
+    CIngredient* onions = AddIngredient(data, "Zwiebeln", "Gem\xFCse", "kg", "Hofladen Rieder", 1.80, 1);
+    CIngredient* potatoes =
+        AddIngredient(data, "Kartoffeln festkochend", "Gem\xFCse", "kg", "Hofladen Rieder", 12.50, 25);
+    CIngredient* cream =
+        AddIngredient(data, "Sahne 30 %", "Milchprodukte", "l", "Molkerei Schwarzwald", 3.20, 1);
+    CIngredient* butter =
+        AddIngredient(data, "Butter", "Milchprodukte", "kg", "Molkerei Schwarzwald", 8.40, 1);
+    CIngredient* cherries = AddIngredient(data, "Sauerkirschen", "Obst", "kg", "Obsthof Maier", 6.90, 1);
+    CIngredient* juice = AddIngredient(data,
+                                       "Apfelsaft naturtr\xFC"
+                                       "b",
+                                       "Getr\xE4nke", "l", "Obsthof Maier", 1.60, 1);
+    CIngredient* water =
+        AddIngredient(data, "Mineralwasser", "Getr\xE4nke", "l", "Getr\xE4nke Kunz", 0.45, 1);
+    CIngredient* beer =
+        AddIngredient(data, "Pils vom Fass", "Getr\xE4nke", "l", "Brauerei Rothaus", 145.0, 50);
+
+    CRecipe* roast =
+        AddRecipe(data, "Zwiebelrostbraten", 3, 4, 23.50, {{beef, 0.8}, {onions, 0.4}, {butter, 0.05}});
+    AddRecipe(data, "Bratkartoffeln", 5, 4, 5.90, {{potatoes, 1.0}, {onions, 0.2}, {butter, 0.08}});
+    CRecipe* cake = AddRecipe(data, "Schwarzw\xE4lder Kirschtorte", 7, 12, 4.80,
+                              {{cherries, 0.7}, {cream, 1.0}, {butter, 0.2}});
+    CRecipe* spritzer = AddRecipe(data, "Apfelschorle 0,4 l", 10, 1, 3.60, {{juice, 0.2}, {water, 0.2}});
+    CRecipe* pils = AddRecipe(data, "Pils 0,4 l", 11, 1, 4.20, {{beer, 0.4}});
+
+    for (int month = 0; month < 12; ++month) {
+        const int year = month < 9 ? 2023 : 2024;
+        const int calendarMonth = (month + 3) % 12 + 1;
+        const CDateTime day(year, calendarMonth, 14, 12);
+        data.AddSaleFromRecipe(roast, 60 + 7 * (month % 5), day);
+        data.AddSaleFromRecipe(cake, 90 + 11 * (month % 3), day);
+        data.AddSaleFromRecipe(spritzer, 150 + 20 * (month % 4), day);
+        data.AddSaleFromRecipe(pils, 260 + 35 * ((month + 2) % 6), day);
+    }
+}
+
+// Everything the window needs, in a temporary directory; the clock stands on 5 March 2024.
+struct CSampleServices
+{
+    CSampleServices()
+    {
+        Services.Clock = &Clock;
+        Services.Messages = &Messages;
+        Services.FileDialogs = &Dialogs;
+        Services.Profile = &Profile;
+        Services.Files = &Files;
+        Services.OpenUrl = [](const std::string&) { return true; };
+        Services.ProgramDirectory = Dir.File("program");
+        Services.SettingsFile = Dir.File("Kostenkoch.ini");
+        Services.DataCandidates = {Dir.File("data"), Dir.File("program"), Dir.File("temp")};
+    }
+
+    void WriteSampleDataFile()
+    {
+        std::filesystem::create_directories(Dir.Path() / "data");
+        CData data;
+        FillSample(data);
+        CRecordingLogSink log;
+        CFileUtilities utilities(Files, Clock, log);
+        CSaveSequence(utilities, Messages).WriteKostenkochData(&data, Dir.File("data/KostenkochData.xml"));
+    }
+
+    CTempDir Dir;
+    CManualClock Clock{CLocalTime{2024, 3, 5, 14, 7, 9}};
+    CRecordingMessageService Messages;
+    CScriptedFileDialogService Dialogs;
+    CMemoryProfileStore Profile;
+    CPosixFileSystem Files;
+    CAppServices Services;
+};
+
+void Settle()
+{
+    for (int round = 0; round < 5; ++round)
+        QCoreApplication::processEvents();
+}
+
+bool SaveTabs(CKostenkochDlg& window, const QDir& output)
+{
+    bool saved = true;
+    for (int tab = 0; tab < window.Tabs()->count() && tab < 5; ++tab) {
+        window.Tabs()->setCurrentIndex(tab);
+        Settle();
+        const QString file = output.filePath(QString::fromLatin1(kNames[tab]) + QStringLiteral(".png"));
+        saved = window.grab().save(file) && saved;
+        std::printf("%s\n", qPrintable(file));
+    }
+    return saved && window.Tabs()->count() == 5;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kk_screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(output.path());
+
+    CSampleServices sample;
+    sample.WriteSampleDataFile();
+    CKostenkochDlg window(sample.Services);
+    window.resize(kWindowSize);
+    window.show();
+    Settle();
+    return SaveTabs(window, output) ? 0 : 1;
+}
