@@ -54,6 +54,9 @@ QMessageBox::StandardButton CQtMessageService::Run(const std::string& text, cons
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(escape);
+    // At start-up there is no window yet but the splash: the box must not end up behind it.
+    if (box.parentWidget() == nullptr)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // Under the wait cursor the box still gets the arrow.
     const bool waiting = QApplication::overrideCursor() != nullptr;
     if (waiting)
