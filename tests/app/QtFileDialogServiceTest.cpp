@@ -82,12 +82,6 @@ TEST_F(QtFileDialogServiceTest, SaveDialogIsSetUpFromTheRequestAndReturnsAWindow
     EXPECT_EQ(m_typed, QStringLiteral("KostenkochData.xml"));
 }
 
-TEST_F(QtFileDialogServiceTest, CancelGivesNothing)
-{
-    WhenModalAppears<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_FALSE(m_service.AskOpenPath(DataFileRequest()).has_value());
-}
-
 TEST_F(QtFileDialogServiceTest, OpenDialogReturnsAnExistingFile)
 {
     const std::string existing = m_directory.File("Alt.xml");

@@ -59,18 +59,6 @@ TEST(SplashTest, StatusLineIsPaintedAtOnceInItsRowAndNowhereElse)
     EXPECT_EQ(shown.copy(0, 343, 10, 27), picture.copy(0, 343, 10, 27));
 }
 
-TEST(SplashTest, WithoutAPictureNothingButTheBackgroundIsPainted)
-{
-    CManualClock clock;
-    CSplashDlg splash(clock);
-    splash.ShowNow();
-    splash.SetStatus(QStringLiteral("Initialisiere Rezepte"));
-    const QImage shown = splash.grab().toImage();
-    const QRgb background = shown.pixel(0, 0);
-    EXPECT_EQ(shown.pixel(20, 350), background);
-    EXPECT_EQ(shown.pixel(250, 185), background);
-}
-
 // Closing waits in 100 ms steps of the clock until 3500 ms have passed since creation,
 // including across the wrap-around of the 32-bit tick count.
 TEST(SplashTest, CloseWaitsUntil3500MillisecondsAfterCreation)
