@@ -7,6 +7,7 @@
 
 #include <new>
 #include <type_traits>
+#include <unordered_map>
 
 namespace {
 CRecordCounter s_counter;
@@ -213,6 +214,37 @@ void CData::SortIngredients(const std::string& key, bool ascending)
         const int order = compare(a, b);
         return ascending ? order < 0 : order > 0;
     });
+}
+
+namespace {
+
+// File index -> the first record of the ring with it.
+template <class T> std::unordered_map<int, T*> FileIndexTable(CRing<T>& ring)
+{
+    std::unordered_map<int, T*> table;
+    table.reserve(static_cast<size_t>(ring.Count()));
+    for (T& record : ring)
+        table.emplace(record.FileIndex, &record);
+    return table;
+}
+
+template <class T> T* Lookup(const std::unordered_map<int, T*>& table, int fileIndex)
+{
+    const auto it = table.find(fileIndex);
+    return it == table.end() ? nullptr : it->second;
+}
+
+} // namespace
+
+void CData::RestoreIngredients()
+{
+    const auto ingredients = FileIndexTable(Ingredients);
+    const auto recipes = FileIndexTable(Recipes);
+    for (CRecipe& recipe : Recipes) {
+        recipe.RestoreIngredients(
+            !Ingredients.IsEmpty(), [&](int index) { return Lookup(ingredients, index); }, !Recipes.IsEmpty(),
+            [&](int index) { return Lookup(recipes, index); });
+    }
 }
 
 double CData::GetTax(int group) const

@@ -47,6 +47,10 @@ public:
     // Reorders the ingredients by "Name" or "Group|Name"; equal keys keep their order.
     void SortIngredients(const std::string& key, bool ascending);
 
+    // CRecipe::RestoreIngredients for every recipe, with the file indices looked up in tables
+    // built once, so a large file links in linear time.
+    void RestoreIngredients();
+
     int GetNbIngredients() const { return Ingredients.Count(); }
     int GetNbRecipes() const { return Recipes.Count(); }
 

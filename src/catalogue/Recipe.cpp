@@ -136,30 +136,45 @@ bool CRecipe::ContainsRecipe(const CRecipe* recipe, std::vector<const CRecipe*>&
     return false;
 }
 
+namespace {
+
+// The first record of a ring with the given file index, or none.
+template <class T> T* FirstWithFileIndex(CRing<T>& ring, int fileIndex)
+{
+    for (T& record : ring) {
+        if (record.FileIndex == fileIndex)
+            return &record;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void CRecipe::RestoreIngredients(CRing<CIngredient>& ingredients, CRing<CRecipe>& recipes)
+{
+    RestoreIngredients(
+        !ingredients.IsEmpty(), [&](int index) { return FirstWithFileIndex(ingredients, index); },
+        !recipes.IsEmpty(), [&](int index) { return FirstWithFileIndex(recipes, index); });
+}
+
+void CRecipe::RestoreIngredients(bool haveIngredients, const std::function<CIngredient*(int)>& findIngredient,
+                                 bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe)
 {
     for (CRecipeIngredient& line : RecipeIngredients) {
         if (line.Ingredient || line.SubRecipe)
             continue;
-        if (line.IngredientIndex != -1 && !ingredients.IsEmpty()) {
-            for (CIngredient& ingredient : ingredients) {
-                if (ingredient.FileIndex == line.IngredientIndex) {
-                    line.Ingredient = &ingredient;
-                    line.IngredientIndex = -1;
-                    break;
-                }
+        if (line.IngredientIndex != -1 && haveIngredients) {
+            if (CIngredient* ingredient = findIngredient(line.IngredientIndex)) {
+                line.Ingredient = ingredient;
+                line.IngredientIndex = -1;
             }
-        } else if (line.RecipeIndex != -1 && !recipes.IsEmpty()) {
-            for (CRecipe& recipe : recipes) {
-                if (recipe.FileIndex != line.RecipeIndex)
-                    continue;
-                // A reference that would close a cycle stays unresolved: the costs recurse
-                // through sub-recipes and must end.
-                if (&recipe != this && !recipe.ContainsRecipe(this)) {
-                    line.SubRecipe = &recipe;
-                    line.RecipeIndex = -1;
-                }
-                break;
+        } else if (line.RecipeIndex != -1 && haveRecipes) {
+            CRecipe* recipe = findRecipe(line.RecipeIndex);
+            // A reference that would close a cycle stays unresolved: the costs recurse through
+            // sub-recipes and must end.
+            if (recipe && recipe != this && !recipe->ContainsRecipe(this)) {
+                line.SubRecipe = recipe;
+                line.RecipeIndex = -1;
             }
         }
     }

@@ -3,6 +3,7 @@
 #include "catalogue/RecipeIngredient.h"
 #include "catalogue/Ring.h"
 
+#include <functional>
 #include <string>
 
 class CData;
@@ -35,8 +36,13 @@ public:
 
     // True when a line uses `recipe` as sub-recipe, directly or at any depth.
     bool ContainsRecipe(const CRecipe* recipe) const;
-    // Resolves the file indices of unresolved lines to records of the two rings.
+    // Resolves the file indices of unresolved lines to the first record of the two rings with
+    // that file index.
     void RestoreIngredients(CRing<CIngredient>& ingredients, CRing<CRecipe>& recipes);
+    // The same with lookups by file index (CData::RestoreIngredients builds them once for all
+    // recipes); `have...` tells whether that ring holds any record at all.
+    void RestoreIngredients(bool haveIngredients, const std::function<CIngredient*(int)>& findIngredient,
+                            bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe);
 
     // Cost of goods of the whole recipe.
     double GetPriceBuy() const;

@@ -243,8 +243,7 @@ void CDataFileReader::RestoreReferences()
     ShowDataFileStatus(m_data, kStatusLinking);
     LogDataFile(m_data, "CData::InitFromXML() -> restore ingredients to recipes");
     if (m_restorePending) {
-        for (CRecipe& recipe : m_data.Recipes)
-            recipe.RestoreIngredients(m_data.Ingredients, m_data.Recipes);
+        m_data.RestoreIngredients();
         m_restorePending = false;
     }
     LogDataFile(m_data, "CData::InitFromXML() -> OK");

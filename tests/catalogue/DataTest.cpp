@@ -295,49 +295,64 @@ TEST(Data, SortKeepsEqualKeysInTheirOrder)
     EXPECT_EQ(Names(data.Ingredients), "\xD6l,OL,ol,Essig");
 }
 
+// Resolves through each recipe with the rings, or once for all with lookup tables.
+void Restore(CData& data, bool withTables)
+{
+    if (withTables) {
+        data.RestoreIngredients();
+        return;
+    }
+    for (CRecipe& recipe : data.Recipes)
+        recipe.RestoreIngredients(data.Ingredients, data.Recipes);
+}
+
 TEST(Data, RestoreIngredientsResolvesFileIndices)
 {
-    CData data;
-    CIngredient& salt = AddIngredient(data, "Salz", 1, 1);
-    salt.FileIndex = 4;
-    CRecipe& sauce = AddRecipe(data, "Sauce", 1);
-    sauce.FileIndex = 2;
-    CRecipe& dish = AddRecipe(data, "Braten", 1);
-    dish.FileIndex = 3;
-    dish.AddRecipeIngredient(-1, 4, 1, 0, 1); // ingredient 4
-    dish.AddRecipeIngredient(2, -1, 1, 0, 2); // recipe 2
-    dish.AddRecipeIngredient(2, 9, 1, 0, 3);  // an ingredient index that finds nothing: recipe not tried
-    dish.AddRecipeIngredient(8, -1, 1, 0, 4); // finds nothing
-    dish.RestoreIngredients(data.Ingredients, data.Recipes);
+    for (bool withTables : {false, true}) {
+        CData data;
+        CIngredient& salt = AddIngredient(data, "Salz", 1, 1);
+        salt.FileIndex = 4;
+        AddIngredient(data, "Salz doppelt", 1, 1).FileIndex = 4; // the first one wins
+        CRecipe& sauce = AddRecipe(data, "Sauce", 1);
+        sauce.FileIndex = 2;
+        CRecipe& dish = AddRecipe(data, "Braten", 1);
+        dish.FileIndex = 3;
+        dish.AddRecipeIngredient(-1, 4, 1, 0, 1); // ingredient 4
+        dish.AddRecipeIngredient(2, -1, 1, 0, 2); // recipe 2
+        dish.AddRecipeIngredient(2, 9, 1, 0, 3);  // an ingredient index that finds nothing: recipe not tried
+        dish.AddRecipeIngredient(8, -1, 1, 0, 4); // finds nothing
+        Restore(data, withTables);
 
-    const auto& lines = dish.RecipeIngredients;
-    EXPECT_EQ(lines.At(0)->Ingredient, &salt);
-    EXPECT_EQ(lines.At(0)->IngredientIndex, -1);
-    EXPECT_EQ(lines.At(1)->SubRecipe, &sauce);
-    EXPECT_EQ(lines.At(1)->RecipeIndex, -1);
-    EXPECT_EQ(lines.At(2)->SubRecipe, nullptr);
-    EXPECT_EQ(lines.At(2)->IngredientIndex, 9);
-    EXPECT_EQ(lines.At(3)->RecipeIndex, 8);
-    EXPECT_EQ(lines.At(3)->GetName(), "undefined");
+        const auto& lines = dish.RecipeIngredients;
+        EXPECT_EQ(lines.At(0)->Ingredient, &salt) << withTables;
+        EXPECT_EQ(lines.At(0)->IngredientIndex, -1);
+        EXPECT_EQ(lines.At(1)->SubRecipe, &sauce) << withTables;
+        EXPECT_EQ(lines.At(1)->RecipeIndex, -1);
+        EXPECT_EQ(lines.At(2)->SubRecipe, nullptr) << withTables;
+        EXPECT_EQ(lines.At(2)->IngredientIndex, 9);
+        EXPECT_EQ(lines.At(3)->RecipeIndex, 8);
+        EXPECT_EQ(lines.At(3)->GetName(), "undefined");
+    }
 }
 
 TEST(Data, RestoreIngredientsRefusesAReferenceThatClosesACycle)
 {
-    CData data;
-    CRecipe& a = AddRecipe(data, "A", 1);
-    a.FileIndex = 0;
-    CRecipe& b = AddRecipe(data, "B", 1);
-    b.FileIndex = 1;
-    a.AddRecipeIngredient(1, -1, 1, 0, 1);
-    b.AddRecipeIngredient(0, -1, 1, 0, 1);
-    b.AddRecipeIngredient(1, -1, 1, 0, 2); // itself
-    a.RestoreIngredients(data.Ingredients, data.Recipes);
-    b.RestoreIngredients(data.Ingredients, data.Recipes);
+    for (bool withTables : {false, true}) {
+        CData data;
+        CRecipe& a = AddRecipe(data, "A", 1);
+        a.FileIndex = 0;
+        CRecipe& b = AddRecipe(data, "B", 1);
+        b.FileIndex = 1;
+        a.AddRecipeIngredient(1, -1, 1, 0, 1);
+        b.AddRecipeIngredient(0, -1, 1, 0, 1);
+        b.AddRecipeIngredient(1, -1, 1, 0, 2); // itself
+        Restore(data, withTables);
 
-    EXPECT_EQ(a.RecipeIngredients.At(0)->SubRecipe, &b);
-    EXPECT_EQ(b.RecipeIngredients.At(0)->SubRecipe, nullptr);
-    EXPECT_EQ(b.RecipeIngredients.At(1)->SubRecipe, nullptr);
-    EXPECT_EQ(a.GetPriceBuy(), 0.0); // the costs end
+        EXPECT_EQ(a.RecipeIngredients.At(0)->SubRecipe, &b) << withTables;
+        EXPECT_EQ(b.RecipeIngredients.At(0)->SubRecipe, nullptr) << withTables;
+        EXPECT_EQ(b.RecipeIngredients.At(1)->SubRecipe, nullptr) << withTables;
+        EXPECT_EQ(a.GetPriceBuy(), 0.0); // the costs end
+    }
 }
 
 TEST(Data, DeletingARecordStillInUseLeavesNoDanglingLine)
