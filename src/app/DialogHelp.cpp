@@ -13,6 +13,7 @@ QAbstractButton* CDialogHelp::Attach(QDialog& dialog, std::function<void()> open
     button->setObjectName(QStringLiteral("helpButton"));
     button->setAutoDefault(false);
     button->setToolTip(QStringLiteral("Hilfe (F1)"));
+    button->setFixedWidth(button->sizeHint().height() * 3 / 2);
     QObject::connect(button, &QPushButton::clicked, &dialog, openHelp);
     return button;
 }

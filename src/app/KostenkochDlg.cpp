@@ -1,6 +1,7 @@
 #include "KostenkochDlg.h"
 
 #include "app/AboutDialog.h"
+#include "app/AppFonts.h"
 #include "app/HelpAddress.h"
 #include "app/MenuState.h"
 #include "app/ProgramVersion.h"
@@ -29,7 +30,7 @@
 
 namespace {
 
-constexpr int kSectionBarWidth = 170;
+constexpr int kSectionBarWidth = 200;
 constexpr int kPageAreaTopMargin = 10;
 constexpr QSize kDefaultSize{860, 620};
 constexpr int kGroupNameKeptMessage = 120;
@@ -52,16 +53,6 @@ constexpr CRefreshStep kRefreshSteps[] = {{EPage::Ingredients, "SubDialogIngredi
 // master data tab shows a page.
 constexpr EPage kLabelPages[] = {EPage::FoodTaxes, EPage::DrinkTaxes, EPage::FoodQuotes, EPage::DrinkQuotes,
                                  EPage::Currencies};
-
-// The tab row's font: bold, 14 pixels.
-QFont TabFont()
-{
-    QFont font;
-    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 } // namespace
 
@@ -98,7 +89,7 @@ void CKostenkochDlg::BuildWindow()
     layout->setSpacing(0);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabControl"));
-    m_tabs->setFont(TabFont());
+    m_tabs->setFont(CAppFonts::Tab());
     m_tabs->setExpanding(false);
     m_tabs->setUsesScrollButtons(true);
     m_tabs->setDrawBase(false);

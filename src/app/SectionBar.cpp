@@ -1,5 +1,6 @@
 #include "SectionBar.h"
 
+#include "app/AppFonts.h"
 #include "app/SectionPlan.h"
 #include "controls/FlatButton.h"
 #include "controls/TextConversion.h"
@@ -12,16 +13,6 @@ namespace {
 const QColor kThemedFace{245, 245, 241};
 constexpr int kBackgroundSlots[] = {CFlatButton::kHoverBackground, CFlatButton::kBackground,
                                     CFlatButton::kFocusBackground};
-
-// The font of the tab row: bold, 14 pixels.
-QFont ButtonFont()
-{
-    QFont font;
-    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 } // namespace
 
@@ -45,7 +36,7 @@ CFlatButton* CSectionBar::MakeButton(int index)
 {
     auto* button = new CFlatButton(this);
     button->setObjectName(QStringLiteral("sectionButton%1").arg(kFirstId + index));
-    button->setFont(ButtonFont());
+    button->setFont(CAppFonts::Tab());
     button->SetCheckBoxMode(true);
     button->setFocusPolicy(Qt::TabFocus);
     ApplyFaceColor(*button);

@@ -1,5 +1,6 @@
 #include "SubDialog.h"
 
+#include "app/AppFonts.h"
 #include "controls/FlatButton.h"
 #include "pages/PageHost.h"
 
@@ -10,15 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QFont BoldFont(int pixelSize)
-{
-    QFont font;
-    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 QLabel* MakeLabel(const char* objectName, const QFont& font, QWidget* parent)
 {
@@ -44,27 +36,17 @@ CSubDialog::CSubDialog(CPageHost& host, const COptions& options, QWidget* parent
     SetUpScrolling(BuildContent());
 }
 
-QFont CSubDialog::TitleFont()
-{
-    return BoldFont(18);
-}
-
-QFont CSubDialog::SubtitleFont()
-{
-    return BoldFont(14);
-}
-
 // Heading and subtitle take the width beside the help button; the body takes the rest.
 QWidget* CSubDialog::BuildContent()
 {
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("pageContent"));
     auto* grid = new QGridLayout(content);
-    m_title = MakeLabel("title", TitleFont(), content);
-    m_subtitle = MakeLabel("subtitle", SubtitleFont(), content);
+    m_title = MakeLabel("title", CAppFonts::Title(), content);
+    m_subtitle = MakeLabel("subtitle", CAppFonts::Subtitle(), content);
     m_helpButton = new CFlatButton(QStringLiteral("?"), content);
     m_helpButton->setObjectName(QStringLiteral("helpButton"));
-    m_helpButton->setFont(TitleFont());
+    m_helpButton->setFont(CAppFonts::Title());
     m_helpButton->SetFlat(false);
     m_helpButton->setFixedSize(kHelpButtonSize, kHelpButtonSize);
     connect(m_helpButton, &QAbstractButton::clicked, this, &CSubDialog::OnHelp);

@@ -61,10 +61,6 @@ public:
     QWidget* Body() const { return m_body; }
     QScrollArea* ScrollArea() const { return m_scrollArea; }
 
-    // Bold, 18 and 14 pixels, of the system's sans-serif face.
-    static QFont TitleFont();
-    static QFont SubtitleFont();
-
 protected:
     CPageHost& Host() const { return m_host; }
 
