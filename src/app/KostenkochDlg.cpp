@@ -4,6 +4,7 @@
 #include "app/AppFonts.h"
 #include "app/HelpAddress.h"
 #include "app/MenuState.h"
+#include "app/ProgramIcon.h"
 #include "app/ProgramVersion.h"
 #include "app/SectionBar.h"
 #include "app/SectionPlan.h"
@@ -81,6 +82,7 @@ CKostenkochDlg::~CKostenkochDlg()
 void CKostenkochDlg::BuildWindow()
 {
     setObjectName(QStringLiteral("mainWindow"));
+    setWindowIcon(CProgramIcon::Create());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     setSizeGripEnabled(true);

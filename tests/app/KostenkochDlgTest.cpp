@@ -440,6 +440,10 @@ TEST(KostenkochDlgTest, EveryTabPaints)
     auto dlg = bed.Start();
     dlg->show();
     dlg->resize(860, 600);
+    EXPECT_FALSE(dlg->windowIcon().isNull());
+    if (const char* directory = std::getenv("KK_SCREENSHOT_DIR"))
+        dlg->windowIcon().pixmap(64).save(
+            QStringLiteral("%1/icon.png").arg(QString::fromLocal8Bit(directory)));
     for (int tab = 0; tab < dlg->Tabs()->count(); ++tab) {
         ClickTab(*dlg, tab);
         SettleLayouts();
