@@ -3,24 +3,13 @@
 //
 //     kk_screenshots OUTPUT_DIRECTORY
 
-#include "TempDir.h"
-#include "app/KostenkochDlg.h"
-#include "catalogue/Data.h"
-#include "datafile/SaveSequence.h"
-#include "platform/FileUtilities.h"
-#include "platform/ManualClock.h"
-#include "platform/MemoryProfileStore.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/RecordingLogSink.h"
-#include "platform/RecordingMessageService.h"
-#include "platform/ScriptedFileDialogService.h"
+#include "WindowTestBed.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTabBar>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -116,53 +105,12 @@ void FillSample(CData& data)
     }
 }
 
-// Everything the window needs, in a temporary directory; the clock stands on 5 March 2024.
-struct CSampleServices
-{
-    CSampleServices()
-    {
-        Services.Clock = &Clock;
-        Services.Messages = &Messages;
-        Services.FileDialogs = &Dialogs;
-        Services.Profile = &Profile;
-        Services.Files = &Files;
-        Services.OpenUrl = [](const std::string&) { return true; };
-        Services.ProgramDirectory = Dir.File("program");
-        Services.SettingsFile = Dir.File("Kostenkoch.ini");
-        Services.DataCandidates = {Dir.File("data"), Dir.File("program"), Dir.File("temp")};
-    }
-
-    void WriteSampleDataFile()
-    {
-        std::filesystem::create_directories(Dir.Path() / "data");
-        CData data;
-        FillSample(data);
-        CRecordingLogSink log;
-        CFileUtilities utilities(Files, Clock, log);
-        CSaveSequence(utilities, Messages).WriteKostenkochData(&data, Dir.File("data/KostenkochData.xml"));
-    }
-
-    CTempDir Dir;
-    CManualClock Clock{CLocalTime{2024, 3, 5, 14, 7, 9}};
-    CRecordingMessageService Messages;
-    CScriptedFileDialogService Dialogs;
-    CMemoryProfileStore Profile;
-    CPosixFileSystem Files;
-    CAppServices Services;
-};
-
-void Settle()
-{
-    for (int round = 0; round < 5; ++round)
-        QCoreApplication::processEvents();
-}
-
 bool SaveTabs(CKostenkochDlg& window, const QDir& output)
 {
     bool saved = true;
     for (int tab = 0; tab < window.Tabs()->count() && tab < 5; ++tab) {
         window.Tabs()->setCurrentIndex(tab);
-        Settle();
+        SettleLayouts();
         const QString file = output.filePath(QString::fromLatin1(kNames[tab]) + QStringLiteral(".png"));
         saved = window.grab().save(file) && saved;
         std::printf("%s\n", qPrintable(file));
@@ -182,11 +130,14 @@ int main(int argc, char** argv)
     const QDir output(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(output.path());
 
-    CSampleServices sample;
-    sample.WriteSampleDataFile();
-    CKostenkochDlg window(sample.Services);
-    window.resize(kWindowSize);
-    window.show();
-    Settle();
-    return SaveTabs(window, output) ? 0 : 1;
+    // The test bed's clock stands on 5 March 2024, inside the sales' year.
+    CWindowTestBed bed;
+    CData sample;
+    FillSample(sample);
+    bed.WriteDataFile(sample, bed.DataPath());
+    const std::unique_ptr<CKostenkochDlg> window = bed.Start();
+    window->resize(kWindowSize);
+    window->show();
+    SettleLayouts();
+    return SaveTabs(*window, output) ? 0 : 1;
 }
