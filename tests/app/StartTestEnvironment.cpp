@@ -1,5 +1,6 @@
-// One QApplication for the start-up tests, created before the first test and destroyed after
-// the last; the Fusion style keeps the pictures the same on every machine.
+// One QApplication for each test program of the application (start-up and main window),
+// created before the first test and destroyed after the last; the Fusion style keeps the
+// pictures the same on every machine.
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ public:
     void TearDown() override { m_application.reset(); }
 
 private:
-    char m_name[20] = "kk_app_start_tests";
+    char m_name[8] = "kk_app";
     char* m_argv[2] = {m_name, nullptr};
     int m_argc = 1;
     std::unique_ptr<QApplication> m_application;
