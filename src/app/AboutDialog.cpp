@@ -3,7 +3,7 @@
 #include "app/DialogHelp.h"
 #include "app/ProgramVersion.h"
 #include "controls/LinkStatic.h"
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -4,7 +4,7 @@
 #include "QtPlatformServices.h"
 #include "SplashDialog.h"
 #include "StartPicture.h"
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
 #include "settings/RememberedValues.h"
 

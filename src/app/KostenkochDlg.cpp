@@ -12,7 +12,7 @@
 #include "app/TabRules.h"
 #include "app/WindowPlacer.h"
 #include "catalogue/Data.h"
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "datafile/DataLocator.h"
 #include "datafile/ProgramMessages.h"
 #include "pages/PageFactory.h"

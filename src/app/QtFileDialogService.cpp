@@ -1,6 +1,6 @@
 #include "QtFileDialogService.h"
 
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "QtMessageService.h"
 
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
 
 #include <QApplication>

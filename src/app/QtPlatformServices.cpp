@@ -1,7 +1,7 @@
 #include "QtPlatformServices.h"
 
 #include "controls/DesktopAddressOpener.h"
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "platform/PlatformPaths.h"
 
 namespace {

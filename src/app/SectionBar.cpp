@@ -3,7 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/SectionPlan.h"
 #include "controls/FlatButton.h"
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "controls/ThemeLibrary.h"
 
 #include <QScrollBar>

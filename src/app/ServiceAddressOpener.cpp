@@ -1,6 +1,6 @@
 #include "ServiceAddressOpener.h"
 
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 
 int CServiceAddressOpener::Open(const QString& address)
 {

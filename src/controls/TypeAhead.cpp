@@ -1,6 +1,6 @@
 #include "TypeAhead.h"
 
-#include "TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "platform/Clock.h"
 
 QString CTypeAhead::Add(const QString& typed)

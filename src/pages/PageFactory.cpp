@@ -1,6 +1,6 @@
 #include "PageFactory.h"
 
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 #include "pages/PageTable.h"
 #include "pages/PlaceholderPage.h"
 #include "resources/StringTables.h"

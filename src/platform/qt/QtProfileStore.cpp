@@ -1,29 +1,12 @@
 #include "QtProfileStore.h"
 
-#include "platform/Windows1252.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <QVariant>
 
 namespace {
-
-QString ToQString(const std::string& bytes)
-{
-    return QString::fromStdString(Windows1252ToUtf8(bytes));
-}
-
-// Characters that Windows-1252 cannot hold (only possible in a hand-edited store) read as
-// '?', as a program reading the registry through the code page would see them.
-std::string FromQString(const QString& text)
-{
-    std::string bytes;
-    for (const char32_t codePoint : text.toUcs4()) {
-        const int byte = CodePointToWindows1252(codePoint);
-        bytes += byte < 0 ? '?' : static_cast<char>(byte);
-    }
-    return bytes;
-}
 
 bool IsBinary(const QVariant& value)
 {
@@ -45,8 +28,8 @@ std::optional<std::string> CQtProfileStore::GetString(const std::string& section
         return std::nullopt;
     // A hand-written "1,2,3" without quotes reads back as a list in the text format.
     if (value.typeId() == QMetaType::QStringList)
-        return FromQString(value.toStringList().join(QLatin1Char(',')));
-    return FromQString(value.toString());
+        return FromQStringLossy(value.toStringList().join(QLatin1Char(',')));
+    return FromQStringLossy(value.toString());
 }
 
 bool CQtProfileStore::WriteString(const std::string& section, const std::string& entry,

@@ -30,6 +30,17 @@ std::string FromQString(const QString& text, bool* ok)
     return bytes;
 }
 
+std::string FromQStringLossy(const QString& text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (const QChar character : text) {
+        const int byte = CodePointToWindows1252(character.unicode());
+        bytes += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return bytes;
+}
+
 QString ToUpperWindows1252(const QString& text)
 {
     QString upper = text;

@@ -1,4 +1,4 @@
-#include "controls/TextConversion.h"
+#include "platform/qt/TextConversion.h"
 
 #include <gtest/gtest.h>
 

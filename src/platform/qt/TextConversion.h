@@ -14,6 +14,10 @@ QString ToQString(const std::string& bytes);
 // sets *ok to true. `ok` may be null.
 std::string FromQString(const QString& text, bool* ok = nullptr);
 
+// The same, but a character without a byte becomes '?', as a program reading foreign text
+// through the code page would see it. For values the user did not type (the settings store).
+std::string FromQStringLossy(const QString& text);
+
 // Capitals as a Windows-1252 program makes them: character by character, and only where the
 // capital exists in the code page ("ä" -> "Ä", "ÿ" -> "Ÿ"; "ß" and "µ" stay as they are).
 QString ToUpperWindows1252(const QString& text);
