@@ -135,46 +135,10 @@ bool CDateTime::Split(CParts& parts) const
     return true;
 }
 
-int CDateTime::GetYear() const
+int CDateTime::Component(int CParts::*member) const
 {
     CParts parts{};
-    return Split(parts) ? parts.Year : -1;
-}
-
-int CDateTime::GetMonth() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.Month : -1;
-}
-
-int CDateTime::GetDay() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.Day : -1;
-}
-
-int CDateTime::GetHour() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.Hour : -1;
-}
-
-int CDateTime::GetMinute() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.Minute : -1;
-}
-
-int CDateTime::GetSecond() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.Second : -1;
-}
-
-int CDateTime::GetDayOfWeek() const
-{
-    CParts parts{};
-    return Split(parts) ? parts.DayOfWeek : -1;
+    return Split(parts) ? parts.*member : -1;
 }
 
 bool CDateTime::operator==(const CDateTime& other) const

@@ -32,14 +32,14 @@ public:
     bool IsValid() const { return m_status == Valid; }
     double GetValue() const { return m_value; }
 
-    int GetYear() const;
-    int GetMonth() const;
-    int GetDay() const;
-    int GetHour() const;
-    int GetMinute() const;
-    int GetSecond() const;
+    int GetYear() const { return Component(&CParts::Year); }
+    int GetMonth() const { return Component(&CParts::Month); }
+    int GetDay() const { return Component(&CParts::Day); }
+    int GetHour() const { return Component(&CParts::Hour); }
+    int GetMinute() const { return Component(&CParts::Minute); }
+    int GetSecond() const { return Component(&CParts::Second); }
     // 1 = Sunday .. 7 = Saturday; -1 unless valid.
-    int GetDayOfWeek() const;
+    int GetDayOfWeek() const { return Component(&CParts::DayOfWeek); }
 
     // Ordered by the point in time; values of equal status and value are equal. Comparisons
     // are meaningful only between valid values.
@@ -58,6 +58,8 @@ private:
         int Year, Month, Day, Hour, Minute, Second, DayOfWeek;
     };
     bool Split(CParts& parts) const;
+    // One component of the value, -1 unless it is valid.
+    int Component(int CParts::*member) const;
     static CDateTime FromSeconds(double seconds);
     double ToSeconds() const;
 
