@@ -27,8 +27,12 @@ bool CSaveSequence::WriteKostenkochData(CData* data, const std::string& dataPath
     if (!data)
         return true;
     Log("DataPath: " + dataPath);
-    if (dataPath.empty() || !Save(*data, CDataFileNames(dataPath)))
+    if (dataPath.empty() || !Save(*data, CDataFileNames(dataPath))) {
+        // The text may have been written to the new file before a later step failed: the
+        // catalogue is not in the data file, so it must count as changed ("Öffnen ..." asks).
+        data->LastChecksum.reset();
         return AskFailure(dataPath);
+    }
     Log("ok");
     return true;
 }

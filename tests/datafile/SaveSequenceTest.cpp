@@ -157,6 +157,7 @@ TEST_F(SaveSequenceTest, FailedFinalRenamePutsTheOldDataFileBack)
 
     EXPECT_FALSE(Save(*m_other));
 
+    EXPECT_FALSE(m_other->IsUnchanged()); // written to the new file only: still unsaved
     EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_big));
     EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile()));
     EXPECT_THAT(m_env.Log.Lines, testing::Contains("FileRename : " + m_names.NewFile() + " -> " + m_dataPath +
