@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueOwner.h"
 #include "catalogue/Money.h"
+#include "catalogue/RecipeGraph.h"
 #include "catalogue/RecordCounter.h"
 #include "catalogue/SortKey.h"
 
@@ -243,8 +244,9 @@ void CData::RestoreIngredients()
     for (CRecipe& recipe : Recipes) {
         recipe.RestoreIngredients(
             !Ingredients.IsEmpty(), [&](int index) { return Lookup(ingredients, index); }, !Recipes.IsEmpty(),
-            [&](int index) { return Lookup(recipes, index); });
+            [&](int index) { return Lookup(recipes, index); }, [](const CRecipe&) { return true; });
     }
+    RecipeGraph::UnlinkCyclesAndDeepNesting(Recipes);
 }
 
 double CData::GetTax(int group) const

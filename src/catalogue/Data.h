@@ -47,8 +47,9 @@ public:
     // Reorders the ingredients by "Name" or "Group|Name"; equal keys keep their order.
     void SortIngredients(const std::string& key, bool ascending);
 
-    // CRecipe::RestoreIngredients for every recipe, with the file indices looked up in tables
-    // built once, so a large file links in linear time.
+    // Resolves the lines of every recipe, with the file indices looked up in tables built
+    // once, then unlinks references that close a cycle or nest deeper than
+    // RecipeGraph::kMaxNesting (RecipeGraph.h): any file links in linear time and prices safely.
     void RestoreIngredients();
 
     int GetNbIngredients() const { return Ingredients.Count(); }

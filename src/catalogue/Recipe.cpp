@@ -150,15 +150,19 @@ template <class T> T* FirstWithFileIndex(CRing<T>& ring, int fileIndex)
 
 } // namespace
 
+// A reference that would close a cycle stays unresolved: the costs recurse through
+// sub-recipes and must end.
 void CRecipe::RestoreIngredients(CRing<CIngredient>& ingredients, CRing<CRecipe>& recipes)
 {
     RestoreIngredients(
         !ingredients.IsEmpty(), [&](int index) { return FirstWithFileIndex(ingredients, index); },
-        !recipes.IsEmpty(), [&](int index) { return FirstWithFileIndex(recipes, index); });
+        !recipes.IsEmpty(), [&](int index) { return FirstWithFileIndex(recipes, index); },
+        [this](const CRecipe& sub) { return &sub != this && !sub.ContainsRecipe(this); });
 }
 
 void CRecipe::RestoreIngredients(bool haveIngredients, const std::function<CIngredient*(int)>& findIngredient,
-                                 bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe)
+                                 bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe,
+                                 const std::function<bool(const CRecipe&)>& acceptSubRecipe)
 {
     for (CRecipeIngredient& line : RecipeIngredients) {
         if (line.Ingredient || line.SubRecipe)
@@ -170,9 +174,7 @@ void CRecipe::RestoreIngredients(bool haveIngredients, const std::function<CIngr
             }
         } else if (line.RecipeIndex != -1 && haveRecipes) {
             CRecipe* recipe = findRecipe(line.RecipeIndex);
-            // A reference that would close a cycle stays unresolved: the costs recurse through
-            // sub-recipes and must end.
-            if (recipe && recipe != this && !recipe->ContainsRecipe(this)) {
+            if (recipe && acceptSubRecipe(*recipe)) {
                 line.SubRecipe = recipe;
                 line.RecipeIndex = -1;
             }

@@ -37,12 +37,14 @@ public:
     // True when a line uses `recipe` as sub-recipe, directly or at any depth.
     bool ContainsRecipe(const CRecipe* recipe) const;
     // Resolves the file indices of unresolved lines to the first record of the two rings with
-    // that file index.
+    // that file index; a sub-recipe that would close a cycle is not linked.
     void RestoreIngredients(CRing<CIngredient>& ingredients, CRing<CRecipe>& recipes);
     // The same with lookups by file index (CData::RestoreIngredients builds them once for all
-    // recipes); `have...` tells whether that ring holds any record at all.
+    // recipes); `have...` tells whether that ring holds any record at all, and a sub-recipe is
+    // linked only when `acceptSubRecipe` agrees.
     void RestoreIngredients(bool haveIngredients, const std::function<CIngredient*(int)>& findIngredient,
-                            bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe);
+                            bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe,
+                            const std::function<bool(const CRecipe&)>& acceptSubRecipe);
 
     // Cost of goods of the whole recipe.
     double GetPriceBuy() const;

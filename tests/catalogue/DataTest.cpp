@@ -1,4 +1,5 @@
 #include "CatalogueBuilder.h"
+#include "catalogue/RecipeGraph.h"
 #include "resources/StringTables.h"
 
 #include <gtest/gtest.h>
@@ -353,6 +354,55 @@ TEST(Data, RestoreIngredientsRefusesAReferenceThatClosesACycle)
         EXPECT_EQ(b.RecipeIngredients.At(1)->SubRecipe, nullptr) << withTables;
         EXPECT_EQ(a.GetPriceBuy(), 0.0); // the costs end
     }
+}
+
+// Recipes 0..count-1 where recipe i uses recipe i + step (forward: the next one in the ring;
+// backward: the previous one), as a file would describe them.
+void AddChain(CData& data, int count, bool usesNext)
+{
+    for (int i = 0; i < count; ++i) {
+        CRecipe& recipe = AddRecipe(data, "Stufe " + std::to_string(i), 1);
+        recipe.FileIndex = i;
+        const int sub = usesNext ? i + 1 : i - 1;
+        if (sub >= 0 && sub < count)
+            recipe.AddRecipeIngredient(sub, -1, 1, 0, 1);
+    }
+}
+
+// Length of the chain of sub-recipes that starts at `recipe` (one line per recipe here).
+int ChainLength(const CRecipe& recipe)
+{
+    int length = 1;
+    for (const CRecipe* r = &recipe; r->GetNbRecipeIngredients() && r->RecipeIngredients.At(0)->SubRecipe;
+         r = r->RecipeIngredients.At(0)->SubRecipe)
+        ++length;
+    return length;
+}
+
+TEST(Data, RestoreIngredientsCutsChainsDeeperThanAKitchenMeans)
+{
+    CData data;
+    AddChain(data, 150, false);
+    data.RestoreIngredients();
+    const CRecipe& first = *data.Recipes.At(99);
+    const CRecipe& cut = *data.Recipes.At(100);
+    EXPECT_EQ(ChainLength(first), RecipeGraph::kMaxNesting);
+    EXPECT_EQ(cut.RecipeIngredients.At(0)->SubRecipe, nullptr);
+    EXPECT_EQ(cut.RecipeIngredients.At(0)->RecipeIndex, 99);
+    EXPECT_EQ(ChainLength(*data.Recipes.At(149)), 50);
+}
+
+TEST(Data, RestoreIngredientsWalksAVeryLongChainWithoutRecursion)
+{
+    CData data;
+    const int count = 50000;
+    AddChain(data, count, true); // the walk from the first recipe goes all the way down
+    data.RestoreIngredients();
+    int longest = 0;
+    for (const CRecipe& recipe : data.Recipes)
+        longest = std::max(longest, ChainLength(recipe));
+    EXPECT_EQ(longest, RecipeGraph::kMaxNesting);
+    EXPECT_EQ(data.Recipes.Head()->GetPriceBuy(), 0.0); // prices without running away
 }
 
 TEST(Data, DeletingARecordStillInUseLeavesNoDanglingLine)
