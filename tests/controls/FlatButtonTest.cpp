@@ -5,6 +5,8 @@
 #include "controls/ThemeLibrary.h"
 #include "controls/ThemedButton.h"
 
+#include <QDir>
+#include <QImage>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -208,11 +210,13 @@ TEST(ThemedButton, StyleDrawsTheBackgroundOnlyWhileThemed)
 
 // Renders a few controls into one picture for a look by eye; only when asked for with
 // KK_CONTROLS_SNAPSHOT=<file.png>.
-TEST(ControlsSnapshot, RendersWhenAsked)
+// Renders the controls side by side; KK_CONTROLS_SNAPSHOT=<file.png> keeps the picture for a
+// look by eye.
+TEST(ControlsSnapshot, RendersTogether)
 {
-    const QString path = qEnvironmentVariable("KK_CONTROLS_SNAPSHOT");
+    QString path = qEnvironmentVariable("KK_CONTROLS_SNAPSHOT");
     if (path.isEmpty())
-        GTEST_SKIP() << "set KK_CONTROLS_SNAPSHOT to a PNG path";
+        path = QDir::temp().filePath(QStringLiteral("kk-controls-snapshot.png"));
     CThemeLibrary library;
     QWidget panel;
     panel.resize(420, 150);
@@ -232,5 +236,9 @@ TEST(ControlsSnapshot, RendersWhenAsked)
     visited.move(150, 45);
     visited.SetUnderline(CLinkStatic::kUnderlineAlways);
     visited.SetVisited(true);
-    EXPECT_TRUE(panel.grab().save(path));
+    const QImage picture = panel.grab().toImage();
+    EXPECT_TRUE(picture.save(path));
+    EXPECT_EQ(picture.size(), panel.size() * picture.devicePixelRatio());
+    // The checked button is drawn in its own colour, not the panel's.
+    EXPECT_NE(picture.pixelColor(70, 60), picture.pixelColor(300, 140));
 }
