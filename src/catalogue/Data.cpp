@@ -7,7 +7,6 @@
 #include "catalogue/SortKey.h"
 
 #include <new>
-#include <type_traits>
 #include <unordered_map>
 
 namespace {
@@ -21,12 +20,8 @@ template <class T> int AddCopy(CData& data, CRing<T>& ring, const T& source, con
 {
     try {
         auto record = std::make_unique<T>(&data);
-        if constexpr (std::is_same_v<decltype(record->CopyFrom(source)), bool>) {
-            if (!record->CopyFrom(source))
-                return 0;
-        } else {
-            record->CopyFrom(source);
-        }
+        if (!record->CopyFrom(source))
+            return 0;
         ring.Append(std::move(record));
         return 1;
     } catch (const std::bad_alloc&) {

@@ -13,7 +13,7 @@ CSale::CSale(CData* owner) : Owner(owner), Id(s_counter.Next())
     ClassVersion = 1;
 }
 
-void CSale::CopyFrom(const CSale& source)
+bool CSale::CopyFrom(const CSale& source)
 {
     Name = source.Name;
     NameGroupIndex = source.NameGroupIndex;
@@ -24,4 +24,5 @@ void CSale::CopyFrom(const CSale& source)
     DateTime = source.DateTime;
     Recipe = source.Recipe;
     FileIndex = source.FileIndex;
+    return true;
 }

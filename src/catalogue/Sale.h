@@ -17,7 +17,8 @@ public:
     CSale(const CSale&) = delete;
     CSale& operator=(const CSale&) = delete;
 
-    void CopyFrom(const CSale& source);
+    // Copies every field but the Id; always true (a sale owns nothing that could fail to copy).
+    bool CopyFrom(const CSale& source);
 
     static int ClassVersion;
 
