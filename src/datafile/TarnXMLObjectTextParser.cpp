@@ -56,7 +56,7 @@ void CTarnXMLObjectTextParser::Run()
         p = ReadHeader(open);
     }
     if (m_strict && m_announced && m_announcedCount != m_objectCount)
-        Fail(m_end, "Number of objects does not match start specification.");
+        Fail(m_end, "Number of objects does not match the announced count.");
 }
 
 char* CTarnXMLObjectTextParser::ReadAnnouncement(char* p)

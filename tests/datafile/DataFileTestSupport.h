@@ -65,8 +65,8 @@ inline void BuildSampleCatalogue(CData& data)
     salt.Unit = "kg";
     salt.StockActive = 0;
     salt.StockAmount = -0.5;
-    salt.AddIngredientSupplier("Metro", 1.2, 1.0);
-    salt.AddIngredientSupplier("Lidl", 0.99, 0.5);
+    salt.AddIngredientSupplier("Grossmarkt", 1.2, 1.0);
+    salt.AddIngredientSupplier("Hofladen", 0.99, 0.5);
     salt.SupplierInUse = salt.Suppliers.At(1);
     data.Ingredients.Append(std::make_unique<CIngredient>(&data)).Name = "Wasser";
 
@@ -209,7 +209,7 @@ inline std::string SampleText()
       </IngredientSupplierUseIndex>
       <IngredientSupplier Index="{S0}">
          <Name>
-            Metro
+            Grossmarkt
          </Name>
          <Price>
             1.200000
@@ -220,7 +220,7 @@ inline std::string SampleText()
       </IngredientSupplier>
       <IngredientSupplier Index="{S1}">
          <Name>
-            Lidl
+            Hofladen
          </Name>
          <Price>
             0.990000

@@ -49,7 +49,7 @@ const CObjectErrorCase kErrors[] = {
     {"ObjectInSingleObjectText", "[a]1\n[OBJECT1]", "Object section not allowed in single object string.", 2,
      "#[]{a[1],#OBJECT1[]}"},
     {"CountDiffersFromAnnouncement", "@3[OBJECT1]\n[OBJECT2]\n",
-     "Number of objects does not match start specification.", 3, "#@3[]{#OBJECT1[],#OBJECT2[]}"},
+     "Number of objects does not match the announced count.", 3, "#@3[]{#OBJECT1[],#OBJECT2[]}"},
     {"HeaderCutOffByEnd", "[a]1\n[b", "Last section not terminated.", 2, "#[]{a[1],b[]}"},
 };
 
