@@ -10,6 +10,7 @@
 #include "PlainWriter.h"
 #include "PugiLoader.h"
 #include "catalogue/Data.h"
+#include "datafile/DataFile.h"
 #include "platform/StdFile.h"
 
 #include <algorithm>
@@ -45,10 +46,10 @@ std::string ReadWhole(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
 }
 
-bool LoadOwn(const std::string& path, CData& data)
+bool LoadOwn(const std::string& path, CData& data, CDataFile& dataFile)
 {
     CStdFile file(path, CStdFile::OpenRead);
-    return data.ReadFromXML(file) == 0;
+    return dataFile.ReadFromXML(data, file) == 0;
 }
 
 bool LoadPugi(const std::string& path, PugiLoader::CCatalogue& catalogue)
@@ -56,10 +57,10 @@ bool LoadPugi(const std::string& path, PugiLoader::CCatalogue& catalogue)
     return PugiLoader::Load(ReadWhole(path), catalogue);
 }
 
-void SaveOwn(CData& data, const std::string& path)
+void SaveOwn(const CData& data, CDataFile& dataFile, const std::string& path)
 {
     CStdFile file(path, CStdFile::CreateWrite);
-    data.WriteToXML(file);
+    dataFile.WriteToXML(data, file);
     file.Close();
 }
 
@@ -83,8 +84,9 @@ long PeakKilobytes()
 int Generate(const std::string& size, const std::string& path)
 {
     CData data;
+    CDataFile dataFile;
     GenerateCatalogue(data, size == "L" ? CGeneratorSize::Large() : CGeneratorSize::Small());
-    SaveOwn(data, path);
+    SaveOwn(data, dataFile, path);
     std::printf("%s: %ju bytes, %d ingredients, %d recipes, %d sales\n", path.c_str(),
                 static_cast<std::uintmax_t>(std::filesystem::file_size(path)), data.GetNbIngredients(),
                 data.GetNbRecipes(), data.Sales.Count());
@@ -106,7 +108,8 @@ int Run(const std::string& path, int repeat)
 
     const double load = MedianMilliseconds(repeat, [&] {
         CData data;
-        LoadOwn(path, data);
+        CDataFile dataFile;
+        LoadOwn(path, data, dataFile);
     });
     const double pugi = MedianMilliseconds(repeat, [&] {
         PugiLoader::CCatalogue c;
@@ -115,15 +118,17 @@ int Run(const std::string& path, int repeat)
     Report("load (read, parse, build)", load, "pugixml loader", pugi);
 
     CData data;
-    LoadOwn(path, data);
+
+    CDataFile dataFile;
+    LoadOwn(path, data, dataFile);
     const std::string out = path + ".bench-out.xml";
-    const double save = MedianMilliseconds(repeat, [&] { SaveOwn(data, out); });
+    const double save = MedianMilliseconds(repeat, [&] { SaveOwn(data, dataFile, out); });
     const double plain = MedianMilliseconds(repeat, [&] { WritePlain(data, out + ".plain"); });
     Report("save (render, write)", save, "plain writer", plain);
     if (ReadWhole(out) != ReadWhole(out + ".plain"))
         std::printf("\nwarning: the plain writer's text differs from the program's\n");
 
-    const double unchanged = MedianMilliseconds(repeat, [&] { (void)data.IsUnchanged(); });
+    const double unchanged = MedianMilliseconds(repeat, [&] { (void)dataFile.IsUnchanged(data); });
     volatile double sink = 0.0;
     const double cost = MedianMilliseconds(repeat, [&] { sink = sink + CostOfEveryRecipe(data); });
     std::printf(
@@ -140,8 +145,9 @@ int Peak(const std::string& which, const std::string& path)
     const long before = PeakKilobytes();
     bool ok = false;
     CData data;
+    CDataFile dataFile;
     PugiLoader::CCatalogue catalogue;
-    ok = which == "own" ? LoadOwn(path, data) : LoadPugi(path, catalogue);
+    ok = which == "own" ? LoadOwn(path, data, dataFile) : LoadPugi(path, catalogue);
     std::printf("%s peak %ld KiB (before loading %ld KiB), file %ju KiB, %s\n", which.c_str(),
                 PeakKilobytes(), before, static_cast<std::uintmax_t>(std::filesystem::file_size(path) / 1024),
                 ok ? "ok" : "FAILED");

@@ -1,7 +1,7 @@
 #include "PlainWriter.h"
 
 #include "catalogue/Data.h"
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <cstdio>
 

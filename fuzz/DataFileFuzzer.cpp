@@ -3,7 +3,8 @@
 // and give the same records.
 
 #include "catalogue/Data.h"
-#include "platform/MemoryFile.h"
+#include "datafile/DataFile.h"
+#include "MemoryFile.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -38,17 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 {
     CMemoryFile input(std::string(reinterpret_cast<const char*>(bytes), size));
     CData first;
-    if (first.ReadFromXML(input) != 0)
+    CDataFile firstFile;
+    if (firstFile.ReadFromXML(first, input) != 0)
         return 0;
 
     CMemoryFile written;
-    first.WriteToXML(written);
-    if (!first.IsUnchanged())
+    firstFile.WriteToXML(first, written);
+    if (!firstFile.IsUnchanged(first))
         Fail("a catalogue counts as changed right after it was written");
 
     CMemoryFile again(written.Content());
     CData second;
-    if (second.ReadFromXML(again) != 0)
+    if (CDataFile().ReadFromXML(second, again) != 0)
         Fail("the written text does not read back");
     if (!(CountsOf(first) == CountsOf(second)))
         Fail("the written text reads back with other records");

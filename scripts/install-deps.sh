@@ -2,7 +2,7 @@
 # A machine that already has them pays only for the dpkg checks.
 
 KK_PACKAGES=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-translations-l10n
     qt6-qpa-plugins fonts-dejavu-core

@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "app/DialogHelp.h"
+#include "controls/DialogHelp.h"
 #include "app/ProgramVersion.h"
 #include "controls/LinkStatic.h"
 #include "platform/qt/TextConversion.h"

@@ -1,6 +1,6 @@
 #include "SectionBar.h"
 
-#include "app/AppFonts.h"
+#include "controls/AppFonts.h"
 #include "app/SectionPlan.h"
 #include "controls/FlatButton.h"
 #include "platform/qt/TextConversion.h"

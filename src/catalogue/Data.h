@@ -8,12 +8,9 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class CCatalogueOwner;
-class CFile;
-struct CTarnXMLNode;
 
 // The catalogue: master data, ingredients, recipes and sales of one data file. It owns every
 // record; records refer to each other by pointer.
@@ -61,16 +58,6 @@ public:
     std::string GetGroupName(int group) const;
     static bool IsValidGroup(int group) { return group >= 0 && group < kNbGroups; }
 
-    // The data file (defined in the data file library, kk_datafile). WriteToXML renders the
-    // catalogue and writes it with one write call; 0, file errors pass to the caller.
-    // ReadFromXML reads the whole file into this (fresh) catalogue: 0 = done, 1 = the text could
-    // not be parsed or walked. InitFromXML builds the catalogue from a parsed tree; always 1.
-    // IsUnchanged tells whether rendering now gives the text last read or written.
-    int WriteToXML(CFile& file);
-    int ReadFromXML(CFile& file);
-    int InitFromXML(CTarnXMLNode* node);
-    bool IsUnchanged() const;
-
     // Value of the stock of all active ingredients, in whole cents.
     double GetStockValue() const;
 
@@ -111,10 +98,6 @@ public:
     CRing<CIngredient> Ingredients;
     CRing<CRecipe> Recipes;
     CRing<CSale> Sales;
-    // TextChecksum of the text last read or written; none before the first read or write.
-    std::optional<std::int64_t> LastChecksum;
-    std::uint64_t LastTextLength = 0;
-    std::uint64_t LastTextHash = 0;
 
 private:
     CSale* FindMergeableSale(const CRecipe* recipe, const CDateTime& dateTime);

@@ -6,6 +6,7 @@
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
 #include "cli/CliReports.h"
+#include "datafile/DataFile.h"
 #include "evaluation/EvaluationSettings.h"
 #include "platform/StdFile.h"
 #include "platform/Windows1252.h"
@@ -40,12 +41,12 @@ void PrintJson(std::ostream& out, const QJsonObject& object)
 }
 
 // Reads `path` into `data`; false (with the message on `err`) when it cannot be opened or read.
-bool ReadCatalogue(const std::string& path, CData& data, std::ostream& err)
+bool ReadCatalogue(const std::string& path, CData& data, CDataFile& dataFile, std::ostream& err)
 {
     int result = 1;
     try {
         CStdFile file(path, CStdFile::OpenRead);
-        result = data.ReadFromXML(file);
+        result = dataFile.ReadFromXML(data, file);
     } catch (const CFileException&) {
         result = 1;
     }
@@ -54,11 +55,11 @@ bool ReadCatalogue(const std::string& path, CData& data, std::ostream& err)
     return result == 0;
 }
 
-bool WriteCatalogue(const std::string& path, CData& data, std::ostream& err)
+bool WriteCatalogue(const std::string& path, const CData& data, CDataFile& dataFile, std::ostream& err)
 {
     try {
         CStdFile file(path, CStdFile::CreateWrite);
-        data.WriteToXML(file);
+        dataFile.WriteToXML(data, file);
         file.Close();
         return true;
     } catch (const CFileException&) {
@@ -83,19 +84,21 @@ int PrintTable(const CCliArguments& args, std::ostream& out, const char* key, co
 int Check(const CCliArguments& args, std::ostream& out, std::ostream& err)
 {
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
-    PrintJson(out, CliReports::Check(data, 0, data.IsUnchanged()));
+    PrintJson(out, CliReports::Check(data, 0, dataFile.IsUnchanged(data)));
     return kExitOk;
 }
 
 int Resave(const CCliArguments& args, std::ostream& out, std::ostream& err)
 {
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
-    const bool unchanged = data.IsUnchanged();
-    if (!WriteCatalogue(args.Positional()[1], data, err))
+    const bool unchanged = dataFile.IsUnchanged(data);
+    if (!WriteCatalogue(args.Positional()[1], data, dataFile, err))
         return kExitFile;
     PrintJson(out, QJsonObject{{"unchangedAfterRead", unchanged}});
     return kExitOk;
@@ -109,7 +112,8 @@ int Ingredients(const CCliArguments& args, std::ostream& out, std::ostream& err)
         return kExitArguments;
     }
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
     if (sortKey)
         data.SortIngredients(*sortKey, !args.Has("descending"));
@@ -120,7 +124,8 @@ int Ingredients(const CCliArguments& args, std::ostream& out, std::ostream& err)
 int Recipes(const CCliArguments& args, std::ostream& out, std::ostream& err)
 {
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
     return PrintTable(args, out, "recipes", CliReports::Recipes(data));
 }
@@ -128,7 +133,8 @@ int Recipes(const CCliArguments& args, std::ostream& out, std::ostream& err)
 int Sales(const CCliArguments& args, std::ostream& out, std::ostream& err)
 {
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
     return PrintTable(args, out, "sales", CliReports::Sales(data));
 }
@@ -161,7 +167,8 @@ int Book(const CCliArguments& args, std::ostream& out, std::ostream& err)
         return kExitArguments;
     }
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
     CRecipe* recipe = FindRecipe(data, name);
     if (!recipe) {
@@ -169,7 +176,7 @@ int Book(const CCliArguments& args, std::ostream& out, std::ostream& err)
         return kExitArguments;
     }
     const int result = data.AddSaleFromRecipe(recipe, *portions, *date);
-    if (!WriteCatalogue(args.Positional()[1], data, err))
+    if (!WriteCatalogue(args.Positional()[1], data, dataFile, err))
         return kExitFile;
     PrintJson(out, QJsonObject{{"result", result}});
     return kExitOk;
@@ -229,7 +236,8 @@ int Evaluate(const CCliArguments& args, std::ostream& out, std::ostream& err)
         return kExitArguments;
     }
     CData data;
-    if (!ReadCatalogue(args.Positional()[0], data, err))
+    CDataFile dataFile;
+    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
         return kExitFile;
     if (args.Has("csv"))
         out << CliEvaluation::Table(data, *settings).ToCsv();

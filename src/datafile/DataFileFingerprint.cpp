@@ -1,18 +1,16 @@
 #include "DataFileFingerprint.h"
 
-#include "catalogue/Data.h"
 #include "datafile/TextChecksum.h"
 
-void RememberDataFileText(CData& data, std::string_view text)
+void CDataFileFingerprint::Remember(std::string_view text)
 {
-    data.LastChecksum = TextChecksum(text);
-    data.LastTextLength = text.size();
-    data.LastTextHash = TextHash(text);
+    m_checksum = TextChecksum(text);
+    m_length = text.size();
+    m_hash = TextHash(text);
 }
 
 // Cheapest comparison first.
-bool IsRememberedDataFileText(const CData& data, std::string_view text)
+bool CDataFileFingerprint::Matches(std::string_view text) const
 {
-    return data.LastChecksum && data.LastTextLength == text.size() &&
-           *data.LastChecksum == TextChecksum(text) && data.LastTextHash == TextHash(text);
+    return m_checksum && m_length == text.size() && *m_checksum == TextChecksum(text) && m_hash == TextHash(text);
 }

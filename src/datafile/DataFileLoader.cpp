@@ -1,8 +1,9 @@
 #include "DataFileLoader.h"
 
 #include "catalogue/Data.h"
+#include "datafile/DataFile.h"
 #include "datafile/ProgramMessages.h"
-#include "datafile/TarnXMLException.h"
+#include "xml/TarnXMLException.h"
 #include "platform/FileSystemFile.h"
 #include "platform/WaitCursor.h"
 #include "resources/StringTables.h"
@@ -21,7 +22,7 @@ CDataFileLoader::CDataFileLoader(CFileUtilities& utilities, CMessageService& mes
     : m_utilities(utilities), m_messages(messages)
 {}
 
-CDataFileLoader::EResult CDataFileLoader::Load(CData& data, const std::string& path)
+CDataFileLoader::EResult CDataFileLoader::Load(CData& data, CDataFile& dataFile, const std::string& path)
 {
     EResult result = Missing;
     {
@@ -30,7 +31,7 @@ CDataFileLoader::EResult CDataFileLoader::Load(CData& data, const std::string& p
             CFileSystem::Handle handle = CFileSystem::kNoHandle;
             result = m_utilities.Files().Open(path, CFileSystem::ReadOnly, handle) != 0
                          ? CannotOpen
-                         : ReadOpenFile(data, handle, path);
+                         : ReadOpenFile(data, dataFile, handle, path);
         }
     }
     Report(result, path);
@@ -38,12 +39,12 @@ CDataFileLoader::EResult CDataFileLoader::Load(CData& data, const std::string& p
 }
 
 // The reader reports a refused text by its result and a broken file by an exception.
-CDataFileLoader::EResult CDataFileLoader::ReadOpenFile(CData& data, CFileSystem::Handle handle,
-                                                       const std::string& path)
+CDataFileLoader::EResult CDataFileLoader::ReadOpenFile(CData& data, CDataFile& dataFile,
+                                                       CFileSystem::Handle handle, const std::string& path)
 {
     CFileSystemFile file(m_utilities.Files(), handle, path);
     try {
-        return data.ReadFromXML(file) == 0 ? Loaded : ReadFailed;
+        return dataFile.ReadFromXML(data, file) == 0 ? Loaded : ReadFailed;
     } catch (const CFileException&) {
     } catch (const CTarnXMLException&) {
     } catch (const std::exception&) {

@@ -6,6 +6,7 @@
 #include <string>
 
 class CData;
+class CDataFile;
 
 // Reads a data file into a catalogue and tells the user when it cannot ("cannot open file: "
 // or "read file failed: " followed by the path, caption string 102); a missing file is
@@ -20,15 +21,15 @@ public:
     CDataFileLoader(CFileUtilities& utilities, CMessageService& messages);
 
     // Reads `path` into `data`, which should be a fresh catalogue: after a failure it holds
-    // whatever the reader got to and is best thrown away.
-    EResult Load(CData& data, const std::string& path);
+    // whatever the reader got to and is best thrown away. `file` remembers the text read.
+    EResult Load(CData& data, CDataFile& file, const std::string& path);
 
     // Whether the file exists, can be read, and its first 512 bytes (up to a zero byte) hold
     // the XML declaration, "<Kostenkoch>" and "<MainUserdata>", in any order.
     bool IsKostenkochDataFile(const std::string& path);
 
 private:
-    EResult ReadOpenFile(CData& data, CFileSystem::Handle handle, const std::string& path);
+    EResult ReadOpenFile(CData& data, CDataFile& dataFile, CFileSystem::Handle handle, const std::string& path);
     void Report(EResult result, const std::string& path);
     std::string ReadProbe(const std::string& path);
 

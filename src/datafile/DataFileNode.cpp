@@ -1,7 +1,7 @@
 #include "DataFileNode.h"
 
 #include "datafile/DataFileNumber.h"
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 
 EXmlName CDataFileNode::Name() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datafile/TarnXMLNode.h"
+#include "xml/TarnXMLNode.h"
 #include "datafile/XmlNameCode.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #include "datafile/DataFileFingerprint.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 #include "platform/File.h"
 
 #include <exception>
@@ -82,7 +82,9 @@ CFileText ReadText(CFile& file)
 
 } // namespace
 
-CDataFileReader::CDataFileReader(CData& data) : m_data(data), m_records(data) {}
+CDataFileReader::CDataFileReader(CData& data, CDataFileFingerprint* fingerprint)
+    : m_data(data), m_records(data), m_fingerprint(fingerprint)
+{}
 
 int CDataFileReader::Read(CFile& file)
 {
@@ -92,7 +94,8 @@ int CDataFileReader::Read(CFile& file)
         const CFileText text = ReadText(file);
         LogDataFile(m_data, "CData::ReadFromXML() file read finished");
         Parse(text.View());
-        RememberDataFileText(m_data, text.View());
+        if (m_fingerprint)
+            m_fingerprint->Remember(text.View());
     } catch (const CTarnXMLException&) {
         return Fail();
     } catch (const CFileException&) {
@@ -247,15 +250,4 @@ void CDataFileReader::RestoreReferences()
         m_restorePending = false;
     }
     LogDataFile(m_data, "CData::InitFromXML() -> OK");
-}
-
-int CData::ReadFromXML(CFile& file)
-{
-    return CDataFileReader(*this).Read(file);
-}
-
-int CData::InitFromXML(CTarnXMLNode* node)
-{
-    CDataFileReader(*this).Init(node);
-    return 1;
 }

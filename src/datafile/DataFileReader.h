@@ -5,6 +5,7 @@
 #include <string_view>
 
 class CData;
+class CDataFileFingerprint;
 class CDataFileNode;
 class CFile;
 struct CTarnXMLNode;
@@ -16,7 +17,8 @@ struct CTarnXMLNode;
 class CDataFileReader
 {
 public:
-    explicit CDataFileReader(CData& data);
+    // A read that succeeds remembers the text in `fingerprint`, when one is given.
+    explicit CDataFileReader(CData& data, CDataFileFingerprint* fingerprint = nullptr);
 
     // 0 = done; 1 = the file could not be read, parsed or walked (records read so far stay).
     int Read(CFile& file);
@@ -38,6 +40,7 @@ private:
 
     CData& m_data;
     CDataFileRecordReader m_records;
+    CDataFileFingerprint* m_fingerprint;
     // Records were added since the lines were last linked.
     bool m_restorePending = true;
 };

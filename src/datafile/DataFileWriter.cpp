@@ -2,11 +2,9 @@
 
 #include "catalogue/Data.h"
 #include "datafile/DataFileDateTime.h"
-#include "datafile/DataFileFingerprint.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNumber.h"
-#include "datafile/TarnXMLDocument.h"
-#include "platform/File.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <cstddef>
 
@@ -292,24 +290,4 @@ void CDataFileWriter::Log(const char* line) const
 {
     if (m_logSections)
         LogDataFile(m_data, line);
-}
-
-// The fingerprint of the text is taken only once the file holds it, so a failed write leaves the
-// catalogue counted as changed.
-int CData::WriteToXML(CFile& file)
-{
-    LogDataFile(*this, "CData::WriteToXML()");
-    const std::string text = CDataFileWriter(*this, true).Render();
-    LogDataFile(*this, "CData::WriteToXML() -> write to file");
-    file.Write(text.data(), text.size());
-    RememberDataFileText(*this, text);
-    LogDataFile(*this, "CData::WriteToXML() -> OK");
-    return 0;
-}
-
-bool CData::IsUnchanged() const
-{
-    if (!LastChecksum)
-        return false;
-    return IsRememberedDataFileText(*this, CDataFileWriter(*this, false).Render());
 }

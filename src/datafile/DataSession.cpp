@@ -32,24 +32,27 @@ std::string CDataSession::GetWindowTitle() const
 
 bool CDataSession::ReadKostenkochData(const std::string& path)
 {
-    std::unique_ptr<CData> fresh = ReadFresh(path);
+    CDataFile file;
+    std::unique_ptr<CData> fresh = ReadFresh(path, file);
     if (fresh) {
         m_data = std::move(fresh);
+        m_file = file;
         m_titlePath = path;
         return true;
     }
     if (!m_data) {
         m_data = std::make_unique<CData>(m_owner);
         m_data->SetDefaults();
+        m_file = CDataFile();
     }
     return false;
 }
 
 // The file's catalogue, or nothing when the file is missing or cannot be read.
-std::unique_ptr<CData> CDataSession::ReadFresh(const std::string& path)
+std::unique_ptr<CData> CDataSession::ReadFresh(const std::string& path, CDataFile& file)
 {
     auto fresh = std::make_unique<CData>(m_owner);
-    if (m_loader.Load(*fresh, path) != CDataFileLoader::Loaded)
+    if (m_loader.Load(*fresh, file, path) != CDataFileLoader::Loaded)
         return nullptr;
     return fresh;
 }
@@ -58,7 +61,12 @@ bool CDataSession::WriteKostenkochData()
 {
     if (m_data && m_beforeSave)
         m_beforeSave(*m_data);
-    return m_saveSequence.WriteKostenkochData(m_data.get(), m_dataPath);
+    return m_saveSequence.WriteKostenkochData(m_data.get(), m_file, m_dataPath);
+}
+
+bool CDataSession::IsUnchanged() const
+{
+    return m_data && m_file.IsUnchanged(*m_data);
 }
 
 void CDataSession::Save()
@@ -98,7 +106,7 @@ bool CDataSession::AskToSaveBeforeOpen()
         return true;
     if (m_beforeSave)
         m_beforeSave(*m_data);
-    if (m_data->IsUnchanged())
+    if (IsUnchanged())
         return true;
     const auto answer = CProgramMessages::AskYesNoCancel(m_messages, kSaveBeforeOpenQuestion);
     if (answer == CMessageService::Cancel)

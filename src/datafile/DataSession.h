@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafile/DataFile.h"
 #include "datafile/DataFileLoader.h"
 #include "datafile/PictureFiles.h"
 #include "datafile/SaveSequence.h"
@@ -50,6 +51,8 @@ public:
     bool ReadKostenkochData(const std::string& path);
     // The save sequence (CSaveSequence) for the current catalogue and data file path.
     bool WriteKostenkochData();
+    // Whether saving now would write the text last read or written (CDataFile::IsUnchanged).
+    bool IsUnchanged() const;
 
     // "Speichern": saves under the wait cursor; a failure has been answered by the user.
     void Save();
@@ -67,7 +70,7 @@ public:
     bool CopyPictureToDataDirectory(std::string& path);
 
 private:
-    std::unique_ptr<CData> ReadFresh(const std::string& path);
+    std::unique_ptr<CData> ReadFresh(const std::string& path, CDataFile& file);
     bool AskToSaveBeforeOpen();
     bool SaveUnder(const std::string& path, const std::string& oldDirectory, const std::string& newDirectory);
     CFileDialogRequest DataFileRequest() const;
@@ -80,6 +83,8 @@ private:
     CSaveSequence m_saveSequence;
     CPictureFiles m_pictures;
     std::unique_ptr<CData> m_data;
+    // The fingerprint of the text m_data was last read from or written to.
+    CDataFile m_file;
     std::string m_dataPath;
     std::string m_titlePath;
     bool m_imported = false;

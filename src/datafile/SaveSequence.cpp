@@ -1,6 +1,7 @@
 #include "SaveSequence.h"
 
 #include "catalogue/Data.h"
+#include "datafile/DataFile.h"
 #include "datafile/ProgramMessages.h"
 #include "platform/FileSystemFile.h"
 #include "platform/PathText.h"
@@ -22,24 +23,24 @@ CSaveSequence::CSaveSequence(CFileUtilities& utilities, CMessageService& message
     : m_utilities(utilities), m_messages(messages)
 {}
 
-bool CSaveSequence::WriteKostenkochData(CData* data, const std::string& dataPath)
+bool CSaveSequence::WriteKostenkochData(const CData* data, CDataFile& file, const std::string& dataPath)
 {
     if (!data)
         return true;
     Log("DataPath: " + dataPath);
-    if (dataPath.empty() || !Save(*data, CDataFileNames(dataPath))) {
+    if (dataPath.empty() || !Save(*data, file, CDataFileNames(dataPath))) {
         // The text may have been written to the new file before a later step failed: the
         // catalogue is not in the data file, so it must count as changed ("Öffnen ..." asks).
-        data->LastChecksum.reset();
+        file.Forget();
         return AskFailure(dataPath);
     }
     Log("ok");
     return true;
 }
 
-bool CSaveSequence::Save(CData& data, const CDataFileNames& names)
+bool CSaveSequence::Save(const CData& data, CDataFile& file, const CDataFileNames& names)
 {
-    if (!WriteNewFile(data, names.NewFile())) {
+    if (!WriteNewFile(data, file, names.NewFile())) {
         DiscardNewFile(names.NewFile());
         return false;
     }
@@ -55,7 +56,7 @@ bool CSaveSequence::Save(CData& data, const CDataFileNames& names)
 
 // Creates the new file empty, opens it without creating or truncating, writes the whole text
 // and flushes it to disk.
-bool CSaveSequence::WriteNewFile(CData& data, const std::string& path)
+bool CSaveSequence::WriteNewFile(const CData& data, CDataFile& file, const std::string& path)
 {
     Log("create new data file");
     if (!m_utilities.TestCreateFile(path))
@@ -65,14 +66,15 @@ bool CSaveSequence::WriteNewFile(CData& data, const std::string& path)
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
     if (m_utilities.Files().Open(path, CFileSystem::WriteExisting, handle) != 0)
         return false;
-    return WriteText(data, handle, path);
+    return WriteText(data, file, handle, path);
 }
 
-bool CSaveSequence::WriteText(CData& data, CFileSystem::Handle handle, const std::string& path)
+bool CSaveSequence::WriteText(const CData& data, CDataFile& dataFile, CFileSystem::Handle handle,
+                              const std::string& path)
 {
     CFileSystemFile file(m_utilities.Files(), handle, path);
     try {
-        data.WriteToXML(file);
+        dataFile.WriteToXML(data, file);
     } catch (const CFileException& failure) {
         return Succeeded("write new data file", failure.Error);
     } catch (const std::bad_alloc&) {

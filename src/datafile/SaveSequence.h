@@ -7,6 +7,7 @@
 #include <string>
 
 class CData;
+class CDataFile;
 
 // Writes the catalogue to its data file and keeps the file as it was before as the backup;
 // a backup larger than the data file is kept as a rescue copy (message 213). Every step is
@@ -26,13 +27,14 @@ public:
     CSaveSequence(CFileUtilities& utilities, CMessageService& messages);
 
     // True: saved, or the user chose to go on without saving. False: not saved, and the user
-    // does not want to go on. Without a catalogue there is nothing to save: true.
-    bool WriteKostenkochData(CData* data, const std::string& dataPath);
+    // does not want to go on. Without a catalogue there is nothing to save: true. `file`
+    // remembers the text written, or forgets it when the save failed.
+    bool WriteKostenkochData(const CData* data, CDataFile& file, const std::string& dataPath);
 
 private:
-    bool Save(CData& data, const CDataFileNames& names);
-    bool WriteNewFile(CData& data, const std::string& path);
-    bool WriteText(CData& data, CFileSystem::Handle handle, const std::string& path);
+    bool Save(const CData& data, CDataFile& file, const CDataFileNames& names);
+    bool WriteNewFile(const CData& data, CDataFile& file, const std::string& path);
+    bool WriteText(const CData& data, CDataFile& dataFile, CFileSystem::Handle handle, const std::string& path);
     bool RotateOldFiles(const CDataFileNames& names, bool& dataFileMoved);
     bool IsBackupLarger(const CDataFileNames& names);
     bool KeepLargerBackup(const CDataFileNames& names);

@@ -83,20 +83,6 @@ CEvaluationValues CEvaluationValues::Compute(const CData& data, const CEvaluatio
     return values;
 }
 
-CEvaluationValues CEvaluationValues::ComputeLiterally(const CData& data, const CEvaluationWindows& windows,
-                                                      int measure, bool perMonth, bool originalData)
-{
-    CEvaluationValues values(windows.GetCount());
-    for (unsigned selector = 0; selector < CData::NbSeries; ++selector) {
-        for (int month = 0; month < values.m_monthCount; ++month) {
-            values.At(selector, month) =
-                data.EvaluateSales(selector, measure, originalData, windows.GetWindowStart(month, perMonth),
-                                   windows.GetEnd(month));
-        }
-    }
-    return values;
-}
-
 bool CEvaluationValues::IsIdenticalTo(const CEvaluationValues& other) const
 {
     if (m_monthCount != other.m_monthCount)

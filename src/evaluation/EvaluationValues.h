@@ -16,18 +16,16 @@ public:
     // equal the definition bit for bit. Current prices are taken once per recipe.
     static CEvaluationValues Compute(const CData& data, const CEvaluationWindows& windows, int measure,
                                      bool perMonth, bool originalData);
-    // The definition itself: CData::EvaluateSales for every series and month. Months x series
-    // walks over all sales; for checks.
-    static CEvaluationValues ComputeLiterally(const CData& data, const CEvaluationWindows& windows,
-                                              int measure, bool perMonth, bool originalData);
+    // Zero for every series and month.
+    explicit CEvaluationValues(int monthCount);
 
     int GetMonthCount() const { return m_monthCount; }
     double Get(unsigned selector, int month) const { return m_values[selector * m_monthCount + month]; }
+    void Set(unsigned selector, int month, double value) { At(selector, month) = value; }
     // Whether every value has the same bits as in `other`.
     bool IsIdenticalTo(const CEvaluationValues& other) const;
 
 private:
-    explicit CEvaluationValues(int monthCount);
     double& At(unsigned selector, int month) { return m_values[selector * m_monthCount + month]; }
 
     int m_monthCount;

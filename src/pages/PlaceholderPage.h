@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SubDialog.h"
+#include "pages/SubDialog.h"
 
 #include <QString>
 

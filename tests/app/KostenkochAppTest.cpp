@@ -2,10 +2,10 @@
 
 #include "StartTestSupport.h"
 #include "app/SplashDialog.h"
-#include "platform/ManualClock.h"
-#include "platform/MemoryProfileStore.h"
-#include "platform/RecordingMessageService.h"
-#include "platform/ScriptedFileDialogService.h"
+#include "ManualClock.h"
+#include "MemoryProfileStore.h"
+#include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "resources/StringTables.h"
 
 #include <QFileInfo>

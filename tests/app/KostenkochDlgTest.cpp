@@ -2,7 +2,7 @@
 #include "WindowTestBed.h"
 #include "app/AboutDialog.h"
 #include "app/SectionBar.h"
-#include "app/SubDialog.h"
+#include "pages/SubDialog.h"
 #include "controls/FlatButton.h"
 #include "controls/LinkStatic.h"
 #include "datafile/DataLocator.h"

@@ -4,6 +4,7 @@
 
 #include "TempDir.h"
 #include "catalogue/Data.h"
+#include "datafile/DataFile.h"
 #include "platform/StdFile.h"
 
 #include <QProcess>
@@ -41,7 +42,7 @@ std::optional<CCounts> ReadDataFile(const fs::path& path)
 {
     CData data;
     CStdFile file(path, CStdFile::OpenRead);
-    if (data.ReadFromXML(file) != 0)
+    if (CDataFile().ReadFromXML(data, file) != 0)
         return std::nullopt;
     return CCounts{data.GetNbIngredients(), data.GetNbRecipes(), static_cast<int>(data.Sales.Count())};
 }

@@ -1,6 +1,6 @@
 #include "app/SplashDialog.h"
 #include "app/StartPicture.h"
-#include "platform/ManualClock.h"
+#include "ManualClock.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>

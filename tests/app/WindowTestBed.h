@@ -7,12 +7,12 @@
 #include "catalogue/Data.h"
 #include "datafile/SaveSequence.h"
 #include "platform/FileUtilities.h"
-#include "platform/ManualClock.h"
-#include "platform/MemoryProfileStore.h"
+#include "ManualClock.h"
+#include "MemoryProfileStore.h"
 #include "platform/PosixFileSystem.h"
-#include "platform/RecordingLogSink.h"
-#include "platform/RecordingMessageService.h"
-#include "platform/ScriptedFileDialogService.h"
+#include "RecordingLogSink.h"
+#include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "resources/StringTables.h"
 
 #include <QCoreApplication>
@@ -64,7 +64,8 @@ public:
         CRecordingLogSink log;
         CRecordingMessageService quiet;
         CFileUtilities utilities(Files, Clock, log);
-        CSaveSequence(utilities, quiet).WriteKostenkochData(&data, path);
+        CDataFile file;
+        CSaveSequence(utilities, quiet).WriteKostenkochData(&data, file, path);
     }
 
     // A data file with default master data and the given records, registered as the data file

@@ -1,6 +1,6 @@
 #include "catalogue/DateTime.h"
 
-#include "platform/ManualClock.h"
+#include "ManualClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "TempDir.h"
 #include "catalogue/Data.h"
+#include "datafile/DataFile.h"
 #include "cli/CliRunner.h"
 #include "platform/StdFile.h"
 
@@ -55,7 +56,7 @@ protected:
         data.AddSale(odd);
 
         CStdFile file(m_path, CStdFile::CreateWrite);
-        data.WriteToXML(file);
+        CDataFile().WriteToXML(data, file);
         file.Close();
     }
 

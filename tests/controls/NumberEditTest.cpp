@@ -1,7 +1,7 @@
 #include "controls/NumberEdit.h"
 
 #include "ControlFakes.h"
-#include "platform/ManualClock.h"
+#include "ManualClock.h"
 
 #include <QDialog>
 #include <QPushButton>

@@ -1,9 +1,10 @@
 #include "DataFileTestSupport.h"
 #include "TempDir.h"
+#include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
 #include "datafile/XmlNameCode.h"
-#include "platform/MemoryFile.h"
+#include "MemoryFile.h"
 #include "platform/StdFile.h"
 #include "resources/StringTables.h"
 
@@ -16,16 +17,22 @@ namespace {
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
 
-int Read(CData& data, const std::string& text)
+int Read(CData& data, const std::string& text, CDataFile& dataFile)
 {
     CMemoryFile file(text);
-    return data.ReadFromXML(file);
+    return dataFile.ReadFromXML(data, file);
 }
 
-std::string Written(CData& data)
+int Read(CData& data, const std::string& text)
+{
+    CDataFile dataFile;
+    return Read(data, text, dataFile);
+}
+
+std::string Written(const CData& data)
 {
     CMemoryFile file;
-    data.WriteToXML(file);
+    CDataFile().WriteToXML(data, file);
     return file.Content();
 }
 
@@ -61,8 +68,9 @@ TEST(DataFileReader, WriteReadWriteGivesTheSameFileRenumbered)
     CData original;
     BuildSampleCatalogue(original);
     CData copy;
-    ASSERT_EQ(Read(copy, Written(original)), 0);
-    EXPECT_FALSE(copy.IsUnchanged()) << "the new run hands out other Ids";
+    CDataFile copyFile;
+    ASSERT_EQ(Read(copy, Written(original), copyFile), 0);
+    EXPECT_FALSE(copyFile.IsUnchanged(copy)) << "the new run hands out other Ids";
     EXPECT_EQ(Written(copy), Fill(SampleText(), SampleIds(copy)));
 
     EXPECT_EQ(copy.Company, original.Company);
@@ -93,8 +101,9 @@ TEST(DataFileReader, FileNumberedLikeTheReadingRunReadsBackUnchanged)
                                                  {"V0", sale},
                                                  {"V1", sale + 1}});
     CData data;
-    ASSERT_EQ(Read(data, text), 0);
-    EXPECT_TRUE(data.IsUnchanged());
+    CDataFile dataFile;
+    ASSERT_EQ(Read(data, text, dataFile), 0);
+    EXPECT_TRUE(dataFile.IsUnchanged(data));
     EXPECT_EQ(Written(data), text);
 }
 
@@ -103,14 +112,16 @@ TEST(DataFileReader, BlanksAroundValuesAreLostSoTheFileCountsAsChanged)
     CData original;
     original.City = "Ulm";
     CData same;
-    ASSERT_EQ(Read(same, Written(original)), 0);
-    EXPECT_TRUE(same.IsUnchanged()) << "no records, nothing renumbered";
+    CDataFile sameFile;
+    ASSERT_EQ(Read(same, Written(original), sameFile), 0);
+    EXPECT_TRUE(sameFile.IsUnchanged(same)) << "no records, nothing renumbered";
 
     original.City = " Ulm ";
     CData trimmed;
-    ASSERT_EQ(Read(trimmed, Written(original)), 0);
+    CDataFile trimmedFile;
+    ASSERT_EQ(Read(trimmed, Written(original), trimmedFile), 0);
     EXPECT_EQ(trimmed.City, "Ulm");
-    EXPECT_FALSE(trimmed.IsUnchanged());
+    EXPECT_FALSE(trimmedFile.IsUnchanged(trimmed));
 }
 
 TEST(DataFileReader, MasterDataKeepsEmptyGroupNamesAndTakesIndicesOnlyFromAttributes)
@@ -333,11 +344,12 @@ TEST(DataFileReader, UnreadableOrUnparsableFilesFailWithOne)
                            {"the file cannot be read", kDeclaration + "<Kostenkoch/>", EIO}}) {
         CRecordingOwner owner;
         CData data(&owner);
+        CDataFile dataFile;
         CMemoryFile file(c.Text);
         file.SetFailure(c.Failure);
-        EXPECT_EQ(data.ReadFromXML(file), 1) << c.What;
+        EXPECT_EQ(dataFile.ReadFromXML(data, file), 1) << c.What;
         EXPECT_EQ(owner.Log.back(), "CData::ReadFromXML() XML parser failed") << c.What;
-        EXPECT_FALSE(data.IsUnchanged()) << c.What;
+        EXPECT_FALSE(dataFile.IsUnchanged(data)) << c.What;
     }
 }
 
@@ -348,13 +360,13 @@ TEST(DataFileReader, RoundTripThroughAFileOnDisk)
     BuildSampleCatalogue(original);
     {
         CStdFile file(dir.File("KostenkochData.xml"), CStdFile::CreateWrite);
-        original.WriteToXML(file);
+        CDataFile().WriteToXML(original, file);
         file.Close();
     }
     CData copy;
     CStdFile file(dir.File("KostenkochData.xml"), CStdFile::OpenRead);
     EXPECT_EQ(file.GetLength(), Fill(SampleText(), SampleIds(original)).size());
-    EXPECT_EQ(copy.ReadFromXML(file), 0);
+    EXPECT_EQ(CDataFile().ReadFromXML(copy, file), 0);
     EXPECT_EQ(Written(copy), Fill(SampleText(), SampleIds(copy)));
     try {
         CStdFile missing(dir.File("fehlt.xml"), CStdFile::OpenRead);

@@ -1,10 +1,11 @@
 #include "datafile/DataFileWriter.h"
 
 #include "DataFileTestSupport.h"
+#include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
 #include "datafile/TextChecksum.h"
-#include "platform/MemoryFile.h"
+#include "MemoryFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -12,12 +13,18 @@
 
 namespace {
 
-std::string Written(CData& data)
+std::string Written(const CData& data, CDataFile& dataFile)
 {
     CMemoryFile file;
-    EXPECT_EQ(data.WriteToXML(file), 0);
+    EXPECT_EQ(dataFile.WriteToXML(data, file), 0);
     EXPECT_EQ(file.WriteCalls(), 1);
     return file.Content();
+}
+
+std::string Written(const CData& data)
+{
+    CDataFile dataFile;
+    return Written(data, dataFile);
 }
 
 TEST(DataFileWriter, DefaultsOnlyCatalogueWritesSixtyGroupEntriesAndNoRecordSections)
@@ -137,45 +144,48 @@ TEST(DataFileWriter, FailedWriteLeavesTheCatalogueChanged)
 {
     CRecordingOwner owner;
     CData data(&owner);
+    CDataFile dataFile;
     CMemoryFile file;
     file.SetFailure(ENOSPC);
-    EXPECT_THROW(data.WriteToXML(file), CFileException);
-    EXPECT_FALSE(data.IsUnchanged());
+    EXPECT_THROW(dataFile.WriteToXML(data, file), CFileException);
+    EXPECT_FALSE(dataFile.IsUnchanged(data));
     EXPECT_EQ(owner.Log.back(), "CData::WriteToXML() -> write to file");
 }
 
 TEST(DataFileWriter, IsUnchangedFollowsEveryChangeOfTheText)
 {
     CData data;
+    CDataFile dataFile;
     BuildSampleCatalogue(data);
-    EXPECT_FALSE(data.IsUnchanged()) << "neither read nor written";
-    Written(data);
-    EXPECT_TRUE(data.IsUnchanged());
+    EXPECT_FALSE(dataFile.IsUnchanged(data)) << "neither read nor written";
+    Written(data, dataFile);
+    EXPECT_TRUE(dataFile.IsUnchanged(data));
 
     data.Ingredients.At(1)->StockAmount = 1.0;
-    EXPECT_FALSE(data.IsUnchanged());
+    EXPECT_FALSE(dataFile.IsUnchanged(data));
     data.Ingredients.At(1)->StockAmount = 0.0;
-    EXPECT_TRUE(data.IsUnchanged()) << "the same text again";
+    EXPECT_TRUE(dataFile.IsUnchanged(data)) << "the same text again";
 
     data.Ingredients.At(1)->Name = "Aal";
-    Written(data);
+    Written(data, dataFile);
     data.SortIngredients("Name", true);
     EXPECT_EQ(data.Ingredients.At(0)->Name, "Aal");
-    EXPECT_FALSE(data.IsUnchanged()) << "a new order is a new text";
+    EXPECT_FALSE(dataFile.IsUnchanged(data)) << "a new order is a new text";
 }
 
 // +1, -2, +1 on three neighbouring bytes keeps the weighted sum and the length.
 TEST(DataFileWriter, IsUnchangedCatchesAChangeThatKeepsTheChecksum)
 {
     CData data;
+    CDataFile dataFile;
     data.Company = "BBB";
-    Written(data);
+    Written(data, dataFile);
     const std::string before = CDataFileWriter(data, false).Render();
     data.Company = "C@C";
     const std::string after = CDataFileWriter(data, false).Render();
     ASSERT_EQ(TextChecksum(before), TextChecksum(after));
     ASSERT_EQ(before.size(), after.size());
-    EXPECT_FALSE(data.IsUnchanged());
+    EXPECT_FALSE(dataFile.IsUnchanged(data));
 }
 
 TEST(DataFileWriter, TextChecksumWeighsSignedBytesByPositionIn32Bits)

@@ -31,7 +31,8 @@ protected:
     void WriteDataFile(CData& data, const std::string& path)
     {
         CRecordingMessageService quiet;
-        ASSERT_TRUE(CSaveSequence(m_env.Utilities, quiet).WriteKostenkochData(&data, path));
+        CDataFile file;
+        ASSERT_TRUE(CSaveSequence(m_env.Utilities, quiet).WriteKostenkochData(&data, file, path));
     }
     // A session that started with a data file holding the catalogue "Start" with two pictures,
     // saved once so that the file matches the catalogue's record numbers.
@@ -44,7 +45,7 @@ protected:
         m_session.SetDataPath(m_dataPath);
         ASSERT_TRUE(m_session.ReadKostenkochData(m_dataPath));
         ASSERT_TRUE(m_session.WriteKostenkochData());
-        ASSERT_TRUE(m_session.GetData()->IsUnchanged());
+        ASSERT_TRUE(m_session.IsUnchanged());
         m_env.Log.Lines.clear();
     }
     static void AddRecipe(CData& data, const std::string& name, const std::string& picture)

@@ -2,14 +2,15 @@
 
 #include "TempDir.h"
 #include "catalogue/Data.h"
-#include "platform/FaultyFileSystem.h"
+#include "FaultyFileSystem.h"
+#include "datafile/DataFile.h"
 #include "platform/FileSystemFile.h"
 #include "platform/FileUtilities.h"
-#include "platform/ManualClock.h"
+#include "ManualClock.h"
 #include "platform/PosixFileSystem.h"
-#include "platform/RecordingLogSink.h"
-#include "platform/RecordingMessageService.h"
-#include "platform/ScriptedFileDialogService.h"
+#include "RecordingLogSink.h"
+#include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "resources/StringTables.h"
 
 #include <fstream>
@@ -78,7 +79,7 @@ inline std::optional<std::string> ReadFingerprint(const std::string& path)
     CFileSystemFile file(files, handle, path);
     CData data;
     try {
-        if (data.ReadFromXML(file) != 0)
+        if (CDataFile().ReadFromXML(data, file) != 0)
             return std::nullopt;
     } catch (...) {
         return std::nullopt;

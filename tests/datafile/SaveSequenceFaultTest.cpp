@@ -49,7 +49,8 @@ public:
     CFaultyFileSystem Count(const CScenario& scenario)
     {
         auto env = Prepare(scenario);
-        CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), DataPath(*env));
+        CDataFile file;
+        CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), file, DataPath(*env));
         return env->Files;
     }
 
@@ -57,8 +58,9 @@ public:
     {
         auto env = Prepare(scenario);
         Inject(env->Files, fault);
+        CDataFile file;
         const bool saved =
-            CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), DataPath(*env));
+            CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), file, DataPath(*env));
         const bool kept = Check(*env, scenario, saved, Describe(fault));
         ++m_runs;
         m_injected += env->Files.InjectedFaults();
@@ -84,9 +86,10 @@ private:
     {
         auto env = std::make_unique<CFileTestEnvironment>();
         for (const int index : scenario.Saved) {
+            CDataFile file;
             const bool saved =
                 CSaveSequence(env->Utilities, env->Messages)
-                    .WriteKostenkochData(m_catalogues[static_cast<std::size_t>(index)].get(), DataPath(*env));
+                    .WriteKostenkochData(m_catalogues[static_cast<std::size_t>(index)].get(), file, DataPath(*env));
             EXPECT_TRUE(saved);
         }
         env->Files.ResetCounts();

@@ -16,7 +16,8 @@ const std::string kPrefix = CSaveSequence::kLogPrefix;
 class SaveSequenceTest : public testing::Test
 {
 protected:
-    bool Save(CData& data) { return m_sequence.WriteKostenkochData(&data, m_dataPath); }
+    // Each catalogue keeps the fingerprint of its own last save.
+    bool Save(CData& data) { return m_sequence.WriteKostenkochData(&data, m_files[&data], m_dataPath); }
     std::optional<std::string> FileHolds(const std::string& path) const { return ReadFingerprint(path); }
     std::string QuestionText() const { return CStringTables::Load(216) + "\n\n" + m_dataPath; }
     // The log of a successful save with the given steps of the backup rotation.
@@ -33,6 +34,7 @@ protected:
 
     CFileTestEnvironment m_env;
     CSaveSequence m_sequence{m_env.Utilities, m_env.Messages};
+    std::map<const CData*, CDataFile> m_files;
     std::string m_dataPath = m_env.Path("KostenkochData.xml");
     CDataFileNames m_names{m_dataPath};
     std::unique_ptr<CData> m_big = MakeCatalogue("Gross", 40);
@@ -157,7 +159,7 @@ TEST_F(SaveSequenceTest, FailedFinalRenamePutsTheOldDataFileBack)
 
     EXPECT_FALSE(Save(*m_other));
 
-    EXPECT_FALSE(m_other->IsUnchanged()); // written to the new file only: still unsaved
+    EXPECT_FALSE(m_files[m_other.get()].IsUnchanged(*m_other)); // written to the new file only: still unsaved
     EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_big));
     EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile()));
     EXPECT_THAT(m_env.Log.Lines, testing::Contains("FileRename : " + m_names.NewFile() + " -> " + m_dataPath +
@@ -174,7 +176,8 @@ TEST_F(SaveSequenceTest, NoDataPathOrNoCatalogue)
                 ElementsAre(Message(CStringTables::Load(216) + "\n\n", CRecordingMessageService::YesNo)));
 
     m_env.Log.Lines.clear();
-    EXPECT_TRUE(m_sequence.WriteKostenkochData(nullptr, m_env.Path("x.xml")));
+    CDataFile none;
+    EXPECT_TRUE(m_sequence.WriteKostenkochData(nullptr, none, m_env.Path("x.xml")));
     EXPECT_THAT(m_env.Log.Lines, IsEmpty());
 }
 

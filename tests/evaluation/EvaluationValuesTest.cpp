@@ -1,6 +1,7 @@
 #include "evaluation/EvaluationValues.h"
 
 #include "CatalogueBuilder.h"
+#include "LiteralEvaluation.h"
 #include "SalesBuilder.h"
 #include "evaluation/EvaluationWindows.h"
 
@@ -95,7 +96,7 @@ TEST(EvaluationValues, OneWalkEqualsTheDefinitionBitForBitOnRandomCatalogues)
                                                     << " monthly " << perMonth << " original " << original);
                     const auto fast = CEvaluationValues::Compute(data, windows, measure, perMonth, original);
                     const auto literal =
-                        CEvaluationValues::ComputeLiterally(data, windows, measure, perMonth, original);
+                        ComputeEvaluationLiterally(data, windows, measure, perMonth, original);
                     EXPECT_TRUE(fast.IsIdenticalTo(literal));
                 }
             }
@@ -116,7 +117,7 @@ TEST(EvaluationValues, RunningTotalsAddEachSaleInCatalogueOrderNotMonthlySums)
     ASSERT_NE((0.1 + 0.2) + 2.3, (0.1 + 2.3) + 0.2);
     EXPECT_EQ(running.Get(0, 1), (0.1 + 0.2) + 2.3);
     EXPECT_TRUE(running.IsIdenticalTo(
-        CEvaluationValues::ComputeLiterally(data, windows, CData::NetRevenue, false, true)));
+        ComputeEvaluationLiterally(data, windows, CData::NetRevenue, false, true)));
 }
 
 TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
@@ -130,7 +131,7 @@ TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
         EXPECT_EQ(fast.Get(CData::SeriesAll, 0), 5.0);
         EXPECT_EQ(fast.Get(CData::SeriesAll, 1), 0.0);
         EXPECT_TRUE(fast.IsIdenticalTo(
-            CEvaluationValues::ComputeLiterally(data, windows, CData::NetRevenue, perMonth, true)));
+            ComputeEvaluationLiterally(data, windows, CData::NetRevenue, perMonth, true)));
     }
 }
 

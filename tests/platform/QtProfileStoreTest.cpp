@@ -1,6 +1,6 @@
 #include "platform/qt/QtProfileStore.h"
 
-#include "platform/MemoryProfileStore.h"
+#include "MemoryProfileStore.h"
 
 #include <QFile>
 #include <QStringList>

@@ -2,8 +2,8 @@
 
 #include "TempDir.h"
 #include "platform/IniFile.h"
-#include "platform/ManualClock.h"
-#include "platform/RecordingMessageService.h"
+#include "ManualClock.h"
+#include "RecordingMessageService.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "settings/RememberedValues.h"
 
-#include "platform/ManualClock.h"
-#include "platform/MemoryProfileStore.h"
+#include "ManualClock.h"
+#include "MemoryProfileStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/model/ListCtrlData.h"
 
-#include "platform/MemoryProfileStore.h"
+#include "MemoryProfileStore.h"
 
 #include <gtest/gtest.h>
 

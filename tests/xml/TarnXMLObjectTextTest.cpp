@@ -1,5 +1,5 @@
 #include "TarnXMLTestSupport.h"
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
-#include "datafile/TarnXMLException.h"
-#include "datafile/TarnXMLNodeStore.h"
+#include "xml/TarnXMLException.h"
+#include "xml/TarnXMLNodeStore.h"
 
 #include "platform/PageReservation.h"
 

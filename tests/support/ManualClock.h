@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 // A clock that stands still until told otherwise; Sleep advances it instead of waiting.
 // Used by tests and by anything that must replay time deterministically.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <gtest/gtest.h>
 #include <span>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datafile/TarnXMLException.h"
-#include "datafile/TarnXMLNode.h"
+#include "xml/TarnXMLException.h"
+#include "xml/TarnXMLNode.h"
 
 #include <cstddef>
 #include <cstdint>

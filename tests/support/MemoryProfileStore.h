@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProfileStore.h"
+#include "platform/ProfileStore.h"
 
 #include <map>
 #include <utility>

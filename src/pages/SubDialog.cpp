@@ -1,6 +1,6 @@
 #include "SubDialog.h"
 
-#include "app/AppFonts.h"
+#include "controls/AppFonts.h"
 #include "controls/FlatButton.h"
 #include "pages/PageHost.h"
 

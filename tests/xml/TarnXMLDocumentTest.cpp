@@ -1,4 +1,4 @@
-#include "datafile/TarnXMLDocument.h"
+#include "xml/TarnXMLDocument.h"
 
 #include "TarnXMLTestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "FaultyFileSystem.h"
 
-#include "PathText.h"
+#include "platform/PathText.h"
 
 #include <cerrno>
 

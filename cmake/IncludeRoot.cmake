@@ -1,0 +1,19 @@
+# kk_include_root(<target> <folder>)
+#
+# Gives a library an include root of its own: a folder in the build tree that holds only the
+# library's headers, as <folder>/<Header>.h (symbolic links to the sources). A library that
+# links another sees that library's root, and nothing else of src/, so an include that runs
+# upward or sideways in the layers fails to compile. scripts/check-layers.py checks the same
+# table without building.
+function(kk_include_root target folder)
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+    # Made anew at every configure, so a header that moved away leaves no link behind.
+    file(REMOVE_RECURSE ${root})
+    file(MAKE_DIRECTORY ${root}/${folder})
+    foreach(header IN LISTS headers)
+        get_filename_component(name ${header} NAME)
+        file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC COPY_ON_ERROR)
+    endforeach()
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()
