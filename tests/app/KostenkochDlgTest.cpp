@@ -75,9 +75,9 @@ TEST(KostenkochDlgTest, FirstStartWithoutDataShowsDefaultMasterDataAndTwoTabs)
 
     CData defaults;
     defaults.SetDefaults();
-    EXPECT_EQ(dlg->GetDataPath(), bed.DataPath());
-    EXPECT_EQ(dlg->GetData()->NameGroup, defaults.NameGroup);
-    EXPECT_EQ(dlg->GetData()->Taxes, defaults.Taxes);
+    EXPECT_EQ(dlg->Document().GetDataPath(), bed.DataPath());
+    EXPECT_EQ(dlg->Document().GetData()->NameGroup, defaults.NameGroup);
+    EXPECT_EQ(dlg->Document().GetData()->Taxes, defaults.Taxes);
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Kostenkoch"));
     EXPECT_EQ(TabTexts(*dlg), (QStringList{"Stammdaten", "Einkauf und Zutaten"}));
     EXPECT_EQ(SectionTexts(*dlg->SectionBar()),
@@ -97,7 +97,7 @@ TEST(KostenkochDlgTest, TabsAppearInOrderAsRecordsAppearAndKeepTheSelection)
 {
     CWindowTestBed bed;
     auto dlg = bed.Start();
-    CData& data = *dlg->GetData();
+    CData& data = *dlg->Document().GetData();
     ClickTab(*dlg, 1);
     ASSERT_EQ(dlg->CurrentPage(), dlg->Page(EPage::Ingredients));
 
@@ -120,7 +120,7 @@ TEST(KostenkochDlgTest, RecipesTabShowsSelectorsAndNamedGroups)
     CWindowTestBed bed;
     auto dlg = bed.Start();
     dlg->show();
-    CData& data = *dlg->GetData();
+    CData& data = *dlg->Document().GetData();
     NameThreeGroups(data);
     AddRecords(data, 1, 1, 0);
     dlg->RebuildTabs(-1);
@@ -169,7 +169,7 @@ TEST(KostenkochDlgTest, EvaluationTabSelectsTheRememberedMeasureAndExitRemembers
     EXPECT_EQ(dlg->SectionBar()->GetSelected(), 2);
     EXPECT_EQ(dlg->CurrentPage(), dlg->Page(EPage::Evaluation));
     QTest::mouseClick(dlg->SectionBar()->Button(4), Qt::LeftButton);
-    EXPECT_EQ(dlg->ChartSettings().ChartActive, 4);
+    EXPECT_EQ(dlg->Document().ChartSettings().ChartActive, 4);
 
     dlg->close();
     EXPECT_FALSE(dlg->isVisible());
@@ -247,7 +247,7 @@ TEST(KostenkochDlgTest, MenuStatesFollowTabCatalogueImportFileAndLanguage)
     EXPECT_FALSE(Action(*dlg, "actionInventoryStockEntry")->isEnabled());
     EXPECT_NE(Action(*dlg, "actionImport"), nullptr);
 
-    AddRecords(*dlg->GetData(), 1, 0, 0);
+    AddRecords(*dlg->Document().GetData(), 1, 0, 0);
     ClickTab(*dlg, 1);
     fs::remove(importPath);
     OpenMenu(*dlg, "menuExtras");
@@ -362,15 +362,15 @@ TEST(KostenkochDlgTest, OpenAndImportBringAnotherCatalogueWithTitleAndTabs)
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Kostenkoch - " + importPath);
     EXPECT_EQ(dlg->Tabs()->count(), 3);
     EXPECT_FALSE(fs::exists(importPath));
-    EXPECT_EQ(dlg->GetDataPath(), bed.DataPath());
+    EXPECT_EQ(dlg->Document().GetDataPath(), bed.DataPath());
 
     bed.Messages.QueueAnswer(CMessageService::No); // do not save before opening
     bed.Dialogs.QueueAnswer(otherPath);
     Action(*dlg, "actionOpen")->trigger();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "Kostenkoch - " + otherPath);
     EXPECT_EQ(dlg->Tabs()->count(), 4);
-    EXPECT_EQ(dlg->GetData()->GetNbIngredients(), 2);
-    EXPECT_EQ(dlg->GetDataPath(), otherPath);
+    EXPECT_EQ(dlg->Document().GetData()->GetNbIngredients(), 2);
+    EXPECT_EQ(dlg->Document().GetDataPath(), otherPath);
 }
 
 TEST(KostenkochDlgTest, HelpButtonsAndAboutBoxOpenTheirHelpAddresses)
@@ -410,7 +410,7 @@ TEST(KostenkochDlgTest, DataInTheTemporaryDirectoryIsAnnouncedOnce)
     bed.Services.DataCandidates.ProgramDirectory.clear();
     auto dlg = bed.Start();
     const std::string path = bed.Path("temp/Kostenkoch/KostenkochData.xml");
-    EXPECT_EQ(dlg->GetDataPath(), path);
+    EXPECT_EQ(dlg->Document().GetDataPath(), path);
     EXPECT_THAT(bed.MessageTexts(), ElementsAre(CDataLocator::TemporaryLocationNotice(path)));
 }
 
