@@ -58,8 +58,11 @@ QLayout* CAboutDialog::BuildLinks(CAddressOpener& opener)
     m_homepage->setObjectName(QStringLiteral("homepageLink"));
     m_mail = new CLinkStatic(mail, QStringLiteral("mailto:") + mail, this);
     m_mail->setObjectName(QStringLiteral("mailLink"));
-    for (CLinkStatic* link : {m_homepage, m_mail})
+    // The about box's links are always underlined, so they read as links before the mouse finds them.
+    for (CLinkStatic* link : {m_homepage, m_mail}) {
         link->SetAddressOpener(&opener);
+        link->SetUnderline(CLinkStatic::kUnderlineAlways);
+    }
     auto* layout = new QFormLayout;
     layout->addRow(QStringLiteral("Homepage : "), m_homepage);
     layout->addRow(QStringLiteral("EMail : "), m_mail);

@@ -41,12 +41,12 @@ int CKostenkochApp::InitInstance()
     return 0;
 }
 
-// The profile store and the Qt settings live under the company and the program's name.
+// The profile store and the Qt settings live under the company and the program's name. No
+// display name is set: the platform would append it to every window title.
 void CKostenkochApp::SetRegistryKey()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kCompanyName));
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kProgramName));
 }
 
 // The creation tick is recorded by the window itself, right when it is made.

@@ -17,10 +17,13 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr QSize kDefaultSize{860, 620};
+// What the window can carry out so far: printing and the stock entry come with their pages.
+constexpr CMenuFeatures kFeatures{};
 
 } // namespace
 
@@ -59,6 +62,8 @@ void CKostenkochDlg::BuildWindow()
     m_tabs->setDrawBase(false);
     connect(m_tabs, &QTabBar::currentChanged, this, &CKostenkochDlg::OnTabChanged);
     layout->addWidget(m_tabs);
+    const QMargins margins = layout->contentsMargins();
+    setMinimumWidth(std::max(kMinimumWidth, FullTabRowWidth() + margins.left() + margins.right()));
     m_pageArea = new CPageArea(m_document, this);
     connect(m_pageArea, &CPageArea::SectionChosen, this, &CKostenkochDlg::ShowCurrentPage);
     layout->addWidget(m_pageArea, 1);
@@ -88,7 +93,7 @@ void CKostenkochDlg::ConnectMenu()
     on(CMainMenu::About, [this] { OnAbout(); });
     for (int menu = 0; menu < CMainMenu::NbMenus; ++menu)
         connect(m_menu.Menu(static_cast<CMainMenu::EMenu>(menu)), &QMenu::aboutToShow, this,
-                &CKostenkochDlg::UpdateMenuStates);
+                &CKostenkochDlg::OnMenuAboutToShow);
 }
 
 void CKostenkochDlg::RunStartUp()
@@ -109,6 +114,19 @@ void CKostenkochDlg::RestoreWindowPlacement()
 {
     CWindowPlacer::Restore(*this, m_document.Remembered().ReadWindowPlacement(), kDefaultSize,
                            CWindowPlacer::AvailableScreens());
+}
+
+// The width the tab row needs with all five tabs, so that they fit at the smallest window size
+// without scroll arrows in any font.
+int CKostenkochDlg::FullTabRowWidth() const
+{
+    QTabBar probe;
+    probe.setFont(m_tabs->font());
+    probe.setExpanding(false);
+    probe.setDrawBase(false);
+    for (int tab = 0; tab < CTabRules::NbTabs; ++tab)
+        probe.addTab(ToQString(CStringTables::Load(CTabRules::TextId(tab))));
+    return probe.sizeHint().width();
 }
 
 // Exactly string 102, or string 102 + " - " + the data file's path.
@@ -159,6 +177,7 @@ void CKostenkochDlg::RebuildTabs(int select)
     }
     if (selectedTabGone && select == -1)
         OnTabChanged(CurrentTab());
+    UpdateMenuStates();
 }
 
 void CKostenkochDlg::OnTabChanged(int tab)
@@ -166,6 +185,7 @@ void CKostenkochDlg::OnTabChanged(int tab)
     m_pageArea->TakeMasterData(*m_document.GetData());
     m_pageArea->SetSections(tab);
     ShowCurrentPage();
+    UpdateMenuStates();
 }
 
 void CKostenkochDlg::ShowCurrentPage()
@@ -173,9 +193,16 @@ void CKostenkochDlg::ShowCurrentPage()
     m_pageArea->ShowCurrentPage(CurrentTab());
 }
 
+// The shortcuts act without a menu being open, so the states follow every change of tab and
+// catalogue, not only the opening of a menu.
 void CKostenkochDlg::UpdateMenuStates()
 {
-    m_menu.Apply(CMenuState::For(m_document.GetData(), CurrentTab(), m_document.GetLanguage()));
+    m_menu.Apply(CMenuState::For(m_document.GetData(), CurrentTab(), m_document.GetLanguage(), kFeatures));
+}
+
+void CKostenkochDlg::OnMenuAboutToShow()
+{
+    UpdateMenuStates();
     if (m_menu.Action(CMainMenu::Import) && !m_document.HasImportFile())
         m_menu.RemoveImport();
 }

@@ -23,6 +23,7 @@ class CKostenkochDlg : public QDialog, public CDocumentFrame
     Q_OBJECT
 
 public:
+    // The smallest size; wider when the five tabs need more room in the fonts there are.
     static constexpr int kMinimumWidth = 620;
     static constexpr int kMinimumHeight = 440;
 
@@ -57,8 +58,10 @@ private:
     void ConnectMenu();
     void RunStartUp();
     void RestoreWindowPlacement();
+    int FullTabRowWidth() const;
     void OnTabChanged(int tab);
     void UpdateMenuStates();
+    void OnMenuAboutToShow();
     void UpdateTitle();
     void OnPrint();
     void AfterLoad();

@@ -23,57 +23,74 @@ QMenu* CMainMenu::AddMenu(EMenu menu, const char* objectName, const char* text, 
     return created;
 }
 
-QAction* CMainMenu::AddAction(EMenu menu, ECommand command, const char* objectName, const char* text)
+QAction* CMainMenu::AddAction(EMenu menu, ECommand command, const char* objectName, const char* text,
+                              QKeySequence::StandardKey shortcut, const QKeySequence& fallback)
 {
     QAction* action = m_menus[menu]->addAction(QString::fromUtf8(text));
+    action->setShortcuts(Shortcuts(shortcut, fallback));
     action->setObjectName(QString::fromLatin1(objectName));
     m_actions[command] = action;
     return action;
 }
 
+// The platform's keys for a standard command; where the platform has none (no "Quit" key on
+// Windows, no "Save as" key on some desktops), the fallback.
+QList<QKeySequence> CMainMenu::Shortcuts(QKeySequence::StandardKey shortcut, const QKeySequence& fallback)
+{
+    QList<QKeySequence> keys;
+    if (shortcut != QKeySequence::UnknownKey)
+        keys = QKeySequence::keyBindings(shortcut);
+    if (keys.isEmpty() && !fallback.isEmpty())
+        keys.append(fallback);
+    return keys;
+}
+
 void CMainMenu::BuildFileMenu()
 {
-    AddMenu(FileMenu, "menuFile", "Datei");
-    AddAction(FileMenu, Open, "actionOpen", "Öffnen ...");
-    AddAction(FileMenu, Save, "actionSave", "Speichern");
-    AddAction(FileMenu, SaveAs, "actionSaveAs", "Speichern unter ...");
+    AddMenu(FileMenu, "menuFile", "&Datei");
+    AddAction(FileMenu, Open, "actionOpen", "Ö&ffnen ...", QKeySequence::Open);
+    AddAction(FileMenu, Save, "actionSave", "&Speichern", QKeySequence::Save);
+    AddAction(FileMenu, SaveAs, "actionSaveAs", "Speichern &unter ...", QKeySequence::SaveAs,
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_menus[FileMenu]->addSeparator();
-    AddAction(FileMenu, Print, "actionPrint", "Drucken ...");
+    AddAction(FileMenu, Print, "actionPrint", "&Drucken ...", QKeySequence::Print);
     m_menus[FileMenu]->addSeparator();
-    AddAction(FileMenu, Exit, "actionExit", "Beenden");
+    AddAction(FileMenu, Exit, "actionExit", "&Beenden", QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainMenu::BuildInventoryMenu()
 {
-    AddMenu(InventoryMenu, "menuInventory", "Inventur");
+    AddMenu(InventoryMenu, "menuInventory", "&Inventur");
     AddAction(InventoryMenu, InventoryEmptyList, "actionInventoryEmptyList",
-              "leere Inventurliste drucken ...");
+              "&leere Inventurliste drucken ...");
     AddAction(InventoryMenu, InventoryStockEntry, "actionInventoryStockEntry",
-              "Inventurbestände eintragen ...");
-    AddAction(InventoryMenu, InventoryList, "actionInventoryList", "Inventurliste drucken ...");
+              "Inventurbestände &eintragen ...");
+    AddAction(InventoryMenu, InventoryList, "actionInventoryList", "&Inventurliste drucken ...");
 }
 
 void CMainMenu::BuildExtrasMenu()
 {
-    QMenu* extras = AddMenu(ExtrasMenu, "menuExtras", "Extras");
-    AddMenu(LanguageMenu, "menuLanguage", "Sprache", extras);
-    for (QAction* action : {AddAction(LanguageMenu, German, "actionLanguageGerman", "Deutsch"),
-                            AddAction(LanguageMenu, English, "actionLanguageEnglish", "Englisch"),
-                            AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", "Rumänisch")})
+    QMenu* extras = AddMenu(ExtrasMenu, "menuExtras", "&Extras");
+    AddMenu(LanguageMenu, "menuLanguage", "&Sprache", extras);
+    for (QAction* action : {AddAction(LanguageMenu, German, "actionLanguageGerman", "&Deutsch"),
+                            AddAction(LanguageMenu, English, "actionLanguageEnglish", "&Englisch"),
+                            AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", "&Rumänisch")})
         action->setCheckable(true);
-    AddAction(ExtrasMenu, Import, "actionImport", "Daten importieren");
+    AddAction(ExtrasMenu, Import, "actionImport", "Daten &importieren");
 }
 
 void CMainMenu::BuildHelpMenu()
 {
-    AddMenu(HelpMenu, "menuHelp", "?");
-    AddAction(HelpMenu, Help, "actionHelp", "Hilfe aufrufen");
-    AddAction(HelpMenu, About, "actionAbout", "Über Kostenkoch ...");
+    AddMenu(HelpMenu, "menuHelp", "&?");
+    AddAction(HelpMenu, Help, "actionHelp", "&Hilfe aufrufen", QKeySequence::HelpContents);
+    AddAction(HelpMenu, About, "actionAbout", "Ü&ber Kostenkoch ...");
 }
 
 void CMainMenu::Apply(const CMenuState& state)
 {
     m_actions[Print]->setEnabled(state.PrintEnabled);
+    m_actions[InventoryEmptyList]->setEnabled(state.InventoryListsEnabled);
+    m_actions[InventoryList]->setEnabled(state.InventoryListsEnabled);
     m_actions[InventoryStockEntry]->setEnabled(state.StockEntryEnabled);
     m_actions[German]->setChecked(state.GermanChecked);
     m_actions[English]->setChecked(state.EnglishChecked);

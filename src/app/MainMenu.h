@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <array>
 
 struct CMenuState;
@@ -8,8 +9,9 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-// The main window's menu bar: "Datei", "Inventur", "Extras" (with "Sprache") and "?". It
-// holds the actions; the window connects them to its commands and sets their states whenever
+// The main window's menu bar: "Datei", "Inventur", "Extras" (with "Sprache") and "?", each
+// with its access key, the common commands with the platform's standard shortcuts. It holds
+// the actions; the window connects them to its commands and sets their states whenever
 // a menu opens. Every menu and action is found by its object name.
 class CMainMenu
 {
@@ -44,9 +46,13 @@ public:
     // Takes "Daten importieren" out of the menu for good.
     void RemoveImport();
 
+    static QList<QKeySequence> Shortcuts(QKeySequence::StandardKey shortcut, const QKeySequence& fallback);
+
 private:
     QMenu* AddMenu(EMenu menu, const char* objectName, const char* text, QMenu* parent = nullptr);
-    QAction* AddAction(EMenu menu, ECommand command, const char* objectName, const char* text);
+    QAction* AddAction(EMenu menu, ECommand command, const char* objectName, const char* text,
+                       QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey,
+                       const QKeySequence& fallback = {});
     void BuildFileMenu();
     void BuildInventoryMenu();
     void BuildExtrasMenu();

@@ -4,11 +4,12 @@
 #include "catalogue/Data.h"
 #include "resources/StringTables.h"
 
-CMenuState CMenuState::For(const CData* data, int tab, int languageId)
+CMenuState CMenuState::For(const CData* data, int tab, int languageId, const CMenuFeatures& features)
 {
     CMenuState state;
-    state.PrintEnabled = tab != CTabRules::MasterData;
-    state.StockEntryEnabled = data && data->GetNbIngredients() > 0;
+    state.PrintEnabled = features.Printing && tab != CTabRules::MasterData;
+    state.InventoryListsEnabled = features.Printing;
+    state.StockEntryEnabled = features.StockEntry && data && data->GetNbIngredients() > 0;
     state.GermanChecked = languageId == CStringTables::German;
     state.EnglishChecked = languageId == CStringTables::English;
     state.RomanianChecked = languageId == CStringTables::Romanian;

@@ -11,8 +11,18 @@
 namespace {
 
 const QColor kThemedFace{245, 245, 241};
-constexpr int kBackgroundSlots[] = {CFlatButton::kHoverBackground, CFlatButton::kBackground,
-                                    CFlatButton::kFocusBackground};
+// The chosen section (and the one under the mouse) is drawn on a darker shade of its colour, so
+// it reads as pressed among the others.
+constexpr int kPressedDarkness = 125;
+
+// Colour 0 is the background while hovering or pressed, 2 and 4 the plain and focused ones.
+void SetFace(CFlatButton& button, const QColor& color)
+{
+    button.SetColor(CFlatButton::kHoverBackground, color.darker(kPressedDarkness), false);
+    button.SetColor(CFlatButton::kBackground, color, false);
+    button.SetColor(CFlatButton::kFocusBackground, color, false);
+    button.update();
+}
 
 } // namespace
 
@@ -47,9 +57,7 @@ CFlatButton* CSectionBar::MakeButton(int index)
 
 void CSectionBar::ApplyFaceColor(CFlatButton& button)
 {
-    for (const int slot : kBackgroundSlots)
-        button.SetColor(slot, m_faceColor, false);
-    button.update();
+    SetFace(button, m_faceColor);
 }
 
 void CSectionBar::SetText(int index, const QString& text)
@@ -66,9 +74,7 @@ void CSectionBar::SetColor(int index, const QColor& color)
 {
     if (index < 0 || index >= kNbButtons)
         return;
-    for (const int slot : kBackgroundSlots)
-        m_buttons[index]->SetColor(slot, color, false);
-    m_buttons[index]->update();
+    SetFace(*m_buttons[index], color);
 }
 
 void CSectionBar::Clear()

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kCaptionMargin = 3;
 constexpr int kFocusInset = 3;
+// A pressed button sinks into a two-pixel frame, plainly apart from its neighbours.
+constexpr int kPressedFrameWidth = 2;
 
 } // namespace
 
@@ -102,7 +104,7 @@ bool CFlatButton::DrawStyledBackground(QPainter&)
 void CFlatButton::DrawFrame(QPainter& painter) const
 {
     if (IsDrawnPressed())
-        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        qDrawShadePanel(&painter, rect(), palette(), true, kPressedFrameWidth);
     else if (!m_flat || m_hover)
         qDrawShadePanel(&painter, rect(), palette(), false, 1);
 }

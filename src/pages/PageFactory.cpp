@@ -3,19 +3,36 @@
 #include "platform/qt/TextConversion.h"
 #include "pages/PageTable.h"
 #include "pages/PlaceholderPage.h"
+#include "catalogue/Data.h"
 #include "resources/StringTables.h"
 
 #include <array>
 
 namespace {
 
-// The headings of the pages and, where a page has one, the hint below it; a subtitle by
-// string id where the text has one.
+bool NoIngredients(const CData& data)
+{
+    return data.GetNbIngredients() == 0;
+}
+
+bool NoRecipes(const CData& data)
+{
+    return data.GetNbRecipes() == 0;
+}
+
+bool NoSales(const CData& data)
+{
+    return data.Sales.Count() == 0;
+}
+
+// The headings of the pages and, where a page has one, the hint below it with the rule that
+// says when it is true; a subtitle by string id where the text has one.
 struct CPlaceholderText
 {
     const char* Title;
     const char* Subtitle;
     int SubtitleId;
+    CPlaceholderPage::HintRule Hint = nullptr;
 };
 
 constexpr std::array<CPlaceholderText, kNbPages> kTexts = {{
@@ -30,16 +47,16 @@ constexpr std::array<CPlaceholderText, kNbPages> kTexts = {{
     {"Einkauf und Zutaten",
      "Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten Schritt Rezepturen zusammen "
      "stellen",
-     0},
+     0, NoIngredients},
     {"Rezepturen",
      "Sobald Sie mindestens eine Rezeptur angelegt haben, können Sie im nächsten Schritt Abverkäufe aus "
      "Ihrem "
      "Journal erfassen",
-     0},
+     0, NoRecipes},
     {"Abverkäufe lt. Kassenjournal (Erfassung z.B. monatlich)",
      "Sobald Sie mindestens einen Abverkauf erfasst haben, können Sie im nächsten Schritt Ihre "
      "betriebswirtschaftlichen Kennzahlen auswerten",
-     0},
+     0, NoSales},
     {"Hier können Sie Ihre wichtigsten Kennzahlen abfragen und auswerten", nullptr, 107},
 }};
 
@@ -70,6 +87,6 @@ CSubDialog* CPageFactory::Create(EPage page, CPageHost& host, QWidget* parent)
 CSubDialog* CPageFactory::CreatePlaceholder(EPage page, CPageHost& host, QWidget* parent)
 {
     const CPlaceholderText& text = kTexts[IndexOf(page)];
-    return new CPlaceholderPage(host, OptionsOf(page), QString::fromUtf8(text.Title), SubtitleOf(text),
+    return new CPlaceholderPage(host, OptionsOf(page), QString::fromUtf8(text.Title), SubtitleOf(text), text.Hint,
                                 parent);
 }

@@ -12,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,6 +124,16 @@ TEST_F(KostenkochAppTest, MainWindowRunsWithTheSplashShownAndTheProgramsKeySet)
     EXPECT_EQ(m_seen.Application, QStringLiteral("Kostenkoch"));
     // Once the main window has closed, the start-up window is gone.
     EXPECT_EQ(m_application->GetSplash(), nullptr);
+}
+
+// With a display name of its own, the platform appends " — Kostenkoch" to every window title.
+// Without one, the display name follows the application name.
+TEST_F(KostenkochAppTest, NoDisplayNameIsSetSoWindowTitlesStayAsTheProgramSetsThem)
+{
+    Start();
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kostenkoch"));
 }
 
 // The hooks feed the splash's status line (Windows-1252 from the string tables) and close it
