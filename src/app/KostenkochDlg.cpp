@@ -247,7 +247,7 @@ void CKostenkochDlg::OpenHelp(const std::string& address)
 
 std::string CKostenkochDlg::HelpAddress(const std::string& anchor) const
 {
-    return CHelpAddress::Make(m_services.ProgramDirectory, anchor);
+    return CHelpAddress::Make(m_services.Files, m_services.ProgramDirectory, anchor);
 }
 
 CGroupSelection CKostenkochDlg::GetGroupSelection() const
