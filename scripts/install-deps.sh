@@ -7,6 +7,8 @@ KK_PACKAGES=(
     qt6-base-dev qt6-translations-l10n
     qt6-qpa-plugins fonts-dejavu-core
     fonts-liberation2
+    qt6-svg-dev desktop-file-utils appstream
+    dpkg-dev file
 )
 
 kk_install_packages() {

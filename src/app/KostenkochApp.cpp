@@ -47,6 +47,8 @@ void CKostenkochApp::SetRegistryKey()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kCompanyName));
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    // Desktops that match windows to their menu entry (Wayland) find the icon and name there.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.kostenkoch.Kostenkoch"));
 }
 
 // The creation tick is recorded by the window itself, right when it is made.

@@ -102,7 +102,7 @@ void CKostenkochDocument::OpenHelp(const std::string& address)
 
 std::string CKostenkochDocument::HelpAddress(const std::string& anchor) const
 {
-    return CHelpAddress::Make(m_services.ProgramDirectory, anchor);
+    return CHelpAddress::Make(m_services.Files, m_services.ProgramDirectory, anchor);
 }
 
 void CKostenkochDocument::RebuildTabs(int select)

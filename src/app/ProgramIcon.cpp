@@ -18,12 +18,19 @@ QIcon CProgramIcon::Create()
     return icon;
 }
 
-// Drawn on a 16 x 16 grid scaled to the size, so every size shows the same picture.
 QPixmap CProgramIcon::Draw(int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    Paint(painter, size);
+    return pixmap;
+}
+
+// Drawn on a 16 x 16 grid scaled to the size, so every size shows the same picture.
+void CProgramIcon::Paint(QPainter& painter, double size)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 16.0, size / 16.0);
     painter.setPen(Qt::NoPen);
@@ -42,5 +49,5 @@ QPixmap CProgramIcon::Draw(int size)
         path.cubicTo(QPointF(x - 0.8, 3.8), QPointF(x + 0.8, 3.0), QPointF(x, 2.0));
         painter.drawPath(path);
     }
-    return pixmap;
+    painter.restore();
 }

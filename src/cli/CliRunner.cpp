@@ -291,6 +291,7 @@ Commands:
                               LIST the drawn series, comma-separated: 0..19 groups,
                               20 all, 21 all food, 22 all drinks (default 20,21,22)
   --help                      this text
+  --version                   the program's version
 
 Exit status: 0 fine, 1 a file cannot be opened, read or written, 2 wrong arguments.
 )";
@@ -300,6 +301,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 {
     if (args.empty() || (args.size() == 1 && (args[0] == "--help" || args[0] == "-h"))) {
         out << CliUsage();
+        return kExitOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "kostenkoch-cli " << KK_VERSION << "\n";
         return kExitOk;
     }
     const auto parsed = CCliArguments::Parse(

@@ -69,13 +69,15 @@ TEST_F(SectionBarTest, ClickSelectsTheButtonAndReportsIt)
     EXPECT_FALSE(m_bar.Button(0)->IsDrawnPressed());
 }
 
-TEST_F(SectionBarTest, ColoursGoIntoTheThreeBackgroundSlotsAndClearRestoresTheFace)
+// A group's colour is the face of its button; pressed (and under the mouse) it is darker, so
+// the chosen group stands out.
+TEST_F(SectionBarTest, ColoursGoIntoTheBackgroundSlotsDarkerWhenPressedAndClearRestoresTheFace)
 {
     const QColor pink(255, 220, 220);
     m_bar.SetColor(1, pink);
-    for (const int slot :
-         {CFlatButton::kHoverBackground, CFlatButton::kBackground, CFlatButton::kFocusBackground})
-        EXPECT_EQ(m_bar.Button(1)->GetColor(slot), pink);
+    EXPECT_EQ(m_bar.Button(1)->GetColor(CFlatButton::kBackground), pink);
+    EXPECT_EQ(m_bar.Button(1)->GetColor(CFlatButton::kFocusBackground), pink);
+    EXPECT_LT(m_bar.Button(1)->GetColor(CFlatButton::kHoverBackground).lightness(), pink.lightness() - 25);
     EXPECT_EQ(m_bar.FaceColor(), QColor(245, 245, 241)); // the tests run with a themed style
 
     m_bar.Select(1);
