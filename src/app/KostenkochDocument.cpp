@@ -6,11 +6,11 @@
 #include "datafile/DataLocator.h"
 #include "datafile/ProgramMessages.h"
 #include "platform/Clock.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 namespace {
 
-constexpr int kRestartMessage = 160;
 constexpr const char* kLogSection = "Logfile";
 // Milliseconds the finished window waits before the start-up window closes.
 constexpr uint32_t kSplashWait = 3000;
@@ -37,7 +37,8 @@ void CKostenkochDocument::StartUp()
 void CKostenkochDocument::FindDataPath()
 {
     CDataLocator locator(m_utilities, Messages(), *m_services.FileDialogs);
-    const CDataLocation location = locator.FindDataPath(m_remembered.ReadDataPath(), m_services.DataCandidates);
+    const CDataLocation location =
+        locator.FindDataPath(m_remembered.ReadDataPath(), m_services.DataCandidates);
     m_session.SetDataPath(location.Path);
     if (location.InTemporaryDirectory)
         CProgramMessages::ShowText(Messages(), CDataLocator::TemporaryLocationNotice(location.Path));
@@ -75,7 +76,7 @@ void CKostenkochDocument::SetLanguage(int languageId)
     CStringTables::SetLanguage(languageId);
     m_remembered.WriteLanguage(languageId);
     m_languageId = languageId;
-    ShowMessage(kRestartMessage);
+    ShowMessage(StringId::kRestart);
 }
 
 void CKostenkochDocument::WriteLog(const std::string& line)

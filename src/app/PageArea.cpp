@@ -9,6 +9,7 @@
 #include "pages/PageHost.h"
 #include "pages/PageTable.h"
 #include "pages/SubDialog.h"
+#include "resources/StringIds.h"
 #include "settings/ChartSettings.h"
 
 #include <QHBoxLayout>
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kSectionBarWidth = 200;
 constexpr int kTopMargin = 10;
-constexpr int kGroupNameKeptMessage = 120;
 constexpr const char* kInitLog = "CKostenkochDlg::InitDialogsFromKostenkochData()";
 
 // The pages refreshed after the master data pages, each announced in the log.
@@ -163,7 +163,8 @@ void CPageArea::ShowPage(int tab, CSubDialog* page)
         RefreshMasterDataLabels();
         break;
     case CTabRules::Evaluation:
-        m_host.ChartSettings().ChartActive = std::clamp(m_sectionBar->GetSelected(), 0, CData::NbMeasures - 1);
+        m_host.ChartSettings().ChartActive =
+            std::clamp(m_sectionBar->GetSelected(), 0, CData::NbMeasures - 1);
         page->RefreshPage();
         break;
     case CTabRules::Ingredients:
@@ -197,7 +198,7 @@ void CPageArea::TakeMasterData(CData& data)
             keptNone = false;
     }
     if (!keptNone)
-        CProgramMessages::Show(m_host.Messages(), kGroupNameKeptMessage);
+        CProgramMessages::Show(m_host.Messages(), StringId::kGroupNameKept);
 }
 
 // Group names and currency names may have changed on another master data page.

@@ -1,16 +1,11 @@
 #include "QtMessageService.h"
 
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QApplication>
 #include <QCursor>
-
-namespace {
-
-constexpr int kCaptionId = 102;
-
-} // namespace
 
 void CQtMessageService::ShowMessage(const std::string& text, const std::string& caption)
 {
@@ -48,7 +43,7 @@ QMessageBox::StandardButton CQtMessageService::Run(const std::string& text, cons
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton escape)
 {
-    const std::string title = caption.empty() ? CStringTables::Load(kCaptionId) : caption;
+    const std::string title = caption.empty() ? CStringTables::Load(StringId::kCaption) : caption;
     QMessageBox box(icon, ToQString(title), ToQString(text), buttons, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);

@@ -1,14 +1,7 @@
 #include "SectionPlan.h"
 
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
-
-namespace {
-
-constexpr int kAllId = 112;
-constexpr int kAllFoodId = 113;
-constexpr int kAllDrinksId = 114;
-
-} // namespace
 
 CSectionPlan CSectionPlan::MasterData()
 {
@@ -31,11 +24,11 @@ CSectionPlan CSectionPlan::FromIds(std::initializer_list<int> ids)
 CSectionPlan CSectionPlan::Groups(const CData& data)
 {
     CSectionPlan plan;
-    plan.Selectors.All = plan.Add(CStringTables::Load(kAllId), kAllColor);
-    plan.Selectors.AllFood = plan.Add(CStringTables::Load(kAllFoodId), kAllOfKindColor);
+    plan.Selectors.All = plan.Add(CStringTables::Load(StringId::kAll), kAllColor);
+    plan.Selectors.AllFood = plan.Add(CStringTables::Load(StringId::kAllFood), kAllOfKindColor);
     for (int group = 0; group < CData::kNbGroups; ++group) {
         if (group == data.NbFoodGroups)
-            plan.Selectors.AllDrinks = plan.Add(CStringTables::Load(kAllDrinksId), kAllOfKindColor);
+            plan.Selectors.AllDrinks = plan.Add(CStringTables::Load(StringId::kAllDrinks), kAllOfKindColor);
         if (!data.NameGroup[group].empty())
             plan.GroupSection[group] = plan.Add(data.NameGroup[group]);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/StringIds.h"
+
 class CData;
 
 // The tabs of the main window. They appear in this order as the catalogue gains records:
@@ -13,8 +15,5 @@ public:
     // 2 .. 5; 2 without a catalogue.
     static int TabCount(const CData* data);
     // The string id of the tab's text (103 .. 107).
-    static int TextId(int tab) { return kFirstTextId + tab; }
-
-private:
-    static constexpr int kFirstTextId = 103;
+    static int TextId(int tab) { return StringId::kFirstTab + tab; }
 };

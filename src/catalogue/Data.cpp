@@ -5,14 +5,13 @@
 #include "catalogue/RecipeGraph.h"
 #include "catalogue/RecordCounter.h"
 #include "catalogue/SortKey.h"
+#include "resources/StringIds.h"
 
 #include <new>
 #include <unordered_map>
 
 namespace {
 CRecordCounter s_counter;
-
-constexpr int kOutOfMemoryMessage = 209;
 
 // Creates a record owned by `data`, makes it a copy of `source` and appends it to `ring`;
 // on an allocation failure nothing is appended.
@@ -37,11 +36,8 @@ bool SameDay(const CDateTime& a, const CDateTime& b)
 
 } // namespace
 
-int CData::ClassVersion = 1;
-
 CData::CData(CCatalogueOwner* owner) : Owner(owner), Id(s_counter.Next())
 {
-    ClassVersion = 1;
     GroupSection.fill(-1);
 }
 
@@ -274,5 +270,5 @@ void CData::ReportAllocationFailure(const std::string& logLine) const
     if (!Owner)
         return;
     Owner->WriteLog(logLine);
-    Owner->ShowMessage(kOutOfMemoryMessage);
+    Owner->ShowMessage(StringId::kOutOfMemory);
 }

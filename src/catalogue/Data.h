@@ -82,7 +82,7 @@ public:
     void ReportAllocationFailure(const std::string& logLine) const;
     CCatalogueOwner* GetOwner() const { return Owner; }
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CCatalogueOwner* const Owner;
     const int Id;

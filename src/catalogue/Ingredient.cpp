@@ -10,12 +10,7 @@ namespace {
 CRecordCounter s_counter;
 }
 
-int CIngredient::ClassVersion = 1;
-
-CIngredient::CIngredient(CData* owner) : Owner(owner), Id(s_counter.Next())
-{
-    ClassVersion = 1;
-}
+CIngredient::CIngredient(CData* owner) : Owner(owner), Id(s_counter.Next()) {}
 
 CIngredient::~CIngredient() = default;
 

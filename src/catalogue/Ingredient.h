@@ -38,7 +38,7 @@ public:
     // Value of the stock in whole cents (fractions cut off); 1.0 without a usable supplier.
     double GetStockValue() const;
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CData* const Owner;
     const int Id;

@@ -6,12 +6,7 @@ namespace {
 CRecordCounter s_counter;
 }
 
-int CIngredientSupplier::ClassVersion = 1;
-
-CIngredientSupplier::CIngredientSupplier(CData* owner) : Owner(owner), Id(s_counter.Next())
-{
-    ClassVersion = 1;
-}
+CIngredientSupplier::CIngredientSupplier(CData* owner) : Owner(owner), Id(s_counter.Next()) {}
 
 double CIngredientSupplier::GetPricePerUnit() const
 {

@@ -17,7 +17,7 @@ public:
     // Price / Amount; the price itself when the amount is below 1e-10.
     double GetPricePerUnit() const;
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CData* const Owner;
     const int Id;

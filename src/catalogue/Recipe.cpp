@@ -2,6 +2,7 @@
 
 #include "catalogue/Data.h"
 #include "catalogue/RecordCounter.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <algorithm>
@@ -10,17 +11,12 @@
 namespace {
 CRecordCounter s_counter;
 
-constexpr int kPortionsStringId = 121;
 constexpr double kTinyNetPrice = 1e-5;
 } // namespace
 
-int CRecipe::ClassVersion = 1;
-
 CRecipe::CRecipe(CData* owner)
-    : Owner(owner), Id(s_counter.Next()), PortionUnit(CStringTables::Load(kPortionsStringId))
-{
-    ClassVersion = 1;
-}
+    : Owner(owner), Id(s_counter.Next()), PortionUnit(CStringTables::Load(StringId::kPortions))
+{}
 
 CRecipe::~CRecipe() = default;
 

@@ -62,7 +62,7 @@ public:
     // Cost per portion in percent of the net selling price; 0 when that is below 1e-5.
     double GetCostRatio() const;
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CData* const Owner;
     const int Id;

@@ -13,12 +13,7 @@ constexpr double kWeightLossCap = 99.0;
 constexpr double kTinyAmount = 1e-13;
 } // namespace
 
-int CRecipeIngredient::ClassVersion = 1;
-
-CRecipeIngredient::CRecipeIngredient(CRecipe* owner) : Owner(owner), Id(s_counter.Next())
-{
-    ClassVersion = 1;
-}
+CRecipeIngredient::CRecipeIngredient(CRecipe* owner) : Owner(owner), Id(s_counter.Next()) {}
 
 std::string CRecipeIngredient::GetName() const
 {

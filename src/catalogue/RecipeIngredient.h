@@ -27,7 +27,7 @@ public:
     // Cost of the line: price per unit × gross amount.
     double GetPrice() const;
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CRecipe* const Owner;
     const int Id;

@@ -18,7 +18,7 @@ public:
     template <class Value, class Base> class CIterator
     {
     public:
-        using iterator_category = std::random_access_iterator_tag;
+        using iterator_category = std::bidirectional_iterator_tag;
         using value_type = T;
         using difference_type = std::ptrdiff_t;
         using pointer = Value*;
@@ -39,6 +39,7 @@ public:
             --m_it;
             return *this;
         }
+        CIterator operator--(int) { return CIterator(m_it--); }
         bool operator==(const CIterator&) const = default;
 
     private:

@@ -6,12 +6,7 @@ namespace {
 CRecordCounter s_counter;
 }
 
-int CSale::ClassVersion = 1;
-
-CSale::CSale(CData* owner) : Owner(owner), Id(s_counter.Next())
-{
-    ClassVersion = 1;
-}
+CSale::CSale(CData* owner) : Owner(owner), Id(s_counter.Next()) {}
 
 bool CSale::CopyFrom(const CSale& source)
 {

@@ -20,7 +20,7 @@ public:
     // Copies every field but the Id; always true (a sale owns nothing that could fail to copy).
     bool CopyFrom(const CSale& source);
 
-    static int ClassVersion;
+    static constexpr int ClassVersion = 1;
 
     CData* const Owner;
     const int Id;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageService.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <string>
@@ -9,7 +10,7 @@
 class CProgramMessages
 {
 public:
-    static constexpr int kCaption = 102;
+    static constexpr int kCaption = StringId::kCaption;
 
     static void ShowText(CMessageService& messages, const std::string& text)
     {

@@ -5,6 +5,7 @@
 #include "evaluation/EvaluationAxis.h"
 #include "evaluation/EvaluationValues.h"
 #include "evaluation/EvaluationWindows.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <algorithm>
@@ -17,9 +18,6 @@ namespace {
 
 constexpr double kDivisorThreshold = 25000.0;
 constexpr double kDepthFactor = 0.1;
-constexpr int kNameHeader = 123;
-constexpr int kMonthTitle = 157;
-constexpr int kPercentUnit = 172;
 constexpr int kSeriesNames[] = {112, 113, 114}; // all, all food, all drinks
 constexpr int kMeasureLabels[CData::NbMeasures] = {169, 170, 171, 156, 158};
 
@@ -110,7 +108,7 @@ void CEvaluationBuilder::FillTable(const CEvaluationSettings& settings, const CE
 {
     table.Reset();
     table.InsertColumn(0, "", CListColumn::FormatRight, 20);
-    table.InsertColumnById(1, kNameHeader, CListColumn::FormatLeft, 130);
+    table.InsertColumnById(1, StringId::kNameHeader, CListColumn::FormatLeft, 130);
     for (int month = 0; month < windows.GetCount(); ++month)
         table.InsertColumn(month + 2, windows.GetTableLabel(month), CListColumn::FormatRight, 60);
     const int cellType =
@@ -172,7 +170,7 @@ void CEvaluationBuilder::AssignSeries(const CEvaluationSettings& settings, CChar
 void CEvaluationBuilder::SetTitles(int measure, CChartGraph& chart) const
 {
     chart.SetTitle(IsKnownMeasure(measure) ? CStringTables::Load(kMeasureLabels[measure]) : std::string());
-    chart.SetCategoryTitle(CStringTables::Load(kMonthTitle));
+    chart.SetCategoryTitle(CStringTables::Load(StringId::kMonthTitle));
     chart.SetValueTitle(ValueTitle(measure));
     chart.SetDepthFactor(kDepthFactor);
 }
@@ -182,6 +180,6 @@ std::string CEvaluationBuilder::ValueTitle(int measure) const
     if (!IsKnownMeasure(measure))
         return {};
     const std::string unit =
-        measure == CData::CostRatio ? CStringTables::Load(kPercentUnit) : m_data.CurrencyUnit;
+        measure == CData::CostRatio ? CStringTables::Load(StringId::kPercentUnit) : m_data.CurrencyUnit;
     return m_divisor == 1.0 ? unit : DivisorText(m_divisor) + " " + unit;
 }

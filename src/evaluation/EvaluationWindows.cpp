@@ -1,13 +1,12 @@
 #include "EvaluationWindows.h"
 
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-constexpr int kFirstMonthName = 135; // "Jan."; the other months follow in order
 
 CDateTime FirstOfNextMonth(int year, int month)
 {
@@ -65,7 +64,7 @@ std::string CEvaluationWindows::MonthName(int month) const
     const int calendarMonth = GetCursor(month).GetMonth();
     if (calendarMonth < 1 || calendarMonth > 12)
         return {};
-    return CStringTables::Load(kFirstMonthName + calendarMonth - 1);
+    return CStringTables::Load(StringId::kFirstMonthName + calendarMonth - 1);
 }
 
 std::string CEvaluationWindows::YearSuffix(int month) const

@@ -1,0 +1,33 @@
+#pragma once
+
+// The ids of the program's texts in the string tables (CStringTables::Load), by what they say.
+namespace StringId {
+
+constexpr int kCaption = 102;             // "Kostenkoch": the caption of every message box
+constexpr int kFirstTab = 103;            // "Stammdaten"; the other four tabs follow in order
+constexpr int kAll = 112;                 // "Alle"
+constexpr int kAllFood = 113;             // "Alle Speisen"
+constexpr int kAllDrinks = 114;           // "Alle Getränke"
+constexpr int kGroupNameKept = 120;       // a group name that recipes use stays
+constexpr int kPortions = 121;            // the unit of a sub-recipe line
+constexpr int kNameHeader = 123;          // "Name"
+constexpr int kFirstMonthName = 135;      // "Jan."; the other months follow in order
+constexpr int kMonthTitle = 157;          // "Monat"
+constexpr int kRestart = 160;             // restart to see the new language everywhere
+constexpr int kPercentUnit = 172;         // "Prozent"
+constexpr int kImportedQuestion = 185;    // go on with the imported data?
+constexpr int kNoDirectory = 204;         // no directory for the data found
+constexpr int kCannotWriteQuestion = 205; // the chosen file cannot be written; choose another?
+constexpr int kStatusRecipes = 206;       // "Initialisiere Rezepte"
+constexpr int kStatusIngredients = 207;   // "Initialisiere Zutaten"
+constexpr int kStatusLinking = 208;       // "Zuweisen der Zutaten zu den Rezepturen"
+constexpr int kOutOfMemory = 209;
+constexpr int kStatusSales = 210;         // "Initialisiere Verkäufe"
+constexpr int kSmallerBackup = 213;       // the larger backup was kept as a rescue copy
+constexpr int kCannotSaveQuestion = 216;  // the data could not be saved; go on anyway?
+constexpr int kPictureInUse = 226;        // another recipe uses a picture of that name
+constexpr int kNotADataFile = 228;
+constexpr int kCannotSave = 229;
+constexpr int kSaveBeforeOpenQuestion = 231;
+
+} // namespace StringId
