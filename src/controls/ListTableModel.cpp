@@ -28,7 +28,7 @@ QVariant CListTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const CListCell* cell = row->FindCell(column);
-        return cell != nullptr ? ToQString(cell->Text) : QString();
+        return cell != nullptr ? ToQString(cell->GetText()) : QString();
     }
     case Qt::TextAlignmentRole:
         return Alignment(index.column());

@@ -5,9 +5,16 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <numeric>
+#include <string_view>
 #include <utility>
 
 namespace {
+
+// Cells a new row makes room for at once: one per column for the usual tables, not thousands
+// for a wide evaluation.
+constexpr size_t kReservedCells = 32;
 
 int ToWidth(std::uint32_t stored)
 {
@@ -189,7 +196,7 @@ int CListCtrlData::GetShownColumnCount() const
 std::uint32_t CListCtrlData::AddRow(std::uint32_t userData)
 {
     const auto id = static_cast<std::uint32_t>(m_rows.size() + 1);
-    m_rows.emplace_back(id, userData);
+    m_rows.emplace_back(id, userData).Cells.reserve(std::min<size_t>(m_columns.size(), kReservedCells));
     return id;
 }
 
@@ -243,20 +250,120 @@ void CListCtrlData::Fill()
     }
 }
 
+// The sort compares keys built once per item rather than cells: a column of texts sorts the
+// ranks of its distinct texts, a column of numbers its numbers; only a column of mixed types
+// compares cells. Rows that compare equal keep their model order (the row id decides).
 void CListCtrlData::Sort()
 {
     const int column = GetSortColumn();
-    if (column < 0)
+    if (column < 0 || m_items.empty())
         return;
-    // The sort cell of every item is looked up once, not on every comparison.
-    std::vector<std::pair<const CListCell*, std::uint32_t>> keys;
-    keys.reserve(m_items.size());
+    std::vector<const CListCell*> cells;
+    cells.reserve(m_items.size());
     for (std::uint32_t id : m_items)
-        keys.emplace_back(FindRow(id)->FindCell(column), id);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [this](const auto& a, const auto& b) { return CompareCells(a.first, b.first) < 0; });
-    for (size_t i = 0; i < keys.size(); ++i)
-        m_items[i] = keys[i].second;
+        cells.push_back(FindRow(id)->FindCell(column));
+    const int type = CommonType(cells);
+    if (type == CListCell::TypeText)
+        SortTexts(cells);
+    else if (CListCell::IsNumberType(type))
+        SortNumbers(cells);
+    else
+        SortCells(cells);
+}
+
+int CListCtrlData::CommonType(const std::vector<const CListCell*>& cells)
+{
+    int type = 0;
+    for (const CListCell* cell : cells) {
+        if (cell == nullptr)
+            continue;
+        if (type != 0 && cell->Type != type)
+            return 0;
+        type = cell->Type;
+    }
+    return type;
+}
+
+void CListCtrlData::SortTexts(const std::vector<const CListCell*>& cells)
+{
+    // Distinct sort texts in order of appearance, and each item's one.
+    std::unordered_map<std::string_view, std::uint32_t> known;
+    std::vector<const CListCell*> distinct;
+    std::vector<std::uint32_t> textOf(cells.size());
+    for (size_t item = 0; item < cells.size(); ++item) {
+        if (cells[item] == nullptr)
+            continue;
+        const auto [it, added] = known.try_emplace(cells[item]->SortText, distinct.size());
+        if (added)
+            distinct.push_back(cells[item]);
+        textOf[item] = it->second;
+    }
+    std::vector<std::uint32_t> order(distinct.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&distinct](std::uint32_t a, std::uint32_t b) {
+        return distinct[a]->Compare(*distinct[b]) < 0;
+    });
+    std::vector<std::uint32_t> rank(distinct.size());
+    for (size_t position = 0; position < order.size(); ++position)
+        rank[order[position]] = static_cast<std::uint32_t>(position);
+    const auto count = static_cast<std::uint32_t>(distinct.size());
+    const bool ascending = m_sortState > 0;
+    std::vector<std::uint64_t> keys(cells.size());
+    for (size_t item = 0; item < cells.size(); ++item) {
+        // Missing cells after all others, before all others when descending.
+        std::uint64_t key = ascending ? count : 0;
+        if (cells[item] != nullptr)
+            key = ascending ? rank[textOf[item]] : count - rank[textOf[item]];
+        keys[item] = key << 32 | m_items[item];
+    }
+    std::sort(keys.begin(), keys.end());
+    for (size_t item = 0; item < keys.size(); ++item)
+        m_items[item] = static_cast<std::uint32_t>(keys[item]);
+}
+
+void CListCtrlData::SortNumbers(const std::vector<const CListCell*>& cells)
+{
+    // Numbers, then NaN, then missing cells; all turned over when descending.
+    struct CKey
+    {
+        int Group;
+        double Value;
+        std::uint32_t RowId;
+        bool operator<(const CKey& other) const
+        {
+            if (Group != other.Group)
+                return Group < other.Group;
+            if (Value != other.Value)
+                return Value < other.Value;
+            return RowId < other.RowId;
+        }
+    };
+    const bool ascending = m_sortState > 0;
+    std::vector<CKey> keys;
+    keys.reserve(cells.size());
+    for (size_t item = 0; item < cells.size(); ++item) {
+        const CListCell* cell = cells[item];
+        const int group = cell == nullptr ? 2 : (std::isnan(cell->Number) ? 1 : 0);
+        const double value = group == 0 ? (ascending ? cell->Number : -cell->Number) : 0.0;
+        keys.push_back({ascending ? group : 2 - group, value, m_items[item]});
+    }
+    std::sort(keys.begin(), keys.end());
+    for (size_t item = 0; item < keys.size(); ++item)
+        m_items[item] = keys[item].RowId;
+}
+
+void CListCtrlData::SortCells(const std::vector<const CListCell*>& cells)
+{
+    std::vector<std::pair<const CListCell*, std::uint32_t>> keys;
+    keys.reserve(cells.size());
+    for (size_t item = 0; item < cells.size(); ++item)
+        keys.emplace_back(cells[item], m_items[item]);
+    std::sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
+        const int result = CompareCells(a.first, b.first);
+        return result != 0 ? result < 0 : a.second < b.second;
+    });
+    for (size_t item = 0; item < keys.size(); ++item)
+        m_items[item] = keys[item].second;
 }
 
 const CListRow* CListCtrlData::GetItemRow(std::size_t item) const
@@ -287,7 +394,7 @@ void CListCtrlData::AppendRowText(const CListRow& row, std::string& text) const
         if (position > 0)
             text += '\t';
         if (const CListCell* cell = row.FindCell(m_shownColumns[position]))
-            text += cell->Text;
+            text += cell->GetText();
     }
     text += '\n';
 }

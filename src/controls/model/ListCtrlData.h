@@ -72,6 +72,7 @@ public:
     // item. Does not sort.
     void Fill();
     // Orders the items by the sort state; rows that compare equal keep their model order.
+    // O(n log n) compares of plain keys, not of cells.
     void Sort();
     // Row ids of the items in shown order.
     const std::vector<std::uint32_t>& GetItems() const { return m_items; }
@@ -104,6 +105,12 @@ private:
     CListColumn* FindColumnAt(int index);
     CListRow* FindRowToEdit(std::uint32_t rowId);
     int CompareCells(const CListCell* a, const CListCell* b) const;
+    // The type every given cell has, or 0 when they differ or there are none.
+    static int CommonType(const std::vector<const CListCell*>& cells);
+    // Each puts the items in order by their cells (one per item, or null) in the sort column.
+    void SortTexts(const std::vector<const CListCell*>& cells);
+    void SortNumbers(const std::vector<const CListCell*>& cells);
+    void SortCells(const std::vector<const CListCell*>& cells);
     void ApplyColumnLayout(CListColumn& column, const CListLayoutRecord::CColumn& stored);
     void UpdateShownColumns() const;
     void AppendRowText(const CListRow& row, std::string& text) const;

@@ -2,7 +2,9 @@
 
 #include "platform/MemoryProfileStore.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -30,7 +32,7 @@ protected:
     {
         std::string names;
         for (std::uint32_t id : list.GetItems())
-            names += (names.empty() ? "" : ",") + list.FindRow(id)->FindCell(0)->Text;
+            names += (names.empty() ? "" : ",") + list.FindRow(id)->FindCell(0)->GetText();
         return names;
     }
 
@@ -116,13 +118,13 @@ TEST(ListCtrlData, ColumnsAndRowsFollowTheirInsertionRules)
     EXPECT_EQ(list.AddRow(10), 1u);
     EXPECT_EQ(list.AddRow(20), 2u);
     EXPECT_EQ(list.SetCellTextById(2, 123, "Bier"), 1);
-    EXPECT_EQ(list.FindRow(2)->FindCell(2)->Text, "Bier");
+    EXPECT_EQ(list.FindRow(2)->FindCell(2)->GetText(), "Bier");
     EXPECT_EQ(list.SetCellNumberById(2, 999, 1.0, CListCell::TypeTruncated), 0);
     EXPECT_EQ(list.SetCellText(7, 0, "keine Zeile"), 0);
     list.SetCellNumber(1, 0, 3.0, CListCell::TypeTruncated);
     list.SetCellNumber(1, 0, 4.0, CListCell::TypeTruncated); // replaces
     EXPECT_EQ(list.FindRow(1)->Cells.size(), 1u);
-    EXPECT_EQ(list.FindRow(1)->FindCell(0)->Text, "4");
+    EXPECT_EQ(list.FindRow(1)->FindCell(0)->GetText(), "4");
     list.DeleteAllRows();
     EXPECT_EQ(list.AddRow(0), 1u);
 }
@@ -330,8 +332,8 @@ TEST(ListCtrlData, CellsSetInAnyOrderAreFoundAndReplaced)
     const CListRow& cells = *list.FindRow(row);
     ASSERT_EQ(cells.Cells.size(), 4u);
     for (int column : {0, 2, 3})
-        EXPECT_EQ(cells.FindCell(column)->Text, std::to_string(column * 10));
-    EXPECT_EQ(cells.FindCell(9)->Text, "neu");
+        EXPECT_EQ(cells.FindCell(column)->GetText(), std::to_string(column * 10));
+    EXPECT_EQ(cells.FindCell(9)->GetText(), "neu");
     for (int column : {-1, 1, 4, 8, 10})
         EXPECT_EQ(cells.FindCell(column), nullptr);
 }
@@ -354,10 +356,69 @@ TEST_F(NameTable, ItemsAreFoundByRowIdAfterSorting)
     Fill({{"C", 0}, {"A", 0}, {"B", 0}});
     EXPECT_EQ(list.FindItem(1), 2);
     EXPECT_EQ(list.FindItem(2), 0);
-    EXPECT_EQ(list.GetItemRow(1)->FindCell(0)->Text, "B");
+    EXPECT_EQ(list.GetItemRow(1)->FindCell(0)->GetText(), "B");
     EXPECT_EQ(list.FindItem(4), -1);
     EXPECT_EQ(list.GetItemRow(3), nullptr);
     EXPECT_EQ(list.FindRow(0), nullptr);
+}
+
+// Each column of a table sorts by its own kind of key; rows without a cell in the column come
+// last ascending and first descending, equal cells keep their model order either way.
+TEST(ListCtrlData, EveryKindOfColumnSortsBothWaysWithMissingCellsAtTheEnd)
+{
+    const double nan = std::nan("");
+    struct Row
+    {
+        const char* name;
+        std::optional<std::string> text;
+        std::optional<double> number;
+        std::optional<double> mixed; // a number, or its text when negative
+    };
+    const std::vector<Row> rows = {
+        {"r1", "Birne", 2.0, 1.0},          {"r2", std::nullopt, nan, -1.0},
+        {"r3", "apfel", std::nullopt, 3.0}, {"r4", "Birne", 2.0, std::nullopt},
+        {"r5", "\xC4pfel", -1.0, -2.0},     {"r6", "Apfel", nan, 0.5},
+    };
+    CListCtrlData list;
+    for (int column = 0; column < 4; ++column)
+        list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 40);
+    for (const Row& row : rows) {
+        const std::uint32_t id = list.AddRow(0);
+        list.SetCellText(id, 0, row.name);
+        if (row.text)
+            list.SetCellText(id, 1, *row.text);
+        if (row.number)
+            list.SetCellNumber(id, 2, *row.number, CListCell::TypeTwoDecimals);
+        if (row.mixed && *row.mixed < 0)
+            list.SetCellText(id, 3, "Text");
+        else if (row.mixed)
+            list.SetCellNumber(id, 3, *row.mixed, CListCell::TypeGeneral);
+    }
+    list.Fill();
+    const auto shown = [&list] {
+        std::string names;
+        for (std::uint32_t id : list.GetItems())
+            names += list.FindRow(id)->FindCell(0)->GetText() + " ";
+        return names;
+    };
+    struct Case
+    {
+        int sortState;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {2, "r3 r6 r5 r1 r4 r2 "},  // APFEL and Apfel equal in capitals: model order
+        {-2, "r2 r1 r4 r5 r3 r6 "}, // missing first, equal Birne still r1 before r4
+        {3, "r5 r1 r4 r2 r6 r3 "},  // numbers, then NaN, then missing
+        {-3, "r3 r2 r6 r1 r4 r5 "}, {4, "r2 r5 r6 r1 r3 r4 "}, // mixed: by type first (texts before numbers)
+        {-4, "r4 r3 r1 r6 r2 r5 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sortState);
+        list.SetSortState(c.sortState);
+        list.Sort();
+        EXPECT_EQ(shown(), c.shown);
+    }
 }
 
 } // namespace
