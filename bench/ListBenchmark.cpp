@@ -17,9 +17,9 @@ namespace {
 
 enum EColumn { kName, kDate, kGroup, kPortions, kPrice, kBuy, kSellNet, kSellGross, kColumnCount };
 
-using CClock = std::chrono::steady_clock;
+using CSteadyClock = std::chrono::steady_clock;
 
-double Milliseconds(CClock::time_point start, CClock::time_point end)
+double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
 {
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
@@ -83,16 +83,16 @@ void ModelTimes(const CData& data, int repeat)
     std::vector<double> fill, fillSort, byPrice, byName;
     for (int run = 0; run < repeat; ++run) {
         CListCtrlData list;
-        const auto start = CClock::now();
+        const auto start = CSteadyClock::now();
         FillSales(list, data);
-        const auto filled = CClock::now();
+        const auto filled = CSteadyClock::now();
         list.Fill();
         list.Sort();
-        const auto sorted = CClock::now();
+        const auto sorted = CSteadyClock::now();
         list.ClickHeader(kPrice);
-        const auto priced = CClock::now();
+        const auto priced = CSteadyClock::now();
         list.ClickHeader(kName);
-        const auto named = CClock::now();
+        const auto named = CSteadyClock::now();
         fill.push_back(Milliseconds(start, filled));
         fillSort.push_back(Milliseconds(filled, sorted));
         byPrice.push_back(Milliseconds(sorted, priced));
@@ -118,20 +118,20 @@ void WidgetTimes(const CData& data, int repeat)
     for (int run = 0; run < repeat; ++run) {
         CListCtrlEx list;
         list.resize(900, 600);
-        const auto start = CClock::now();
+        const auto start = CSteadyClock::now();
         FillSales(list, data);
-        const auto filled = CClock::now();
+        const auto filled = CSteadyClock::now();
         list.Fill();
         list.Sort();
-        const auto sorted = CClock::now();
+        const auto sorted = CSteadyClock::now();
         ShowAndPaint(list);
-        const auto painted = CClock::now();
+        const auto painted = CSteadyClock::now();
         emit list.header()->sectionClicked(kPrice);
         list.viewport()->repaint();
-        const auto priced = CClock::now();
+        const auto priced = CSteadyClock::now();
         emit list.header()->sectionClicked(kName);
         list.viewport()->repaint();
-        const auto named = CClock::now();
+        const auto named = CSteadyClock::now();
         total.push_back(Milliseconds(start, painted));
         rows.push_back(Milliseconds(start, filled));
         fillSort.push_back(Milliseconds(filled, sorted));

@@ -94,20 +94,21 @@ void CListCtrlEx::UpdatePalette()
 
 void CListCtrlEx::Reset()
 {
-    const bool hadSelection = selectionModel()->hasSelection();
-    m_model->BeginReset();
-    m_data.Reset();
-    m_model->EndReset();
+    ChangeRows([this] { m_data.Reset(); });
     SyncSortIndicator();
-    if (hadSelection)
-        emit SelectionChanged();
 }
 
 void CListCtrlEx::DeleteAllRows()
 {
+    ChangeRows([this] { m_data.DeleteAllRows(); });
+}
+
+// The view reads everything again; a selection that was there is gone, which the owner hears.
+template <typename Change> void CListCtrlEx::ChangeRows(Change change)
+{
     const bool hadSelection = selectionModel()->hasSelection();
     m_model->BeginReset();
-    m_data.DeleteAllRows();
+    change();
     m_model->EndReset();
     if (hadSelection)
         emit SelectionChanged();
@@ -115,26 +116,23 @@ void CListCtrlEx::DeleteAllRows()
 
 int CListCtrlEx::InsertColumn(int index, const std::string& header, std::uint32_t format, int width)
 {
-    if (index < 0 || m_data.FindColumn(index) != nullptr)
-        return -1;
-    const int section = SectionForNewColumn(index);
-    m_model->BeginInsertColumn(section);
-    m_data.InsertColumn(index, header, format, width);
-    m_model->EndInsertColumn();
-    SyncSection(section);
-    if (section + 1 != m_model->columnCount())
-        SyncOrder();
-    SyncSortIndicator();
-    return index;
+    return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
 int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width)
+{
+    return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, width); });
+}
+
+// One new section for the column; the header learns its width, and its place when it is not
+// the last in model order.
+template <typename Insert> int CListCtrlEx::AddColumn(int index, Insert insert)
 {
     if (index < 0 || m_data.FindColumn(index) != nullptr)
         return -1;
     const int section = SectionForNewColumn(index);
     m_model->BeginInsertColumn(section);
-    m_data.InsertColumnById(index, headerId, format, width);
+    insert();
     m_model->EndInsertColumn();
     SyncSection(section);
     if (section + 1 != m_model->columnCount())
@@ -184,12 +182,7 @@ int CListCtrlEx::SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, 
 
 void CListCtrlEx::Fill()
 {
-    const bool hadSelection = selectionModel()->hasSelection();
-    m_model->BeginReset();
-    m_data.Fill();
-    m_model->EndReset();
-    if (hadSelection)
-        emit SelectionChanged();
+    ChangeRows([this] { m_data.Fill(); });
 }
 
 void CListCtrlEx::Sort()

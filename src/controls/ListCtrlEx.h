@@ -111,7 +111,9 @@ private:
     std::uint32_t RowIdAt(const QModelIndex& index) const;
     std::vector<std::size_t> SelectedItems() const;
     void SelectItems(const std::vector<std::size_t>& items, int current);
+    template <typename Change> void ChangeRows(Change change);
     template <typename Change> void ResortKeepingSelection(Change change);
+    template <typename Insert> int AddColumn(int index, Insert insert);
 
     CListCtrlData m_data;
     CListTableModel* m_model;
