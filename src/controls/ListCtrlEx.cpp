@@ -21,6 +21,18 @@ const char* const kFitColumnsText = "Spaltenbreite anpassen";
 // The sorted column is shaded only where the display can tell the colours apart.
 constexpr int kMinShadingDepth = 9;
 
+// The background of the sorted column's cells; none on displays of 8 bits or less.
+QColor SortShade(const QColor& base, const QScreen* display)
+{
+    if (display != nullptr && display->depth() < kMinShadingDepth)
+        return {};
+    const CListColor background{static_cast<std::uint8_t>(base.red()),
+                                static_cast<std::uint8_t>(base.green()),
+                                static_cast<std::uint8_t>(base.blue())};
+    const CListColor shade = background.SortShade();
+    return QColor(shade.Red, shade.Green, shade.Blue);
+}
+
 } // namespace
 
 CListCtrlEx::CListCtrlEx(QWidget* parent) : QTreeView(parent), m_model(new CListTableModel(m_data, this))
@@ -82,14 +94,7 @@ void CListCtrlEx::UpdatePalette()
         colors.setColor(QPalette::Inactive, QPalette::HighlightedText, faceText);
         setPalette(colors);
     }
-    const QColor base = colors.color(QPalette::Active, QPalette::Base);
-    const CListColor shade =
-        CListColor{static_cast<std::uint8_t>(base.red()), static_cast<std::uint8_t>(base.green()),
-                   static_cast<std::uint8_t>(base.blue())}
-            .SortShade();
-    const QScreen* display = screen();
-    const bool deep = display == nullptr || display->depth() >= kMinShadingDepth;
-    m_model->SetSortShade(deep ? QColor(shade.Red, shade.Green, shade.Blue) : QColor());
+    m_model->SetSortShade(SortShade(colors.color(QPalette::Active, QPalette::Base), screen()));
 }
 
 void CListCtrlEx::Reset()
