@@ -4,15 +4,18 @@
 //   kk-bench generate S|L FILE       write a generated catalogue
 //   kk-bench run FILE [REPEAT]       time everything, median of REPEAT runs (default 5)
 //   kk-bench peak own|pugixml FILE   load once; print the peak resident memory in KiB
+//   kk-bench list FILE [REPEAT]      time the list of all sales in the data model and the widget
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
+#include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
 #include "catalogue/Data.h"
 #include "datafile/DataFile.h"
 #include "platform/StdFile.h"
 
+#include <QApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -154,6 +157,21 @@ int Peak(const std::string& which, const std::string& path)
     return ok ? 0 : 1;
 }
 
+// The list widget runs offscreen unless a platform is asked for.
+int List(const std::string& path, int repeat, int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    CData data;
+    if (!LoadOwn(path, data)) {
+        std::fprintf(stderr, "read file failed: %s\n", path.c_str());
+        return 1;
+    }
+    RunListBenchmark(data, repeat);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -165,6 +183,9 @@ int main(int argc, char** argv)
         return Run(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
     if (args.size() == 3 && args[0] == "peak")
         return Peak(args[1], args[2]);
-    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE\n");
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "list")
+        return List(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
+                         "list FILE [REPEAT]\n");
     return 2;
 }

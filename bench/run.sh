@@ -19,3 +19,5 @@ for size in S L; do
     "$bench" peak own "build-bench/data-$size.xml"
     "$bench" peak pugixml "build-bench/data-$size.xml"
 done
+echo "== list widget, file L"
+"$bench" list build-bench/data-L.xml "${1:-5}"

@@ -47,11 +47,11 @@ QJsonObject TableRow(const CListCtrlData& table, const CListRow& row)
         if (column.Index < 2)
             continue;
         const CListCell* cell = row.FindCell(column.Index);
-        cells.append(cell ? Text(cell->Text) : QString());
+        cells.append(cell ? Text(cell->GetText()) : QString());
         values.append(cell ? cell->Number : 0.0);
     }
     return QJsonObject{{"key", key ? key->Number : 0.0},
-                       {"name", name ? Text(name->Text) : QString()},
+                       {"name", name ? Text(name->GetText()) : QString()},
                        {"cells", cells},
                        {"values", values}};
 }
@@ -130,7 +130,7 @@ CCliTable Table(const CData& data, const CEvaluationSettings& settings)
         for (const CListColumn& column : built.Table.GetColumns()) {
             const CListCell* cell = row->FindCell(column.Index);
             if (column.Index >= 1 && cell)
-                shown.insert(Text(column.Header), Text(cell->Text));
+                shown.insert(Text(column.Header), Text(cell->GetText()));
         }
         table.Rows.append(shown);
     }

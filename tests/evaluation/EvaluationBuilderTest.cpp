@@ -48,7 +48,10 @@ protected:
         }
         throw std::runtime_error("no row");
     }
-    std::string Cell(unsigned selector, int month) const { return Row(selector).FindCell(month + 2)->Text; }
+    std::string Cell(unsigned selector, int month) const
+    {
+        return Row(selector).FindCell(month + 2)->GetText();
+    }
     double Value(unsigned selector, int month) const { return Row(selector).FindCell(month + 2)->Number; }
     int ChartValue(int month, int series) const { return chart.GetGroups().at(month).GetValue(series); }
 
@@ -70,7 +73,7 @@ TEST_F(Evaluation, WithoutSalesTheTableListsEverySeriesInKeyOrderAndTheBarsAreZe
     std::string shown;
     for (std::uint32_t id : table.GetItems()) {
         const CListRow& row = *table.FindRow(id);
-        shown += row.FindCell(0)->Text + " " + row.FindCell(1)->Text + ";";
+        shown += row.FindCell(0)->GetText() + " " + row.FindCell(1)->GetText() + ";";
     }
     EXPECT_EQ(shown, "1 Alle;2 Alle Speisen;3 Alle Getr\xE4nke;4 Suppen;5 Salate;14 Bier;16 Wein;");
     EXPECT_EQ(Cell(CData::SeriesAll, 4), "0");

@@ -69,7 +69,7 @@ CListCell CListCell::MakeText(int column, const std::string& text)
 {
     CListCell cell;
     cell.Column = column;
-    cell.Text = text;
+    cell.m_text = text;
     cell.SortText = MakeSortText(text);
     cell.SortPrefix = MakeSortPrefix(cell.SortText);
     return cell;
@@ -81,9 +81,14 @@ CListCell CListCell::MakeNumber(int column, double number, int type)
     cell.Column = column;
     cell.Type = type;
     cell.Number = number;
-    if (IsNumberType(type))
-        cell.Text = NumberText::Format(number, PrecisionOf(type));
     return cell;
+}
+
+std::string CListCell::GetText() const
+{
+    if (Type == TypeText)
+        return m_text;
+    return IsNumberType(Type) ? NumberText::Format(Number, PrecisionOf(Type)) : std::string();
 }
 
 std::string CListCell::MakeSortText(const std::string& text)

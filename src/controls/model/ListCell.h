@@ -5,7 +5,8 @@
 
 // One typed cell of a list row: the text the list shows and the keys it sorts by. Text cells
 // sort by a four-byte prefix (capitals, umlauts and sharp s folded) and then by their text in
-// capitals; number cells sort by their number.
+// capitals; number cells sort by their number. A number cell keeps only its number and makes
+// its text when asked, so that filling a list of 200,000 rows formats only what is shown.
 class CListCell
 {
 public:
@@ -31,6 +32,10 @@ public:
     static std::uint32_t MakeSortPrefix(const std::string& sortText);
     static bool IsNumberType(int type) { return type >= TypeGeneral && type <= TypeInteger; }
 
+    // The text the list shows: a text cell's text, a number cell's number in the format of
+    // its type.
+    std::string GetText() const;
+
     // Negative, 0 or positive as this cell sorts before, with or after `other` in ascending
     // order. Text by prefix, then sort text byte by byte (a shorter text before a longer one it
     // begins); numbers by value, NaN last, equal numbers 0. Cells of different types order by
@@ -39,11 +44,13 @@ public:
 
     int Column = -1;
     int Type = TypeText;
-    std::string Text;
+    // Text cells only.
     std::string SortText;
     std::uint32_t SortPrefix = 0;
     double Number = 0.0;
 
 private:
     int CompareNumbers(const CListCell& other) const;
+
+    std::string m_text; // text cells only
 };

@@ -30,7 +30,7 @@ TEST(ListCell, SortKeyIsTheCapitalTextAndAFoldedFourBytePrefix)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const CListCell cell = CListCell::MakeText(1, c.text);
-        EXPECT_EQ(cell.Text, c.text);
+        EXPECT_EQ(cell.GetText(), c.text);
         EXPECT_EQ(cell.SortText, c.sortText);
         EXPECT_EQ(cell.SortPrefix, c.prefix);
     }
@@ -54,7 +54,8 @@ TEST(ListCell, NumbersShowThroughTheNumberTextOfTheirType)
         {5.0, 9, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CListCell::MakeNumber(2, c.number, c.type).Text, c.shown) << c.number << " type " << c.type;
+        EXPECT_EQ(CListCell::MakeNumber(2, c.number, c.type).GetText(), c.shown)
+            << c.number << " type " << c.type;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "MemoryProfileStore.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -30,7 +32,7 @@ protected:
     {
         std::string names;
         for (std::uint32_t id : list.GetItems())
-            names += (names.empty() ? "" : ",") + list.FindRow(id)->FindCell(0)->Text;
+            names += (names.empty() ? "" : ",") + list.FindRow(id)->FindCell(0)->GetText();
         return names;
     }
 
@@ -116,13 +118,13 @@ TEST(ListCtrlData, ColumnsAndRowsFollowTheirInsertionRules)
     EXPECT_EQ(list.AddRow(10), 1u);
     EXPECT_EQ(list.AddRow(20), 2u);
     EXPECT_EQ(list.SetCellTextById(2, 123, "Bier"), 1);
-    EXPECT_EQ(list.FindRow(2)->FindCell(2)->Text, "Bier");
+    EXPECT_EQ(list.FindRow(2)->FindCell(2)->GetText(), "Bier");
     EXPECT_EQ(list.SetCellNumberById(2, 999, 1.0, CListCell::TypeTruncated), 0);
     EXPECT_EQ(list.SetCellText(7, 0, "keine Zeile"), 0);
     list.SetCellNumber(1, 0, 3.0, CListCell::TypeTruncated);
     list.SetCellNumber(1, 0, 4.0, CListCell::TypeTruncated); // replaces
     EXPECT_EQ(list.FindRow(1)->Cells.size(), 1u);
-    EXPECT_EQ(list.FindRow(1)->FindCell(0)->Text, "4");
+    EXPECT_EQ(list.FindRow(1)->FindCell(0)->GetText(), "4");
     list.DeleteAllRows();
     EXPECT_EQ(list.AddRow(0), 1u);
 }
@@ -231,6 +233,192 @@ TEST_F(Layout, StoredHiddenFlagCannotHideTheFirstColumn)
     ASSERT_TRUE(list.ApplyLayout(bytes));
     EXPECT_TRUE(list.FindColumn(0)->Visible);
     EXPECT_EQ(list.FindColumn(0)->Width, 50);
+}
+
+// Five columns "A".."E" shown as D, A, E, B, C; hiding columns removes them from the display
+// positions, which count only shown columns.
+TEST(ListCtrlData, DisplayPositionsSkipHiddenColumnsBothWays)
+{
+    CListCtrlData list;
+    for (int column = 0; column < 5; ++column)
+        list.InsertColumn(column, std::string(1, static_cast<char>('A' + column)), CListColumn::FormatLeft,
+                          40);
+    ASSERT_TRUE(list.SetDisplayOrder({3, 0, 4, 1, 2}));
+    struct Case
+    {
+        const char* what;
+        std::vector<int> hidden;
+        std::vector<int> shown; // model index at each display position
+    };
+    const Case cases[] = {
+        {"all shown", {}, {3, 0, 4, 1, 2}},
+        {"one hidden", {4}, {3, 0, 1, 2}},
+        {"first and last shown hidden", {3, 2}, {0, 4, 1}},
+        {"all hideable hidden", {1, 2, 3, 4}, {0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int column = 1; column < 5; ++column)
+            list.SetColumnVisible(column, true);
+        for (int column : c.hidden)
+            list.SetColumnVisible(column, false);
+        ASSERT_EQ(list.GetShownColumnCount(), static_cast<int>(c.shown.size()));
+        for (size_t position = 0; position < c.shown.size(); ++position) {
+            EXPECT_EQ(list.DisplayToModel(static_cast<int>(position)), c.shown[position]);
+            EXPECT_EQ(list.ModelToDisplay(c.shown[position]), static_cast<int>(position));
+        }
+        for (int column : c.hidden)
+            EXPECT_EQ(list.ModelToDisplay(column), -1);
+        EXPECT_EQ(list.DisplayToModel(static_cast<int>(c.shown.size())), -1);
+        EXPECT_EQ(list.DisplayToModel(-1), -1);
+        EXPECT_EQ(list.ModelToDisplay(5), -1);
+        EXPECT_EQ(list.GetDisplayOrder(), (std::vector<int>{3, 0, 4, 1, 2}))
+            << "hidden columns keep their place";
+    }
+}
+
+TEST(ListCtrlData, DisplayOrderThatIsNoPermutationOfTheColumnsIsRefused)
+{
+    CListCtrlData list;
+    for (int column : {0, 2, 7})
+        list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 40);
+    const std::vector<std::vector<int>> refused = {{0, 2}, {0, 2, 7, 7}, {0, 2, 2}, {0, 1, 7}, {7, 2, -1}};
+    for (const auto& order : refused)
+        EXPECT_FALSE(list.SetDisplayOrder(order));
+    EXPECT_EQ(list.GetDisplayOrder(), (std::vector<int>{0, 2, 7}));
+    EXPECT_TRUE(list.SetDisplayOrder({7, 0, 2}));
+    EXPECT_EQ(list.GetLayout().Columns[2].DisplayOrder, 0u);
+}
+
+TEST(ListCtrlData, ColumnsInsertedOutOfOrderAreKeptByIndexAndShownLast)
+{
+    CListCtrlData list;
+    for (int column : {5, 2, 0, 3})
+        EXPECT_EQ(list.InsertColumn(column, "S" + std::to_string(column), CListColumn::FormatLeft, 40),
+                  column);
+    EXPECT_EQ(list.InsertColumn(2, "doppelt", CListColumn::FormatLeft, 40), -1);
+    std::vector<int> indices;
+    for (const CListColumn& column : list.GetColumns())
+        indices.push_back(column.Index);
+    EXPECT_EQ(indices, (std::vector<int>{0, 2, 3, 5}));
+    EXPECT_EQ(list.FindColumn(1), nullptr);
+    EXPECT_EQ(list.FindColumn(4), nullptr);
+    EXPECT_EQ(list.FindColumn(5)->Header, "S5");
+    EXPECT_EQ(list.GetDisplayOrder(), (std::vector<int>{5, 2, 0, 3}));
+}
+
+TEST(ListCtrlData, HeaderIdFindsTheFirstColumnInModelOrderAndNeverATextHeader)
+{
+    CListCtrlData list;
+    list.InsertColumnById(3, 123, CListColumn::FormatLeft, 40);
+    list.InsertColumnById(1, 123, CListColumn::FormatLeft, 40);
+    list.InsertColumn(0, "Text", CListColumn::FormatLeft, 40);
+    const std::uint32_t row = list.AddRow(0);
+    EXPECT_EQ(list.SetCellTextById(row, 123, "Bier"), 1);
+    EXPECT_NE(list.FindRow(row)->FindCell(1), nullptr);
+    EXPECT_EQ(list.FindRow(row)->FindCell(3), nullptr);
+    EXPECT_EQ(list.SetCellTextById(row, 0, "kein Kopf"), 0);
+    list.Reset();
+    EXPECT_EQ(list.SetCellTextById(list.AddRow(0), 123, "Bier"), 0) << "Reset forgets the ids";
+}
+
+TEST(ListCtrlData, CellsSetInAnyOrderAreFoundAndReplaced)
+{
+    CListCtrlData list;
+    const std::uint32_t row = list.AddRow(0);
+    for (int column : {3, 0, 9, 2, 3})
+        list.SetCellNumber(row, column, column * 10.0, CListCell::TypeTruncated);
+    list.SetCellText(row, 9, "neu");
+    const CListRow& cells = *list.FindRow(row);
+    ASSERT_EQ(cells.Cells.size(), 4u);
+    for (int column : {0, 2, 3})
+        EXPECT_EQ(cells.FindCell(column)->GetText(), std::to_string(column * 10));
+    EXPECT_EQ(cells.FindCell(9)->GetText(), "neu");
+    for (int column : {-1, 1, 4, 8, 10})
+        EXPECT_EQ(cells.FindCell(column), nullptr);
+}
+
+TEST_F(NameTable, ItemsTextHasTheShownColumnsInScreenOrderWithTheShownNumbers)
+{
+    Fill({{"\xC4pfel", 1234.5}, {"Birnen", 0.05}, {"Zitronen", 2}});
+    list.SetCellText(list.GetItems()[1], 2, "Obst");
+    list.Fill();
+    list.Sort();
+    list.SetDisplayOrder({1, 2, 0});
+    EXPECT_EQ(list.GetItemsText({0, 1}), "1.234,50\t\t\xC4pfel\n0,050\tObst\tBirnen\n");
+    list.SetColumnVisible(2, false);
+    EXPECT_EQ(list.GetItemsText({2, 0, 7}), "2,00\tZitronen\n1.234,50\t\xC4pfel\n");
+    EXPECT_EQ(list.GetItemsText({}), "");
+}
+
+TEST_F(NameTable, ItemsAreFoundByRowIdAfterSorting)
+{
+    Fill({{"C", 0}, {"A", 0}, {"B", 0}});
+    EXPECT_EQ(list.FindItem(1), 2);
+    EXPECT_EQ(list.FindItem(2), 0);
+    EXPECT_EQ(list.GetItemRow(1)->FindCell(0)->GetText(), "B");
+    EXPECT_EQ(list.FindItem(4), -1);
+    EXPECT_EQ(list.GetItemRow(3), nullptr);
+    EXPECT_EQ(list.FindRow(0), nullptr);
+}
+
+// Each column of a table sorts by its own kind of key; rows without a cell in the column come
+// last ascending and first descending, equal cells keep their model order either way.
+TEST(ListCtrlData, EveryKindOfColumnSortsBothWaysWithMissingCellsAtTheEnd)
+{
+    const double nan = std::nan("");
+    struct Row
+    {
+        const char* name;
+        std::optional<std::string> text;
+        std::optional<double> number;
+        std::optional<double> mixed; // a number, or its text when negative
+    };
+    const std::vector<Row> rows = {
+        {"r1", "Birne", 2.0, 1.0},          {"r2", std::nullopt, nan, -1.0},
+        {"r3", "apfel", std::nullopt, 3.0}, {"r4", "Birne", 2.0, std::nullopt},
+        {"r5", "\xC4pfel", -1.0, -2.0},     {"r6", "Apfel", nan, 0.5},
+    };
+    CListCtrlData list;
+    for (int column = 0; column < 4; ++column)
+        list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 40);
+    for (const Row& row : rows) {
+        const std::uint32_t id = list.AddRow(0);
+        list.SetCellText(id, 0, row.name);
+        if (row.text)
+            list.SetCellText(id, 1, *row.text);
+        if (row.number)
+            list.SetCellNumber(id, 2, *row.number, CListCell::TypeTwoDecimals);
+        if (row.mixed && *row.mixed < 0)
+            list.SetCellText(id, 3, "Text");
+        else if (row.mixed)
+            list.SetCellNumber(id, 3, *row.mixed, CListCell::TypeGeneral);
+    }
+    list.Fill();
+    const auto shown = [&list] {
+        std::string names;
+        for (std::uint32_t id : list.GetItems())
+            names += list.FindRow(id)->FindCell(0)->GetText() + " ";
+        return names;
+    };
+    struct Case
+    {
+        int sortState;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {2, "r3 r6 r5 r1 r4 r2 "},  // APFEL and Apfel equal in capitals: model order
+        {-2, "r2 r1 r4 r5 r3 r6 "}, // missing first, equal Birne still r1 before r4
+        {3, "r5 r1 r4 r2 r6 r3 "},  // numbers, then NaN, then missing
+        {-3, "r3 r2 r6 r1 r4 r5 "}, {4, "r2 r5 r6 r1 r3 r4 "}, // mixed: by type first (texts before numbers)
+        {-4, "r4 r3 r1 r6 r2 r5 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sortState);
+        list.SetSortState(c.sortState);
+        list.Sort();
+        EXPECT_EQ(shown(), c.shown);
+    }
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+#include "ListTableModel.h"
+
+#include "controls/model/ListCtrlData.h"
+#include "platform/qt/TextConversion.h"
+
+#include <QBrush>
+
+CListTableModel::CListTableModel(const CListCtrlData& data, QObject* parent)
+    : QAbstractTableModel(parent), m_data(data)
+{}
+
+int CListTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_data.GetItems().size());
+}
+
+int CListTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_data.GetColumns().size());
+}
+
+QVariant CListTableModel::data(const QModelIndex& index, int role) const
+{
+    const CListRow* row = index.isValid() ? m_data.GetItemRow(static_cast<size_t>(index.row())) : nullptr;
+    if (row == nullptr)
+        return {};
+    const int column = ColumnIndex(index.column());
+    switch (role) {
+    case Qt::DisplayRole: {
+        const CListCell* cell = row->FindCell(column);
+        return cell != nullptr ? ToQString(cell->GetText()) : QString();
+    }
+    case Qt::TextAlignmentRole:
+        return Alignment(index.column());
+    case Qt::BackgroundRole:
+        return m_sortShade.isValid() && column == m_data.GetSortColumn() ? QBrush(m_sortShade) : QVariant();
+    case RowIdRole:
+        return row->Id;
+    default:
+        return {};
+    }
+}
+
+QVariant CListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return ToQString(m_data.GetColumns()[static_cast<size_t>(section)].Header);
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(section);
+    return {};
+}
+
+Qt::ItemFlags CListTableModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+QVariant CListTableModel::Alignment(int section) const
+{
+    const bool right = m_data.GetColumns()[static_cast<size_t>(section)].Format == CListColumn::FormatRight;
+    return QVariant::fromValue(Qt::Alignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+}
+
+int CListTableModel::ColumnIndex(int section) const
+{
+    const auto& columns = m_data.GetColumns();
+    return section >= 0 && static_cast<size_t>(section) < columns.size()
+               ? columns[static_cast<size_t>(section)].Index
+               : -1;
+}
+
+int CListTableModel::Section(int index) const
+{
+    const CListColumn* column = m_data.FindColumn(index);
+    return column != nullptr ? static_cast<int>(column - m_data.GetColumns().data()) : -1;
+}
