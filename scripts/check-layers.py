@@ -15,8 +15,8 @@ import sys
 # these include roots, so this table and the CMake files tell the same story.
 LAYERS = {
     "platform":       ([], False),
-    "platform/qt":    (["platform"], True),
     "resources":      (["platform"], False),
+    "platform/qt":    (["platform", "resources"], True),
     "catalogue":      (["platform", "resources"], False),
     "xml":            (["platform"], False),
     "datafile":       (["platform", "resources", "catalogue", "xml"], False),

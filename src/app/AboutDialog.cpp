@@ -23,7 +23,7 @@ QLabel* MakeLabel(const char* objectName, const QString& text, QWidget* parent)
 
 } // namespace
 
-CAboutDialog::CAboutDialog(const std::string& dataPath, CAddressOpener& opener,
+CAboutDialog::CAboutDialog(const std::string& dataPath, CAddressOpener& opener, CMessageService& messages,
                            std::function<void()> openHelp, QWidget* parent)
     : QDialog(parent)
 {
@@ -31,7 +31,7 @@ CAboutDialog::CAboutDialog(const std::string& dataPath, CAddressOpener& opener,
     setWindowTitle(QStringLiteral("Info über Kostenkoch"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildVersion());
-    layout->addLayout(BuildLinks(opener));
+    layout->addLayout(BuildLinks(opener, messages));
     layout->addLayout(BuildDataPath(dataPath));
     layout->addLayout(BuildButtons(std::move(openHelp)));
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -50,7 +50,7 @@ QLayout* CAboutDialog::BuildVersion()
     return layout;
 }
 
-QLayout* CAboutDialog::BuildLinks(CAddressOpener& opener)
+QLayout* CAboutDialog::BuildLinks(CAddressOpener& opener, CMessageService& messages)
 {
     const QString homepage = QString::fromUtf8(ProgramVersion::kHomepage);
     const QString mail = QString::fromUtf8(ProgramVersion::kMailAddress);
@@ -61,6 +61,7 @@ QLayout* CAboutDialog::BuildLinks(CAddressOpener& opener)
     // The about box's links are always underlined, so they read as links before the mouse finds them.
     for (CLinkStatic* link : {m_homepage, m_mail}) {
         link->SetAddressOpener(&opener);
+        link->SetMessages(&messages);
         link->SetUnderline(CLinkStatic::kUnderlineAlways);
     }
     auto* layout = new QFormLayout;

@@ -5,6 +5,7 @@
 #include <string>
 
 class CAddressOpener;
+class CMessageService;
 class CLinkStatic;
 class QLabel;
 
@@ -16,7 +17,8 @@ class CAboutDialog : public QDialog
 
 public:
     // `dataPath` is Windows-1252 text; the links open through `opener` (not owned).
-    CAboutDialog(const std::string& dataPath, CAddressOpener& opener, std::function<void()> openHelp,
+    CAboutDialog(const std::string& dataPath, CAddressOpener& opener, CMessageService& messages,
+                 std::function<void()> openHelp,
                  QWidget* parent = nullptr);
 
     CLinkStatic* HomepageLink() const { return m_homepage; }
@@ -25,7 +27,7 @@ public:
 
 private:
     QLayout* BuildVersion();
-    QLayout* BuildLinks(CAddressOpener& opener);
+    QLayout* BuildLinks(CAddressOpener& opener, CMessageService& messages);
     QLayout* BuildDataPath(const std::string& dataPath);
     QLayout* BuildButtons(std::function<void()> openHelp);
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+class CAddressOpener;
 class CClock;
 class CFileDialogService;
 class CFileSystem;
@@ -29,8 +30,8 @@ struct CAppServices
     std::function<void(const std::string&)> SetSplashStatus;
     std::function<void()> CloseSplash;
 
-    // Opens a help address or hyperlink in the desktop's browser; false when that failed.
-    std::function<bool(const std::string&)> OpenUrl;
+    // Opens help addresses and hyperlinks in the desktop's browser.
+    CAddressOpener* Opener = nullptr;
 
     // The directory of the running program (the help file lies there), the settings file
     // ("Kostenkoch.ini") and the candidate directories of the data location search.

@@ -225,7 +225,7 @@ void CKostenkochDlg::AfterLoad()
 void CKostenkochDlg::OnAbout()
 {
     CAboutDialog about(
-        m_document.GetDataPath(), m_document.Opener(),
+        m_document.GetDataPath(), m_document.Opener(), m_document.Messages(),
         [this] { m_document.OpenHelp(m_document.HelpAddress(CHelpAddress::kAboutBoxAnchor)); }, this);
     about.exec();
 }

@@ -5,6 +5,7 @@
 #include "app/ProgramVersion.h"
 #include "datafile/DataLocator.h"
 #include "datafile/ProgramMessages.h"
+#include "platform/AddressOpener.h"
 #include "platform/Clock.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
@@ -21,7 +22,7 @@ CKostenkochDocument::CKostenkochDocument(const CAppServices& services)
     : m_services(services), m_log(*services.Clock, *services.Messages),
       m_utilities(*services.Files, *services.Clock, *this),
       m_session(m_utilities, *services.Messages, *services.FileDialogs, this),
-      m_remembered(*services.Profile, *services.Clock), m_opener(services.OpenUrl),
+      m_remembered(*services.Profile, *services.Clock),
       m_languageId(CStringTables::Language())
 {}
 
@@ -97,8 +98,7 @@ void CKostenkochDocument::ShowStatus(const std::string& text)
 
 void CKostenkochDocument::OpenHelp(const std::string& address)
 {
-    if (m_services.OpenUrl)
-        m_services.OpenUrl(address);
+    m_services.Opener->Open(address);
 }
 
 std::string CKostenkochDocument::HelpAddress(const std::string& anchor) const

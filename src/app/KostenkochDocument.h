@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/ServiceAddressOpener.h"
 #include "catalogue/CatalogueOwner.h"
 #include "datafile/DataSession.h"
 #include "pages/PageHost.h"
@@ -55,7 +54,7 @@ public:
     int GetLanguage() const { return m_languageId; }
     CDataSession& Session() { return m_session; }
     CRememberedValues& Remembered() { return m_remembered; }
-    CAddressOpener& Opener() { return m_opener; }
+    CAddressOpener& Opener() { return *m_services.Opener; }
 
     // The catalogue's owner (log lines also come from the file utilities).
     void WriteLog(const std::string& line) override;
@@ -82,7 +81,6 @@ private:
     CFileUtilities m_utilities;
     CDataSession m_session;
     CRememberedValues m_remembered;
-    CServiceAddressOpener m_opener;
     CChartSettings m_chart;
     int m_languageId;
     CDocumentFrame* m_frame = nullptr;

@@ -1,6 +1,5 @@
 #include "QtPlatformServices.h"
 
-#include "controls/DesktopAddressOpener.h"
 #include "platform/qt/TextConversion.h"
 #include "platform/PlatformPaths.h"
 
@@ -17,13 +16,8 @@ CQtPlatformServices::CQtPlatformServices()
     m_services.FileDialogs = &m_fileDialogs;
     m_services.Profile = &m_profile;
     m_services.Files = &m_files;
-    m_services.OpenUrl = OpenAddressOnDesktop;
+    m_services.Opener = &m_opener;
     m_services.ProgramDirectory = CPlatformPaths::ToText(CPlatformPaths::ExecutableDirectory());
     m_services.SettingsFile = CPlatformPaths::ToText(CPlatformPaths::SettingsFile(kSettingsFileName));
     m_services.DataCandidates = CDataCandidates::FromPlatform();
-}
-
-bool OpenAddressOnDesktop(const std::string& address)
-{
-    return OpenSucceeded(DefaultAddressOpener().Open(ToQString(address)));
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "AppServices.h"
-#include "QtFileDialogService.h"
-#include "QtMessageService.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/SystemClock.h"
+#include "platform/qt/QtAddressOpener.h"
+#include "platform/qt/QtFileDialogService.h"
+#include "platform/qt/QtMessageService.h"
 #include "platform/qt/QtProfileStore.h"
 
 // The real services of the desktop program, owned in one place: the system clock, Qt message
@@ -26,9 +27,6 @@ private:
     CQtFileDialogService m_fileDialogs;
     CQtProfileStore m_profile;
     CPosixFileSystem m_files;
+    CQtAddressOpener m_opener;
     CAppServices m_services;
 };
-
-// Opens an address (a web page, a mail address, a help file with its anchor) through the
-// desktop; false when neither the desktop nor "xdg-open" could open it.
-bool OpenAddressOnDesktop(const std::string& address);

@@ -1,6 +1,7 @@
 #include "FlatButton.h"
 
-#include "DesktopAddressOpener.h"
+#include "platform/AddressOpener.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QAction>
 #include <QEnterEvent>
@@ -165,8 +166,11 @@ void CFlatButton::OnClicked()
     } else if (m_menu) {
         if (QMenu* submenu = FirstSubmenu(*m_menu))
             PopUpMenu(*submenu);
-    } else if (!m_address.isEmpty()) {
-        (m_opener ? *m_opener : DefaultAddressOpener()).Open(m_address);
+    } else if (!m_address.isEmpty() && m_opener) {
+        bool converted = false;
+        const std::string address = FromQString(m_address, &converted);
+        if (converted)
+            m_opener->Open(address);
     }
 }
 

@@ -53,7 +53,7 @@ public:
     // Hover highlight also while the button's window is not the active window.
     void SetTrackWhenInactive(bool track) { m_trackWhenInactive = track; }
     bool IsHover() const { return m_hover; }
-    // What opens the address; not owned. Null restores the desktop's opener.
+    // What opens the address; not owned. Without one a click opens nothing.
     void SetAddressOpener(CAddressOpener* opener) { m_opener = opener; }
     // Held down, or checked in check-box mode.
     bool IsDrawnPressed() const;

@@ -1,8 +1,9 @@
 #include "LinkStatic.h"
 
-#include "DesktopAddressOpener.h"
 #include "HyperlinkError.h"
-#include "QtUserAlert.h"
+#include "platform/AddressOpener.h"
+#include "platform/MessageService.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QMouseEvent>
 
@@ -72,14 +73,17 @@ void CLinkStatic::HoverTick(const QPoint& globalCursor)
 
 void CLinkStatic::OpenAddress()
 {
-    const int result = (m_opener ? *m_opener : DefaultAddressOpener()).Open(m_address);
+    if (!m_opener)
+        return;
+    bool converted = false;
+    const std::string address = FromQString(m_address, &converted);
+    const int result = converted ? m_opener->Open(address) : CAddressOpener::kFileNotFound;
     if (OpenSucceeded(result)) {
         SetVisited(true);
         return;
     }
-    CUserAlert& alert = m_alert ? *m_alert : DefaultUserAlert();
-    alert.Beep();
-    alert.ShowWarning(this, HyperlinkErrorMessage(result));
+    if (m_messages)
+        m_messages->ShowWarning(FromQString(HyperlinkErrorMessage(result)), {});
 }
 
 void CLinkStatic::mouseMoveEvent(QMouseEvent* event)

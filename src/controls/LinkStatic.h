@@ -6,7 +6,7 @@
 #include <QTimer>
 
 class CAddressOpener;
-class CUserAlert;
+class CMessageService;
 
 // The three text colours of a hyperlink.
 struct CLinkColors
@@ -48,10 +48,10 @@ public:
     bool IsHover() const { return m_hover; }
     bool IsVisited() const { return m_visited; }
     void SetVisited(bool visited);
-    // What opens the address and what tells the user of a failure; not owned. Null restores
-    // the desktop's opener and the application's beep and message box.
+    // What opens the address and what tells the user of a failure (the warning beep and box);
+    // not owned. Without an opener a click opens nothing.
     void SetAddressOpener(CAddressOpener* opener) { m_opener = opener; }
-    void SetUserAlert(CUserAlert* alert) { m_alert = alert; }
+    void SetMessages(CMessageService* messages) { m_messages = messages; }
 
     // The hover timer's work for a cursor at the given global position.
     void HoverTick(const QPoint& globalCursor);
@@ -79,7 +79,7 @@ private:
     bool m_settingFont = false;
     QTimer m_hoverTimer;
     CAddressOpener* m_opener = nullptr;
-    CUserAlert* m_alert = nullptr;
+    CMessageService* m_messages = nullptr;
 };
 
 // The colour the link's text is drawn in.

@@ -1,6 +1,6 @@
 #include "app/KostenkochApp.h"
 
-#include "StartTestSupport.h"
+#include "ModalWindows.h"
 #include "app/SplashDialog.h"
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"

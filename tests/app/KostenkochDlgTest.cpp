@@ -1,4 +1,4 @@
-#include "StartTestSupport.h"
+#include "ModalWindows.h"
 #include "WindowTestBed.h"
 #include "app/AboutDialog.h"
 #include "app/SectionBar.h"

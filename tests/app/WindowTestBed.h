@@ -10,6 +10,7 @@
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "platform/PosixFileSystem.h"
+#include "RecordingAddressOpener.h"
 #include "RecordingLogSink.h"
 #include "RecordingMessageService.h"
 #include "ScriptedFileDialogService.h"
@@ -42,10 +43,7 @@ public:
             LastStatusAt = Clock.SleptMilliseconds();
         };
         Services.CloseSplash = [this] { SplashWaits.push_back(Clock.SleptMilliseconds() - LastStatusAt); };
-        Services.OpenUrl = [this](const std::string& address) {
-            Opened.push_back(address);
-            return true;
-        };
+        Services.Opener = &Opener;
         Services.ProgramDirectory = Dir.File("program");
         Services.SettingsFile = Dir.File("Kostenkoch.ini");
         Services.DataCandidates = {Dir.File("profile/Kostenkoch"), Dir.File("program"),
@@ -99,7 +97,9 @@ public:
     uint64_t LastStatusAt = 0;
     // Per closing of the splash: milliseconds slept since its status line was last set.
     std::vector<uint64_t> SplashWaits;
-    std::vector<std::string> Opened;
+    // Every address the program opened (help, hyperlinks).
+    CRecordingAddressOpener Opener;
+    const std::vector<std::string>& Opened = Opener.Opened;
 };
 
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -1,6 +1,7 @@
 #include "controls/FlatButton.h"
 
 #include "ControlFakes.h"
+#include "RecordingAddressOpener.h"
 #include "controls/LinkStatic.h"
 #include "controls/ThemeLibrary.h"
 #include "controls/ThemedButton.h"
@@ -143,7 +144,7 @@ TEST(FlatButton, PaintsTheBackgroundOfItsState)
 
 TEST(FlatButton, ClickOpensTheAddressWhenThereIsNoMenu)
 {
-    CScriptedOpener opener(CAddressOpener::kOpened);
+    CRecordingAddressOpener opener;
     CFlatButton button;
     button.resize(80, 26);
     button.SetAddressOpener(&opener);
@@ -151,7 +152,7 @@ TEST(FlatButton, ClickOpensTheAddressWhenThereIsNoMenu)
     EXPECT_EQ(button.GetAddress().size(), CFlatButton::kMaxAddressLength);
     button.SetAddress(QStringLiteral("https://www.example.de/"));
     QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(opener.Opened, QStringList{QStringLiteral("https://www.example.de/")});
+    EXPECT_EQ(opener.Opened, std::vector<std::string>{"https://www.example.de/"});
 }
 
 TEST(FlatButton, ClickPopsUpTheFirstSubmenuBelowTheButtonHeldDown)
@@ -164,7 +165,7 @@ TEST(FlatButton, ClickPopsUpTheFirstSubmenuBelowTheButtonHeldDown)
     QMenu* submenu = menu.addMenu(QStringLiteral("Anzeigeart"));
     submenu->addAction(QStringLiteral("Diagramm"));
     button.SetMenu(&menu);
-    CScriptedOpener opener(CAddressOpener::kOpened);
+    CRecordingAddressOpener opener;
     button.SetAddressOpener(&opener);
     button.SetAddress(QStringLiteral("https://www.example.de/"));
 
@@ -179,7 +180,7 @@ TEST(FlatButton, ClickPopsUpTheFirstSubmenuBelowTheButtonHeldDown)
     EXPECT_TRUE(downWhileOpen);
     EXPECT_FALSE(button.isDown());
     EXPECT_EQ(shownAt, button.mapToGlobal(QPoint(0, button.height())));
-    EXPECT_TRUE(opener.Opened.isEmpty()) << "the menu takes precedence over the address";
+    EXPECT_TRUE(opener.Opened.empty()) << "the menu takes precedence over the address";
 }
 
 TEST(FlatButton, FirstSubmenuIsTheFirstItemsOnly)

@@ -1,8 +1,10 @@
 #include "controls/LinkStatic.h"
 
 #include "ControlFakes.h"
-#include "controls/DesktopAddressOpener.h"
+#include "RecordingAddressOpener.h"
+#include "RecordingMessageService.h"
 #include "controls/HyperlinkError.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -13,34 +15,6 @@ QColor TextColour(const CLinkStatic& link)
 {
     return link.palette().color(QPalette::WindowText);
 }
-
-// A desktop whose answers the test sets and whose calls it records.
-struct CScriptedDesktop
-{
-    CDesktopAddressOpener Opener()
-    {
-        return CDesktopAddressOpener({
-            [this](const QUrl& url) {
-                Calls << QStringLiteral("open ") + url.toString();
-                return OpenUrlWorks;
-            },
-            [this](const QString& program) {
-                Calls << QStringLiteral("find ") + program;
-                return Browser;
-            },
-            [this](const QString& program, const QStringList& arguments) {
-                Calls << QStringLiteral("start ") + program + QLatin1Char(' ') +
-                             arguments.join(QLatin1Char(' '));
-                return StartWorks;
-            },
-        });
-    }
-
-    bool OpenUrlWorks = false;
-    QString Browser;
-    bool StartWorks = false;
-    QStringList Calls;
-};
 
 } // namespace
 
@@ -163,21 +137,24 @@ struct CClickedLink
     explicit CClickedLink(int result) : Opener(result)
     {
         Link.SetAddressOpener(&Opener);
-        Link.SetUserAlert(&Alert);
+        Link.SetMessages(&Messages);
         QTest::mouseClick(&Link, Qt::LeftButton, {}, QPoint(2, 2));
     }
 
-    CScriptedOpener Opener;
-    CRecordingAlert Alert;
+    CRecordingAddressOpener Opener;
+    CRecordingMessageService Messages;
     CLinkStatic Link{QStringLiteral("www.example.de")};
 };
 
 TEST(LinkStatic, FailedOpenBeepsWarnsAndStaysUnvisited)
 {
     const CClickedLink clicked(CAddressOpener::kNoAssociation);
-    EXPECT_EQ(clicked.Opener.Opened, QStringList{QStringLiteral("www.example.de")});
-    EXPECT_EQ(clicked.Alert.Beeps, 1);
-    EXPECT_EQ(clicked.Alert.Warnings, QStringList{HyperlinkErrorMessage(CAddressOpener::kNoAssociation)});
+    EXPECT_EQ(clicked.Opener.Opened, std::vector<std::string>{"www.example.de"});
+    EXPECT_EQ(clicked.Messages.Beeps(), 1);
+    ASSERT_EQ(clicked.Messages.GetMessages().size(), 1u);
+    EXPECT_EQ(clicked.Messages.GetMessages()[0].Kind, CRecordingMessageService::Warning);
+    EXPECT_EQ(ToQString(clicked.Messages.GetMessages()[0].Text),
+              HyperlinkErrorMessage(CAddressOpener::kNoAssociation));
     EXPECT_FALSE(clicked.Link.IsVisited());
     EXPECT_EQ(TextColour(clicked.Link), CLinkColors().Link);
 }
@@ -186,49 +163,7 @@ TEST(LinkStatic, SuccessfulOpenMarksVisited)
 {
     const CClickedLink clicked(CAddressOpener::kOpened);
     EXPECT_TRUE(clicked.Link.IsVisited());
-    EXPECT_EQ(clicked.Alert.Beeps, 0);
-    EXPECT_TRUE(clicked.Alert.Warnings.isEmpty());
+    EXPECT_EQ(clicked.Messages.Beeps(), 0);
+    EXPECT_TRUE(clicked.Messages.GetMessages().empty());
     EXPECT_EQ(TextColour(clicked.Link), CLinkColors().Visited);
-}
-
-TEST(DesktopAddressOpener, FallsBackToXdgOpenAndMapsFailures)
-{
-    struct CCase
-    {
-        bool OpenUrlWorks;
-        QString Browser;
-        bool StartWorks;
-        int Result;
-        int Calls;
-    };
-    const QString xdg = QStringLiteral("/usr/bin/xdg-open");
-    const CCase cases[] = {
-        {true, xdg, true, CAddressOpener::kOpened, 1},
-        {false, {}, true, CAddressOpener::kNoAssociation, 2},
-        {false, xdg, true, CAddressOpener::kOpened, 3},
-        {false, xdg, false, CAddressOpener::kOutOfResources, 3},
-    };
-    for (const CCase& c : cases) {
-        CScriptedDesktop desktop{c.OpenUrlWorks, c.Browser, c.StartWorks, {}};
-        CDesktopAddressOpener opener = desktop.Opener();
-        EXPECT_EQ(opener.Open(QStringLiteral("https://www.example.de/")), c.Result)
-            << desktop.Calls.join('|').toStdString();
-        EXPECT_EQ(desktop.Calls.size(), c.Calls);
-    }
-    CScriptedDesktop desktop{false, xdg, true, {}};
-    CDesktopAddressOpener opener = desktop.Opener();
-    opener.Open(QStringLiteral("mailto:info@example.de"));
-    EXPECT_EQ(desktop.Calls.last(), QStringLiteral("start /usr/bin/xdg-open mailto:info@example.de"));
-    EXPECT_EQ(opener.Open(QStringLiteral("  ")), CAddressOpener::kFileNotFound);
-    EXPECT_EQ(desktop.Calls.size(), 3) << "an empty address asks nobody";
-}
-
-TEST(DesktopAddressOpener, AddressesBecomeUrls)
-{
-    EXPECT_EQ(AddressToUrl(QStringLiteral("www.example.de")), QUrl(QStringLiteral("http://www.example.de")));
-    EXPECT_EQ(AddressToUrl(QStringLiteral("mailto:info@example.de")).scheme(), QStringLiteral("mailto"));
-    const QUrl help = AddressToUrl(QStringLiteral("/opt/Kostenkoch/KostenkochHelp.html#DialogAboutBox"));
-    EXPECT_EQ(help.toLocalFile(), QStringLiteral("/opt/Kostenkoch/KostenkochHelp.html"));
-    EXPECT_EQ(help.fragment(), QStringLiteral("DialogAboutBox"));
-    EXPECT_FALSE(AddressToUrl({}).isValid());
 }

@@ -7,6 +7,12 @@ void CRecordingMessageService::ShowMessage(const std::string& text, const std::s
     m_messages.push_back({text, caption, Message});
 }
 
+void CRecordingMessageService::ShowWarning(const std::string& text, const std::string& caption)
+{
+    Beep();
+    m_messages.push_back({text, caption, Warning});
+}
+
 CMessageService::EAnswer CRecordingMessageService::AskYesNo(const std::string& text,
                                                             const std::string& caption)
 {

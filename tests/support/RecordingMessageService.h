@@ -12,7 +12,7 @@
 class CRecordingMessageService : public CMessageService
 {
 public:
-    enum EKind { Message, YesNo, YesNoCancel };
+    enum EKind { Message, Warning, YesNo, YesNoCancel };
 
     struct CShownMessage
     {
@@ -23,6 +23,8 @@ public:
     };
 
     void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowWarning(const std::string& text, const std::string& caption) override;
+    void Beep() override { ++m_beeps; }
     EAnswer AskYesNo(const std::string& text, const std::string& caption) override;
     EAnswer AskYesNoCancel(const std::string& text, const std::string& caption) override;
     void BeginWaitCursor() override;
@@ -36,6 +38,7 @@ public:
     // How deep the wait cursor is nested now, and the deepest it ever was.
     int WaitCursorDepth() const { return m_cursorDepth; }
     int MaxWaitCursorDepth() const { return m_maxCursorDepth; }
+    int Beeps() const { return m_beeps; }
 
 private:
     EAnswer NextAnswer(EAnswer unscripted);
@@ -44,4 +47,5 @@ private:
     std::deque<EAnswer> m_answers;
     int m_cursorDepth = 0;
     int m_maxCursorDepth = 0;
+    int m_beeps = 0;
 };

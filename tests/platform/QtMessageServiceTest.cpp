@@ -1,6 +1,6 @@
-#include "app/QtMessageService.h"
+#include "platform/qt/QtMessageService.h"
 
-#include "StartTestSupport.h"
+#include "ModalWindows.h"
 
 #include <QLibraryInfo>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AddressOpener.h"
+#include "platform/AddressOpener.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -11,7 +11,7 @@
 // is "file not found" (2); when nothing can open it and no "xdg-open" exists, "no association"
 // (31); when "xdg-open" exists but cannot be started, "out of resources" (0), since the search
 // already found it executable.
-class CDesktopAddressOpener : public CAddressOpener
+class CQtAddressOpener : public CAddressOpener
 {
 public:
     // The desktop services the opener uses; tests supply scripted ones.
@@ -22,10 +22,10 @@ public:
         std::function<bool(const QString& program, const QStringList& arguments)> StartDetached;
     };
 
-    CDesktopAddressOpener();
-    explicit CDesktopAddressOpener(CDesktop desktop);
+    CQtAddressOpener();
+    explicit CQtAddressOpener(CDesktop desktop);
 
-    int Open(const QString& address) override;
+    int Open(const std::string& address) override;
 
 private:
     CDesktop m_desktop;
@@ -35,6 +35,3 @@ private:
 // the fragment), anything else is read as the user would type it ("www.example.de" is a web
 // page). Invalid for an empty address.
 QUrl AddressToUrl(const QString& address);
-
-// The opener the controls use unless they are given another.
-CAddressOpener& DefaultAddressOpener();

@@ -12,6 +12,8 @@ class CQtMessageService : public CMessageService
 {
 public:
     void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowWarning(const std::string& text, const std::string& caption) override;
+    void Beep() override;
     EAnswer AskYesNo(const std::string& text, const std::string& caption) override;
     EAnswer AskYesNoCancel(const std::string& text, const std::string& caption) override;
     void BeginWaitCursor() override;

@@ -1,4 +1,6 @@
-#include "DesktopAddressOpener.h"
+#include "QtAddressOpener.h"
+
+#include "platform/qt/TextConversion.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -7,7 +9,7 @@
 
 namespace {
 
-CDesktopAddressOpener::CDesktop RealDesktop()
+CQtAddressOpener::CDesktop RealDesktop()
 {
     return {
         [](const QUrl& url) { return QDesktopServices::openUrl(url); },
@@ -29,13 +31,13 @@ QUrl LocalFileUrl(const QString& address)
 
 } // namespace
 
-CDesktopAddressOpener::CDesktopAddressOpener() : m_desktop(RealDesktop()) {}
+CQtAddressOpener::CQtAddressOpener() : m_desktop(RealDesktop()) {}
 
-CDesktopAddressOpener::CDesktopAddressOpener(CDesktop desktop) : m_desktop(std::move(desktop)) {}
+CQtAddressOpener::CQtAddressOpener(CDesktop desktop) : m_desktop(std::move(desktop)) {}
 
-int CDesktopAddressOpener::Open(const QString& address)
+int CQtAddressOpener::Open(const std::string& address)
 {
-    const QUrl url = AddressToUrl(address);
+    const QUrl url = AddressToUrl(ToQString(address));
     if (!url.isValid())
         return kFileNotFound;
     if (m_desktop.OpenUrl(url))
@@ -54,10 +56,4 @@ QUrl AddressToUrl(const QString& address)
     if (QDir::isAbsolutePath(trimmed) && !trimmed.contains(QLatin1String("://")))
         return LocalFileUrl(trimmed);
     return QUrl::fromUserInput(trimmed);
-}
-
-CAddressOpener& DefaultAddressOpener()
-{
-    static CDesktopAddressOpener opener;
-    return opener;
 }

@@ -1,6 +1,6 @@
-#include "app/QtFileDialogService.h"
+#include "platform/qt/QtFileDialogService.h"
 
-#include "StartTestSupport.h"
+#include "ModalWindows.h"
 #include "TempDir.h"
 
 #include <QFileDialog>

@@ -12,6 +12,17 @@ void CQtMessageService::ShowMessage(const std::string& text, const std::string& 
     Run(text, caption, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void CQtMessageService::ShowWarning(const std::string& text, const std::string& caption)
+{
+    Beep();
+    Run(text, caption, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void CQtMessageService::Beep()
+{
+    QApplication::beep();
+}
+
 CMessageService::EAnswer CQtMessageService::AskYesNo(const std::string& text, const std::string& caption)
 {
     const auto button =
