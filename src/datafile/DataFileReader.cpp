@@ -4,8 +4,8 @@
 #include "datafile/DataFileFingerprint.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
-#include "xml/TarnXMLDocument.h"
 #include "platform/File.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <exception>
 #include <limits>
@@ -94,6 +94,10 @@ int CDataFileReader::Read(CFile& file)
         const CFileText text = ReadText(file);
         LogDataFile(m_data, "CData::ReadFromXML() file read finished");
         Parse(text.View());
+        if (!m_rootFound) {
+            LogDataFile(m_data, "CData::ReadFromXML() no Kostenkoch element");
+            return 2;
+        }
         if (m_fingerprint)
             m_fingerprint->Remember(text.View());
     } catch (const CTarnXMLException&) {
@@ -141,6 +145,7 @@ void CDataFileReader::Init(const CTarnXMLNode* node)
 
 void CDataFileReader::ReadRoot(const CDataFileNode& root)
 {
+    m_rootFound = true;
     root.ForEachChild([&](const CDataFileNode& child) {
         switch (child.Name()) {
         case EXmlName::MainUserdata:
