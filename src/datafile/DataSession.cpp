@@ -45,12 +45,17 @@ CDataSession::EStart CDataSession::LoadAtStart(const std::string& dataPath)
         return EStart::Ready;
     }
     if (!IsRegularOrMissing(dataPath)) {
+        m_utilities.Log(std::string(CStartRecovery::kLogPrefix) + "not a regular file: " + dataPath);
         CProgramMessages::ShowText(m_messages, CProgramMessages::Format(kNotAFile, {dataPath}));
         return EStart::CannotUse;
     }
-    if (const int error = m_lock.MoveTo(dataPath); error == CFileSystem::kLockedError) {
-        CProgramMessages::ShowText(m_messages, CProgramMessages::Format(kAlreadyOpenAtStart, {dataPath}));
-        return EStart::AlreadyOpen;
+    if (const int error = m_lock.MoveTo(dataPath); error != 0) {
+        m_utilities.Log(std::string(CStartRecovery::kLogPrefix) + "lock data file failed, error " +
+                        std::to_string(error));
+        if (error == CFileSystem::kLockedError) {
+            CProgramMessages::ShowText(m_messages, CProgramMessages::Format(kAlreadyOpenAtStart, {dataPath}));
+            return EStart::AlreadyOpen;
+        }
     }
     const EStart result = LoadExisting(dataPath);
     if (result != EStart::Ready)
@@ -70,6 +75,8 @@ CDataSession::EStart CDataSession::LoadExisting(const std::string& dataPath)
         if (result == CDataFileLoader::Loaded && Adopt(std::move(fresh), file, dataPath))
             return EStart::Ready;
         if (result == CDataFileLoader::CannotOpen) {
+            m_utilities.Log(std::string(CStartRecovery::kLogPrefix) + "open data file failed, error " +
+                            std::to_string(m_loader.LastOpenError()));
             const std::string reason = CFileErrorText::Reason(m_loader.LastOpenError());
             CProgramMessages::ShowText(m_messages,
                                        CProgramMessages::Format(kCannotOpenAtStart, {dataPath, reason}));

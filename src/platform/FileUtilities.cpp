@@ -49,8 +49,7 @@ bool CFileUtilities::TryGetFileSize(const std::string& path, std::uint64_t& size
 
 int CFileUtilities::CreateNewFile(const std::string& path)
 {
-    if (m_files.Exists(path))
-        RemoveFile(path);
+    RemoveStale(path);
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
     if (const int error = m_files.Open(path, CFileSystem::CreateNew, handle))
         return error;
@@ -115,8 +114,7 @@ bool CFileUtilities::TestWriteFileAt(const std::string& path)
 // A stale probe (or a link planted under its name) is removed, never written through.
 bool CFileUtilities::WriteProbe(const std::string& path)
 {
-    if (m_files.Exists(path))
-        RemoveFile(path);
+    RemoveStale(path);
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
     if (m_files.Open(path, CFileSystem::CreateNew, handle) != 0)
         return false;
@@ -141,6 +139,16 @@ bool CFileUtilities::ReadProbe(const std::string& path, std::string& text)
         return false;
     }
     return true;
+}
+
+// RemoveFile deletes only what can be opened; a link that leads nowhere goes as well.
+void CFileUtilities::RemoveStale(const std::string& path)
+{
+    if (!m_files.Exists(path))
+        return;
+    RemoveFile(path);
+    if (m_files.Exists(path) && !FileExists(path))
+        m_files.Remove(path);
 }
 
 bool CFileUtilities::RemoveFile(const std::string& path)

@@ -63,6 +63,7 @@ public:
     void Log(const std::string& line) { m_log.WriteLog(line); }
 
 private:
+    void RemoveStale(const std::string& path);
     bool WriteProbe(const std::string& path);
     bool ReadProbe(const std::string& path, std::string& text);
     bool TestWriteFileAt(const std::string& path);

@@ -261,6 +261,9 @@ TEST_F(DataStartTest, LinksPlantedInTheDataDirectoryTouchNothingOutside)
         WriteBytes(victims.back(), "Opfer");
         std::filesystem::create_symlink(victims.back(), planted[i]);
     }
+    // A link that leads nowhere must neither be followed nor block the directory test.
+    std::filesystem::remove(planted[1]);
+    std::filesystem::create_symlink(outside + "/neu", planted[1]);
 
     CDataLocator locator(m_env.Utilities, m_env.Messages, m_env.Dialogs);
     EXPECT_EQ(locator.FindDataPath({}, {directory, {}, {}}).Path, dataPath);

@@ -53,6 +53,8 @@ TEST(DataFileNames, StemDropsTheLastFourCharactersWhateverTheyAre)
         {"/d/Daten.dat", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
         {"/d/Datenfile", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
         {"abc", "_Backup.XML", "_Import.XML"},
+        // never more than the file name: the files stay in the data file's directory
+        {"/d/ab", "/d/_Backup.XML", "/d/_Import.XML"},
     };
     for (const auto& c : cases) {
         const CDataFileNames names(c.Path);
