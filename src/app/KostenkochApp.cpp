@@ -103,6 +103,8 @@ void CKostenkochApp::CloseSplash()
 void CKostenkochApp::RunMainDialog(CAppServices& services) const
 {
     CKostenkochDlg dialog(services);
+    if (!dialog.IsStartedUp())
+        return;
     if (m_autoCloseMs >= 0)
         QTimer::singleShot(m_autoCloseMs, &dialog, [&dialog] { dialog.close(); });
     dialog.exec();

@@ -99,7 +99,10 @@ void CKostenkochDlg::ConnectMenu()
 void CKostenkochDlg::RunStartUp()
 {
     UpdateTitle();
-    m_document.StartUp();
+    if (!m_document.StartUp())
+        return; // the application closes the start-up window
+
+    m_startedUp = true;
     UpdateTitle();
     m_pageArea->InitDialogsFromKostenkochData();
     RebuildTabs(CTabRules::MasterData);
@@ -245,7 +248,7 @@ void CKostenkochDlg::keyPressEvent(QKeyEvent* event)
 
 void CKostenkochDlg::reject()
 {
-    if (RunExitSequence())
+    if (!m_startedUp || RunExitSequence())
         QDialog::reject();
 }
 

@@ -32,6 +32,9 @@ public:
     ~CKostenkochDlg() override;
 
     CKostenkochDocument& Document() { return m_document; }
+    // False when the start-up ended the program (the data are open elsewhere or cannot be
+    // used): the window is not to be shown, and closing it saves nothing.
+    bool IsStartedUp() const { return m_startedUp; }
 
     // The frame the document and the pages ask for.
     void RebuildTabs(int select) override;
@@ -72,4 +75,5 @@ private:
     CMainMenu m_menu;
     QTabBar* m_tabs = nullptr;
     CPageArea* m_pageArea = nullptr;
+    bool m_startedUp = false;
 };

@@ -22,15 +22,14 @@ CKostenkochDocument::CKostenkochDocument(const CAppServices& services)
     : m_services(services), m_log(*services.Clock, *services.Messages),
       m_utilities(*services.Files, *services.Clock, *this),
       m_session(m_utilities, *services.Messages, *services.FileDialogs, this),
-      m_remembered(*services.Profile, *services.Clock),
-      m_languageId(CStringTables::Language())
+      m_remembered(*services.Profile, *services.Clock), m_languageId(CStringTables::Language())
 {}
 
-void CKostenkochDocument::StartUp()
+bool CKostenkochDocument::StartUp()
 {
     FindDataPath();
     ConfigureLog();
-    m_session.ReadKostenkochData(GetDataPath());
+    return m_session.LoadAtStart(GetDataPath()) == CDataSession::EStart::Ready;
 }
 
 // The data location, then the remembered settings. A data file in the temporary directory
@@ -68,7 +67,10 @@ bool CKostenkochDocument::SaveOnExit()
 {
     m_remembered.WriteDataPath(GetDataPath());
     m_remembered.WriteChart(m_chart);
-    return m_session.SaveOnExit();
+    if (!m_session.SaveOnExit())
+        return false;
+    m_session.ReleaseLock();
+    return true;
 }
 
 // Texts already shown stay in their language until the next start, which message 160 says.

@@ -30,13 +30,16 @@ public:
     // The window that shows the document; without one, tab requests are ignored.
     void SetFrame(CDocumentFrame* frame) { m_frame = frame; }
 
-    // Data location and remembered settings, the log, then the first load of the data file.
-    void StartUp();
+    // Data location and remembered settings, the log, then the first load of the data file
+    // with its lock. False: the program must end at once without saving (another program has
+    // the data open, or the data file cannot be used safely; the user has been told).
+    bool StartUp();
     // Clears the start-up window's status line, lets the finished window wait as the start-up
     // rules say, and closes the start-up window.
     void CloseSplash();
-    // The remembered values and the data (unless the user declines to save an import). False:
-    // the save failed and the user wants to stay; the window must stay open.
+    // The remembered values and the data (unless the user declines to save an import), then
+    // the data file's lock is released. False: the save failed and the user wants to stay; the
+    // window must stay open and the lock is kept.
     bool SaveOnExit();
 
     // "Öffnen ..." and "Daten importieren": true when another catalogue replaced this one.

@@ -7,8 +7,15 @@
 #include "cli/CliEvaluation.h"
 #include "cli/CliReports.h"
 #include "datafile/DataFile.h"
+#include "datafile/DataFileLock.h"
+#include "datafile/DataFileNames.h"
+#include "datafile/NewDataFile.h"
 #include "evaluation/EvaluationSettings.h"
-#include "platform/StdFile.h"
+#include "platform/FileSystemFile.h"
+#include "platform/FileUtilities.h"
+#include "platform/LogSink.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/SystemClock.h"
 #include "platform/Windows1252.h"
 
 #include <QJsonDocument>
@@ -27,13 +34,40 @@ constexpr int kExitOk = 0;
 constexpr int kExitFile = 1;
 constexpr int kExitArguments = 2;
 
+#ifndef KK_VERSION
+#define KK_VERSION "4.0"
+#endif
+
+// What a command works with: its arguments, the report and message streams, the files.
+struct CRun
+{
+    const CCliArguments& Args;
+    std::ostream& Out;
+    std::ostream& Err;
+    CFileSystem& Files;
+};
+
 // What one command needs: its positional count, its options, and what it does.
 struct CCommand
 {
     size_t Positional;
     std::vector<std::string> Options;
-    std::function<int(const CCliArguments&, std::ostream&, std::ostream&)> Run;
+    std::function<int(const CRun&)> Run;
 };
+
+// The cli keeps no log.
+class CNoLog : public CLogSink
+{
+public:
+    void WriteLog(const std::string&) override {}
+};
+
+// A wrong argument: the reason, then the usage.
+int WrongArgument(std::ostream& err, const std::string& reason)
+{
+    err << reason << "\n\n" << CliUsage();
+    return kExitArguments;
+}
 
 void PrintJson(std::ostream& out, const QJsonObject& object)
 {
@@ -41,109 +75,117 @@ void PrintJson(std::ostream& out, const QJsonObject& object)
 }
 
 // Reads `path` into `data`; false (with the message on `err`) when it cannot be opened or read.
-bool ReadCatalogue(const std::string& path, CData& data, CDataFile& dataFile, std::ostream& err)
+// A path that is no regular file (a FIFO, a directory) is refused at once.
+bool ReadCatalogue(const CRun& run, const std::string& path, CData& data, CDataFile& dataFile)
 {
     int result = 1;
-    try {
-        CStdFile file(path, CStdFile::OpenRead);
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    if (run.Files.Open(path, CFileSystem::ReadOnly, handle) == 0) {
+        CFileSystemFile file(run.Files, handle, path);
         result = dataFile.ReadFromXML(data, file);
-    } catch (const CFileException&) {
-        result = 1;
     }
     if (result != 0)
-        err << "read file failed: " << path << '\n';
+        run.Err << "read file failed: " << path << '\n';
     return result == 0;
 }
 
-bool WriteCatalogue(const std::string& path, const CData& data, CDataFile& dataFile, std::ostream& err)
+// Writes as the program saves, without the backup: through the new file beside `path`, which
+// replaces it in one step, so that `path` holds the old or the new text whenever the cli is
+// stopped. A data file that a program holds open is refused.
+int WriteCatalogue(const CRun& run, const std::string& path, const CData& data, CDataFile& dataFile)
 {
-    try {
-        CStdFile file(path, CStdFile::CreateWrite);
-        dataFile.WriteToXML(data, file);
-        file.Close();
-        return true;
-    } catch (const CFileException&) {
-        err << "write file failed: " << path << '\n';
-        return false;
+    CDataFileLock lock(run.Files);
+    if (lock.MoveTo(path) == CFileSystem::kLockedError) {
+        run.Err << "file is open in another program: " << path << '\n';
+        return kExitFile;
     }
+    CSystemClock clock;
+    CNoLog log;
+    CFileUtilities utilities(run.Files, clock, log);
+    CNewDataFile newFile(utilities, "kostenkoch-cli -> ");
+    const std::string newPath = CDataFileNames(path).NewFile();
+    if (newFile.Write(data, dataFile, newPath) && newFile.Replace(newPath, path))
+        return kExitOk;
+    newFile.Discard(newPath);
+    run.Err << "write file failed: " << path << '\n';
+    return kExitFile;
 }
 
 // Prints the table as CSV with --csv, else as JSON under `key` plus `extra` fields.
-int PrintTable(const CCliArguments& args, std::ostream& out, const char* key, const CCliTable& table,
-               QJsonObject extra = {})
+int PrintTable(const CRun& run, const char* key, const CCliTable& table, QJsonObject extra = {})
 {
-    if (args.Has("csv")) {
-        out << table.ToCsv();
+    if (run.Args.Has("csv")) {
+        run.Out << table.ToCsv();
         return kExitOk;
     }
     extra.insert(key, table.Rows);
-    PrintJson(out, extra);
+    PrintJson(run.Out, extra);
     return kExitOk;
 }
 
-int Check(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Check(const CRun& run)
 {
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    PrintJson(out, CliReports::Check(data, 0, dataFile.IsUnchanged(data)));
+    PrintJson(run.Out, CliReports::Check(data, 0, dataFile.IsUnchanged(data)));
     return kExitOk;
 }
 
-int Resave(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Resave(const CRun& run)
 {
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
     const bool unchanged = dataFile.IsUnchanged(data);
-    if (!WriteCatalogue(args.Positional()[1], data, dataFile, err))
-        return kExitFile;
-    PrintJson(out, QJsonObject{{"unchangedAfterRead", unchanged}});
+    if (const int status = WriteCatalogue(run, run.Args.Positional()[1], data, dataFile))
+        return status;
+    PrintJson(run.Out, QJsonObject{{"unchangedAfterRead", unchanged}});
     return kExitOk;
 }
 
-int Ingredients(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Ingredients(const CRun& run)
 {
-    const auto sortKey = args.Value("sort");
-    if (sortKey && *sortKey != "Name" && *sortKey != "Group|Name") {
-        err << "unknown sort key: " << *sortKey << "\n\n" << CliUsage();
-        return kExitArguments;
-    }
+    const auto sortKey = run.Args.Value("sort");
+    if (sortKey && *sortKey != "Name" && *sortKey != "Group|Name")
+        return WrongArgument(run.Err, "unknown sort key: " + *sortKey);
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
     if (sortKey)
-        data.SortIngredients(*sortKey, !args.Has("descending"));
-    return PrintTable(args, out, "ingredients", CliReports::Ingredients(data),
+        data.SortIngredients(*sortKey, !run.Args.Has("descending"));
+    return PrintTable(run, "ingredients", CliReports::Ingredients(data),
                       QJsonObject{{"stockValue", data.GetStockValue()}});
 }
 
-int Recipes(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Recipes(const CRun& run)
 {
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    return PrintTable(args, out, "recipes", CliReports::Recipes(data));
+    return PrintTable(run, "recipes", CliReports::Recipes(data));
 }
 
-int Sales(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Sales(const CRun& run)
 {
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    return PrintTable(args, out, "sales", CliReports::Sales(data));
+    return PrintTable(run, "sales", CliReports::Sales(data));
 }
 
+// A positive, finite number of portions.
 std::optional<double> ParsePortions(const std::string& text)
 {
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value) ||
+        !(value > 0.0))
         return std::nullopt;
     return value;
 }
@@ -157,28 +199,62 @@ CRecipe* FindRecipe(CData& data, const std::string& name)
     return nullptr;
 }
 
-int Book(const CCliArguments& args, std::ostream& out, std::ostream& err)
+// The value of a required option, or the reason it is missing.
+std::optional<std::string> Required(const CRun& run, const std::string& command, const std::string& option,
+                                    const char* valueName, std::string& reason)
 {
-    const auto portions = ParsePortions(args.Value("portions").value_or(""));
-    const auto date = ParseCliDate(args.Value("date").value_or(""));
+    auto value = run.Args.Value(option);
+    if (!value)
+        reason = command + " needs --" + option + " " + valueName;
+    return value;
+}
+
+// The first wrong or missing argument of book, named; empty when all are right.
+std::string BookArgumentFault(const CRun& run, std::string& name, double& portions, CDateTime& date)
+{
+    std::string reason;
+    const auto recipe = Required(run, "book", "recipe", "NAME", reason);
+    if (!recipe)
+        return reason;
+    if (!Utf8ToWindows1252(*recipe, name))
+        return "invalid --recipe: " + *recipe + " (a name the data file can hold)";
+    const auto portionsText = Required(run, "book", "portions", "P", reason);
+    if (!portionsText)
+        return reason;
+    const auto parsedPortions = ParsePortions(*portionsText);
+    if (!parsedPortions)
+        return "invalid --portions: " + *portionsText + " (a positive number)";
+    const auto dateText = Required(run, "book", "date", "DATE", reason);
+    if (!dateText)
+        return reason;
+    const auto parsedDate = ParseCliDate(*dateText);
+    if (!parsedDate)
+        return "invalid --date: " + *dateText + " (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS])";
+    portions = *parsedPortions;
+    date = *parsedDate;
+    return {};
+}
+
+int Book(const CRun& run)
+{
     std::string name;
-    if (!portions || !date || !args.Value("recipe") || !Utf8ToWindows1252(*args.Value("recipe"), name)) {
-        err << "book needs --recipe NAME, --portions P and --date DATE\n\n" << CliUsage();
-        return kExitArguments;
-    }
+    double portions = 0.0;
+    CDateTime date;
+    if (const std::string fault = BookArgumentFault(run, name, portions, date); !fault.empty())
+        return WrongArgument(run.Err, fault);
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
     CRecipe* recipe = FindRecipe(data, name);
     if (!recipe) {
-        err << "no recipe named " << *args.Value("recipe") << '\n';
+        run.Err << "no recipe named " << *run.Args.Value("recipe") << '\n';
         return kExitArguments;
     }
-    const int result = data.AddSaleFromRecipe(recipe, *portions, *date);
-    if (!WriteCatalogue(args.Positional()[1], data, dataFile, err))
-        return kExitFile;
-    PrintJson(out, QJsonObject{{"result", result}});
+    const int result = data.AddSaleFromRecipe(recipe, portions, date);
+    if (const int status = WriteCatalogue(run, run.Args.Positional()[1], data, dataFile))
+        return status;
+    PrintJson(run.Out, QJsonObject{{"result", result}});
     return kExitOk;
 }
 
@@ -209,40 +285,70 @@ std::optional<std::array<bool, CData::NbSeries>> ParseSeries(const std::string& 
     return flags;
 }
 
-std::optional<CEvaluationSettings> EvaluationSettings(const CCliArguments& args)
+constexpr int kLastMeasure = 4;
+constexpr const char* kDateForm = " (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS])";
+
+std::optional<CDateTime> EvaluationDate(const CRun& run, const char* option, std::string& reason)
 {
-    const auto measure = ParseInt(args.Value("measure").value_or(""));
-    const auto start = ParseCliDate(args.Value("start").value_or(""));
-    const auto end = ParseCliDate(args.Value("end").value_or(""));
-    const auto series = ParseSeries(args.Value("series").value_or("20,21,22"));
-    if (!measure || !start || !end || !series)
+    const auto text = Required(run, "evaluate", option, "DATE", reason);
+    if (!text)
         return std::nullopt;
+    const auto date = ParseCliDate(*text);
+    if (!date)
+        reason = std::string("invalid --") + option + ": " + *text + kDateForm;
+    return date;
+}
+
+// The settings of evaluate, or the first wrong or missing argument in `reason`.
+std::optional<CEvaluationSettings> EvaluationSettings(const CRun& run, std::string& reason)
+{
+    const auto measureText = Required(run, "evaluate", "measure", "M", reason);
+    if (!measureText)
+        return std::nullopt;
+    const auto measure = ParseInt(*measureText);
+    if (!measure || *measure < 0 || *measure > kLastMeasure) {
+        reason = "invalid --measure: " + *measureText + " (0..4)";
+        return std::nullopt;
+    }
+    const auto start = EvaluationDate(run, "start", reason);
+    const auto end = start ? EvaluationDate(run, "end", reason) : std::nullopt;
+    if (!start || !end)
+        return std::nullopt;
+    if (end->GetValue() < start->GetValue()) {
+        reason =
+            "invalid --end: " + *run.Args.Value("end") + " lies before --start " + *run.Args.Value("start");
+        return std::nullopt;
+    }
+    const std::string seriesText = run.Args.Value("series").value_or("20,21,22");
+    const auto series = ParseSeries(seriesText);
+    if (!series) {
+        reason = "invalid --series: " + seriesText + " (selectors 0..22, comma-separated)";
+        return std::nullopt;
+    }
     CEvaluationSettings settings;
     settings.Measure = *measure;
-    settings.PerMonth = !args.Has("cumulative");
-    settings.OriginalData = !args.Has("simulation");
+    settings.PerMonth = !run.Args.Has("cumulative");
+    settings.OriginalData = !run.Args.Has("simulation");
     settings.Start = *start;
     settings.End = *end;
     settings.SeriesFlags = *series;
     return settings;
 }
 
-int Evaluate(const CCliArguments& args, std::ostream& out, std::ostream& err)
+int Evaluate(const CRun& run)
 {
-    const auto settings = EvaluationSettings(args);
-    if (!settings) {
-        err << "evaluate needs --measure M, --start DATE and --end DATE; --series takes selectors 0..22\n\n"
-            << CliUsage();
-        return kExitArguments;
-    }
+    std::string reason;
+    const auto settings = EvaluationSettings(run, reason);
+    if (!settings)
+        return WrongArgument(run.Err, reason);
     CData data;
     CDataFile dataFile;
-    if (!ReadCatalogue(args.Positional()[0], data, dataFile, err))
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    if (args.Has("csv"))
-        out << CliEvaluation::Table(data, *settings).ToCsv();
+    if (run.Args.Has("csv"))
+        run.Out << CliEvaluation::Table(data, *settings).ToCsv();
     else
-        PrintJson(out, CliEvaluation::Report(data, *settings));
+        PrintJson(run.Out, CliEvaluation::Report(data, *settings));
     return kExitOk;
 }
 
@@ -260,60 +366,48 @@ const std::map<std::string, CCommand>& Commands()
     return commands;
 }
 
+bool IsHelp(const CCliArguments& args)
+{
+    return args.Has("help") || args.Has("h") || args.Has("?");
+}
+
 } // namespace
 
 std::string CliUsage()
 {
-    return R"(Usage: kostenkoch-cli COMMAND ARGUMENTS [OPTIONS]
+    return CCliArguments::HelpText();
+}
 
-Reports from a Kostenkoch data file, as JSON (default) or, with --csv, as
-semicolon-separated rows with numbers in the program's own number text.
-
-Commands:
-  check FILE                  read FILE into a fresh catalogue; print the read result,
-                              whether it counts as unchanged, and the record counts
-  resave IN OUT               read IN and write it again to OUT (no backup)
-  ingredients FILE [--sort Name|Group|Name] [--descending] [--csv]
-                              every ingredient with its suppliers, prices and stock value,
-                              optionally sorted first
-  recipes FILE [--csv]        every recipe with its lines and price figures
-  sales FILE [--csv]          every sale with its stored prices
-  book FILE OUT --recipe NAME --portions P --date DATE
-                              book P portions of the first recipe named NAME on DATE
-                              (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS]) and write OUT
-  evaluate FILE --measure M --start DATE --end DATE [--cumulative] [--simulation]
-           [--series LIST] [--csv]
-                              the monthly evaluation as the evaluation page builds it:
-                              M 0 net revenue, 1 gross revenue, 2 cost of goods,
-                              3 cost-of-goods ratio, 4 contribution margin; every month from
-                              the start's to the end's; --cumulative running totals,
-                              --simulation current prices instead of the booked ones;
-                              LIST the drawn series, comma-separated: 0..19 groups,
-                              20 all, 21 all food, 22 all drinks (default 20,21,22)
-  --help                      this text
-  --version                   the program's version
-
-Exit status: 0 fine, 1 a file cannot be opened, read or written, 2 wrong arguments.
-)";
+std::string CliVersion()
+{
+    return std::string("kostenkoch-cli ") + KK_VERSION + "\n";
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty() || (args.size() == 1 && (args[0] == "--help" || args[0] == "-h"))) {
+    CPosixFileSystem files;
+    return RunCli(args, out, err, files);
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, CFileSystem& files)
+{
+    std::string error;
+    const auto parsed = CCliArguments::Parse(args, error);
+    if (!parsed)
+        return WrongArgument(err, error);
+    if (args.empty() || (IsHelp(*parsed) && parsed->Command().empty())) {
         out << CliUsage();
         return kExitOk;
     }
-    if (args.size() == 1 && args[0] == "--version") {
-        out << "kostenkoch-cli " << KK_VERSION << "\n";
+    if (parsed->Has("version") && parsed->Command().empty()) {
+        out << CliVersion();
         return kExitOk;
     }
-    const auto parsed = CCliArguments::Parse(
-        args, {"sort", "recipe", "portions", "date", "measure", "start", "end", "series"});
-    const auto command = parsed ? Commands().find(parsed->Command()) : Commands().end();
+    const auto command = Commands().find(parsed->Command());
     if (command == Commands().end() || parsed->Positional().size() != command->second.Positional ||
-        !parsed->Unknown(command->second.Options).empty()) {
+        !parsed->Unknown(command->second.Options).empty() || IsHelp(*parsed) || parsed->Has("version")) {
         err << CliUsage();
         return kExitArguments;
     }
-    return command->second.Run(*parsed, out, err);
+    return command->second.Run(CRun{*parsed, out, err, files});
 }

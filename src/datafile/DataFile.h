@@ -13,7 +13,8 @@ class CDataFile
 {
 public:
     // Reads the whole file into `data`, which should be a fresh catalogue: 0 = done, 1 = the
-    // text could not be read, parsed or walked (what was read so far stays in `data`).
+    // text could not be read, parsed or walked (what was read so far stays in `data`), 2 = it
+    // holds no Kostenkoch element.
     int ReadFromXML(CData& data, CFile& file);
     // Builds the catalogue from a parsed tree (the first Kostenkoch element at or below
     // `node`); always 1.

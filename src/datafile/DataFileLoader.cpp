@@ -3,10 +3,10 @@
 #include "catalogue/Data.h"
 #include "datafile/DataFile.h"
 #include "datafile/ProgramMessages.h"
-#include "xml/TarnXMLException.h"
 #include "platform/FileSystemFile.h"
 #include "platform/WaitCursor.h"
 #include "resources/StringTables.h"
+#include "xml/TarnXMLException.h"
 
 #include <exception>
 #include <string_view>
@@ -22,19 +22,21 @@ CDataFileLoader::CDataFileLoader(CFileUtilities& utilities, CMessageService& mes
     : m_utilities(utilities), m_messages(messages)
 {}
 
-CDataFileLoader::EResult CDataFileLoader::Load(CData& data, CDataFile& dataFile, const std::string& path)
+CDataFileLoader::EResult CDataFileLoader::Load(CData& data, CDataFile& dataFile, const std::string& path,
+                                               bool report)
 {
     EResult result = Missing;
+    m_lastOpenError = 0;
     {
         const CWaitCursor cursor(m_messages);
-        if (m_utilities.FileExists(path)) {
+        if (m_utilities.Files().Exists(path)) {
             CFileSystem::Handle handle = CFileSystem::kNoHandle;
-            result = m_utilities.Files().Open(path, CFileSystem::ReadOnly, handle) != 0
-                         ? CannotOpen
-                         : ReadOpenFile(data, dataFile, handle, path);
+            m_lastOpenError = m_utilities.Files().Open(path, CFileSystem::ReadOnly, handle);
+            result = m_lastOpenError != 0 ? CannotOpen : ReadOpenFile(data, dataFile, handle, path);
         }
     }
-    Report(result, path);
+    if (report)
+        Report(result, path);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/PathText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string_view>
@@ -9,14 +10,20 @@
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;
-constexpr std::string_view kRescuePattern = "_dddd_dd_dd_dd_dd_dd.xml";
+constexpr std::string_view kTimePattern = "_dddd_dd_dd_dd_dd_dd";
+constexpr int kMaxNumberedNames = 100;
+
+bool IsDigit(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 } // namespace
 
 std::string CDataFileNames::Stem() const
 {
-    return m_dataPath.substr(0,
-                             m_dataPath.size() > kExtensionLength ? m_dataPath.size() - kExtensionLength : 0);
+    const std::size_t nameLength = CPathText::FileNameOf(m_dataPath).size();
+    return m_dataPath.substr(0, m_dataPath.size() - std::min(kExtensionLength, nameLength));
 }
 
 std::string CDataFileNames::Backup() const
@@ -26,10 +33,35 @@ std::string CDataFileNames::Backup() const
 
 std::string CDataFileNames::RescueCopy(const CLocalTime& now) const
 {
-    char suffix[64];
-    std::snprintf(suffix, sizeof suffix, "_%04d_%02d_%02d_%02d_%02d_%02d.XML", now.Year, now.Month, now.Day,
-                  now.Hour, now.Minute, now.Second);
-    return Stem() + suffix;
+    return Stem() + TimeText(now) + ".XML";
+}
+
+std::string CDataFileNames::FreeRescueCopy(CFileSystem& files, const CLocalTime& now) const
+{
+    return FreeName(files, Stem() + TimeText(now));
+}
+
+std::string CDataFileNames::FreeUnreadable(CFileSystem& files, const CLocalTime& now) const
+{
+    return FreeName(files, Stem() + "_Unreadable" + TimeText(now));
+}
+
+std::string CDataFileNames::TimeText(const CLocalTime& time)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "_%04d_%02d_%02d_%02d_%02d_%02d", time.Year, time.Month, time.Day,
+                  time.Hour, time.Minute, time.Second);
+    return text;
+}
+
+std::string CDataFileNames::FreeName(CFileSystem& files, const std::string& base)
+{
+    for (int number = 1; number <= kMaxNumberedNames; ++number) {
+        std::string name = base + (number == 1 ? std::string() : "_" + std::to_string(number)) + ".XML";
+        if (!files.Exists(name))
+            return name;
+    }
+    return {};
 }
 
 std::string CDataFileNames::Import() const
@@ -42,28 +74,36 @@ std::string CDataFileNames::NewFile() const
     return Stem() + "_New.XML";
 }
 
+std::string CDataFileNames::LockFile() const
+{
+    return m_dataPath + ".lock";
+}
+
 bool CDataFileNames::IsOwnFileName(const std::string& name) const
 {
     const std::string lower = CPathText::ToLower(name);
-    for (const std::string& own : {m_dataPath, Backup(), Import(), NewFile()}) {
+    for (const std::string& own : {m_dataPath, Backup(), Import(), NewFile(), LockFile()}) {
         if (lower == CPathText::ToLower(CPathText::FileNameOf(own)))
             return true;
     }
-    return IsRescueCopyName(lower, CPathText::ToLower(CPathText::FileNameOf(Stem())));
+    const std::string stemName = CPathText::ToLower(CPathText::FileNameOf(Stem()));
+    return IsTimedName(lower, stemName) || IsTimedName(lower, stemName + "_unreadable");
 }
 
-// "d" in the pattern stands for any digit.
-bool CDataFileNames::IsRescueCopyName(const std::string& lowerName, const std::string& lowerStemName) const
+// `lowerStart` + "_dddd_dd_dd_dd_dd_dd", optionally "_" and a number, then ".xml"; "d" stands
+// for any digit.
+bool CDataFileNames::IsTimedName(const std::string& lowerName, const std::string& lowerStart)
 {
-    if (lowerName.size() != lowerStemName.size() + kRescuePattern.size() ||
-        lowerName.compare(0, lowerStemName.size(), lowerStemName) != 0)
+    const std::size_t timeEnd = lowerStart.size() + kTimePattern.size();
+    if (lowerName.size() < timeEnd + 4 || lowerName.compare(0, lowerStart.size(), lowerStart) != 0 ||
+        lowerName.compare(lowerName.size() - 4, 4, ".xml") != 0)
         return false;
-    for (std::size_t i = 0; i < kRescuePattern.size(); ++i) {
-        const char c = lowerName[lowerStemName.size() + i];
-        const bool matches = kRescuePattern[i] == 'd' ? std::isdigit(static_cast<unsigned char>(c)) != 0
-                                                      : c == kRescuePattern[i];
-        if (!matches)
+    for (std::size_t i = 0; i < kTimePattern.size(); ++i) {
+        const char c = lowerName[lowerStart.size() + i];
+        if (kTimePattern[i] == 'd' ? !IsDigit(c) : c != kTimePattern[i])
             return false;
     }
-    return true;
+    const std::string number = lowerName.substr(timeEnd, lowerName.size() - 4 - timeEnd);
+    return number.empty() ||
+           (number.size() > 1 && number[0] == '_' && std::all_of(number.begin() + 1, number.end(), IsDigit));
 }

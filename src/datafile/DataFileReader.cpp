@@ -4,8 +4,9 @@
 #include "datafile/DataFileFingerprint.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
-#include "xml/TarnXMLDocument.h"
 #include "platform/File.h"
+#include "resources/StringIds.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <exception>
 #include <limits>
@@ -17,11 +18,6 @@ namespace {
 
 constexpr std::uint32_t kMaxNodes = 1000000;
 constexpr std::uint32_t kMaxDepth = 100;
-
-constexpr int kStatusRecipes = 206;
-constexpr int kStatusIngredients = 207;
-constexpr int kStatusLinking = 208;
-constexpr int kStatusSales = 210;
 
 constexpr std::string_view kRootName = "Kostenkoch";
 
@@ -94,6 +90,10 @@ int CDataFileReader::Read(CFile& file)
         const CFileText text = ReadText(file);
         LogDataFile(m_data, "CData::ReadFromXML() file read finished");
         Parse(text.View());
+        if (!m_rootFound) {
+            LogDataFile(m_data, "CData::ReadFromXML() no Kostenkoch element");
+            return 2;
+        }
         if (m_fingerprint)
             m_fingerprint->Remember(text.View());
     } catch (const CTarnXMLException&) {
@@ -141,6 +141,7 @@ void CDataFileReader::Init(const CTarnXMLNode* node)
 
 void CDataFileReader::ReadRoot(const CDataFileNode& root)
 {
+    m_rootFound = true;
     root.ForEachChild([&](const CDataFileNode& child) {
         switch (child.Name()) {
         case EXmlName::MainUserdata:
@@ -200,7 +201,7 @@ void CDataFileReader::ReadMainNames(const CDataFileNode& node)
 void CDataFileReader::ReadIngredients(const CDataFileNode& node)
 {
     LogDataFile(m_data, "CData::InitFromXML() -> Ingredients");
-    ShowDataFileStatus(m_data, kStatusIngredients);
+    ShowDataFileStatus(m_data, StringId::kStatusIngredients);
     node.ForEachChild([&](const CDataFileNode& child) {
         if (child.Name() != EXmlName::Ingredient)
             return;
@@ -214,7 +215,7 @@ void CDataFileReader::ReadIngredients(const CDataFileNode& node)
 void CDataFileReader::ReadRecipes(const CDataFileNode& node)
 {
     LogDataFile(m_data, "CData::InitFromXML() -> Recipes");
-    const std::string status = m_data.Owner ? CStringTables::Load(kStatusRecipes) : std::string();
+    const std::string status = m_data.Owner ? CStringTables::Load(StringId::kStatusRecipes) : std::string();
     node.ForEachChild([&](const CDataFileNode& child) {
         if (m_data.Owner)
             m_data.Owner->ShowStatus(status);
@@ -230,7 +231,7 @@ void CDataFileReader::ReadRecipes(const CDataFileNode& node)
 void CDataFileReader::ReadSales(const CDataFileNode& node)
 {
     LogDataFile(m_data, "CData::InitFromXML() -> Sales");
-    ShowDataFileStatus(m_data, kStatusSales);
+    ShowDataFileStatus(m_data, StringId::kStatusSales);
     node.ForEachChild([&](const CDataFileNode& child) {
         if (child.Name() != EXmlName::Sale)
             return;
@@ -243,7 +244,7 @@ void CDataFileReader::ReadSales(const CDataFileNode& node)
 // without new records would change nothing, so that work is skipped.
 void CDataFileReader::RestoreReferences()
 {
-    ShowDataFileStatus(m_data, kStatusLinking);
+    ShowDataFileStatus(m_data, StringId::kStatusLinking);
     LogDataFile(m_data, "CData::InitFromXML() -> restore ingredients to recipes");
     if (m_restorePending) {
         m_data.RestoreIngredients();

@@ -20,7 +20,8 @@ public:
     // A read that succeeds remembers the text in `fingerprint`, when one is given.
     explicit CDataFileReader(CData& data, CDataFileFingerprint* fingerprint = nullptr);
 
-    // 0 = done; 1 = the file could not be read, parsed or walked (records read so far stay).
+    // 0 = done; 1 = the file could not be read, parsed or walked (records read so far stay);
+    // 2 = the text parses but holds no Kostenkoch element, so it is no catalogue at all.
     int Read(CFile& file);
     // Reads the first element named Kostenkoch at or below `node`; accepts none.
     void Init(const CTarnXMLNode* node);
@@ -43,4 +44,5 @@ private:
     CDataFileFingerprint* m_fingerprint;
     // Records were added since the lines were last linked.
     bool m_restorePending = true;
+    bool m_rootFound = false;
 };

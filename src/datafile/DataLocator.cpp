@@ -1,15 +1,16 @@
 #include "DataLocator.h"
 
+#include "datafile/FileErrorText.h"
 #include "datafile/ProgramMessages.h"
 #include "datafile/Utf8Text.h"
 #include "platform/PathText.h"
 #include "platform/PlatformPaths.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
-namespace {
+#include <cerrno>
 
-constexpr int kNoDirectoryMessage = 204;
-constexpr int kCannotWriteQuestion = 205;
+namespace {
 
 constexpr const char* kNoticeStart =
     "Kostenkoch speichert Ihre Daten in einem temporären Verzeichnis, weil kein "
@@ -46,11 +47,12 @@ std::string CDataLocator::FindPath(const std::string& registeredPath, const CDat
 {
     if (IsUsableRegisteredFile(registeredPath))
         return registeredPath;
-    for (const std::string* directory :
-         {&candidates.ProfileDirectory, &candidates.ProgramDirectory, &candidates.TemporaryDirectory}) {
+    for (const std::string* directory : {&candidates.ProfileDirectory, &candidates.ProgramDirectory}) {
         if (std::string path = TryDirectory(*directory); !path.empty())
             return path;
     }
+    if (std::string path = TryTemporaryDirectory(candidates.TemporaryDirectory); !path.empty())
+        return path;
     return AskUser();
 }
 
@@ -67,20 +69,60 @@ bool CDataLocator::IsUsableRegisteredFile(const std::string& path)
 
 std::string CDataLocator::TryDirectory(const std::string& directory)
 {
-    if (directory.empty() || !m_utilities.PrepareDataDirectory(directory))
+    if (directory.empty())
         return {};
+    if (!m_utilities.PrepareDataDirectory(directory))
+        return DataFileInReadOnlyDirectory(directory);
     const std::string path = CPathText::Join(directory, kDataFileName);
-    return m_utilities.TestWriteFile(path) ? path : std::string();
+    return m_utilities.TestWriteFile(path) ? path : DataFileInReadOnlyDirectory(directory);
+}
+
+std::string CDataLocator::TryTemporaryDirectory(const std::string& directory)
+{
+    if (directory.empty() || !IsPrivateDirectory(directory))
+        return {};
+    return TryDirectory(directory);
+}
+
+bool CDataLocator::IsPrivateDirectory(const std::string& directory)
+{
+    CFileSystem& files = m_utilities.Files();
+    CFileStatus status;
+    const std::string path = CPathText::WithoutTrailingSeparator(directory);
+    if (files.GetStatus(path, status) == 0 && status.Type == CFileStatus::Missing) {
+        if (const auto parent = CPathText::DirectoryOf(path); parent && !files.Exists(*parent))
+            m_utilities.CreateDirectoryPath(*parent);
+        files.MakePrivateDirectory(path);
+    }
+    return files.GetStatus(path, status) == 0 && status.Type == CFileStatus::Directory && !status.IsLink &&
+           status.OwnedByUser && !status.WritableByOthers;
+}
+
+// The reason is that of creating a file there, as the directory test does.
+std::string CDataLocator::DataFileInReadOnlyDirectory(const std::string& directory)
+{
+    const std::string path = CPathText::Join(directory, kDataFileName);
+    CFileStatus status;
+    if (m_utilities.Files().GetStatus(path, status) != 0 || status.Type != CFileStatus::Regular)
+        return {};
+    const std::string probe = CPathText::Join(directory, CFileUtilities::kDataDirectoryProbeName);
+    const int error = m_utilities.CreateNewFile(probe);
+    if (error == 0)
+        m_utilities.RemoveFile(probe);
+    const std::string reason = CFileErrorText::Reason(error != 0 ? error : EIO);
+    CProgramMessages::ShowText(m_messages,
+                               CProgramMessages::Format(StringId::kReadOnlyDirectory, {directory, reason}));
+    return path;
 }
 
 std::string CDataLocator::AskUser()
 {
-    CProgramMessages::Show(m_messages, kNoDirectoryMessage);
+    CProgramMessages::Show(m_messages, StringId::kNoDirectory);
     for (;;) {
         const std::optional<std::string> chosen = m_dialogs.AskSavePath(DataFileRequest());
         if (chosen && m_utilities.TestWriteFile(*chosen))
             return *chosen;
-        if (!CProgramMessages::AskYesNo(m_messages, CStringTables::Load(kCannotWriteQuestion)))
+        if (!CProgramMessages::AskYesNo(m_messages, CStringTables::Load(StringId::kCannotWriteQuestion)))
             return {};
     }
 }

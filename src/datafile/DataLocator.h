@@ -32,6 +32,12 @@ struct CDataLocation
 // Finds the data file: the registered path when it names a non-empty file, else the first
 // candidate directory that can be prepared and written, else a path the user chooses
 // (messages 204 and 205). The remembered settings are read by the caller afterwards.
+//
+// A candidate directory that cannot be written but holds a data file is not passed over for
+// an empty start elsewhere: the user is told why it cannot be written (message 244) and that
+// data file is used. The temporary directory is used only when it belongs to the user and no
+// one else may write in it (created private when missing), so that no one else can plant
+// files there.
 class CDataLocator
 {
 public:
@@ -48,6 +54,11 @@ private:
     std::string FindPath(const std::string& registeredPath, const CDataCandidates& candidates);
     bool IsUsableRegisteredFile(const std::string& path);
     std::string TryDirectory(const std::string& directory);
+    std::string TryTemporaryDirectory(const std::string& directory);
+    bool IsPrivateDirectory(const std::string& directory);
+    // The data file in a directory that cannot be written, after message 244; empty when
+    // there is none.
+    std::string DataFileInReadOnlyDirectory(const std::string& directory);
     std::string AskUser();
     static CFileDialogRequest DataFileRequest();
 

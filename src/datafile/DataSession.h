@@ -2,6 +2,7 @@
 
 #include "datafile/DataFile.h"
 #include "datafile/DataFileLoader.h"
+#include "datafile/DataFileLock.h"
 #include "datafile/PictureFiles.h"
 #include "datafile/SaveSequence.h"
 #include "platform/FileDialogService.h"
@@ -24,9 +25,21 @@ class CData;
 // A catalogue is only ever replaced by one that was read completely: a file that cannot be
 // read leaves the current catalogue, its data file path and the title as they were (with no
 // catalogue yet, the default master data are used).
+//
+// The session holds the lock of its data file (CDataFileLock) from the first load until
+// ReleaseLock or its end; "Öffnen ..." and "Speichern unter ..." move the lock to the new file
+// and refuse a file that another program holds (message 234).
 class CDataSession
 {
 public:
+    // What the first load at start allows.
+    enum class EStart {
+        Ready,       // the catalogue is loaded (or the defaults, when there was nothing to load)
+        AlreadyOpen, // another program has the data file open (message 233): end without saving
+        CannotUse,   // the data file is there but cannot be used safely (messages 241 to 243):
+                     // end without saving, so that it is not replaced
+    };
+
     CDataSession(CFileUtilities& utilities, CMessageService& messages, CFileDialogService& dialogs,
                  CCatalogueOwner* owner);
     ~CDataSession();
@@ -44,6 +57,16 @@ public:
     // the master data page's values into the catalogue here.
     void SetBeforeSave(std::function<void(CData&)> beforeSave) { m_beforeSave = std::move(beforeSave); }
     void SetLogFilePath(const std::string& path) { m_pictures.SetLogFilePath(path); }
+
+    // The first load at start, after the data location search: refuses a path that is not a
+    // regular file, takes the lock, loads the data file; puts an unreadable one aside and
+    // offers to restore the newest complete copy when the data file is missing or was put
+    // aside (CStartRecovery); else the default master data. On Ready the window refreshes all
+    // pages and the title; on anything else it ends at once without the exit save.
+    EStart LoadAtStart(const std::string& dataPath);
+    // Lets other programs open the data file: at the end of the exit sequence, after the save.
+    void ReleaseLock() { m_lock.Release(); }
+    bool HoldsLock() const { return m_lock.IsHeld(); }
 
     // Loads a data file into a fresh catalogue that replaces the current one only when the
     // whole file was read. True when it did; the window then refreshes all pages (at start-up
@@ -71,6 +94,13 @@ public:
 
 private:
     std::unique_ptr<CData> ReadFresh(const std::string& path, CDataFile& file);
+    EStart LoadExisting(const std::string& dataPath);
+    bool Adopt(std::unique_ptr<CData> fresh, const CDataFile& file, const std::string& path);
+    void UseDefaults();
+    bool IsRegularOrMissing(const std::string& path);
+    // Takes the lock of `path` into `lock`; tells the user (message 234) when another program
+    // holds it. A lock that cannot be taken for another reason does not stop the command.
+    bool LockFor(const std::string& path, CDataFileLock& lock);
     bool AskToSaveBeforeOpen();
     bool SaveUnder(const std::string& path, const std::string& oldDirectory, const std::string& newDirectory);
     CFileDialogRequest DataFileRequest() const;
@@ -82,6 +112,7 @@ private:
     CDataFileLoader m_loader;
     CSaveSequence m_saveSequence;
     CPictureFiles m_pictures;
+    CDataFileLock m_lock;
     std::unique_ptr<CData> m_data;
     // The fingerprint of the text m_data was last read from or written to.
     CDataFile m_file;

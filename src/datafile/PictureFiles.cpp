@@ -6,13 +6,8 @@
 #include "datafile/ProgramMessages.h"
 #include "datafile/Utf8Text.h"
 #include "platform/PathText.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
-
-namespace {
-
-constexpr int kPictureInUseMessage = 226;
-
-} // namespace
 
 CPictureFiles::CPictureFiles(CFileUtilities& utilities, CMessageService& messages)
     : m_utilities(utilities), m_messages(messages)
@@ -44,7 +39,7 @@ bool CPictureFiles::MakeRoom(const CData& data, const std::string& dataPath, con
     if (!m_utilities.Files().Exists(target))
         return true;
     if (IsUsedByRecipe(data, name))
-        return Refuse(CStringTables::Load(kPictureInUseMessage), name);
+        return Refuse(CStringTables::Load(StringId::kPictureInUse), name);
     if (!CPictureName::HasPictureEnding(name))
         return Refuse(Windows1252Text(kProtectedNameText), name);
     m_utilities.RemoveFile(target);

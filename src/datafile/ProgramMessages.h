@@ -4,6 +4,7 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
+#include <initializer_list>
 #include <string>
 
 // The program's message boxes: texts in the current language under the caption string 102.
@@ -24,6 +25,19 @@ public:
     static bool AskYesNo(CMessageService& messages, const std::string& text)
     {
         return messages.AskYesNo(text, CStringTables::Load(kCaption)) == CMessageService::Yes;
+    }
+    // The text of `stringId` with "%1", "%2", ... replaced by the values in order.
+    static std::string Format(int stringId, std::initializer_list<std::string> values)
+    {
+        std::string text = CStringTables::Load(stringId);
+        int number = 1;
+        for (const std::string& value : values) {
+            const std::string placeholder = "%" + std::to_string(number++);
+            for (auto at = text.find(placeholder); at != std::string::npos;
+                 at = text.find(placeholder, at + value.size()))
+                text.replace(at, placeholder.size(), value);
+        }
+        return text;
     }
     static CMessageService::EAnswer AskYesNoCancel(CMessageService& messages, int stringId)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafile/DataFileNames.h"
+#include "datafile/NewDataFile.h"
 #include "platform/FileUtilities.h"
 #include "platform/MessageService.h"
 
@@ -10,15 +11,16 @@ class CData;
 class CDataFile;
 
 // Writes the catalogue to its data file and keeps the file as it was before as the backup;
-// a backup larger than the data file is kept as a rescue copy (message 213). Every step is
-// logged under the main window's name, so a failed save can be traced in the log file.
+// a backup larger than the data file is kept as a rescue copy under a name no other file has
+// (message 213). Every step is logged under the main window's name, each failed one with its
+// error code, so a failed save can be traced in the log file.
 //
-// The last successfully saved state is never lost, whatever step fails: the new text is
-// written to stem + "_New.XML" and flushed to disk first, while data file and backup stay as
-// they are; only then are the old files rotated, the new file renamed into place and the
-// directory flushed. A failed rotation stops the save before anything is replaced, and a
-// failed final rename puts the old data file back. Only after the directory flush does the
-// save report success; any failure asks question 216 (Yes: go on without saving).
+// There is a complete data file at every moment, whatever step fails or wherever the program
+// is killed: the new text is written to stem + "_New.XML" and flushed to disk first; the
+// backup is then made without taking the data file away (a second name for it, or where the
+// file system has none a flushed copy); only then does the new file replace the data file in
+// one rename, followed by a flush of the directory. A failure before that rename leaves the
+// data file as it was; any failure asks question 216 (Yes: go on without saving).
 class CSaveSequence
 {
 public:
@@ -34,16 +36,13 @@ public:
 private:
     bool Save(const CData& data, CDataFile& file, const CDataFileNames& names);
     bool WriteNewFile(const CData& data, CDataFile& file, const std::string& path);
-    bool WriteText(const CData& data, CDataFile& dataFile, CFileSystem::Handle handle, const std::string& path);
-    bool RotateOldFiles(const CDataFileNames& names, bool& dataFileMoved);
+    bool KeepBackup(const CDataFileNames& names, bool& keptLargerBackup);
     bool IsBackupLarger(const CDataFileNames& names);
     bool KeepLargerBackup(const CDataFileNames& names);
-    bool MoveNewFileIntoPlace(const CDataFileNames& names, bool dataFileMoved);
-    void DiscardNewFile(const std::string& path);
+    bool MakeBackup(const CDataFileNames& names);
     bool AskFailure(const std::string& dataPath);
-    bool Succeeded(const std::string& step, int error);
-    void Log(const std::string& step);
 
     CFileUtilities& m_utilities;
     CMessageService& m_messages;
+    CNewDataFile m_newFile;
 };

@@ -47,12 +47,18 @@ bool CFileUtilities::TryGetFileSize(const std::string& path, std::uint64_t& size
     return measured;
 }
 
+int CFileUtilities::CreateNewFile(const std::string& path)
+{
+    RemoveStale(path);
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    if (const int error = m_files.Open(path, CFileSystem::CreateNew, handle))
+        return error;
+    return m_files.Close(handle);
+}
+
 bool CFileUtilities::TestCreateFile(const std::string& path)
 {
-    CFileSystem::Handle handle = CFileSystem::kNoHandle;
-    if (m_files.Open(path, CFileSystem::CreateTruncate, handle) != 0)
-        return false;
-    return m_files.Close(handle) == 0;
+    return CreateNewFile(path) == 0;
 }
 
 bool CFileUtilities::TestDirectory(const std::string& directory)
@@ -105,10 +111,12 @@ bool CFileUtilities::TestWriteFileAt(const std::string& path)
     return RemoveFile(path) && text == kProbeText;
 }
 
+// A stale probe (or a link planted under its name) is removed, never written through.
 bool CFileUtilities::WriteProbe(const std::string& path)
 {
+    RemoveStale(path);
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
-    if (m_files.Open(path, CFileSystem::CreateTruncate, handle) != 0)
+    if (m_files.Open(path, CFileSystem::CreateNew, handle) != 0)
         return false;
     const int written = m_files.Write(handle, kProbeText, std::strlen(kProbeText));
     const int closed = m_files.Close(handle);
@@ -131,6 +139,16 @@ bool CFileUtilities::ReadProbe(const std::string& path, std::string& text)
         return false;
     }
     return true;
+}
+
+// RemoveFile deletes only what can be opened; a link that leads nowhere goes as well.
+void CFileUtilities::RemoveStale(const std::string& path)
+{
+    if (!m_files.Exists(path))
+        return;
+    RemoveFile(path);
+    if (m_files.Exists(path) && !FileExists(path))
+        m_files.Remove(path);
 }
 
 bool CFileUtilities::RemoveFile(const std::string& path)

@@ -31,7 +31,10 @@ public:
     std::uint64_t GetFileSize(const std::string& path);
     // The same, telling a file that cannot be measured from an empty one.
     bool TryGetFileSize(const std::string& path, std::uint64_t& size);
-    // Creates the file, emptying an existing one; true when that worked.
+    // Creates the file empty and exclusively: whatever had that name before (a stale file, or
+    // a symbolic link planted there) is removed first, never written through. 0 or the error.
+    int CreateNewFile(const std::string& path);
+    // CreateNewFile; true when that worked.
     bool TestCreateFile(const std::string& path);
     // Whether a file can be created in the directory: creates and deletes "Test.txt". True
     // without any probe when a file of that name exists already (the directory is there; it
@@ -60,6 +63,7 @@ public:
     void Log(const std::string& line) { m_log.WriteLog(line); }
 
 private:
+    void RemoveStale(const std::string& path);
     bool WriteProbe(const std::string& path);
     bool ReadProbe(const std::string& path, std::string& text);
     bool TestWriteFileAt(const std::string& path);

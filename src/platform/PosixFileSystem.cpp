@@ -3,6 +3,7 @@
 #include "Windows1252.h"
 
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -14,6 +15,7 @@
 #else
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -26,6 +28,18 @@ constexpr std::size_t kCopyChunk = 64 * 1024;
 int LastError()
 {
     return errno != 0 ? errno : EIO;
+}
+
+CLocalTime ToLocalTime(std::time_t time)
+{
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &time);
+#else
+    localtime_r(&time, &parts);
+#endif
+    return CLocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+                      parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
 std::filesystem::path NativePath(const std::string& path)
@@ -56,12 +70,19 @@ int OpenNative(const std::filesystem::path& path, int flags)
     return _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
 }
 
-bool IsDirectory(int handle)
+// 0 for a regular file, else why it is not one.
+int RegularFileError(int handle)
 {
     struct _stat64 status
     {};
-    return _fstat64(handle, &status) == 0 && (status.st_mode & _S_IFDIR) != 0;
+    if (_fstat64(handle, &status) != 0)
+        return LastError();
+    if ((status.st_mode & _S_IFDIR) != 0)
+        return EISDIR;
+    return (status.st_mode & _S_IFREG) != 0 ? 0 : EINVAL;
 }
+
+void MakeBlocking(int) {}
 
 long long SeekTo(int handle, std::uint64_t position)
 {
@@ -115,6 +136,61 @@ int MakeDirectoryNative(const std::filesystem::path& path)
     return _wmkdir(path.c_str()) == 0 ? 0 : LastError();
 }
 
+// A directory of the user's own profile is private already on Windows.
+int MakePrivateDirectoryNative(const std::filesystem::path& path)
+{
+    return MakeDirectoryNative(path);
+}
+
+int StatusNative(const std::filesystem::path& path, CFileStatus& status)
+{
+    std::error_code error;
+    const auto own = std::filesystem::symlink_status(path, error);
+    if (own.type() == std::filesystem::file_type::not_found)
+        return 0;
+    status.IsLink = own.type() == std::filesystem::file_type::symlink;
+    struct _stat64 target
+    {};
+    if (_wstat64(path.c_str(), &target) != 0) {
+        status.Type = CFileStatus::Other;
+        return 0;
+    }
+    status.Type = (target.st_mode & _S_IFDIR) != 0   ? CFileStatus::Directory
+                  : (target.st_mode & _S_IFREG) != 0 ? CFileStatus::Regular
+                                                     : CFileStatus::Other;
+    status.OwnedByUser = true;
+    status.Modified = ToLocalTime(static_cast<std::time_t>(target.st_mtime));
+    return 0;
+}
+
+int LinkNative(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+}
+
+// A lock file opened without sharing: a second open fails until the handle is closed, which
+// the system does when the process ends, and the file goes away with the handle.
+int LockNative(const std::filesystem::path& path, int& handle)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SHARING_VIOLATION ? CFileSystem::kLockedError : static_cast<int>(error);
+    }
+    handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), 0);
+    if (handle < 0) {
+        CloseHandle(file);
+        return EMFILE;
+    }
+    return 0;
+}
+
+int UnlockNative(const std::filesystem::path&, int handle)
+{
+    return _close(handle) == 0 ? 0 : LastError();
+}
+
 // Directory entries reach the disk with the file operations themselves on Windows.
 int SyncDirectoryNative(const std::filesystem::path&)
 {
@@ -127,15 +203,16 @@ int OpenFlags(CFileSystem::EOpenMode mode)
 {
     switch (mode) {
     case CFileSystem::ReadOnly:
-        return O_RDONLY | O_CLOEXEC;
+        // Without waiting for a writer, should the path name a FIFO.
+        return O_RDONLY | O_CLOEXEC | O_NONBLOCK;
     case CFileSystem::CreateTruncate:
-        return O_WRONLY | O_CLOEXEC | O_CREAT | O_TRUNC;
+        return O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_CREAT | O_TRUNC;
     case CFileSystem::CreateNew:
-        return O_WRONLY | O_CLOEXEC | O_CREAT | O_EXCL;
+        return O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_CREAT | O_EXCL;
     case CFileSystem::WriteExisting:
-        return O_WRONLY | O_CLOEXEC;
+        return O_WRONLY | O_CLOEXEC | O_NOFOLLOW;
     }
-    return O_RDONLY | O_CLOEXEC;
+    return O_RDONLY | O_CLOEXEC | O_NONBLOCK;
 }
 
 int OpenNative(const std::filesystem::path& path, int flags)
@@ -143,11 +220,21 @@ int OpenNative(const std::filesystem::path& path, int flags)
     return ::open(path.c_str(), flags, 0666);
 }
 
-bool IsDirectory(int handle)
+// 0 for a regular file, else why it is not one.
+int RegularFileError(int handle)
 {
     struct stat status
     {};
-    return ::fstat(handle, &status) == 0 && S_ISDIR(status.st_mode);
+    if (::fstat(handle, &status) != 0)
+        return LastError();
+    if (S_ISDIR(status.st_mode))
+        return EISDIR;
+    return S_ISREG(status.st_mode) ? 0 : EINVAL;
+}
+
+void MakeBlocking(int handle)
+{
+    ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
 }
 
 off_t SeekTo(int handle, std::uint64_t position)
@@ -200,6 +287,84 @@ int MakeDirectoryNative(const std::filesystem::path& path)
     return ::mkdir(path.c_str(), 0777) == 0 ? 0 : LastError();
 }
 
+int MakePrivateDirectoryNative(const std::filesystem::path& path)
+{
+    return ::mkdir(path.c_str(), 0700) == 0 ? 0 : LastError();
+}
+
+int StatusNative(const std::filesystem::path& path, CFileStatus& status)
+{
+    struct stat own
+    {};
+    if (::lstat(path.c_str(), &own) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? 0 : LastError();
+    status.IsLink = S_ISLNK(own.st_mode);
+    struct stat target
+    {};
+    if (::stat(path.c_str(), &target) != 0) {
+        status.Type = CFileStatus::Other;
+        return 0;
+    }
+    status.Type = S_ISDIR(target.st_mode) ? CFileStatus::Directory
+                  : S_ISREG(target.st_mode) ? CFileStatus::Regular
+                                            : CFileStatus::Other;
+    status.OwnedByUser = target.st_uid == ::geteuid();
+    status.WritableByOthers = (target.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    status.Modified = ToLocalTime(target.st_mtime);
+    return 0;
+}
+
+int LinkNative(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    return ::link(from.c_str(), to.c_str()) == 0 ? 0 : LastError();
+}
+
+// Whether the open lock file is still the one at `path`: an earlier holder removes it when it
+// lets go, and a lock on a removed file locks nothing.
+bool IsCurrentLockFile(int handle, const std::filesystem::path& path)
+{
+    struct stat open
+    {};
+    struct stat named
+    {};
+    return ::fstat(handle, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_ino == named.st_ino &&
+           open.st_dev == named.st_dev;
+}
+
+// An advisory lock (flock) on the lock file: the system drops it when the process ends, so a
+// crashed holder leaves no stale lock behind. The file holds the holder's process id for people.
+int LockNative(const std::filesystem::path& path, int& handle)
+{
+    constexpr int kAttempts = 4;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const int opened = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (opened < 0)
+            return LastError();
+        if (::flock(opened, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(opened);
+            return error == EWOULDBLOCK ? CFileSystem::kLockedError : (error != 0 ? error : EIO);
+        }
+        if (IsCurrentLockFile(opened, path)) {
+            const std::string pid = std::to_string(::getpid()) + "\n";
+            if (::ftruncate(opened, 0) == 0 && ::write(opened, pid.data(), pid.size()) < 0) {
+                // The process id is only a hint; the lock holds without it.
+            }
+            handle = opened;
+            return 0;
+        }
+        ::close(opened);
+    }
+    return CFileSystem::kLockedError;
+}
+
+// The file goes first, while the lock is still held, so that no one locks it in between.
+int UnlockNative(const std::filesystem::path& path, int handle)
+{
+    ::unlink(path.c_str());
+    return ::close(handle) == 0 ? 0 : LastError();
+}
+
 int SyncDirectoryNative(const std::filesystem::path& path)
 {
     const int handle = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -221,9 +386,12 @@ int CPosixFileSystem::Open(const std::string& path, EOpenMode mode, Handle& hand
     const int opened = OpenNative(NativePath(path), OpenFlags(mode));
     if (opened < 0)
         return LastError();
-    if (mode == ReadOnly && IsDirectory(opened)) {
-        Close(opened);
-        return EISDIR;
+    if (mode == ReadOnly) {
+        if (const int error = RegularFileError(opened)) {
+            Close(opened);
+            return error;
+        }
+        MakeBlocking(opened);
     }
     handle = opened;
     return 0;
@@ -313,8 +481,40 @@ int CPosixFileSystem::MakeDirectory(const std::string& path)
     return MakeDirectoryNative(NativePath(path));
 }
 
-// Creates the target exclusively, so an existing file is never overwritten; a copy that
-// fails half-way is removed again.
+// Creates the target exclusively, so an existing file is never overwritten, and flushes it;
+// a copy that fails half-way is removed again.
+int CPosixFileSystem::MakePrivateDirectory(const std::string& path)
+{
+    errno = 0;
+    return MakePrivateDirectoryNative(NativePath(path));
+}
+
+int CPosixFileSystem::GetStatus(const std::string& path, CFileStatus& status)
+{
+    status = CFileStatus();
+    errno = 0;
+    return StatusNative(NativePath(path), status);
+}
+
+int CPosixFileSystem::Link(const std::string& from, const std::string& to)
+{
+    errno = 0;
+    return LinkNative(NativePath(from), NativePath(to));
+}
+
+int CPosixFileSystem::LockFile(const std::string& path, Handle& handle)
+{
+    handle = kNoHandle;
+    errno = 0;
+    return LockNative(NativePath(path), handle);
+}
+
+int CPosixFileSystem::UnlockFile(const std::string& path, Handle handle)
+{
+    errno = 0;
+    return UnlockNative(NativePath(path), handle);
+}
+
 int CPosixFileSystem::CopyNewFile(const std::string& from, const std::string& to)
 {
     Handle source = kNoHandle;
@@ -324,6 +524,7 @@ int CPosixFileSystem::CopyNewFile(const std::string& from, const std::string& to
     int error = Open(to, CreateNew, target);
     if (error == 0) {
         error = CopyContent(source, target);
+        error = error != 0 ? error : Sync(target);
         const int closeError = Close(target);
         error = error != 0 ? error : closeError;
         if (error != 0)

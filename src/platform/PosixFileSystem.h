@@ -5,7 +5,7 @@
 // The operating system's files: POSIX calls, or the C runtime and Win32 calls on Windows.
 // Paths arrive as Windows-1252 text and are converted to the system's encoding (UTF-8 on
 // POSIX systems, UTF-16 on Windows); directory names that Windows-1252 cannot hold are left
-// out of listings.
+// out of listings. Files are created only under their own name, never through a symbolic link.
 class CPosixFileSystem : public CFileSystem
 {
 public:
@@ -21,9 +21,14 @@ public:
     int Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;
     int MakeDirectory(const std::string& path) override;
+    int MakePrivateDirectory(const std::string& path) override;
+    int GetStatus(const std::string& path, CFileStatus& status) override;
+    int Link(const std::string& from, const std::string& to) override;
     int CopyNewFile(const std::string& from, const std::string& to) override;
     int SyncDirectory(const std::string& directory) override;
     int ListDirectory(const std::string& directory, std::vector<std::string>& names) override;
+    int LockFile(const std::string& path, Handle& handle) override;
+    int UnlockFile(const std::string& path, Handle handle) override;
 
 private:
     int CopyContent(Handle source, Handle target);

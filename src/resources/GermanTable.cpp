@@ -4,8 +4,7 @@
 
 #include "resources/LanguageTables.h"
 
-namespace
-{
+namespace {
 
 constexpr CStringEntry kGerman[] = {
     // Window, system menu and tabs
@@ -91,6 +90,39 @@ constexpr CStringEntry kGerman[] = {
     {231, "Wenn Sie eine andere Datei öffnen, ohne den letzten Stand der aktuellen Sitzung zu speichern, "
           "gehen Ihre soeben eingegebenen Daten verloren! Wollen Sie den aktuellen Stand speichern, bevor "
           "Sie eine andere Datei öffnen?"},
+
+    // Keeping the data file safe: start-up, recovery, one program per data file
+    {233, "Die Datendatei\n\n%1\n\nist bereits in einem anderen Kostenkoch-Fenster geöffnet. Damit dort "
+          "keine Änderungen verloren gehen, wird dieses Programm jetzt beendet, ohne etwas zu speichern. "
+          "Bitte arbeiten Sie in dem bereits geöffneten Fenster weiter."},
+    {234, "Die Datei\n\n%1\n\nist bereits in einem anderen Kostenkoch-Fenster geöffnet. Bitte schließen "
+          "Sie sie dort zuerst."},
+    {235, "Die Datendatei\n\n%1\n\nkann nicht gelesen werden. Damit ihr Inhalt nicht verloren geht, wurde "
+          "sie unverändert umbenannt in:\n\n%2\n\nDiese Datei wird von Kostenkoch nie gelöscht oder "
+          "überschrieben."},
+    {236, "\n\nDie Sicherungskopie %1 vom %2 enthält vermutlich den letzten gültigen Stand Ihrer Daten."},
+    {237, "\n\nEine lesbare Sicherungskopie gibt es nicht."},
+    {238, "Die Datendatei\n\n%1\n\nfehlt. Es gibt aber eine vollständige Kopie Ihrer Daten: %2 vom "
+          "%3:\n\n%4\n\nSoll Kostenkoch diese Kopie als Datendatei wiederherstellen? Bei „Nein“ beginnt "
+          "Kostenkoch mit leeren Daten; die Kopie bleibt erhalten."},
+    {239, "die Sicherungskopie"},
+    {240, "die Datei einer unterbrochenen Speicherung"},
+    {241,
+     "Die Datendatei\n\n%1\n\nist vorhanden, kann aber nicht geöffnet werden (%2). Damit sie nicht "
+     "durch leere Daten ersetzt wird, wird Kostenkoch jetzt beendet. Bitte prüfen Sie die Zugriffsrechte "
+     "der Datei."},
+    {242, "Unter dem Namen der Datendatei\n\n%1\n\nliegt keine gewöhnliche Datei, sondern zum Beispiel ein "
+          "Verzeichnis. Kostenkoch kann sie nicht verwenden und wird jetzt beendet."},
+    {243, "Die Datendatei\n\n%1\n\nkann weder gelesen noch umbenannt werden (%2). Damit sie nicht "
+          "überschrieben wird, wird Kostenkoch jetzt beendet."},
+    {244, "Im Verzeichnis\n\n%1\n\nliegen Ihre Daten, aber das Verzeichnis kann nicht beschrieben werden "
+          "(%2). Kostenkoch öffnet diese Daten; Änderungen können dort aber nicht gespeichert werden. Bitte "
+          "speichern Sie mit „Speichern unter ...“ an einem anderen Ort oder sorgen Sie dafür, dass das "
+          "Verzeichnis wieder beschreibbar ist."},
+    {245, "keine Zugriffsrechte"},
+    {246, "schreibgeschütztes Laufwerk"},
+    {247, "Datenträger voll"},
+    {248, "Fehler %1"},
 
     // List headings, units and labels
     {119, "alle Verkäufe"},

@@ -7,7 +7,7 @@
 // The texts of the three language tables as written in the source, in UTF-8. CStringTables
 // converts them to Windows-1252 on first use.
 
-// Every program text (ids 101..232) and the framework texts (ids from 61440 on).
+// Every program text (ids 101..248) and the framework texts (ids from 61440 on).
 std::span<const CStringEntry> GermanEntries();
 
 // The texts in which the English table differs from the German one.

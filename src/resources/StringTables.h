@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The program's texts by string id, in German, English and Romanian. Ids 101 to 232 are the
+// The program's texts by string id, in German, English and Romanian. Ids 101 to 248 are the
 // program's own texts, ids from 61440 on the framework's (German only). Texts come back as
 // Windows-1252 bytes, like every text the core holds.
 //

@@ -5,7 +5,9 @@
 #include "pages/SubDialog.h"
 #include "controls/FlatButton.h"
 #include "controls/LinkStatic.h"
+#include "datafile/DataFile.h"
 #include "datafile/DataLocator.h"
+#include "platform/StdFile.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -550,6 +552,83 @@ TEST(KostenkochDlgTest, AboutBoxLinksAreUnderlinedWithoutTheMouse)
     Action(*dlg, "actionAbout")->trigger();
     EXPECT_TRUE(homepage);
     EXPECT_TRUE(mail);
+}
+
+} // namespace
+
+namespace {
+
+// Ingredients, recipes and sales of the data file at `path`; -1 each when it does not read.
+std::array<int, 3> CountsOf(const std::string& path)
+{
+    CData data;
+    try {
+        CStdFile file(path, CStdFile::OpenRead);
+        if (CDataFile().ReadFromXML(data, file) != 0)
+            return {-1, -1, -1};
+    } catch (const CFileException&) {
+        return {-1, -1, -1};
+    }
+    return {data.GetNbIngredients(), data.GetNbRecipes(), static_cast<int>(data.Sales.Count())};
+}
+
+// A double click too many: the second program on the same data ends at once, says why and
+// saves nothing over the first one's work; once the first has closed, the data open again.
+TEST(KostenkochDlgTest, SecondProgramOnTheSameDataEndsWithoutSaving)
+{
+    CWindowTestBed bed;
+    bed.RegisterDataFile(2, 0, 0);
+    auto first = bed.Start();
+    ASSERT_TRUE(first->IsStartedUp());
+    first->show();
+    AddRecords(*first->Document().GetData(), 1, 0, 0);
+
+    auto second = bed.Start();
+    EXPECT_FALSE(second->IsStartedUp());
+    ASSERT_EQ(bed.MessageTexts().size(), 1u);
+    EXPECT_THAT(bed.MessageTexts()[0], HasSubstr("bereits in einem anderen Kostenkoch-Fenster"));
+    second->show();
+    second->close();
+    EXPECT_FALSE(second->isVisible());
+    second.reset();
+    EXPECT_EQ(CountsOf(bed.DataPath()), (std::array<int, 3>{2, 0, 0})) << "the second one saved nothing";
+
+    first->close();
+    EXPECT_EQ(CountsOf(bed.DataPath()), (std::array<int, 3>{3, 0, 0}));
+    auto third = bed.Start();
+    EXPECT_TRUE(third->IsStartedUp());
+    EXPECT_EQ(third->Document().GetData()->GetNbIngredients(), 3);
+}
+
+// An unreadable data file survives two starts and closes: it is put aside under a name no save
+// touches, the user is told where, and the next start begins with the defaults saved before.
+TEST(KostenkochDlgTest, UnreadableDataFileIsKeptAsideAcrossTwoStarts)
+{
+    CWindowTestBed bed;
+    bed.RegisterDataFile(3, 0, 0);
+    std::string text;
+    {
+        std::ifstream in(bed.DataPath(), std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    text.resize(1500);
+    std::ofstream(bed.DataPath(), std::ios::binary | std::ios::trunc) << text;
+
+    for (int start = 0; start < 2; ++start) {
+        auto dlg = bed.Start();
+        ASSERT_TRUE(dlg->IsStartedUp());
+        dlg->show();
+        dlg->close();
+        ASSERT_FALSE(dlg->isVisible());
+    }
+    std::vector<fs::path> aside;
+    for (const auto& entry : fs::directory_iterator(fs::path(bed.DataPath()).parent_path())) {
+        if (entry.path().filename().string().find("_Unreadable_") != std::string::npos)
+            aside.push_back(entry.path());
+    }
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(fs::file_size(aside[0]), 1500u);
+    EXPECT_THAT(bed.MessageTexts().front(), HasSubstr(aside[0].filename().string()));
 }
 
 } // namespace

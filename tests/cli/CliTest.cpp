@@ -1,14 +1,20 @@
+#include "FaultyFileSystem.h"
 #include "TempDir.h"
 #include "catalogue/Data.h"
-#include "datafile/DataFile.h"
 #include "cli/CliRunner.h"
+#include "datafile/DataFile.h"
+#include "datafile/DataFileNames.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/StdFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -65,6 +71,18 @@ protected:
         m_out.str({});
         m_err.str({});
         return RunCli(args, m_out, m_err);
+    }
+    std::string Bytes(const std::string& path) const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // The number of sales the file holds when it reads completely, else -1.
+    int SalesIn(const std::string& path)
+    {
+        if (Run({"check", path}) != 0)
+            return -1;
+        return Json()["counts"].toObject()["sales"].toInt();
     }
 
     QJsonObject Json() const
@@ -262,6 +280,110 @@ TEST_F(KostenkochCli, EvaluateReportsTableAndChart)
             << series;
     }
     EXPECT_EQ(Run({"evaluate", m_path, "--start", "2009-05-01", "--end", "2009-06-30"}), 2);
+}
+
+TEST_F(KostenkochCli, VersionAndHelpComeFromTheParser)
+{
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(m_out.str(), "kostenkoch-cli 4.0\n");
+    EXPECT_EQ(Run({"-h"}), 0);
+    EXPECT_EQ(m_out.str().rfind("Usage: kostenkoch-cli [options] COMMAND ARGUMENTS\n", 0), 0u) << m_out.str();
+    EXPECT_NE(m_out.str().find("--portions <P>"), std::string::npos);
+    EXPECT_EQ(Run({"recipes", m_path, "--version"}), 2);
+    EXPECT_EQ(Run({"check", "--sort=Name"}), 2);
+}
+
+// Every wrong or missing argument of book and evaluate is named, with exit status 2.
+TEST_F(KostenkochCli, WrongArgumentsAreNamed)
+{
+    const std::string out = m_dir.File("out.xml");
+    const std::vector<std::string> book = {"book", m_path, out, "--recipe", "Zwiebelrostbraten"};
+    const std::vector<std::string> evaluate = {"evaluate", m_path, "--measure"};
+    auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
+        args.insert(args.end(), more);
+        return args;
+    };
+    const struct
+    {
+        std::vector<std::string> Args;
+        std::string Message;
+    } cases[] = {
+        {{"book", m_path, out}, "book needs --recipe NAME"},
+        {book, "book needs --portions P"},
+        {with(book, {"--portions", "2"}), "book needs --date DATE"},
+        {with(book, {"--portions", "2", "--date", "2009-02-30"}), "invalid --date: 2009-02-30"},
+        {with(book, {"--portions", "zwei", "--date", "2009-05-19"}), "invalid --portions: zwei"},
+        {with(book, {"--portions", "0", "--date", "2009-05-19"}), "invalid --portions: 0"},
+        {with(book, {"--portions", "-1.5", "--date", "2009-05-19"}), "invalid --portions: -1.5"},
+        {with(book, {"--portions", "inf", "--date", "2009-05-19"}), "invalid --portions: inf"},
+        {with(book, {"--portions", "nan", "--date", "2009-05-19"}), "invalid --portions: nan"},
+        {with(evaluate, {"5", "--start", "2009-05-01", "--end", "2009-06-30"}), "invalid --measure: 5"},
+        {with(evaluate, {"-1", "--start", "2009-05-01", "--end", "2009-06-30"}), "invalid --measure: -1"},
+        {with(evaluate, {"0", "--start", "2009-05-01"}), "evaluate needs --end DATE"},
+        {with(evaluate, {"0", "--start", "2009-13-01", "--end", "2009-06-30"}),
+         "invalid --start: 2009-13-01"},
+        {with(evaluate, {"0", "--start", "2009-05-01", "--end", "2009-04-30"}),
+         "invalid --end: 2009-04-30 lies before --start 2009-05-01"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.Args), 2) << c.Message;
+        EXPECT_EQ(m_err.str().rfind(c.Message, 0), 0u) << m_err.str();
+        EXPECT_NE(m_err.str().find("\n\nUsage: kostenkoch-cli"), std::string::npos) << c.Message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(Run(with(evaluate, {"4", "--start", "2009-05-01", "--end", "2009-05-01"})), 0) << m_err.str();
+}
+
+// A data file that a program holds open is not written; a FIFO is refused at once.
+TEST_F(KostenkochCli, LockedOutputAndFifoInputAreRefused)
+{
+    CPosixFileSystem files;
+    const std::string lockFile = CDataFileNames(m_path).LockFile();
+    CFileSystem::Handle lock = CFileSystem::kNoHandle;
+    ASSERT_EQ(files.LockFile(lockFile, lock), 0);
+    const std::string before = Bytes(m_path);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"resave", m_path, m_path},
+                                               {"book", m_path, m_path, "--recipe", "Zwiebelrostbraten",
+                                                "--portions", "1", "--date", "2009-05-20"}}) {
+        EXPECT_EQ(Run(args), 1) << args[0];
+        EXPECT_EQ(m_err.str(), "file is open in another program: " + m_path + "\n");
+    }
+    EXPECT_EQ(Bytes(m_path), before);
+    files.UnlockFile(lockFile, lock);
+    EXPECT_EQ(Run({"resave", m_path, m_path}), 0) << m_err.str();
+
+    const std::string fifo = m_dir.File("rohr.xml");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Run({"check", fifo}), 1);
+    EXPECT_EQ(m_err.str(), "read file failed: " + fifo + "\n");
+}
+
+// `resave F F` and `book F F` stopped at every call they make (a crash: nothing reaches the
+// disk after it) leave F complete, with the old or the new text, and nothing beside it but
+// at most the new file. This runs the commands as functions on the fault-injecting file system.
+TEST_F(KostenkochCli, WritingInPlaceStoppedAtAnyStepLeavesTheFileComplete)
+{
+    const std::string original = Bytes(m_path);
+    const std::vector<std::vector<std::string>> commands = {
+        {"resave", m_path, m_path},
+        {"book", m_path, m_path, "--recipe", "Zwiebelrostbraten", "--portions", "1", "--date", "2009-06-01"}};
+    for (const auto& command : commands) {
+        CPosixFileSystem real;
+        CFaultyFileSystem counted(real);
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCli(command, out, err, counted), 0) << err.str();
+        const int calls = counted.TotalCalls();
+        for (int call = 1; call <= calls; ++call) {
+            std::ofstream(m_path, std::ios::binary | std::ios::trunc) << original;
+            CFaultyFileSystem faulty(real);
+            faulty.CrashAt(call);
+            RunCli(command, out, err, faulty);
+            const int sales = SalesIn(m_path);
+            EXPECT_TRUE(sales == 2 || (command[0] == "book" && sales == 3))
+                << command[0] << " crash at " << call;
+        }
+    }
 }
 
 } // namespace

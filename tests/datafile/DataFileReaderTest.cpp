@@ -1,10 +1,10 @@
 #include "DataFileTestSupport.h"
+#include "MemoryFile.h"
 #include "TempDir.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
 #include "datafile/XmlNameCode.h"
-#include "MemoryFile.h"
 #include "platform/StdFile.h"
 #include "resources/StringTables.h"
 
@@ -300,10 +300,12 @@ TEST(DataFileReader, RootIsFoundBelowAWrapperByItsExactName)
                          "CData::InitFromXML() -> restore ingredients to recipes"),
               3);
 
+    // A text without the root holds no catalogue: refused (2), so that it is not replaced by an
+    // empty one unnoticed.
     CData none;
     EXPECT_EQ(Read(none, kDeclaration + "<Sicherung><Ingredients><Ingredient><Name>Nein</Name></Ingredient>"
                                         "</Ingredients></Sicherung>"),
-              0);
+              2);
     EXPECT_EQ(none.GetNbIngredients(), 0);
 }
 

@@ -1,6 +1,7 @@
 #include "datafile/DataLocator.h"
 
 #include "FileTestEnvironment.h"
+#include "datafile/ProgramMessages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -124,6 +125,42 @@ TEST_F(DataLocatorTest, WithoutAnyDirectoryTheUserChoosesOrGivesUp)
     EXPECT_EQ(none.Path, "");
     EXPECT_FALSE(none.InTemporaryDirectory);
     EXPECT_EQ(m_env.Messages.GetMessages().size(), 2u);
+}
+
+// A usual directory that cannot be written but holds the user's data is not passed over for an
+// empty start elsewhere: the user is told why, and that data file is used.
+TEST_F(DataLocatorTest, DataFileInADirectoryThatCannotBeWrittenIsUsedAndNamed)
+{
+    std::filesystem::create_directories(m_candidates.ProfileDirectory);
+    const std::string dataFile = DataFileIn(m_candidates.ProfileDirectory);
+    WriteBytes(dataFile, "<Kostenkoch/>");
+    m_env.Files.DenyChangesIn(m_candidates.ProfileDirectory);
+
+    const CDataLocation location = Find();
+
+    EXPECT_EQ(location.Path, dataFile);
+    EXPECT_THAT(m_env.Messages.GetMessages(),
+                ElementsAre(Message(CProgramMessages::Format(
+                    244, {m_candidates.ProfileDirectory, CStringTables::Load(245)}))));
+    EXPECT_FALSE(std::filesystem::exists(m_candidates.ProgramDirectory));
+}
+
+// The temporary directory is taken only when it is the user's own and closed to others.
+TEST_F(DataLocatorTest, TemporaryDirectoryOpenToOthersIsNotUsed)
+{
+    m_env.Files.DenyChangesIn(m_candidates.ProfileDirectory);
+    m_env.Files.DenyChangesIn(m_candidates.ProgramDirectory);
+    std::filesystem::create_directories(m_candidates.TemporaryDirectory);
+    std::filesystem::permissions(m_candidates.TemporaryDirectory, std::filesystem::perms::all);
+    m_env.Messages.QueueAnswer(CMessageService::No);
+    EXPECT_EQ(Find().Path, "");
+
+    std::filesystem::remove(m_candidates.TemporaryDirectory);
+    const CDataLocation location = Find();
+    EXPECT_EQ(location.Path, DataFileIn(m_candidates.TemporaryDirectory));
+    EXPECT_EQ(std::filesystem::status(m_candidates.TemporaryDirectory).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
 }
 
 } // namespace

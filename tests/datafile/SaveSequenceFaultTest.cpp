@@ -1,7 +1,8 @@
 // The save sequence under an injected failure at every file operation it performs, one at a
-// time: after each, the last successfully saved catalogue must still be on disk and readable
-// (in the data file, or where the data file is gone or holds the new text, in the backup),
-// and a larger older backup must still exist as backup or rescue copy.
+// time, and under a crash at every call (nothing reaches the disk after it): afterwards the
+// data file itself must hold a complete catalogue, the one saved before or the one being
+// saved (before the first save it may also be missing), and a larger older backup must still
+// exist as backup or rescue copy.
 
 #include "FileTestEnvironment.h"
 #include "datafile/DataFileNames.h"
@@ -23,6 +24,8 @@ struct CScenario
     std::vector<int> Saved; // indices into CFaultTest::m_catalogues
     // The backup is larger than the data file: the save must keep it as a rescue copy.
     bool KeepsLargerBackup = false;
+    // The file system has no hard links: the backup is a copy.
+    bool NoLinks = false;
 };
 
 // How a fault is injected.
@@ -59,8 +62,8 @@ public:
         auto env = Prepare(scenario);
         Inject(env->Files, fault);
         CDataFile file;
-        const bool saved =
-            CSaveSequence(env->Utilities, env->Messages).WriteKostenkochData(Attempted(), file, DataPath(*env));
+        const bool saved = CSaveSequence(env->Utilities, env->Messages)
+                               .WriteKostenkochData(Attempted(), file, DataPath(*env));
         const bool kept = Check(*env, scenario, saved, Describe(fault));
         ++m_runs;
         m_injected += env->Files.InjectedFaults();
@@ -87,13 +90,15 @@ private:
         auto env = std::make_unique<CFileTestEnvironment>();
         for (const int index : scenario.Saved) {
             CDataFile file;
-            const bool saved =
-                CSaveSequence(env->Utilities, env->Messages)
-                    .WriteKostenkochData(m_catalogues[static_cast<std::size_t>(index)].get(), file, DataPath(*env));
+            const bool saved = CSaveSequence(env->Utilities, env->Messages)
+                                   .WriteKostenkochData(m_catalogues[static_cast<std::size_t>(index)].get(),
+                                                        file, DataPath(*env));
             EXPECT_TRUE(saved);
         }
         env->Files.ResetCounts();
         env->Messages.Clear();
+        if (scenario.NoLinks)
+            env->Files.DenyLinks();
         return env;
     }
 
@@ -117,11 +122,10 @@ private:
         const std::optional<std::string> older = State(scenario, 2);
         const std::string attempted = Fingerprint(*Attempted());
 
-        // The data file is only ever replaced by a complete file.
-        bool kept = data || !env.RealFiles.Exists(names.DataFile());
-        kept = kept && (saved ? data == attempted && backup == last
-                              : data == last || (!data && (backup == last || (!backup && rescue == last))) ||
-                                    (data == attempted && backup == last));
+        // The data file is only ever replaced by a complete file, in one step.
+        const bool complete =
+            data == attempted || (last ? data == last : !env.RealFiles.Exists(names.DataFile()));
+        bool kept = complete && (!saved || (data == attempted && backup == last));
         // An older backup larger than the last state is never deleted.
         if (scenario.KeepsLargerBackup)
             kept = kept && (backup == older || rescue == older || data == older);
@@ -171,14 +175,16 @@ const CScenario kScenarios[] = {
     {"first save", {}},
     {"backup rotation", {1, 0}},
     {"rescue copy", {0, 1}, true},
+    {"backup copied without links", {1, 0}, false, true},
+    {"rescue copy without links", {0, 1}, true, true},
 };
 
-const EOperation kFailingOperations[] = {CFaultyFileSystem::OpOpen,         CFaultyFileSystem::OpWrite,
-                                         CFaultyFileSystem::OpSync,         CFaultyFileSystem::OpClose,
-                                         CFaultyFileSystem::OpRename,       CFaultyFileSystem::OpRemove,
-                                         CFaultyFileSystem::OpSyncDirectory};
+const EOperation kFailingOperations[] = {
+    CFaultyFileSystem::OpOpen,  CFaultyFileSystem::OpWrite,  CFaultyFileSystem::OpSync,
+    CFaultyFileSystem::OpClose, CFaultyFileSystem::OpRename, CFaultyFileSystem::OpRemove,
+    CFaultyFileSystem::OpLink,  CFaultyFileSystem::OpCopy,   CFaultyFileSystem::OpSyncDirectory};
 
-TEST(SaveSequenceFaults, NoSingleFailureOrCrashLosesTheLastSavedState)
+TEST(SaveSequenceFaults, TheDataFileAlwaysHoldsACompleteCatalogue)
 {
     CFaultTest test;
     for (const CScenario& scenario : kScenarios) {

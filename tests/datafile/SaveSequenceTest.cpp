@@ -2,6 +2,7 @@
 
 #include "FileTestEnvironment.h"
 #include "datafile/DataFileNames.h"
+#include "platform/PathText.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -52,6 +53,8 @@ TEST(DataFileNames, StemDropsTheLastFourCharactersWhateverTheyAre)
         {"/d/Daten.dat", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
         {"/d/Datenfile", "/d/Daten_Backup.XML", "/d/Daten_Import.XML"},
         {"abc", "_Backup.XML", "_Import.XML"},
+        // never more than the file name: the files stay in the data file's directory
+        {"/d/ab", "/d/_Backup.XML", "/d/_Import.XML"},
     };
     for (const auto& c : cases) {
         const CDataFileNames names(c.Path);
@@ -94,7 +97,7 @@ TEST_F(SaveSequenceTest, SecondSaveKeepsTheFirstAsBackup)
 
     EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_other));
     EXPECT_EQ(FileHolds(m_names.Backup()), Fingerprint(*m_big));
-    EXPECT_EQ(m_env.Log.Lines, SuccessLog({"remove old backup file", "rename old data file"}));
+    EXPECT_EQ(m_env.Log.Lines, SuccessLog({"remove old backup file", "link old data file to backup"}));
 }
 
 TEST_F(SaveSequenceTest, ShrinkingFileKeepsTheLargerBackupAsRescueCopy)
@@ -110,7 +113,7 @@ TEST_F(SaveSequenceTest, ShrinkingFileKeepsTheLargerBackupAsRescueCopy)
     EXPECT_EQ(FileHolds(m_names.Backup()), Fingerprint(*m_small));
     EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_other));
     EXPECT_THAT(m_env.Messages.GetMessages(), ElementsAre(Message(CStringTables::Load(213))));
-    EXPECT_EQ(m_env.Log.Lines, SuccessLog({"rename old backup file", "rename old data file"}));
+    EXPECT_EQ(m_env.Log.Lines, SuccessLog({"rename old backup file", "link old data file to backup"}));
 }
 
 // Creating, opening and writing the new file each fail once; the question decides the result
@@ -150,21 +153,87 @@ TEST_F(SaveSequenceTest, FailureAsksWhetherToGoOnAndKeepsTheSavedFile)
                 testing::Contains(kPrefix + "write new data file failed, error " + std::to_string(EACCES)));
 }
 
-TEST_F(SaveSequenceTest, FailedFinalRenamePutsTheOldDataFileBack)
+// The data file was never taken away, so a failed final rename leaves it as it was; the
+// backup already holds the same state.
+TEST_F(SaveSequenceTest, FailedFinalRenameLeavesTheDataFileAsItWas)
 {
     ASSERT_TRUE(Save(*m_small));
     ASSERT_TRUE(Save(*m_big));
     m_env.Files.ResetCounts();
-    m_env.Files.FailCall(CFaultyFileSystem::OpRename, 2, EXDEV);
+    m_env.Files.FailCall(CFaultyFileSystem::OpRename, 1, EXDEV);
 
     EXPECT_FALSE(Save(*m_other));
 
     EXPECT_FALSE(m_files[m_other.get()].IsUnchanged(*m_other)); // written to the new file only: still unsaved
     EXPECT_EQ(FileHolds(m_dataPath), Fingerprint(*m_big));
+    EXPECT_EQ(FileHolds(m_names.Backup()), Fingerprint(*m_big));
     EXPECT_FALSE(m_env.RealFiles.Exists(m_names.NewFile()));
     EXPECT_THAT(m_env.Log.Lines, testing::Contains("FileRename : " + m_names.NewFile() + " -> " + m_dataPath +
                                                    " failed, error " + std::to_string(EXDEV)));
-    EXPECT_THAT(m_env.Log.Lines, testing::Contains(kPrefix + "restore old data file"));
+}
+
+// Where the file system has no links, the backup is a copy; a backup that cannot be made
+// stops the save before the data file is replaced. Each failed step is logged with its code.
+TEST(SaveSequenceWithoutLinks, BackupIsACopyAndTheSaveStopsWhenNoneCanBeMade)
+{
+    const auto big = MakeCatalogue("Gross", 40);
+    const auto other = MakeCatalogue("Anders", 2);
+    const struct
+    {
+        bool CopyFails;
+        std::optional<std::string> Data, Backup;
+    } cases[] = {{false, Fingerprint(*other), Fingerprint(*big)}, {true, Fingerprint(*big), std::nullopt}};
+    for (const auto& c : cases) {
+        CFileTestEnvironment env;
+        CSaveSequence sequence(env.Utilities, env.Messages);
+        const std::string dataPath = env.Path("KostenkochData.xml");
+        CDataFile file;
+        ASSERT_TRUE(sequence.WriteKostenkochData(big.get(), file, dataPath));
+        env.Files.DenyLinks();
+        if (c.CopyFails)
+            env.Files.FailCall(CFaultyFileSystem::OpCopy, 1, ENOSPC);
+        env.Messages.QueueAnswer(CMessageService::Yes);
+
+        sequence.WriteKostenkochData(other.get(), file, dataPath);
+
+        EXPECT_EQ(ReadFingerprint(dataPath), c.Data) << c.CopyFails;
+        EXPECT_EQ(ReadFingerprint(CDataFileNames(dataPath).Backup()), c.Backup) << c.CopyFails;
+        EXPECT_THAT(env.Log.Lines, testing::Contains(kPrefix + "link old data file to backup failed, error " +
+                                                     std::to_string(EPERM)));
+        if (c.CopyFails) {
+            EXPECT_THAT(env.Log.Lines,
+                        testing::Contains(kPrefix + "copy old data file to backup failed, error " +
+                                          std::to_string(ENOSPC)));
+        }
+    }
+}
+
+// Two saves that shrink the file within the same second: the second rescue copy gets a number
+// of its own and the first stays.
+TEST_F(SaveSequenceTest, RescueCopiesOfTheSameSecondAreNumbered)
+{
+    ASSERT_TRUE(Save(*m_big));
+    ASSERT_TRUE(Save(*m_small));
+    ASSERT_TRUE(Save(*m_other)); // rescue copy: Gross
+    ASSERT_TRUE(Save(*m_big));
+    ASSERT_TRUE(Save(*m_small)); // backup Gross, data Klein
+    ASSERT_TRUE(Save(*m_other)); // rescue copy again, same second
+
+    const std::string first = m_names.RescueCopy(m_env.Clock.LocalNow());
+    const std::string second = m_env.Path("KostenkochData_2024_03_05_14_07_09_2.XML");
+    EXPECT_EQ(FileHolds(first), Fingerprint(*m_big));
+    EXPECT_EQ(FileHolds(second), Fingerprint(*m_big));
+    EXPECT_TRUE(m_names.IsOwnFileName(CPathText::FileNameOf(second)));
+}
+
+// The failed creation of the new file is logged with its code like every other step.
+TEST_F(SaveSequenceTest, FailedCreationIsLoggedWithItsCode)
+{
+    m_env.Files.FailCall(CFaultyFileSystem::OpOpen, 1, EROFS);
+    m_env.Messages.QueueAnswer(CMessageService::No);
+    EXPECT_FALSE(Save(*m_big));
+    EXPECT_THAT(m_env.Log.Lines,
+                testing::Contains(kPrefix + "create new data file failed, error " + std::to_string(EROFS)));
 }
 
 TEST_F(SaveSequenceTest, NoDataPathOrNoCatalogue)

@@ -46,7 +46,7 @@ grep -q '^Comment\[de\]=' "$desktop" || fail "the desktop entry has no German co
 
 # Every command and option of the usage, in the manual page and in the completion.
 usage=$("$cli" --help)
-commands=$(sed -n 's/^  \([a-z]\+\) .*/\1/p' <<<"$usage")
+commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p' <<<"$usage")
 options=$(grep -o -- '--[a-z]\+' <<<"$usage" | sort -u)
 [ "$(wc -w <<<"$commands")" -ge 7 ] || fail "too few commands read from the usage: $commands"
 

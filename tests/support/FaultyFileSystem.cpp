@@ -38,8 +38,8 @@ void CFaultyFileSystem::ResetCounts()
 const char* CFaultyFileSystem::Name(EOperation operation)
 {
     static const char* const names[kOperationCount] = {
-        "open",   "read",   "write",  "seek",  "size", "fsync",           "close",
-        "rename", "unlink", "exists", "mkdir", "copy", "directory fsync", "list"};
+        "open",  "read", "write",           "seek", "size", "fsync", "close", "rename", "unlink", "exists",
+        "mkdir", "copy", "directory fsync", "list", "link", "status"};
     return operation < kOperationCount ? names[operation] : "none";
 }
 
@@ -164,4 +164,35 @@ int CFaultyFileSystem::ListDirectory(const std::string& directory, std::vector<s
     names.clear();
     const int error = Count(OpList);
     return error != 0 ? error : m_inner.ListDirectory(directory, names);
+}
+
+int CFaultyFileSystem::MakePrivateDirectory(const std::string& path)
+{
+    const int error = DeniedOrCounted(OpMakeDirectory, path);
+    return error != 0 ? error : m_inner.MakePrivateDirectory(path);
+}
+
+int CFaultyFileSystem::GetStatus(const std::string& path, CFileStatus& status)
+{
+    status = CFileStatus();
+    const int error = Count(OpStatus);
+    return error != 0 ? error : m_inner.GetStatus(path, status);
+}
+
+int CFaultyFileSystem::Link(const std::string& from, const std::string& to)
+{
+    const int error = DeniedOrCounted(OpLink, to);
+    if (error != 0 || m_noLinks)
+        return error != 0 ? error : EPERM;
+    return m_inner.Link(from, to);
+}
+
+int CFaultyFileSystem::LockFile(const std::string& path, Handle& handle)
+{
+    return m_inner.LockFile(path, handle);
+}
+
+int CFaultyFileSystem::UnlockFile(const std::string& path, Handle handle)
+{
+    return m_inner.UnlockFile(path, handle);
 }

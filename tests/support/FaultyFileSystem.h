@@ -30,6 +30,8 @@ public:
         OpCopy,
         OpSyncDirectory,
         OpList,
+        OpLink,
+        OpStatus,
         kOperationCount
     };
 
@@ -44,6 +46,8 @@ public:
     void CrashAt(int n);
     // Creating, writing, renaming, removing or copying inside `directory` fails with EACCES.
     void DenyChangesIn(const std::string& directory);
+    // Every hard link fails with EPERM, as on a file system that has none.
+    void DenyLinks() { m_noLinks = true; }
     // Forgets the armed faults and starts counting anew.
     void ResetCounts();
 
@@ -66,6 +70,12 @@ public:
     int CopyNewFile(const std::string& from, const std::string& to) override;
     int SyncDirectory(const std::string& directory) override;
     int ListDirectory(const std::string& directory, std::vector<std::string>& names) override;
+    int MakePrivateDirectory(const std::string& path) override;
+    int GetStatus(const std::string& path, CFileStatus& status) override;
+    int Link(const std::string& from, const std::string& to) override;
+    // Locks pass through uncounted: they are taken before a save, not during it.
+    int LockFile(const std::string& path, Handle& handle) override;
+    int UnlockFile(const std::string& path, Handle handle) override;
 
 private:
     // Counts the call; the error it must fail with, or 0 to pass it on.
@@ -83,4 +93,5 @@ private:
     int m_diskFullAt = 0;
     int m_crashAt = 0;
     std::vector<std::string> m_denied;
+    bool m_noLinks = false;
 };
