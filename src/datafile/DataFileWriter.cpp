@@ -4,6 +4,7 @@
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNumber.h"
+#include "platform/LargePages.h"
 #include "xml/TarnXMLDocument.h"
 
 #include <cstddef>
@@ -74,6 +75,7 @@ std::string CDataFileWriter::Render()
 {
     m_out.clear();
     m_out.reserve(EstimateMasterData(m_data) + EstimateIngredients(m_data) + EstimateRecipesAndSales(m_data));
+    AdviseLargePages(m_out.data(), m_out.capacity());
     m_out += kHeader;
     WriteUserdata();
     WriteMainNames();
