@@ -1,5 +1,7 @@
 #include "StrongWriter.h"
 
+#include "platform/LargePages.h"
+
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -34,7 +36,9 @@ public:
     // The buffer is not cleared: every byte handed out is written first.
     explicit CStrongOut(std::size_t size)
         : m_text{std::make_unique_for_overwrite<char[]>(size), 0}, m_size(size), m_p(m_text.Bytes.get())
-    {}
+    {
+        AdviseLargePages(m_p, size);
+    }
 
     // Makes room for `bytes` more.
     void Reserve(std::size_t bytes)
