@@ -11,7 +11,7 @@
 #include "StrongPugiLoader.h"
 #include "StrongReports.h"
 #include "StrongWriter.h"
-#include "datafile/TextChecksum.h"
+#include "datafile/TextDigest.h"
 #include "platform/LargePages.h"
 
 #include <cstdio>
@@ -60,13 +60,17 @@ struct CFingerprint
     std::int64_t Checksum;
     std::uint64_t Hash;
 
+    // Checksum and hash in one pass, as the program takes them.
     static CFingerprint Of(std::string_view text)
     {
-        return {text.size(), TextChecksum(text), TextHash(text)};
+        CTextDigest digest;
+        digest.Add(text);
+        return {text.size(), digest.Checksum(), digest.Hash()};
     }
     bool Matches(std::string_view text) const
     {
-        return Length == text.size() && Checksum == TextChecksum(text) && Hash == TextHash(text);
+        const CFingerprint other = Of(text);
+        return Length == other.Length && Checksum == other.Checksum && Hash == other.Hash;
     }
 };
 
