@@ -152,7 +152,8 @@ int Run(const std::string& path, int repeat)
     Report("save (render, write)", save, "plain writer", plain);
     StrongPugi::CCatalogue strongCatalogue;
     LoadStrong(path, strongCatalogue);
-    const double strongSave = MedianMilliseconds(repeat, [&] { SaveStrong(strongCatalogue, out + ".strong"); });
+    const double strongSave =
+        MedianMilliseconds(repeat, [&] { SaveStrong(strongCatalogue, out + ".strong"); });
     Report("save (render, write)", save, "strong renderer", strongSave);
     if (ReadWhole(out) != ReadWhole(out + ".plain"))
         std::printf("\nwarning: the plain writer's text differs from the program's\n");

@@ -35,9 +35,9 @@ TEST(TextDigest, PartsOfAnyLengthGiveTheFiguresOfTheWholeText)
         std::int64_t Checksum;
         std::uint64_t Hash;
     } cases[] = {
-        {0, 0LL, 0x9090306C6E91ED59ull},        {1, 0LL, 0x3B7C0914A80D8F0Cull},
-        {31, 2820LL, 0x8A399954AF20C03Eull},    {32, 1952LL, 0x36758651506B8A80ull},
-        {33, 5248LL, 0xEAB76AB4820AD2F5ull},    {100, -29644LL, 0x1689A569EA060E4Full},
+        {0, 0LL, 0x9090306C6E91ED59ull},          {1, 0LL, 0x3B7C0914A80D8F0Cull},
+        {31, 2820LL, 0x8A399954AF20C03Eull},      {32, 1952LL, 0x36758651506B8A80ull},
+        {33, 5248LL, 0xEAB76AB4820AD2F5ull},      {100, -29644LL, 0x1689A569EA060E4Full},
         {1000, -491064LL, 0x744877BF549F0976ull},
     };
     for (const auto& c : cases) {
@@ -60,12 +60,13 @@ TEST(TextDigest, RenderingInPartsGivesTheWholeTextInOrder)
     for (const std::size_t partBytes : {std::size_t{1}, std::size_t{700}, std::size_t{1} << 20}) {
         std::string joined;
         int parts = 0;
-        CDataFileWriter(data, false).Render(
-            [&](std::string_view part) {
-                joined += part;
-                ++parts;
-            },
-            partBytes);
+        CDataFileWriter(data, false)
+            .Render(
+                [&](std::string_view part) {
+                    joined += part;
+                    ++parts;
+                },
+                partBytes);
         EXPECT_EQ(joined, whole) << partBytes;
         EXPECT_EQ(parts > 1, partBytes < whole.size()) << partBytes;
     }
