@@ -11,6 +11,8 @@
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
+#include "StrongPugiLoader.h"
+#include "StrongWriter.h"
 #include "catalogue/Data.h"
 #include "datafile/DataFile.h"
 #include "platform/StdFile.h"
@@ -24,6 +26,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -58,6 +61,23 @@ bool LoadOwn(const std::string& path, CData& data, CDataFile& dataFile)
 bool LoadPugi(const std::string& path, PugiLoader::CCatalogue& catalogue)
 {
     return PugiLoader::Load(ReadWhole(path), catalogue);
+}
+
+// Reads the file into a fresh buffer and loads it the strong way.
+bool LoadStrong(const std::string& path, StrongPugi::CCatalogue& catalogue)
+{
+    const std::string text = ReadWhole(path);
+    auto buffer = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+    std::memcpy(buffer.get(), text.data(), text.size() + 1);
+    return StrongPugi::Load(std::move(buffer), text.size(), catalogue);
+}
+
+void SaveStrong(const StrongPugi::CCatalogue& catalogue, const std::string& path)
+{
+    const CStrongText text = RenderStrong(catalogue);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(text.Bytes.get(), 1, text.Length, file);
+    std::fclose(file);
 }
 
 void SaveOwn(const CData& data, CDataFile& dataFile, const std::string& path)
@@ -119,6 +139,11 @@ int Run(const std::string& path, int repeat)
         LoadPugi(path, c);
     });
     Report("load (read, parse, build)", load, "pugixml loader", pugi);
+    const double strong = MedianMilliseconds(repeat, [&] {
+        StrongPugi::CCatalogue c;
+        LoadStrong(path, c);
+    });
+    Report("load (read, parse, build)", load, "strong pugixml", strong);
 
     CData data;
 
@@ -128,8 +153,17 @@ int Run(const std::string& path, int repeat)
     const double save = MedianMilliseconds(repeat, [&] { SaveOwn(data, dataFile, out); });
     const double plain = MedianMilliseconds(repeat, [&] { WritePlain(data, out + ".plain"); });
     Report("save (render, write)", save, "plain writer", plain);
+    StrongPugi::CCatalogue strongCatalogue;
+    LoadStrong(path, strongCatalogue);
+    const double strongSave =
+        MedianMilliseconds(repeat, [&] { SaveStrong(strongCatalogue, out + ".strong"); });
+    Report("save (render, write)", save, "strong renderer", strongSave);
     if (ReadWhole(out) != ReadWhole(out + ".plain"))
         std::printf("\nwarning: the plain writer's text differs from the program's\n");
+    // The program's ids count on across the loads of this process; the reference's start at 0,
+    // as in a fresh run, so its text is compared with the file (saved once by the program).
+    if (ReadWhole(path) != ReadWhole(out + ".strong"))
+        std::printf("\nwarning: the strong renderer's text differs from the file\n");
 
     const double unchanged = MedianMilliseconds(repeat, [&] { (void)dataFile.IsUnchanged(data); });
     volatile double sink = 0.0;
@@ -140,6 +174,7 @@ int Run(const std::string& path, int repeat)
     RunEvaluationBenchmark(data);
     std::filesystem::remove(out);
     std::filesystem::remove(out + ".plain");
+    std::filesystem::remove(out + ".strong");
     return 0;
 }
 

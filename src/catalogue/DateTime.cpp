@@ -141,6 +141,14 @@ int CDateTime::Component(int CParts::*member) const
     return Split(parts) ? parts.*member : -1;
 }
 
+CDateTime::CDateAndTime CDateTime::GetDateAndTime() const
+{
+    CParts parts{};
+    if (!Split(parts))
+        return {-1, -1, -1, -1, -1};
+    return {parts.Year, parts.Month, parts.Day, parts.Hour, parts.Minute};
+}
+
 bool CDateTime::operator==(const CDateTime& other) const
 {
     if (m_status != other.m_status)

@@ -41,6 +41,13 @@ public:
     // 1 = Sunday .. 7 = Saturday; -1 unless valid.
     int GetDayOfWeek() const { return Component(&CParts::DayOfWeek); }
 
+    // Year, month, day, hour and minute from one conversion; each -1 unless valid.
+    struct CDateAndTime
+    {
+        int Year, Month, Day, Hour, Minute;
+    };
+    CDateAndTime GetDateAndTime() const;
+
     // Ordered by the point in time; values of equal status and value are equal. Comparisons
     // are meaningful only between valid values.
     bool operator==(const CDateTime& other) const;

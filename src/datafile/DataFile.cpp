@@ -3,6 +3,7 @@
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileReader.h"
 #include "datafile/DataFileWriter.h"
+#include "datafile/TextDigest.h"
 #include "platform/File.h"
 
 #include <string>
@@ -29,7 +30,13 @@ int CDataFile::WriteToXML(const CData& data, CFile& file)
     return 0;
 }
 
+// The text is rendered and digested in parts of 1 MiB: asking costs no memory the size of
+// the file.
 bool CDataFile::IsUnchanged(const CData& data) const
 {
-    return m_fingerprint.IsSet() && m_fingerprint.Matches(CDataFileWriter(data, false).Render());
+    if (!m_fingerprint.IsSet())
+        return false;
+    CTextDigest digest;
+    CDataFileWriter(data, false).Render([&digest](std::string_view part) { digest.Add(part); }, 1 << 20);
+    return m_fingerprint.Matches(digest);
 }

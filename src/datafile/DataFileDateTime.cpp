@@ -14,15 +14,16 @@ int PartAt(std::string_view text, std::size_t begin, std::size_t length)
 
 void AppendSaleDateTime(std::string& out, const CDateTime& dateTime)
 {
-    AppendPaddedInt(out, dateTime.GetYear(), 4);
+    const CDateTime::CDateAndTime parts = dateTime.GetDateAndTime();
+    AppendPaddedInt(out, parts.Year, 4);
     out += '.';
-    AppendPaddedInt(out, dateTime.GetMonth(), 2);
+    AppendPaddedInt(out, parts.Month, 2);
     out += '.';
-    AppendPaddedInt(out, dateTime.GetDay(), 2);
+    AppendPaddedInt(out, parts.Day, 2);
     out += ' ';
-    AppendPaddedInt(out, dateTime.GetHour(), 2);
+    AppendPaddedInt(out, parts.Hour, 2);
     out += ':';
-    AppendPaddedInt(out, dateTime.GetMinute(), 2);
+    AppendPaddedInt(out, parts.Minute, 2);
 }
 
 CDateTime ParseSaleDateTime(std::string_view text)

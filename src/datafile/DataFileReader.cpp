@@ -5,6 +5,7 @@
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
 #include "platform/File.h"
+#include "platform/LargePages.h"
 #include "resources/StringIds.h"
 #include "xml/TarnXMLDocument.h"
 
@@ -64,6 +65,7 @@ CFileText ReadText(CFile& file)
     if (length >= std::numeric_limits<std::size_t>::max())
         throw std::length_error("data file too large");
     CFileText text{std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(length) + 1), 0};
+    AdviseLargePages(text.Bytes.get(), static_cast<std::size_t>(length));
     file.SeekToBegin();
     while (text.Length < length) {
         const std::size_t read =

@@ -4,6 +4,7 @@
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNumber.h"
+#include "platform/LargePages.h"
 #include "xml/TarnXMLDocument.h"
 
 #include <cstddef>
@@ -72,8 +73,38 @@ CDataFileWriter::CDataFileWriter(const CData& data, bool logSections)
 
 std::string CDataFileWriter::Render()
 {
+    m_sink = nullptr;
     m_out.clear();
     m_out.reserve(EstimateMasterData(m_data) + EstimateIngredients(m_data) + EstimateRecipesAndSales(m_data));
+    AdviseLargePages(m_out.data(), m_out.capacity());
+    RenderAll();
+    return std::move(m_out);
+}
+
+void CDataFileWriter::Render(const std::function<void(std::string_view)>& sink, std::size_t partBytes)
+{
+    m_sink = &sink;
+    m_partBytes = partBytes;
+    m_out.clear();
+    // A part ends after the record that fills it; records take a few KiB at most beside their texts.
+    m_out.reserve(partBytes + 64 * 1024);
+    RenderAll();
+    if (!m_out.empty())
+        sink(m_out);
+    m_out.clear();
+    m_sink = nullptr;
+}
+
+void CDataFileWriter::FlushPart()
+{
+    if (m_sink && m_out.size() >= m_partBytes) {
+        (*m_sink)(m_out);
+        m_out.clear();
+    }
+}
+
+void CDataFileWriter::RenderAll()
+{
     m_out += kHeader;
     WriteUserdata();
     WriteMainNames();
@@ -84,7 +115,6 @@ std::string CDataFileWriter::Render()
     WriteSection(m_data.Sales, EXmlName::Sales, "CData::WriteToXML() -> add sales",
                  &CDataFileWriter::WriteSale);
     m_out += kFooter;
-    return std::move(m_out);
 }
 
 void CDataFileWriter::WriteUserdata()
@@ -272,8 +302,10 @@ void CDataFileWriter::WriteSection(const CRing<Record>& records, EXmlName name, 
         return;
     Log(logLine);
     OpenTag(3, name);
-    for (const Record& record : records)
+    for (const Record& record : records) {
         (this->*write)(record);
+        FlushPart();
+    }
     CloseTag(3, name);
 }
 

@@ -4,6 +4,7 @@
 #include "datafile/XmlNameCode.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ public:
     CDataFileWriter(const CData& data, bool logSections);
 
     std::string Render();
+    // Renders the same text in parts of about `partBytes`, handing each to `sink`: the whole
+    // text is never held at once.
+    void Render(const std::function<void(std::string_view)>& sink, std::size_t partBytes);
 
 private:
     void WriteUserdata();
@@ -53,8 +57,13 @@ private:
     // A group entry of MainNames: tags at 3 spaces with the group as Index, value at 6.
     template <class Value> void GroupField(EXmlName name, std::size_t group, const Value& value);
     void Log(const char* line) const;
+    void RenderAll();
+    // Hands the text so far to the sink once it holds a part.
+    void FlushPart();
 
     const CData& m_data;
     const bool m_logSections;
     std::string m_out;
+    const std::function<void(std::string_view)>* m_sink = nullptr;
+    std::size_t m_partBytes = 0;
 };

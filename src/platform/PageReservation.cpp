@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cstdint>
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
@@ -21,7 +22,8 @@ bool RoundUpToPages(std::size_t bytes, std::size_t& rounded)
 }
 
 #ifdef _WIN32
-void* ReserveRange(std::size_t bytes)
+// Windows hands out reservations on 64 KiB boundaries; large pages are not used there.
+void* ReserveRange(std::size_t bytes, std::size_t)
 {
     return VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_TOP_DOWN, PAGE_READWRITE);
 }
@@ -36,10 +38,27 @@ void ReleaseRange(void* base, std::size_t)
     VirtualFree(base, 0, MEM_RELEASE);
 }
 #else
-void* ReserveRange(std::size_t bytes)
+// Reserves `alignment` more and returns the unaligned head and the rest of the tail.
+void* ReserveRange(std::size_t bytes, std::size_t alignment)
 {
-    void* base = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    return base == MAP_FAILED ? nullptr : base;
+    const std::size_t extra = alignment > CPageReservation::PageSize() ? alignment : 0;
+    if (bytes > static_cast<std::size_t>(-1) - extra)
+        return nullptr;
+    void* mapped =
+        mmap(nullptr, bytes + extra, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (mapped == MAP_FAILED)
+        return nullptr;
+    if (extra == 0)
+        return mapped;
+    char* begin = static_cast<char*>(mapped);
+    char* aligned =
+        reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(begin) + extra - 1) & ~(extra - 1));
+    if (aligned != begin)
+        munmap(begin, static_cast<std::size_t>(aligned - begin));
+    const std::size_t tail = extra - static_cast<std::size_t>(aligned - begin);
+    if (tail != 0)
+        munmap(aligned + bytes, tail);
+    return aligned;
 }
 
 // Fresh anonymous pages read as zero once they become accessible.
@@ -73,13 +92,13 @@ std::size_t CPageReservation::PageSize()
 #endif
 }
 
-bool CPageReservation::Reserve(std::size_t bytes)
+bool CPageReservation::Reserve(std::size_t bytes, std::size_t alignment)
 {
     Release();
     std::size_t rounded = 0;
     if (!RoundUpToPages(bytes, rounded) || rounded == 0)
         return false;
-    m_base = ReserveRange(rounded);
+    m_base = ReserveRange(rounded, alignment);
     if (m_base == nullptr)
         return false;
     m_reserved = rounded;

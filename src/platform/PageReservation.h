@@ -18,8 +18,9 @@ public:
     static std::size_t PageSize();
 
     // Releases any earlier range and reserves `bytes` (rounded up to whole pages) without
-    // committing. Returns false when the address space cannot be obtained.
-    bool Reserve(std::size_t bytes);
+    // committing, starting at a multiple of `alignment` where the system allows it (a power of
+    // two; 0 = any page). Returns false when the address space cannot be obtained.
+    bool Reserve(std::size_t bytes, std::size_t alignment = 0);
     // Commits the pages that hold the first `bytes` bytes (rounded up to whole pages). Returns
     // false when that is beyond the reservation or the system refuses; what was committed stays.
     bool CommitUpTo(std::size_t bytes);

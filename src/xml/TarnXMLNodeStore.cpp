@@ -2,6 +2,7 @@
 
 #include "TarnXMLErrors.h"
 #include "TarnXMLException.h"
+#include "platform/LargePages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,12 +13,17 @@ namespace {
 constexpr std::uint64_t kRecordSize = sizeof(CTarnXMLNode);
 constexpr std::uint64_t kMinimumRecords = 10;
 // Records are committed in steps of whole pages, at least 64 KiB at a time: one commit call
-// per 4 KiB page costs about a third of the parse time on large texts.
+// per 4 KiB page costs about a third of the parse time on large texts. Beyond the first large
+// page the steps are whole large pages, so that the system can back them with large pages
+// (one page fault per 2 MiB of records instead of one per 4 KiB).
 constexpr std::uint64_t kMinimumCommitStep = 64 * 1024;
 
-std::uint64_t CommitStep()
+std::uint64_t CommitStep(std::uint64_t committed)
 {
     const std::uint64_t page = CPageReservation::PageSize();
+    const std::uint64_t large = LargePageSize();
+    if (committed >= large)
+        return large;
     return page >= kMinimumCommitStep ? page : (kMinimumCommitStep + page - 1) / page * page;
 }
 
@@ -45,9 +51,11 @@ void CTarnXMLNodeStore::SetMaximum(std::uint64_t maxNodes)
 void CTarnXMLNodeStore::Reserve()
 {
     const std::uint64_t bytes = m_maximum * kRecordSize;
-    if (m_maximum == 0 || bytes > SIZE_MAX || !m_pages.Reserve(static_cast<std::size_t>(bytes)))
+    if (m_maximum == 0 || bytes > SIZE_MAX ||
+        !m_pages.Reserve(static_cast<std::size_t>(bytes), LargePageSize()))
         ThrowTarnXMLError(CTarnXMLException::NoMemory);
     m_base = static_cast<CTarnXMLNode*>(m_pages.Base());
+    AdviseLargePages(m_pages.Base(), m_pages.ReservedBytes());
 }
 
 void CTarnXMLNodeStore::Grow(std::uint64_t records)
@@ -57,7 +65,7 @@ void CTarnXMLNodeStore::Grow(std::uint64_t records)
     std::uint64_t wanted = records < kMinimumRecords ? kMinimumRecords : records;
     if (wanted > m_maximum)
         wanted = m_maximum;
-    static const std::uint64_t step = CommitStep();
+    const std::uint64_t step = CommitStep(m_pages.CommittedBytes());
     std::uint64_t bytes = (wanted * kRecordSize / step + 1) * step;
     if (bytes > m_pages.ReservedBytes())
         bytes = m_pages.ReservedBytes();
