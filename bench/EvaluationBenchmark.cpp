@@ -1,7 +1,7 @@
 #include "EvaluationBenchmark.h"
 
-#include "catalogue/Data.h"
 #include "LiteralEvaluation.h"
+#include "catalogue/Data.h"
 #include "controls/model/ChartGraph.h"
 #include "controls/model/ListCtrlData.h"
 #include "evaluation/EvaluationBuilder.h"
@@ -69,8 +69,7 @@ bool MatchesDefinition(const CData& data, const CEvaluationSettings& settings)
 {
     const CEvaluationWindows windows(settings.Start, settings.End);
     const auto fast = CEvaluationValues::Compute(data, windows, settings.Measure, settings.PerMonth, true);
-    const auto literal =
-        ComputeEvaluationLiterally(data, windows, settings.Measure, settings.PerMonth, true);
+    const auto literal = ComputeEvaluationLiterally(data, windows, settings.Measure, settings.PerMonth, true);
     return fast.IsIdenticalTo(literal);
 }
 

@@ -58,9 +58,9 @@ void CGroupRatesPage::BuildForm()
         AddRow(grid, row);
     for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
         setTabOrder(m_fields[row - 1], m_fields[row]);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
-    grid->setColumnMinimumWidth(3, 20);
+    // The two columns keep together at the left; the room to spare stays right of them.
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(7, 1);
     grid->setRowStretch(kRowsPerColumn, 1);
 }
 
