@@ -166,7 +166,8 @@ int List(const std::string& path, int repeat, int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     CData data;
-    if (!LoadOwn(path, data)) {
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
         std::fprintf(stderr, "read file failed: %s\n", path.c_str());
         return 1;
     }
@@ -180,7 +181,8 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     CData data;
-    if (!LoadOwn(path, data)) {
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
         std::fprintf(stderr, "read file failed: %s\n", path.c_str());
         return 1;
     }
