@@ -5,9 +5,11 @@
 //   kk-bench run FILE [REPEAT]       time everything, median of REPEAT runs (default 5)
 //   kk-bench peak own|pugixml FILE   load once; print the peak resident memory in KiB
 //   kk-bench list FILE [REPEAT]      time the list of all sales in the data model and the widget
+//   kk-bench ingredients FILE [REPEAT]  time the ingredients page filling its list
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
+#include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
@@ -199,11 +201,27 @@ int List(const std::string& path, int repeat, int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     CData data;
-    if (!LoadOwn(path, data)) {
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
         std::fprintf(stderr, "read file failed: %s\n", path.c_str());
         return 1;
     }
     RunListBenchmark(data, repeat);
+    return 0;
+}
+
+int Ingredients(const std::string& path, int repeat, int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    CData data;
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
+        std::fprintf(stderr, "read file failed: %s\n", path.c_str());
+        return 1;
+    }
+    RunIngredientPageBenchmark(data, repeat);
     return 0;
 }
 
@@ -220,7 +238,10 @@ int main(int argc, char** argv)
         return Peak(args[1], args[2]);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "list")
         return List(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
+        return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
+                           argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT]\n");
     return 2;
 }

@@ -31,3 +31,5 @@ for size in S L; do
 done
 echo "== list widget, file L"
 "$bench" list build-bench/data-L.xml "${1:-5}"
+echo "== ingredients page, file L"
+"$bench" ingredients build-bench/data-L.xml "${1:-5}"

@@ -8,4 +8,4 @@ kk_install_packages
 
 cmake -S . -B build-screenshots -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build-screenshots --parallel "$(nproc)" --target kk_screenshots
-QT_QPA_PLATFORM=offscreen build-screenshots/bin/kk_screenshots docs/screenshots
+QT_QPA_PLATFORM=offscreen build-screenshots/bin/kk_screenshots docs/screenshots docs/sample/Beispiel.xml

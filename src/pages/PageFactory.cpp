@@ -1,9 +1,14 @@
 #include "PageFactory.h"
 
-#include "platform/qt/TextConversion.h"
+#include "catalogue/Data.h"
+#include "pages/CurrencyPage.h"
+#include "pages/GroupNamesPage.h"
+#include "pages/GroupRatesPage.h"
+#include "pages/IngredientPage.h"
 #include "pages/PageTable.h"
 #include "pages/PlaceholderPage.h"
-#include "catalogue/Data.h"
+#include "pages/UserDataPage.h"
+#include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
 
 #include <array>
@@ -79,14 +84,42 @@ QString SubtitleOf(const CPlaceholderText& text)
 
 CSubDialog* CPageFactory::Create(EPage page, CPageHost& host, QWidget* parent)
 {
-    CSubDialog* created = CreatePlaceholder(page, host, parent);
+    CSubDialog* created = CreatePage(page, host, parent);
+    if (!created)
+        created = CreatePlaceholder(page, host, parent);
     created->setObjectName(QString::fromLatin1(CPageTable::ObjectName(page)));
     return created;
+}
+
+CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* parent)
+{
+    const CSubDialog::COptions options = OptionsOf(page);
+    switch (page) {
+    case EPage::UserData:
+        return new CUserDataPage(host, options, parent);
+    case EPage::FoodGroupNames:
+    case EPage::DrinkGroupNames:
+        return new CGroupNamesPage(host, options, page == EPage::DrinkGroupNames, parent);
+    case EPage::FoodTaxes:
+        return new CGroupRatesPage(host, options, CGroupRatesPage::Taxes, false, parent);
+    case EPage::DrinkTaxes:
+        return new CGroupRatesPage(host, options, CGroupRatesPage::Taxes, true, parent);
+    case EPage::FoodQuotes:
+        return new CGroupRatesPage(host, options, CGroupRatesPage::Quotes, false, parent);
+    case EPage::DrinkQuotes:
+        return new CGroupRatesPage(host, options, CGroupRatesPage::Quotes, true, parent);
+    case EPage::Currencies:
+        return new CCurrencyPage(host, options, parent);
+    case EPage::Ingredients:
+        return new CIngredientPage(host, options, parent);
+    default:
+        return nullptr;
+    }
 }
 
 CSubDialog* CPageFactory::CreatePlaceholder(EPage page, CPageHost& host, QWidget* parent)
 {
     const CPlaceholderText& text = kTexts[IndexOf(page)];
-    return new CPlaceholderPage(host, OptionsOf(page), QString::fromUtf8(text.Title), SubtitleOf(text), text.Hint,
-                                parent);
+    return new CPlaceholderPage(host, OptionsOf(page), QString::fromUtf8(text.Title), SubtitleOf(text),
+                                text.Hint, parent);
 }

@@ -15,5 +15,7 @@ public:
     static CSubDialog* Create(EPage page, CPageHost& host, QWidget* parent);
 
 private:
+    // The finished page, or null while a placeholder stands for it.
+    static CSubDialog* CreatePage(EPage page, CPageHost& host, QWidget* parent);
     static CSubDialog* CreatePlaceholder(EPage page, CPageHost& host, QWidget* parent);
 };

@@ -2,11 +2,11 @@
 #include "WindowTestBed.h"
 #include "app/AboutDialog.h"
 #include "app/SectionBar.h"
-#include "pages/SubDialog.h"
 #include "controls/FlatButton.h"
 #include "controls/LinkStatic.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataLocator.h"
+#include "pages/SubDialog.h"
 #include "platform/StdFile.h"
 
 #include <QAction>
@@ -126,6 +126,10 @@ TEST(KostenkochDlgTest, RecipesTabShowsSelectorsAndNamedGroups)
     CData& data = *dlg->Document().GetData();
     NameThreeGroups(data);
     AddRecords(data, 1, 1, 0);
+    // The master data pages show what the catalogue holds, as after a load; leaving the tab
+    // stores them.
+    for (int page = 0; page < kNbMasterDataPages; ++page)
+        dlg->Page(PageAt(page))->InitFromData(data);
     dlg->RebuildTabs(-1);
 
     ClickTab(*dlg, 2);
@@ -256,8 +260,8 @@ TEST(KostenkochDlgTest, MenuStatesFollowTabCatalogueImportFileAndLanguage)
     fs::remove(importPath);
     OpenMenu(*dlg, "menuExtras");
     // Printing and the stock entry are not built yet: grey, never silently dead.
-    for (const char* name : {"actionPrint", "actionInventoryStockEntry", "actionInventoryEmptyList",
-                             "actionInventoryList"})
+    for (const char* name :
+         {"actionPrint", "actionInventoryStockEntry", "actionInventoryEmptyList", "actionInventoryList"})
         EXPECT_FALSE(Action(*dlg, name)->isEnabled()) << name;
     EXPECT_EQ(Action(*dlg, "actionImport"), nullptr);
     std::ofstream(importPath) << "x"; // once gone, it does not come back

@@ -1,9 +1,16 @@
 // Takes the README's screenshots: the main window on each tab, with a small sample catalogue of
 // a country inn, headless (offscreen) and on a fixed date so the pictures repeat exactly.
 //
-//     kk_screenshots OUTPUT_DIRECTORY
+//     kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]
+//
+// Besides one picture per tab it takes each master data section and the ingredient dialog, and
+// writes the sample catalogue as a data file when SAMPLE_FILE is given.
 
 #include "WindowTestBed.h"
+#include "app/SectionBar.h"
+#include "controls/FlatButton.h"
+#include "pages/DialogIngredient.h"
+#include "pages/PageHost.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,13 +125,50 @@ bool SaveTabs(CKostenkochDlg& window, const QDir& output)
     return saved && window.Tabs()->count() == 5;
 }
 
+bool Save(QWidget& widget, const QDir& output, const QString& name)
+{
+    SettleLayouts();
+    const QString file = output.filePath(name + QStringLiteral(".png"));
+    std::printf("%s\n", qPrintable(file));
+    return widget.grab().save(file);
+}
+
+// The eight master data sections, one picture each.
+bool SaveMasterData(CKostenkochDlg& window, const QDir& output)
+{
+    window.Tabs()->setCurrentIndex(0);
+    bool saved = true;
+    for (int section = 0; section < kNbMasterDataPages; ++section) {
+        window.SectionBar()->Button(section)->click();
+        saved = Save(window, output, QStringLiteral("1-stammdaten-%1").arg(section + 1)) && saved;
+    }
+    window.SectionBar()->Button(0)->click();
+    return saved;
+}
+
+// The ingredient dialog on the page's first ingredient, as "Ändern" opens it.
+bool SaveIngredientDialog(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    window.Tabs()->setCurrentIndex(1);
+    CData& data = *host.GetData();
+    CIngredient copy(&data);
+    copy.CopyFrom(*data.Ingredients.At(2));
+    copy.AddIngredientSupplier("Gro\xDF"
+                               "markt S\xFC"
+                               "d",
+                               11.90, 25);
+    CDialogIngredient dialog(host, copy, &window);
+    dialog.show();
+    return Save(dialog, output, QStringLiteral("2-zutat-definieren"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kk_screenshots OUTPUT_DIRECTORY\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]\n");
         return 2;
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -135,9 +179,14 @@ int main(int argc, char** argv)
     CData sample;
     FillSample(sample);
     bed.WriteDataFile(sample, bed.DataPath());
+    if (argc == 3)
+        bed.WriteDataFile(sample, argv[2]);
     const std::unique_ptr<CKostenkochDlg> window = bed.Start();
     window->resize(kWindowSize);
     window->show();
     SettleLayouts();
-    return SaveTabs(*window, output) ? 0 : 1;
+    const bool tabs = SaveTabs(*window, output);
+    const bool masterData = SaveMasterData(*window, output);
+    const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
+    return tabs && masterData && dialog ? 0 : 1;
 }

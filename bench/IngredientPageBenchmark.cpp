@@ -1,0 +1,83 @@
+#include "IngredientPageBenchmark.h"
+
+#include "MemoryProfileStore.h"
+#include "RecordingMessageService.h"
+#include "catalogue/Data.h"
+#include "controls/ListCtrlEx.h"
+#include "pages/IngredientPage.h"
+#include "pages/PageFactory.h"
+#include "pages/PageHost.h"
+#include "settings/ChartSettings.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using CSteadyClock = std::chrono::steady_clock;
+
+// The page's view of a main window: the catalogue and quiet services.
+class CBenchHost : public CPageHost
+{
+public:
+    explicit CBenchHost(CData& data) : m_data(data) {}
+    CData* GetData() override { return &m_data; }
+    CMessageService& Messages() override { return m_messages; }
+    CProfileStore& Profile() override { return m_profile; }
+    void WriteLog(const std::string&) override {}
+    void OpenHelp(const std::string&) override {}
+    std::string HelpAddress(const std::string& anchor) const override { return anchor; }
+    void RebuildTabs(int) override {}
+    CGroupSelection GetGroupSelection() const override { return {}; }
+    CChartSettings& ChartSettings() override { return m_chart; }
+    bool CopyPictureToDataDirectory(std::string&) override { return false; }
+
+private:
+    CData& m_data;
+    CRecordingMessageService m_messages;
+    CMemoryProfileStore m_profile;
+    CChartSettings m_chart;
+};
+
+double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
+{
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+void RunIngredientPageBenchmark(CData& data, int repeat)
+{
+    CBenchHost host(data);
+    std::unique_ptr<CIngredientPage> page(
+        static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
+    page->resize(960, 600);
+    page->show();
+    QApplication::processEvents();
+    std::vector<double> fill, shown;
+    for (int run = 0; run < repeat; ++run) {
+        const auto start = CSteadyClock::now();
+        page->FillList();
+        const auto filled = CSteadyClock::now();
+        page->repaint();
+        QApplication::processEvents();
+        const auto painted = CSteadyClock::now();
+        fill.push_back(Milliseconds(start, filled));
+        shown.push_back(Milliseconds(start, painted));
+    }
+    std::printf("ingredients page: %d ingredients, %d rows shown, median of %d runs\n\n",
+                data.GetNbIngredients(), page->List()->model()->rowCount(), repeat);
+    std::printf("| %-58s | %11s |\n|---|---|\n", "work", "time");
+    std::printf("| %-58s | %8.1f ms |\n", "FillList: rows and cells, Fill, Sort (data model + reset)",
+                Median(fill));
+    std::printf("| %-58s | %8.1f ms |\n", "FillList and painting the shown page", Median(shown));
+}

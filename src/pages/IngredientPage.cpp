@@ -1,0 +1,224 @@
+#include "IngredientPage.h"
+
+#include "catalogue/Data.h"
+#include "controls/ListCtrlEx.h"
+#include "datafile/ProgramMessages.h"
+#include "pages/DialogIngredient.h"
+#include "pages/GroupMenu.h"
+#include "pages/MessageText.h"
+#include "pages/PageHost.h"
+#include "resources/StringIds.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+enum EColumn { kName, kSupplier, kGroup, kPricePerUnit, kTotalPrice, kAmount, kUnit, kNbColumns };
+
+struct CColumnSpec
+{
+    int HeaderId;
+    std::uint32_t Format;
+    int Width;
+};
+
+constexpr CColumnSpec kColumns[kNbColumns] = {
+    {StringId::kNameHeader, CListColumn::FormatLeft, 180},
+    {StringId::kSupplierHeader, CListColumn::FormatLeft, 140},
+    {StringId::kGroupHeader, CListColumn::FormatLeft, 140},
+    {StringId::kPricePerUnitHeader, CListColumn::FormatRight, 90},
+    {StringId::kTotalPriceHeader, CListColumn::FormatRight, 90},
+    {StringId::kAmountHeader, CListColumn::FormatRight, 90},
+    {StringId::kUnitHeader, CListColumn::FormatLeft, 90},
+};
+
+QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+} // namespace
+
+CIngredientPage::CIngredientPage(CPageHost& host, const COptions& options, QWidget* parent)
+    : CSubDialog(host, options, parent)
+{
+    Title()->setText(QStringLiteral("Einkauf und Zutaten"));
+    Subtitle()->setText(
+        QStringLiteral("Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten "
+                       "Schritt Rezepturen zusammen stellen"));
+    BuildBody();
+    AddColumns();
+    m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+}
+
+CIngredientPage::~CIngredientPage()
+{
+    m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
+}
+
+void CIngredientPage::BuildBody()
+{
+    m_list = new CListCtrlEx(Body());
+    m_list->setObjectName(QStringLiteral("ingredientList"));
+    auto* layout = new QVBoxLayout(Body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(BuildButtons());
+    connect(m_list, &CListCtrlEx::RowDoubleClicked, this, [this] { ChangeIngredient(); });
+    connect(m_list, &CListCtrlEx::RowActivated, this, [this] { ChangeIngredient(); });
+}
+
+QWidget* CIngredientPage::BuildButtons()
+{
+    auto* row = new QWidget(Body());
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* add = MakeButton(QStringLiteral("&Hinzufügen"), "addIngredient", row);
+    QPushButton* change = MakeButton(QStringLiteral("Ä&ndern"), "changeIngredient", row);
+    QPushButton* remove = MakeButton(QStringLiteral("&Löschen"), "deleteIngredient", row);
+    m_groupButton = MakeButton(QStringLiteral("&Warengruppen"), "groupButton", row);
+    for (QPushButton* button : {add, change, remove})
+        layout->addWidget(button);
+    layout->addStretch(1);
+    layout->addWidget(m_groupButton);
+    connect(add, &QPushButton::clicked, this, &CIngredientPage::AddIngredient);
+    connect(change, &QPushButton::clicked, this, &CIngredientPage::ChangeIngredient);
+    connect(remove, &QPushButton::clicked, this, &CIngredientPage::DeleteIngredient);
+    connect(m_groupButton, &QPushButton::clicked, this, &CIngredientPage::ChooseGroup);
+    return row;
+}
+
+void CIngredientPage::AddColumns()
+{
+    for (int column = 0; column < kNbColumns; ++column)
+        m_list->InsertColumnById(column, kColumns[column].HeaderId, kColumns[column].Format,
+                                 kColumns[column].Width);
+}
+
+void CIngredientPage::InitFromData(CData& data)
+{
+    (void)data;
+    FillList();
+}
+
+void CIngredientPage::RefreshPage()
+{
+    FillList();
+}
+
+void CIngredientPage::SetFilter(const std::string& filter)
+{
+    m_filter = filter;
+    FillList();
+}
+
+// The ingredients of the filter's group (all without one) in catalogue order, then sorted as
+// the user last sorted the list.
+void CIngredientPage::FillList()
+{
+    m_list->DeleteAllRows();
+    m_rows.clear();
+    if (CData* data = Host().GetData()) {
+        for (CIngredient& ingredient : data->Ingredients) {
+            if (m_filter.empty() || ingredient.Group == m_filter) {
+                AddRow(ingredient, static_cast<std::uint32_t>(m_rows.size()));
+                m_rows.push_back(&ingredient);
+            }
+        }
+    }
+    m_list->Fill();
+    m_list->Sort();
+    UpdateHint();
+}
+
+void CIngredientPage::AddRow(const CIngredient& ingredient, std::uint32_t index)
+{
+    const std::uint32_t row = m_list->AddRow(index);
+    m_list->SetCellText(row, kName, ingredient.Name);
+    m_list->SetCellText(row, kSupplier, ingredient.GetSupplierName());
+    m_list->SetCellText(row, kGroup, ingredient.Group);
+    m_list->SetCellNumber(row, kPricePerUnit, ingredient.GetPricePerUnit(), CListCell::TypeTwoDecimals);
+    m_list->SetCellNumber(row, kTotalPrice, ingredient.GetPrice(), CListCell::TypeTwoDecimals);
+    m_list->SetCellNumber(row, kAmount, ingredient.GetAmount(), CListCell::TypeGeneral);
+    m_list->SetCellText(row, kUnit, ingredient.Unit);
+}
+
+CIngredient* CIngredientPage::SelectedIngredient() const
+{
+    const auto index = m_list->GetSelectedUserData();
+    return index && *index < m_rows.size() ? m_rows[*index] : nullptr;
+}
+
+void CIngredientPage::AddIngredient()
+{
+    CData* data = Host().GetData();
+    if (!data)
+        return;
+    CIngredient copy(data);
+    CDialogIngredient dialog(Host(), copy, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool wasEmpty = data->GetNbIngredients() == 0;
+    data->AddIngredient(copy);
+    FillList();
+    AfterCountChange(wasEmpty);
+}
+
+void CIngredientPage::ChangeIngredient()
+{
+    CIngredient* ingredient = SelectedIngredient();
+    if (!ingredient)
+        return;
+    CIngredient copy(ingredient->Owner);
+    copy.CopyFrom(*ingredient);
+    CDialogIngredient dialog(Host(), copy, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ingredient->CopyFrom(copy);
+    FillList();
+}
+
+void CIngredientPage::DeleteIngredient()
+{
+    CIngredient* ingredient = SelectedIngredient();
+    CData* data = Host().GetData();
+    if (!ingredient || !data)
+        return;
+    if (!data->CanDeleteIngredient(ingredient)) {
+        CProgramMessages::Show(Host().Messages(), StringId::kIngredientInUse);
+        return;
+    }
+    if (!CProgramMessages::AskYesNo(
+            Host().Messages(), CMessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
+        return;
+    data->DeleteIngredient(ingredient);
+    FillList();
+    AfterCountChange(false);
+}
+
+// The tabs follow when the first ingredient came or the last one went.
+void CIngredientPage::AfterCountChange(bool wasEmpty)
+{
+    const CData* data = Host().GetData();
+    if (data && (wasEmpty || data->GetNbIngredients() == 0))
+        Host().RebuildTabs(-1);
+}
+
+void CIngredientPage::ChooseGroup()
+{
+    if (const CData* data = Host().GetData())
+        m_groups.Rebuild(data->Ingredients);
+    if (const auto chosen = CGroupMenu::Choose(m_groups, m_groupButton))
+        SetFilter(*chosen);
+}
+
+void CIngredientPage::UpdateHint()
+{
+    const CData* data = Host().GetData();
+    Subtitle()->setVisible(!data || data->GetNbIngredients() == 0);
+}

@@ -1,0 +1,35 @@
+#include "NumberField.h"
+
+#include "catalogue/NumberText.h"
+#include "datafile/ProgramMessages.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+
+#include <QLineEdit>
+
+void CNumberField::Show(QLineEdit* field, double value, int precision)
+{
+    field->setText(ToQString(NumberText::Format(value, precision)));
+}
+
+bool CNumberField::Read(QLineEdit* field, CMessageService& messages, double& value)
+{
+    if (ReadQuietly(field, value))
+        return true;
+    CProgramMessages::Show(messages, StringId::kEnterNumber);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    return false;
+}
+
+bool CNumberField::ReadOnClose(QLineEdit* field, CMessageService& messages, double& value)
+{
+    if (field->hasFocus())
+        return ReadQuietly(field, value);
+    return Read(field, messages, value);
+}
+
+bool CNumberField::ReadQuietly(const QLineEdit* field, double& value)
+{
+    return NumberText::Parse(FromQStringLossy(field->text()), value);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class CMessageService;
+class QLineEdit;
+
+// Number fields of pages and dialogs: shown and read through the one number text conversion.
+class CNumberField
+{
+public:
+    // Shows `value` with `precision` decimals (more for small magnitudes).
+    static void Show(QLineEdit* field, double value, int precision);
+    // Reads the field into `value`. A text that is no number leaves `value` unchanged, shows
+    // "Geben Sie eine Zahl ein." and gives the field the focus back with its text selected.
+    static bool Read(QLineEdit* field, CMessageService& messages, double& value);
+    // The same when a dialog closes: a field that has the focus back was refused on leaving it
+    // a moment ago, and the user is not told twice.
+    static bool ReadOnClose(QLineEdit* field, CMessageService& messages, double& value);
+    // Reads without telling the user; false and `value` unchanged when the text is no number.
+    static bool ReadQuietly(const QLineEdit* field, double& value);
+};

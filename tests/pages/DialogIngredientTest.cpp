@@ -1,0 +1,169 @@
+#include "pages/DialogIngredient.h"
+
+#include "FakePageHost.h"
+#include "PageTestSupport.h"
+#include "pages/DialogIngredientSupplier.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+enum ESupplierColumn { kSupplierName, kPricePerUnit, kPrice, kAmount };
+
+// A dialog on a copy of "Sahne" with the suppliers Molkerei (1 l for 3,20, used) and
+// Großmarkt (10 l for 28,00).
+class DialogIngredientTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Copy.Name = "Sahne";
+        Copy.Unit = "l";
+        Copy.AddIngredientSupplier("Molkerei", 3.20, 1);
+        Copy.AddIngredientSupplier("Gro\xDFmarkt", 28.0, 10);
+        Copy.SupplierInUse = Copy.Suppliers.Head();
+        Dialog = std::make_unique<CDialogIngredient>(Host, Copy);
+        Dialog->show();
+        QApplication::setActiveWindow(Dialog.get());
+    }
+
+    int RowOf(const QString& supplier) const
+    {
+        return static_cast<int>(Column(*Dialog->SupplierList(), kSupplierName).indexOf(supplier));
+    }
+    void Click(const char* button)
+    {
+        QTest::mouseClick(Dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    CFakePageHost Host;
+    CIngredient Copy{&Host.Data};
+    std::unique_ptr<CDialogIngredient> Dialog;
+};
+
+} // namespace
+
+TEST_F(DialogIngredientTest, OpensOnTheUsedSupplier)
+{
+    EXPECT_EQ(Dialog->AmountField()->text(), QStringLiteral("1"));
+    EXPECT_EQ(Dialog->PriceField()->text(), QStringLiteral("3,20"));
+    EXPECT_EQ(Dialog->SupplierField()->currentText(), QStringLiteral("Molkerei"));
+    EXPECT_EQ(Dialog->AmountUnit()->text(), QStringLiteral("l"));
+    EXPECT_EQ(Dialog->SupplierList()->GetSelectedRowId(),
+              Dialog->SupplierList()->GetData().GetItems()[RowOf("Molkerei")]);
+}
+
+// Ctrl+double click only switches; a plain double click switches and opens the change dialog.
+TEST_F(DialogIngredientTest, DoubleClickSwitchesTheUsedSupplier)
+{
+    DoubleClickRow(*Dialog->SupplierList(), RowOf(QStringLiteral("Großmarkt")), Qt::ControlModifier);
+    EXPECT_EQ(Copy.SupplierInUse, Copy.Suppliers.At(1));
+    EXPECT_EQ(Dialog->AmountField()->text(), QStringLiteral("10"));
+    EXPECT_EQ(Dialog->PriceField()->text(), QStringLiteral("28,00"));
+
+    bool opened = false;
+    WhenModalAppears<CDialogIngredientSupplier>([&](CDialogIngredientSupplier& supplier) {
+        opened = true;
+        EXPECT_EQ(supplier.NameField()->currentText(), QStringLiteral("Molkerei"));
+        TypeInto(supplier.PriceField(), QStringLiteral("3,50"));
+        QTest::mouseClick(supplier.OkButton(), Qt::LeftButton);
+    });
+    DoubleClickRow(*Dialog->SupplierList(), RowOf(QStringLiteral("Molkerei")));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(Copy.SupplierInUse, Copy.Suppliers.Head());
+    EXPECT_EQ(Copy.Suppliers.Head()->Price, 3.5);
+    EXPECT_EQ(Dialog->PriceField()->text(), QStringLiteral("3,50"))
+        << "the fields show the changed used entry";
+}
+
+TEST_F(DialogIngredientTest, TheUsedSupplierCannotBeDeletedAnotherOneAfterTheQuestion)
+{
+    ClickRow(*Dialog->SupplierList(), RowOf(QStringLiteral("Molkerei")));
+    Click("deleteSupplier");
+    EXPECT_EQ(Host.Texts(), std::vector<std::string>{Text(128)});
+    EXPECT_EQ(Copy.Suppliers.Count(), 2);
+
+    Host.Recorded.Clear();
+    ClickRow(*Dialog->SupplierList(), RowOf(QStringLiteral("Großmarkt")));
+    Click("deleteSupplier"); // answered No
+    EXPECT_EQ(Copy.Suppliers.Count(), 2);
+    Host.Recorded.QueueAnswer(CMessageService::Yes);
+    Click("deleteSupplier");
+    EXPECT_EQ(Host.Texts().back(),
+              "Wollen Sie den Lieferanten 'Gro\xDFmarkt' wirklich l\xF6schen? (Kann nicht "
+              "r\xFC"
+              "ckg\xE4ngig gemacht werden)");
+    EXPECT_EQ(Copy.Suppliers.Count(), 1);
+    EXPECT_EQ(Column(*Dialog->SupplierList(), kSupplierName), QStringList{QStringLiteral("Molkerei")});
+}
+
+// Enter recomputes without closing: the used entry and its row follow the fields.
+TEST_F(DialogIngredientTest, EnterInAFieldUpdatesTheUsedSupplierAndKeepsTheDialogOpen)
+{
+    TypeInto(Dialog->AmountField(), QStringLiteral("2"));
+    PressEnter(Dialog->AmountField());
+    TypeInto(Dialog->PriceField(), QStringLiteral("5"));
+    PressEnter(Dialog->PriceField());
+    EXPECT_TRUE(Dialog->isVisible());
+    EXPECT_EQ(Dialog->PriceField()->text(), QStringLiteral("5,00"));
+    const int row = RowOf(QStringLiteral("Molkerei"));
+    EXPECT_EQ(Column(*Dialog->SupplierList(), kPricePerUnit)[row], QStringLiteral("2,50"));
+    EXPECT_EQ(Column(*Dialog->SupplierList(), kAmount)[row], QStringLiteral("2"));
+    TypeInto(Dialog->UnitField(), QStringLiteral("Becher"));
+    PressEnter(Dialog->UnitField());
+    EXPECT_EQ(Dialog->AmountUnit()->text(), QStringLiteral("Becher"));
+}
+
+// Choosing a name in the box switches to that entry; a new name renames the used entry.
+TEST_F(DialogIngredientTest, TheSupplierBoxSwitchesOrRenames)
+{
+    QComboBox* box = Dialog->SupplierField();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down); // the next name: Großmarkt
+    EXPECT_EQ(Copy.SupplierInUse, Copy.Suppliers.At(1));
+    EXPECT_EQ(Dialog->AmountField()->text(), QStringLiteral("10"));
+    TypeInto(box->lineEdit(), QStringLiteral("Metro"));
+    PressEnter(box->lineEdit());
+    EXPECT_EQ(Copy.Suppliers.At(1)->Name, "Metro");
+    EXPECT_EQ(Copy.Suppliers.Count(), 2);
+}
+
+TEST_F(DialogIngredientTest, ABlankNameOrUnitIsRefused)
+{
+    const struct
+    {
+        const char* name;
+        const char* unit;
+    } cases[] = {{"   ", "l"}, {"Sahne", " \t"}, {"", ""}};
+    for (const auto& c : cases) {
+        Host.Recorded.Clear();
+        TypeInto(Dialog->NameField(), QString::fromLatin1(c.name));
+        TypeInto(Dialog->UnitField(), QString::fromLatin1(c.unit));
+        QTest::mouseClick(Dialog->OkButton(), Qt::LeftButton);
+        EXPECT_EQ(Host.Texts(), std::vector<std::string>{Text(198)}) << c.name << "/" << c.unit;
+        EXPECT_TRUE(Dialog->isVisible());
+    }
+    EXPECT_EQ(Copy.Name, "Sahne");
+    TypeInto(Dialog->NameField(), QStringLiteral("  Schlagsahne "));
+    TypeInto(Dialog->UnitField(), QStringLiteral("l"));
+    QTest::mouseClick(Dialog->OkButton(), Qt::LeftButton);
+    EXPECT_EQ(Dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Copy.Name, "Schlagsahne");
+}
+
+// A price that is no number: the message, the dialog stays open, the used entry keeps its value.
+TEST_F(DialogIngredientTest, ARefusedNumberKeepsTheDialogOpenAndTheValue)
+{
+    TypeInto(Dialog->PriceField(), QStringLiteral("3,2x"));
+    PressEnter(Dialog->PriceField());
+    EXPECT_EQ(Host.Texts(), std::vector<std::string>{"Geben Sie eine Zahl ein."});
+    EXPECT_TRUE(Dialog->PriceField()->hasFocus());
+    QTest::mouseClick(Dialog->OkButton(), Qt::LeftButton);
+    EXPECT_TRUE(Dialog->isVisible());
+    EXPECT_NE(Dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Copy.SupplierInUse->Price, 3.20);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "MemoryProfileStore.h"
+#include "RecordingMessageService.h"
+#include "catalogue/Data.h"
+#include "pages/PageHost.h"
+#include "settings/ChartSettings.h"
+
+#include <string>
+#include <vector>
+
+// A main window as a page sees it: a catalogue, recorded messages, an in-memory profile, and
+// the tab rebuilds and help addresses the page asked for.
+class CFakePageHost : public CPageHost
+{
+public:
+    CFakePageHost() { Data.SetDefaults(); }
+
+    CData* GetData() override { return &Data; }
+    CMessageService& Messages() override { return Recorded; }
+    CProfileStore& Profile() override { return Store; }
+    void WriteLog(const std::string& line) override { Log.push_back(line); }
+    void OpenHelp(const std::string& address) override { Opened.push_back(address); }
+    std::string HelpAddress(const std::string& anchor) const override { return "help#" + anchor; }
+    void RebuildTabs(int select) override { Rebuilds.push_back(select); }
+    CGroupSelection GetGroupSelection() const override { return {}; }
+    CChartSettings& ChartSettings() override { return Chart; }
+    bool CopyPictureToDataDirectory(std::string& path) override
+    {
+        (void)path;
+        return false;
+    }
+
+    // The texts shown or asked so far.
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& message : Recorded.GetMessages())
+            texts.push_back(message.Text);
+        return texts;
+    }
+
+    CData Data;
+    CRecordingMessageService Recorded;
+    CMemoryProfileStore Store;
+    CChartSettings Chart;
+    std::vector<std::string> Log;
+    std::vector<std::string> Opened;
+    std::vector<int> Rebuilds;
+};

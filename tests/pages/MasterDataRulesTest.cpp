@@ -1,0 +1,54 @@
+#include "pages/MasterDataRules.h"
+
+#include "PageTestSupport.h"
+#include "pages/MessageText.h"
+
+#include <gtest/gtest.h>
+
+// A name of a group that recipes use is kept when emptied; any other change goes through.
+TEST(MasterDataRules, StoreGroupNameKeepsOnlyANeededNameFromBeingEmptied)
+{
+    CData data;
+    data.SetDefaults();
+    AddRecipe(data, "Suppe", 2);
+    const struct
+    {
+        int group;
+        const char* name;
+        bool stored;
+        const char* held;
+    } cases[] = {
+        {2, "", false, nullptr},                 // recipes in group 2: kept
+        {2, "Eint\xF6pfe", true, "Eint\xF6pfe"}, // renaming is fine
+        {3, "", true, ""},                       // no recipe in group 3
+        {12, "", true, ""},                      // a drink group without recipes
+    };
+    for (const auto& c : cases) {
+        const std::string before = data.NameGroup[c.group];
+        EXPECT_EQ(CMasterDataRules::StoreGroupName(data, c.group, c.name), c.stored) << c.group << c.name;
+        EXPECT_EQ(data.NameGroup[c.group], c.held ? std::string(c.held) : before) << c.group;
+    }
+}
+
+TEST(MasterDataRules, RowLabelsAndFirstGroups)
+{
+    CData data;
+    data.SetDefaults();
+    data.NameGroup[10] = "Bier";
+    data.NameGroup[11] = "";
+    EXPECT_EQ(CMasterDataRules::RowLabel(data, 10), "Bier :");
+    EXPECT_EQ(CMasterDataRules::RowLabel(data, 11), "");
+    EXPECT_EQ(CMasterDataRules::RowLabel(data, 25), "");
+    EXPECT_EQ(CMasterDataRules::FirstGroup(data, false), 0);
+    EXPECT_EQ(CMasterDataRules::FirstGroup(data, true), 10);
+}
+
+TEST(MasterDataRules, FactorLabelAndNamedMessages)
+{
+    EXPECT_EQ(CMasterDataRules::FactorLabel("EUR"), "1 EUR = ");
+    EXPECT_EQ(CMasterDataRules::FactorLabel(""), "1  = ");
+    EXPECT_EQ(CMessageText::ReplaceAll("xyz und xyz", "xyz", "xyz!"), "xyz! und xyz!");
+    EXPECT_EQ(CMessageText::WithName(186, "Mehl"),
+              "Wollen Sie die Zutat 'Mehl' wirklich l\xF6schen? (Kann nicht r\xFC"
+              "ckg\xE4ngig gemacht werden)");
+}
