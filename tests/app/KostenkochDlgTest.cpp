@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -633,6 +634,43 @@ TEST(KostenkochDlgTest, UnreadableDataFileIsKeptAsideAcrossTwoStarts)
     ASSERT_EQ(aside.size(), 1u);
     EXPECT_EQ(fs::file_size(aside[0]), 1500u);
     EXPECT_THAT(bed.MessageTexts().front(), HasSubstr(aside[0].filename().string()));
+}
+
+} // namespace
+
+namespace {
+
+// Two group names that recipes still use are emptied on the food groups page; leaving the
+// page keeps both names and says so once, however many pages take their values.
+TEST(KostenkochDlgTest, EmptiedGroupNamesWithRecipesAreKeptWithOneMessage)
+{
+    CWindowTestBed bed;
+    {
+        CData data;
+        data.SetDefaults();
+        AddRecords(data, 1, 2, 0);
+        data.Recipes.At(0)->NameGroupIndex = 0;
+        data.Recipes.At(1)->NameGroupIndex = 1;
+        bed.WriteDataFile(data, bed.DataPath());
+        bed.Profile.WriteString("", "DataPath", bed.DataPath());
+    }
+    auto dlg = bed.Start();
+    dlg->show();
+    const std::string first = dlg->Document().GetData()->NameGroup[0];
+    const std::string second = dlg->Document().GetData()->NameGroup[1];
+    QTest::mouseClick(dlg->SectionBar()->Button(1), Qt::LeftButton);
+    ASSERT_EQ(dlg->CurrentPage(), dlg->Page(EPage::FoodGroupNames));
+    for (const char* name : {"group1", "group2"}) {
+        auto* field = dlg->CurrentPage()->findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(field, nullptr) << name;
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+    }
+    bed.Messages.Clear();
+    QTest::mouseClick(dlg->SectionBar()->Button(0), Qt::LeftButton);
+    EXPECT_THAT(bed.MessageTexts(), ElementsAre(CStringTables::Load(120)));
+    EXPECT_EQ(dlg->Document().GetData()->NameGroup[0], first);
+    EXPECT_EQ(dlg->Document().GetData()->NameGroup[1], second);
 }
 
 } // namespace
