@@ -23,7 +23,7 @@ fi
 source scripts/install-deps.sh
 kk_install_packages
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF
-cmake --build build --parallel "$(nproc)"
+cmake --preset release
+cmake --build --preset release --parallel "$(nproc)"
 
 exec build/bin/kostenkoch "$@"

@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/install-deps.sh
 kk_install_packages
 
-cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKK_SANITIZE=ON -DKK_WERROR=ON
-cmake --build build-tests --parallel "$(nproc)"
+cmake --preset test
+cmake --build --preset test --parallel "$(nproc)"
 cd build-tests
 ctest --output-on-failure --parallel "$(nproc)"

@@ -2,9 +2,9 @@
 // when that succeeds, write the catalogue and read the written text again, which must succeed
 // and give the same records.
 
+#include "MemoryFile.h"
 #include "catalogue/Data.h"
 #include "datafile/DataFile.h"
-#include "MemoryFile.h"
 
 #include <cstdint>
 #include <cstdio>

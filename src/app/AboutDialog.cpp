@@ -1,7 +1,7 @@
 #include "AboutDialog.h"
 
-#include "controls/DialogHelp.h"
 #include "app/ProgramVersion.h"
+#include "controls/DialogHelp.h"
 #include "controls/LinkStatic.h"
 #include "platform/qt/TextConversion.h"
 

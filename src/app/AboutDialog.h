@@ -18,8 +18,7 @@ class CAboutDialog : public QDialog
 public:
     // `dataPath` is Windows-1252 text; the links open through `opener` (not owned).
     CAboutDialog(const std::string& dataPath, CAddressOpener& opener, CMessageService& messages,
-                 std::function<void()> openHelp,
-                 QWidget* parent = nullptr);
+                 std::function<void()> openHelp, QWidget* parent = nullptr);
 
     CLinkStatic* HomepageLink() const { return m_homepage; }
     CLinkStatic* MailLink() const { return m_mail; }

@@ -55,7 +55,8 @@ void CMainMenu::BuildFileMenu()
     m_menus[FileMenu]->addSeparator();
     AddAction(FileMenu, Print, "actionPrint", "&Drucken ...", QKeySequence::Print);
     m_menus[FileMenu]->addSeparator();
-    AddAction(FileMenu, Exit, "actionExit", "&Beenden", QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AddAction(FileMenu, Exit, "actionExit", "&Beenden", QKeySequence::Quit,
+              QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainMenu::BuildInventoryMenu()

@@ -1,7 +1,7 @@
 #include "QtPlatformServices.h"
 
-#include "platform/qt/TextConversion.h"
 #include "platform/PlatformPaths.h"
+#include "platform/qt/TextConversion.h"
 
 namespace {
 

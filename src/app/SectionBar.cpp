@@ -1,10 +1,10 @@
 #include "SectionBar.h"
 
-#include "controls/AppFonts.h"
 #include "app/SectionPlan.h"
+#include "controls/AppFonts.h"
 #include "controls/FlatButton.h"
-#include "platform/qt/TextConversion.h"
 #include "controls/ThemeLibrary.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QScrollBar>
 

@@ -1,7 +1,7 @@
 #include "TypeAhead.h"
 
-#include "platform/qt/TextConversion.h"
 #include "platform/Clock.h"
+#include "platform/qt/TextConversion.h"
 
 QString CTypeAhead::Add(const QString& typed)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "xml/TarnXMLNode.h"
 #include "datafile/XmlNameCode.h"
+#include "xml/TarnXMLNode.h"
 
 #include <string>
 #include <string_view>

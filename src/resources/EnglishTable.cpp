@@ -3,8 +3,7 @@
 
 #include "resources/LanguageTables.h"
 
-namespace
-{
+namespace {
 
 constexpr CStringEntry kEnglish[] = {
     {103, "Maindata"},

@@ -3,8 +3,7 @@
 
 #include "resources/LanguageTables.h"
 
-namespace
-{
+namespace {
 
 constexpr CStringEntry kRomanian[] = {
     {103, "R_Stammdaten"},  {110, "Quoten Speisen"},  {111, "Speisennamen"},

@@ -7,8 +7,7 @@
 #include <cassert>
 #include <map>
 
-namespace
-{
+namespace {
 
 using CTable = std::map<int, std::string>;
 

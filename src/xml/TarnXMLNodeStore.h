@@ -1,7 +1,7 @@
 #pragma once
 
-#include "xml/TarnXMLNode.h"
 #include "platform/PageReservation.h"
+#include "xml/TarnXMLNode.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,18 +1,18 @@
 #include "app/KostenkochApp.h"
 
-#include "ModalWindows.h"
-#include "app/SplashDialog.h"
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
+#include "ModalWindows.h"
 #include "RecordingMessageService.h"
 #include "ScriptedFileDialogService.h"
+#include "app/SplashDialog.h"
 #include "resources/StringTables.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 namespace {

@@ -22,9 +22,12 @@ TEST(MenuStateTest, CommandsAreGreyUntilTheirFeatureAndTheirDataAreThere)
         bool Print, Lists, StockEntry;
     };
     const CCase cases[] = {
-        {nullptr, 0, all, false, true, false},     {&empty, 0, all, false, true, false},
-        {&empty, 1, all, true, true, false},       {&stocked, 0, all, false, true, true},
-        {&stocked, 4, all, true, true, true},      {&stocked, 2, none, false, false, false},
+        {nullptr, 0, all, false, true, false},
+        {&empty, 0, all, false, true, false},
+        {&empty, 1, all, true, true, false},
+        {&stocked, 0, all, false, true, true},
+        {&stocked, 4, all, true, true, true},
+        {&stocked, 2, none, false, false, false},
         {&stocked, 2, {true, false}, true, true, false},
     };
     for (const CCase& c : cases) {

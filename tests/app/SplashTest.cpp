@@ -1,6 +1,6 @@
+#include "ManualClock.h"
 #include "app/SplashDialog.h"
 #include "app/StartPicture.h"
-#include "ManualClock.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "CatalogueFixtures.h"
+#include "ManualClock.h"
+#include "MemoryProfileStore.h"
+#include "RecordingAddressOpener.h"
+#include "RecordingLogSink.h"
+#include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "TempDir.h"
 #include "app/AppServices.h"
 #include "app/KostenkochDlg.h"
 #include "catalogue/Data.h"
 #include "datafile/SaveSequence.h"
 #include "platform/FileUtilities.h"
-#include "ManualClock.h"
-#include "MemoryProfileStore.h"
 #include "platform/PosixFileSystem.h"
-#include "RecordingAddressOpener.h"
-#include "RecordingLogSink.h"
-#include "RecordingMessageService.h"
-#include "ScriptedFileDialogService.h"
 #include "resources/StringTables.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "datafile/DataFileWriter.h"
 
 #include "DataFileTestSupport.h"
+#include "MemoryFile.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
 #include "datafile/TextChecksum.h"
-#include "MemoryFile.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "TempDir.h"
-#include "catalogue/Data.h"
 #include "FaultyFileSystem.h"
-#include "datafile/DataFile.h"
-#include "platform/FileSystemFile.h"
-#include "platform/FileUtilities.h"
 #include "ManualClock.h"
-#include "platform/PosixFileSystem.h"
 #include "RecordingLogSink.h"
 #include "RecordingMessageService.h"
 #include "ScriptedFileDialogService.h"
+#include "TempDir.h"
+#include "catalogue/Data.h"
+#include "datafile/DataFile.h"
+#include "platform/FileSystemFile.h"
+#include "platform/FileUtilities.h"
+#include "platform/PosixFileSystem.h"
 #include "resources/StringTables.h"
 
 #include <fstream>

@@ -116,8 +116,8 @@ TEST(EvaluationValues, RunningTotalsAddEachSaleInCatalogueOrderNotMonthlySums)
     const auto running = CEvaluationValues::Compute(data, windows, CData::NetRevenue, false, true);
     ASSERT_NE((0.1 + 0.2) + 2.3, (0.1 + 2.3) + 0.2);
     EXPECT_EQ(running.Get(0, 1), (0.1 + 0.2) + 2.3);
-    EXPECT_TRUE(running.IsIdenticalTo(
-        ComputeEvaluationLiterally(data, windows, CData::NetRevenue, false, true)));
+    EXPECT_TRUE(
+        running.IsIdenticalTo(ComputeEvaluationLiterally(data, windows, CData::NetRevenue, false, true)));
 }
 
 TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
@@ -130,8 +130,8 @@ TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
         const auto fast = CEvaluationValues::Compute(data, windows, CData::NetRevenue, perMonth, true);
         EXPECT_EQ(fast.Get(CData::SeriesAll, 0), 5.0);
         EXPECT_EQ(fast.Get(CData::SeriesAll, 1), 0.0);
-        EXPECT_TRUE(fast.IsIdenticalTo(
-            ComputeEvaluationLiterally(data, windows, CData::NetRevenue, perMonth, true)));
+        EXPECT_TRUE(
+            fast.IsIdenticalTo(ComputeEvaluationLiterally(data, windows, CData::NetRevenue, perMonth, true)));
     }
 }
 

@@ -1,9 +1,9 @@
 #include "settings/LogFile.h"
 
-#include "TempDir.h"
-#include "platform/IniFile.h"
 #include "ManualClock.h"
 #include "RecordingMessageService.h"
+#include "TempDir.h"
+#include "platform/IniFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,15 +2,15 @@
 
 #include "evaluation/EvaluationWindows.h"
 
-CEvaluationValues ComputeEvaluationLiterally(const CData& data, const CEvaluationWindows& windows, int measure,
-                                             bool perMonth, bool originalData)
+CEvaluationValues ComputeEvaluationLiterally(const CData& data, const CEvaluationWindows& windows,
+                                             int measure, bool perMonth, bool originalData)
 {
     CEvaluationValues values(windows.GetCount());
     for (unsigned selector = 0; selector < CData::NbSeries; ++selector) {
         for (int month = 0; month < values.GetMonthCount(); ++month) {
             values.Set(selector, month,
-                       data.EvaluateSales(selector, measure, originalData, windows.GetWindowStart(month, perMonth),
-                                          windows.GetEnd(month)));
+                       data.EvaluateSales(selector, measure, originalData,
+                                          windows.GetWindowStart(month, perMonth), windows.GetEnd(month)));
         }
     }
     return values;

@@ -1,7 +1,7 @@
-#include "xml/TarnXMLException.h"
 #include "xml/TarnXMLNodeStore.h"
 
 #include "platform/PageReservation.h"
+#include "xml/TarnXMLException.h"
 
 #include <gtest/gtest.h>
 
