@@ -3,6 +3,7 @@
 #include "TextScanner.h"
 #include "platform/IniFile.h"
 #include "platform/PlatformPaths.h"
+#include "platform/UpdateFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,79 +22,6 @@ constexpr int32_t kMinSizeFloor = 4096;
 constexpr int32_t kMinSizeCeiling = 0xFF000;
 constexpr int32_t kMaxSizeCeiling = 0x100000;
 constexpr int32_t kMaxSizeGap = 4096;
-
-struct CFileCloser
-{
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using CFilePtr = std::unique_ptr<std::FILE, CFileCloser>;
-
-CFilePtr OpenFile(const fs::path& path, const char* mode)
-{
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return CFilePtr(_wfopen(path.c_str(), wideMode.c_str()));
-#else
-    return CFilePtr(std::fopen(path.c_str(), mode));
-#endif
-}
-
-// Opens for reading and writing; a missing file is created empty first.
-CFilePtr OpenForUpdate(const fs::path& path)
-{
-    CFilePtr file = OpenFile(path, "r+b");
-    std::error_code ignored;
-    if (!file && !fs::exists(path, ignored)) {
-        OpenFile(path, "wb");
-        file = OpenFile(path, "r+b");
-    }
-    return file;
-}
-
-bool SeekTo(std::FILE* file, uintmax_t offset)
-{
-#ifdef _WIN32
-    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
-#else
-    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
-}
-
-std::optional<uintmax_t> FileSize(const fs::path& path)
-{
-    std::error_code error;
-    const uintmax_t size = fs::file_size(path, error);
-    return error ? std::nullopt : std::optional<uintmax_t>(size);
-}
-
-std::optional<std::string> ReadRange(std::FILE* file, uintmax_t offset, std::size_t length)
-{
-    std::string bytes(length, '\0');
-    if (!SeekTo(file, offset) || std::fread(bytes.data(), 1, length, file) != length)
-        return std::nullopt;
-    return bytes;
-}
-
-// Opens the file for reading and writing and reads it whole; nothing when either fails.
-std::optional<std::string> ReadForUpdate(const fs::path& path, CFilePtr& file)
-{
-    file = OpenFile(path, "r+b");
-    const std::optional<uintmax_t> size = FileSize(path);
-    if (!file || !size)
-        return std::nullopt;
-    return ReadRange(file.get(), 0, static_cast<std::size_t>(*size));
-}
-
-// Writes the contents from the start of the file, closes it and cuts it to their length.
-void ReplaceContents(CFilePtr file, const fs::path& path, const std::string& contents)
-{
-    if (!SeekTo(file.get(), 0) ||
-        std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size())
-        return;
-    file.reset();
-    std::error_code ignored;
-    fs::resize_file(path, contents.size(), ignored);
-}
 
 bool IsTrue(std::string value)
 {
@@ -175,16 +103,16 @@ void CLogFile::Write(std::string_view text)
 // False only when the file can be neither opened nor created.
 bool CLogFile::AppendEntry(std::string_view text) const
 {
-    CFilePtr file = OpenForUpdate(m_config.FilePath);
-    if (!file)
+    CUpdateFile file(m_config.FilePath, true);
+    if (!file.IsOpen())
         return false;
     std::string entry;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0 && std::ftell(file.get()) != 0)
+    if (!file.IsEmpty())
         entry = "\r\n";
     entry += TimeStamp();
     entry += " : ";
     entry += text;
-    std::fwrite(entry.data(), 1, entry.size(), file.get());
+    file.Append(entry);
     return true;
 }
 
@@ -202,13 +130,13 @@ void CLogFile::CheckSize() const
 {
     if (!m_config.CheckSize || m_config.MaxSize < 0 || m_config.MinSize <= 0)
         return;
-    CFilePtr file;
-    const std::optional<std::string> text = ReadForUpdate(m_config.FilePath, file);
+    CUpdateFile file(m_config.FilePath, false);
+    const std::optional<std::string> text = file.ReadAll();
     if (!text || text->size() <= static_cast<std::size_t>(m_config.MaxSize))
         return;
     const std::size_t keepFrom = SizeCutStart(*text, static_cast<std::size_t>(m_config.MinSize));
     if (keepFrom > 0)
-        ReplaceContents(std::move(file), m_config.FilePath, text->substr(keepFrom));
+        file.ReplaceContents(text->substr(keepFrom));
 }
 
 std::size_t CLogFile::SizeCutStart(std::string_view text, std::size_t minSize)
@@ -229,13 +157,13 @@ void CLogFile::CheckAge() const
     const CDateTime cutoff = CDateTime::Now(m_clock) - m_config.TimeSpan;
     if (!cutoff.IsValid())
         return;
-    CFilePtr file;
-    const std::optional<std::string> text = ReadForUpdate(m_config.FilePath, file);
+    CUpdateFile file(m_config.FilePath, false);
+    const std::optional<std::string> text = file.ReadAll();
     if (!text)
         return;
     const std::size_t expired = ExpiredLength(*text, cutoff);
     if (expired > 0)
-        ReplaceContents(std::move(file), m_config.FilePath, text->substr(expired));
+        file.ReplaceContents(text->substr(expired));
 }
 
 // Every step drops at least one byte, so the loop always ends.

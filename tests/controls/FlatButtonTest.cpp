@@ -209,37 +209,19 @@ TEST(ThemedButton, StyleDrawsTheBackgroundOnlyWhileThemed)
     EXPECT_EQ(button.grab().toImage().pixelColor(40, 13), kRed);
 }
 
-// Renders a few controls into one picture for a look by eye; only when asked for with
-// KK_CONTROLS_SNAPSHOT=<file.png>.
-// Renders the controls side by side; KK_CONTROLS_SNAPSHOT=<file.png> keeps the picture for a
-// look by eye.
-TEST(ControlsSnapshot, RendersTogether)
+// A checked button in check-box mode sinks into its frame: its top-left edge is drawn in the
+// shadow colour where a plain button shows the light one.
+TEST(FlatButton, CheckedButtonIsDrawnSunken)
 {
-    QString path = qEnvironmentVariable("KK_CONTROLS_SNAPSHOT");
-    if (path.isEmpty())
-        path = QDir::temp().filePath(QStringLiteral("kk-controls-snapshot.png"));
-    CThemeLibrary library;
-    QWidget panel;
-    panel.resize(420, 150);
-    CFlatButton idle(QStringLiteral("Vorspeisen"), &panel);
-    idle.setGeometry(10, 10, 120, 26);
-    CFlatButton checked(QStringLiteral("Hauptgerichte mit Beilagen"), &panel);
-    checked.setGeometry(10, 40, 120, 40);
-    checked.SetCheckBoxMode(true);
-    checked.SetCheck(true);
-    checked.SetColor(CFlatButton::kHoverBackground, QColor(245, 245, 241));
-    CThemedButton themed(&library, &panel);
-    themed.setText(QStringLiteral("Themed"));
-    themed.setGeometry(10, 90, 120, 26);
-    CLinkStatic link(QStringLiteral("www.example.de"), {}, &panel);
-    link.move(150, 15);
-    CLinkStatic visited(QStringLiteral("info@example.de"), {}, &panel);
-    visited.move(150, 45);
-    visited.SetUnderline(CLinkStatic::kUnderlineAlways);
-    visited.SetVisited(true);
-    const QImage picture = panel.grab().toImage();
-    EXPECT_TRUE(picture.save(path));
-    EXPECT_EQ(picture.size(), panel.size() * picture.devicePixelRatio());
-    // The checked button is drawn in its own colour, not the panel's.
-    EXPECT_NE(picture.pixelColor(70, 60), picture.pixelColor(300, 140));
+    const auto edge = [](bool checked) {
+        CFlatButton button(QStringLiteral("Vorspeisen"));
+        button.resize(120, 26);
+        button.SetCheckBoxMode(true);
+        button.SetCheck(checked);
+        const QImage picture = button.grab().toImage();
+        return picture.pixelColor(0, 0);
+    };
+    const QColor plain = edge(false);
+    const QColor pressed = edge(true);
+    EXPECT_LT(pressed.lightness(), plain.lightness()) << "the pressed edge is the darker one";
 }

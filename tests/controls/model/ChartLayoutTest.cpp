@@ -47,13 +47,13 @@ TEST(ChartLayout, DepthFactorPointOneOnAnAxisOf300GivesDepth30)
     EXPECT_EQ(layout.GetDrawingWidth(), 795);
     EXPECT_EQ(layout.GetDepth(), 30);
     EXPECT_EQ(layout.GetAxisHeight(), 270);
-    EXPECT_EQ(layout.GetAxisWidth(), 722 - 30);
+    EXPECT_EQ(layout.GetAxisWidth(), 692);
     EXPECT_EQ(layout.GetOriginX(), 98);
     EXPECT_EQ(layout.GetOriginY(), 310);
-    EXPECT_EQ(layout.GetValueTitleY(8), 310 - 135 + 12);
-    EXPECT_EQ(layout.GetCategoryTitleX(8), 98 + 346 - 2 * 8);
+    EXPECT_EQ(layout.GetValueTitleY(8), 187);
+    EXPECT_EQ(layout.GetCategoryTitleX(8), 428);
     EXPECT_EQ(layout.GetCategoryTitleY(), 379);
-    EXPECT_EQ(layout.GetTitleX(10), 400 - 6 * 10);
+    EXPECT_EQ(layout.GetTitleX(10), 340);
 }
 
 TEST(ChartLayout, LegendBoxTakesItsWidthFromTheLongestName)
