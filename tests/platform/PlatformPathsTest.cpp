@@ -51,6 +51,7 @@ TEST(CPlatformPaths, BareSettingsFileLiesInTheConfigDirectory)
 
 TEST(CPlatformPaths, ConfigDirectoryFallsBackToHome)
 {
+    KK_SKIP_ON_WINDOWS("no configuration directory there");
     const CScopedEnvironment home("HOME", "/tmp/kk-home");
     for (const char* config : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
         const CScopedEnvironment unset("XDG_CONFIG_HOME", config);

@@ -1,5 +1,8 @@
 #include "TempDir.h"
 
+#include "platform/PathText.h"
+#include "platform/PlatformPaths.h"
+
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -42,4 +45,9 @@ CTempDir::~CTempDir()
 {
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string CTempDir::File(const std::string& name) const
+{
+    return CPathText::Join(CPlatformPaths::ToText(m_path), name);
 }
