@@ -36,6 +36,7 @@ wineboot --init >/dev/null 2>&1
 wineserver --wait
 
 rm -rf "$build/test-results"
+mkdir -p "$build/test-results"
 status=0
 (cd "$build" && ctest --output-on-failure --parallel "$(nproc)") || status=$?
 wineserver --kill || true

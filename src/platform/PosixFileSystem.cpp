@@ -1,5 +1,6 @@
 #include "PosixFileSystem.h"
 
+#include "PlatformPaths.h"
 #include "Windows1252.h"
 
 #include <cerrno>
@@ -44,8 +45,7 @@ CLocalTime ToLocalTime(std::time_t time)
 
 std::filesystem::path NativePath(const std::string& path)
 {
-    const std::string utf8 = Windows1252ToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return CPlatformPaths::FromText(path);
 }
 
 #ifdef _WIN32

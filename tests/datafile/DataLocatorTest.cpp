@@ -20,7 +20,10 @@ protected:
     {
         return m_locator.FindDataPath(registered, m_candidates);
     }
-    std::string DataFileIn(const std::string& directory) const { return CPathText::Join(directory, "KostenkochData.xml"); }
+    std::string DataFileIn(const std::string& directory) const
+    {
+        return CPathText::Join(directory, "KostenkochData.xml");
+    }
     // Every file left in the directory tree, so a test sees that no probe stayed behind.
     std::vector<std::string> FilesUnder(const std::string& directory) const
     {

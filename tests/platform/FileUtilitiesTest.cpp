@@ -1,11 +1,11 @@
 #include "platform/FileUtilities.h"
 
-#include "TempDir.h"
 #include "FaultyFileSystem.h"
 #include "ManualClock.h"
+#include "RecordingLogSink.h"
+#include "TempDir.h"
 #include "platform/PathText.h"
 #include "platform/PosixFileSystem.h"
-#include "RecordingLogSink.h"
 
 #include <filesystem>
 #include <fstream>

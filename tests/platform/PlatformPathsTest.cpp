@@ -1,9 +1,8 @@
 #include "platform/PlatformPaths.h"
 
-#include "platform/PathText.h"
-
 #include "TempDir.h"
 #include "WindowsSkip.h"
+#include "platform/PathText.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -104,6 +103,13 @@ TEST(CPlatformPaths, TextOfAPathIsWindows1252OrEmpty)
 {
     EXPECT_EQ(CPlatformPaths::ToText(std::filesystem::path(u8"/home/jürgen")), "/home/j\xFCrgen");
     EXPECT_EQ(CPlatformPaths::ToText(std::filesystem::path(u8"/home/\u0142ukasz")), "");
+    EXPECT_EQ(CPlatformPaths::FromText("M\xFCller"), std::filesystem::path(u8"Müller"));
+    EXPECT_EQ(CPlatformPaths::ToText(CPlatformPaths::FromText("K\xFC"
+                                                              "che\x80")),
+              "K\xFC"
+              "che\x80");
+    EXPECT_EQ(CPlatformPaths::SettingsFile("M\xFCller.ini").filename(),
+              std::filesystem::path(u8"Müller.ini"));
 }
 
 #ifdef _WIN32

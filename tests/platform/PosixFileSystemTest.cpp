@@ -224,11 +224,14 @@ TEST(PosixFileSystem, PathsWithUmlautsReachTheSystemAsLetters)
 {
     CTempDir dir;
     CPosixFileSystem files;
-    const std::string folder = dir.Path().string() + static_cast<char>(std::filesystem::path::preferred_separator) + "M\xFCller";
+    const std::string folder =
+        dir.Path().string() + static_cast<char>(std::filesystem::path::preferred_separator) + "M\xFCller";
     ASSERT_EQ(files.MakeDirectory(folder), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / std::filesystem::path(u8"Müller")));
 
-    const std::string file = folder + static_cast<char>(std::filesystem::path::preferred_separator) + "K\xFC" "che.xml";
+    const std::string file = folder + static_cast<char>(std::filesystem::path::preferred_separator) +
+                             "K\xFC"
+                             "che.xml";
     CFileSystem::Handle handle = CFileSystem::kNoHandle;
     ASSERT_EQ(files.Open(file, CFileSystem::CreateNew, handle), 0);
     EXPECT_EQ(files.Close(handle), 0);
@@ -236,7 +239,8 @@ TEST(PosixFileSystem, PathsWithUmlautsReachTheSystemAsLetters)
 
     std::vector<std::string> names;
     EXPECT_EQ(files.ListDirectory(folder, names), 0);
-    EXPECT_EQ(names, std::vector<std::string>{"K\xFC" "che.xml"});
+    EXPECT_EQ(names, std::vector<std::string>{"K\xFC"
+                                              "che.xml"});
     EXPECT_EQ(files.Rename(file, file + ".bak"), 0);
     EXPECT_TRUE(files.Exists(file + ".bak"));
 }
@@ -251,8 +255,9 @@ TEST(PosixFileSystem, LockFileSharesNothingOnWindows)
     const std::filesystem::path path = dir.Path() / "Daten.xml.lock";
     CFileSystem::Handle lock = CFileSystem::kNoHandle;
     ASSERT_EQ(files.LockFile(path.string(), lock), 0);
-    const HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE other =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_EQ(other, INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(files.UnlockFile(path.string(), lock), 0);

@@ -53,8 +53,7 @@ TEST(QtAddressOpener, FallsBackToXdgOpenAndMapsFailures)
     for (const CCase& c : cases) {
         CScriptedDesktop desktop{c.OpenUrlWorks, c.Browser, c.StartWorks, {}};
         CQtAddressOpener opener = desktop.Opener();
-        EXPECT_EQ(opener.Open("https://www.example.de/"), c.Result)
-            << desktop.Calls.join('|').toStdString();
+        EXPECT_EQ(opener.Open("https://www.example.de/"), c.Result) << desktop.Calls.join('|').toStdString();
         EXPECT_EQ(desktop.Calls.size(), c.Calls);
     }
     CScriptedDesktop desktop{false, xdg, true, {}};
