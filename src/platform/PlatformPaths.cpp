@@ -30,7 +30,7 @@ constexpr const char* kProgramDirectoryName = "Kostenkoch";
 
 std::filesystem::path CPlatformPaths::SettingsFile(const std::string& name)
 {
-    const std::filesystem::path path(name);
+    const std::filesystem::path path = FromText(name);
     if (path.has_parent_path())
         return path;
     return SettingsDirectory() / path;
@@ -111,6 +111,12 @@ std::filesystem::path CPlatformPaths::TemporaryDataDirectory()
     if (error || temporary.empty())
         return {};
     return temporary / kProgramDirectoryName;
+}
+
+std::filesystem::path CPlatformPaths::FromText(const std::string& text)
+{
+    const std::string utf8 = Windows1252ToUtf8(text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 std::string CPlatformPaths::ToText(const std::filesystem::path& path)

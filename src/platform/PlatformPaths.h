@@ -29,6 +29,10 @@ public:
     // A path as Windows-1252 text, the form the core keeps paths in; empty when the path holds
     // a character that Windows-1252 cannot represent.
     static std::string ToText(const std::filesystem::path& path);
+    // The path that the core's Windows-1252 text names; the reverse of ToText. Never the
+    // narrow std::filesystem::path constructor: that takes the bytes as they are on POSIX and
+    // reads them in the system's ANSI code page on Windows.
+    static std::filesystem::path FromText(const std::string& text);
 
 private:
     static std::filesystem::path HomeDirectory();

@@ -1,5 +1,6 @@
 #include "PosixFileSystem.h"
 
+#include "PlatformPaths.h"
 #include "Windows1252.h"
 
 #include <cerrno>
@@ -44,11 +45,52 @@ CLocalTime ToLocalTime(std::time_t time)
 
 std::filesystem::path NativePath(const std::string& path)
 {
-    const std::string utf8 = Windows1252ToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return CPlatformPaths::FromText(path);
 }
 
 #ifdef _WIN32
+
+// The errno value of a Windows error, so that callers see one set of codes on every system:
+// the C runtime's calls report errno values, and a raw Windows code would collide with them
+// (ERROR_ACCESS_DENIED is 5, which is EIO) or miss the checks for EEXIST and ENOSPC.
+int ErrnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EACCES;
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+        return EEXIST;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_NOT_SAME_DEVICE:
+        return EXDEV;
+    case ERROR_INVALID_FUNCTION:
+    case ERROR_NOT_SUPPORTED:
+        return ENOTSUP;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return ENOMEM;
+    default:
+        return EIO;
+    }
+}
+
+int LastWindowsError()
+{
+    return ErrnoOf(GetLastError());
+}
 
 int OpenFlags(CFileSystem::EOpenMode mode)
 {
@@ -67,7 +109,12 @@ int OpenFlags(CFileSystem::EOpenMode mode)
 
 int OpenNative(const std::filesystem::path& path, int flags)
 {
-    return _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+    const int handle = _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+    // The C runtime refuses a directory with EACCES; callers tell a directory by EISDIR.
+    std::error_code ignored;
+    if (handle < 0 && errno == EACCES && std::filesystem::is_directory(path, ignored))
+        errno = EISDIR;
+    return handle;
 }
 
 // 0 for a regular file, else why it is not one.
@@ -99,9 +146,13 @@ int SizeOf(int handle, std::uint64_t& size)
     return 0;
 }
 
+// FlushFileBuffers writes the file's data and its size to the disk, as fsync does.
 int SyncNative(int handle)
 {
-    return _commit(handle) == 0 ? 0 : LastError();
+    const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+    if (file == INVALID_HANDLE_VALUE)
+        return EBADF;
+    return FlushFileBuffers(file) ? 0 : LastWindowsError();
 }
 
 int CloseNative(int handle)
@@ -123,7 +174,7 @@ int RenameNative(const std::filesystem::path& from, const std::filesystem::path&
 {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return 0;
-    return static_cast<int>(GetLastError());
+    return LastWindowsError();
 }
 
 int RemoveNative(const std::filesystem::path& path)
@@ -165,7 +216,7 @@ int StatusNative(const std::filesystem::path& path, CFileStatus& status)
 
 int LinkNative(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+    return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) ? 0 : LastWindowsError();
 }
 
 // A lock file opened without sharing: a second open fails until the handle is closed, which
@@ -176,7 +227,7 @@ int LockNative(const std::filesystem::path& path, int& handle)
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        return error == ERROR_SHARING_VIOLATION ? CFileSystem::kLockedError : static_cast<int>(error);
+        return error == ERROR_SHARING_VIOLATION ? CFileSystem::kLockedError : ErrnoOf(error);
     }
     handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), 0);
     if (handle < 0) {

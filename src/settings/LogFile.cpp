@@ -46,7 +46,7 @@ void CLogFile::Configure(const CIniFile& settings, const std::string& section)
     m_config.FileName = settings.GetString(section, "Filename", "");
     if (m_config.FileName.empty())
         return;
-    m_config.FilePath = fs::path(m_config.FileName);
+    m_config.FilePath = CPlatformPaths::FromText(m_config.FileName);
     m_config.Active = IsTrue(settings.GetString(section, "Active", ""));
     ReadSizeLimits(settings, section);
     m_config.CheckTime = IsTrue(settings.GetString(section, "CheckTime", ""));

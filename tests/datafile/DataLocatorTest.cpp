@@ -1,7 +1,9 @@
 #include "datafile/DataLocator.h"
 
 #include "FileTestEnvironment.h"
+#include "WindowsSkip.h"
 #include "datafile/ProgramMessages.h"
+#include "platform/PathText.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,7 +20,10 @@ protected:
     {
         return m_locator.FindDataPath(registered, m_candidates);
     }
-    std::string DataFileIn(const std::string& directory) const { return directory + "/KostenkochData.xml"; }
+    std::string DataFileIn(const std::string& directory) const
+    {
+        return CPathText::Join(directory, "KostenkochData.xml");
+    }
     // Every file left in the directory tree, so a test sees that no probe stayed behind.
     std::vector<std::string> FilesUnder(const std::string& directory) const
     {
@@ -148,6 +153,7 @@ TEST_F(DataLocatorTest, DataFileInADirectoryThatCannotBeWrittenIsUsedAndNamed)
 // The temporary directory is taken only when it is the user's own and closed to others.
 TEST_F(DataLocatorTest, TemporaryDirectoryOpenToOthersIsNotUsed)
 {
+    KK_SKIP_ON_WINDOWS("directory modes; the temporary directory lies in the user's profile there");
     m_env.Files.DenyChangesIn(m_candidates.ProfileDirectory);
     m_env.Files.DenyChangesIn(m_candidates.ProgramDirectory);
     std::filesystem::create_directories(m_candidates.TemporaryDirectory);

@@ -6,6 +6,7 @@
 #include "datafile/PictureName.h"
 #include "datafile/SaveSequence.h"
 #include "datafile/Utf8Text.h"
+#include "platform/PathText.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -334,7 +335,7 @@ TEST(PictureName, BareNamesNeverLeaveTheDirectory)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CPictureName::Bare(c.Name), c.Bare) << c.Name;
-    EXPECT_EQ(CPictureName::PathIn("/d", "../x.jpg"), "/d/x.jpg");
+    EXPECT_EQ(CPictureName::PathIn("/d", "../x.jpg"), CPathText::Join("/d", "x.jpg"));
     EXPECT_EQ(CPictureName::PathIn("/d", ".."), "");
     for (const char* picture : {"a.jpg", "b.JPEG", "c.Gif", "d.bmp", "e.PNG"})
         EXPECT_TRUE(CPictureName::HasPictureEnding(picture)) << picture;

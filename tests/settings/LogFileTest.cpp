@@ -3,7 +3,10 @@
 #include "ManualClock.h"
 #include "RecordingMessageService.h"
 #include "TempDir.h"
+#include "WindowsSkip.h"
 #include "platform/IniFile.h"
+#include "platform/PathText.h"
+#include "platform/PlatformPaths.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -128,6 +131,7 @@ TEST_F(CLogFileTest, ConfigureReadsSwitchesAndAgeLimit)
 
 TEST_F(CLogFileTest, BareSettingsNameIsFoundInTheConfigDirectory)
 {
+    KK_SKIP_ON_WINDOWS("a bare settings name lies in the Windows directory there (CPlatformPaths tests)");
     const std::filesystem::path config = std::getenv("XDG_CONFIG_HOME");
     WriteFile(config / "Kostenkoch.ini",
               "[LOGFILE]\r\nfilename = \"" + m_logPath.string() + "\"\r\nActive=TRUE\r\n");
@@ -138,6 +142,18 @@ TEST_F(CLogFileTest, BareSettingsNameIsFoundInTheConfigDirectory)
 }
 
 // ---- entries ----
+
+// The log file's name is Windows-1252 text like every path of the core: "Küche.log" names the
+// letter ü on the disk, in the system's own encoding, never the raw byte or the ANSI code page.
+TEST_F(CLogFileTest, LogFileNameWithUmlautNamesTheLetter)
+{
+    const std::string name = CPathText::Join(CPlatformPaths::ToText(m_dir.Path()), "K\xFC"
+                                                                                   "che.log");
+    m_log.Configure(CIniFile::FromText("[Logfile]\r\nFilename=" + name + "\r\nActive=TRUE\r\n"), "Logfile");
+    m_log.Write("Eintrag");
+    EXPECT_EQ(m_log.GetFileName(), name);
+    EXPECT_TRUE(ReadFile(m_dir.Path() / std::filesystem::path(u8"Küche.log")).ends_with("Eintrag"));
+}
 
 TEST_F(CLogFileTest, FirstEntryHasNoLineBreakAndLaterOnesStartOnANewLine)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/PathText.h"
 
+#include <algorithm>
 #include <cerrno>
 
 void CFaultyFileSystem::FailCall(EOperation operation, int n, int error)
@@ -56,10 +57,20 @@ int CFaultyFileSystem::Count(EOperation operation)
     return error;
 }
 
+// Whether `path` lies under `directory` (which ends in a separator); any separator matches any
+// other, as Windows takes "/" for "\\".
+static bool LiesUnder(const std::string& path, const std::string& directory)
+{
+    return path.size() >= directory.size() &&
+           std::equal(directory.begin(), directory.end(), path.begin(), [](char a, char b) {
+               return a == b || (CPathText::IsSeparator(a) && CPathText::IsSeparator(b));
+           });
+}
+
 bool CFaultyFileSystem::IsDenied(const std::string& path) const
 {
     for (const std::string& directory : m_denied) {
-        if (path.compare(0, directory.size(), directory) == 0)
+        if (LiesUnder(path, directory))
             return true;
     }
     return false;

@@ -14,7 +14,8 @@ public:
     CTempDir& operator=(const CTempDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    // The path of `name` in the directory as the core's Windows-1252 text.
+    std::string File(const std::string& name) const;
 
 private:
     std::filesystem::path m_path;

@@ -1,5 +1,6 @@
 // Entry point of every test program: the process runs with its own temporary HOME and XDG
-// directories, so no test reads or writes the user's files.
+// directories (on Windows also USERPROFILE, TMP and TEMP), so no test reads or writes the
+// user's files.
 
 #include "TempDir.h"
 
@@ -14,7 +15,12 @@ namespace {
 void SetEnv(const char* name, const std::filesystem::path& value)
 {
     std::filesystem::create_directories(value);
+#ifdef _WIN32
+    const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    _wputenv_s(wideName.c_str(), value.c_str());
+#else
     setenv(name, value.c_str(), 1);
+#endif
 }
 
 } // namespace
@@ -27,6 +33,11 @@ int main(int argc, char** argv)
     SetEnv("XDG_DATA_HOME", home->Path() / ".local" / "share");
     SetEnv("XDG_CACHE_HOME", home->Path() / ".cache");
     SetEnv("TMPDIR", home->Path() / "tmp");
+#ifdef _WIN32
+    SetEnv("USERPROFILE", home->Path());
+    SetEnv("TMP", home->Path() / "tmp");
+    SetEnv("TEMP", home->Path() / "tmp");
+#endif
 
     testing::InitGoogleMock(&argc, argv);
     const int result = RUN_ALL_TESTS();
