@@ -194,8 +194,9 @@ int Peak(const std::string& which, const std::string& path)
     return ok ? 0 : 1;
 }
 
-// The list widget runs offscreen unless a platform is asked for.
-int List(const std::string& path, int repeat, int argc, char** argv)
+// Loads the file and runs a widget benchmark on it, offscreen unless a platform is asked for.
+int RunWidgetBenchmark(const std::string& path, int argc, char** argv,
+                       const std::function<void(CData&)>& benchmark)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -206,23 +207,19 @@ int List(const std::string& path, int repeat, int argc, char** argv)
         std::fprintf(stderr, "read file failed: %s\n", path.c_str());
         return 1;
     }
-    RunListBenchmark(data, repeat);
+    benchmark(data);
     return 0;
+}
+
+int List(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunListBenchmark(data, repeat); });
 }
 
 int Ingredients(const std::string& path, int repeat, int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    CData data;
-    CDataFile dataFile;
-    if (!LoadOwn(path, data, dataFile)) {
-        std::fprintf(stderr, "read file failed: %s\n", path.c_str());
-        return 1;
-    }
-    RunIngredientPageBenchmark(data, repeat);
-    return 0;
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
 } // namespace

@@ -286,6 +286,8 @@ std::optional<std::array<bool, CData::NbSeries>> ParseSeries(const std::string& 
 }
 
 constexpr int kLastMeasure = 4;
+// 100 years of 365.25 days.
+constexpr double kMaxEvaluationDays = 36525.0;
 constexpr const char* kDateForm = " (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS])";
 
 std::optional<CDateTime> EvaluationDate(const CRun& run, const char* option, std::string& reason)
@@ -317,6 +319,13 @@ std::optional<CEvaluationSettings> EvaluationSettings(const CRun& run, std::stri
     if (end->GetValue() < start->GetValue()) {
         reason =
             "invalid --end: " + *run.Args.Value("end") + " lies before --start " + *run.Args.Value("start");
+        return std::nullopt;
+    }
+    // A hundred years of months is more than any kitchen's history; a wider range is a typing
+    // error that would only build a table of empty columns for minutes.
+    if (end->GetValue() - start->GetValue() > kMaxEvaluationDays) {
+        reason = "invalid --end: " + *run.Args.Value("end") + " lies more than 100 years after --start " +
+                 *run.Args.Value("start");
         return std::nullopt;
     }
     const std::string seriesText = run.Args.Value("series").value_or("20,21,22");

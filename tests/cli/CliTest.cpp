@@ -324,6 +324,8 @@ TEST_F(KostenkochCli, WrongArgumentsAreNamed)
          "invalid --start: 2009-13-01"},
         {with(evaluate, {"0", "--start", "2009-05-01", "--end", "2009-04-30"}),
          "invalid --end: 2009-04-30 lies before --start 2009-05-01"},
+        {with(evaluate, {"0", "--start", "1900-01-01", "--end", "9999-12-31"}),
+         "invalid --end: 9999-12-31 lies more than 100 years after --start 1900-01-01"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.Args), 2) << c.Message;
@@ -332,6 +334,7 @@ TEST_F(KostenkochCli, WrongArgumentsAreNamed)
     }
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(Run(with(evaluate, {"4", "--start", "2009-05-01", "--end", "2009-05-01"})), 0) << m_err.str();
+    EXPECT_EQ(Run(with(evaluate, {"4", "--start", "1950-01-01", "--end", "2049-12-31"})), 0) << m_err.str();
 }
 
 // A data file that a program holds open is not written; a FIFO is refused at once.

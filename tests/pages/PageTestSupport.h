@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModalWindows.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "resources/StringTables.h"
@@ -12,21 +13,6 @@
 #include <QTimer>
 #include <functional>
 #include <string>
-
-// Runs `action` on the next modal window of type TWindow as soon as it shows.
-template <typename TWindow> void WhenModalAppears(std::function<void(TWindow&)> action)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        auto* window = qobject_cast<TWindow*>(QApplication::activeModalWidget());
-        if (window == nullptr || !window->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(*window);
-    });
-    timer->start(0);
-}
 
 // Chooses the entry `text` of the next popup menu, or closes it when `text` is empty; hands the
 // menu's entries to `seen` first.
