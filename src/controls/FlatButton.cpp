@@ -1,7 +1,6 @@
 #include "FlatButton.h"
 
-#include "platform/AddressOpener.h"
-#include "platform/qt/TextConversion.h"
+#include "OpenControlAddress.h"
 
 #include <QAction>
 #include <QEnterEvent>
@@ -167,10 +166,7 @@ void CFlatButton::OnClicked()
         if (QMenu* submenu = FirstSubmenu(*m_menu))
             PopUpMenu(*submenu);
     } else if (!m_address.isEmpty() && m_opener) {
-        bool converted = false;
-        const std::string address = FromQString(m_address, &converted);
-        if (converted)
-            m_opener->Open(address);
+        OpenControlAddress(*m_opener, m_address);
     }
 }
 

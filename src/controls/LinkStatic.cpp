@@ -1,7 +1,7 @@
 #include "LinkStatic.h"
 
 #include "HyperlinkError.h"
-#include "platform/AddressOpener.h"
+#include "OpenControlAddress.h"
 #include "platform/MessageService.h"
 #include "platform/qt/TextConversion.h"
 
@@ -75,9 +75,7 @@ void CLinkStatic::OpenAddress()
 {
     if (!m_opener)
         return;
-    bool converted = false;
-    const std::string address = FromQString(m_address, &converted);
-    const int result = converted ? m_opener->Open(address) : CAddressOpener::kFileNotFound;
+    const int result = OpenControlAddress(*m_opener, m_address);
     if (OpenSucceeded(result)) {
         SetVisited(true);
         return;

@@ -13,12 +13,6 @@ int CDataFile::ReadFromXML(CData& data, CFile& file)
     return CDataFileReader(data, &m_fingerprint).Read(file);
 }
 
-int CDataFile::InitFromXML(CData& data, const CTarnXMLNode* node)
-{
-    CDataFileReader(data).Init(node);
-    return 1;
-}
-
 int CDataFile::WriteToXML(const CData& data, CFile& file)
 {
     LogDataFile(data, "CData::WriteToXML()");

@@ -4,7 +4,6 @@
 
 class CData;
 class CFile;
-struct CTarnXMLNode;
 
 // The data file of one catalogue: reads the catalogue from its text and writes it back, and
 // keeps the fingerprint of the text last read or written, so that IsUnchanged can tell whether
@@ -16,9 +15,6 @@ public:
     // text could not be read, parsed or walked (what was read so far stays in `data`), 2 = it
     // holds no Kostenkoch element.
     int ReadFromXML(CData& data, CFile& file);
-    // Builds the catalogue from a parsed tree (the first Kostenkoch element at or below
-    // `node`); always 1.
-    static int InitFromXML(CData& data, const CTarnXMLNode* node);
     // Renders the whole catalogue and writes it; 0. The fingerprint is taken only once the
     // file holds the text, so a failed write leaves the catalogue counted as changed.
     int WriteToXML(const CData& data, CFile& file);

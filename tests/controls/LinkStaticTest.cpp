@@ -167,3 +167,19 @@ TEST(LinkStatic, SuccessfulOpenMarksVisited)
     EXPECT_TRUE(clicked.Messages.GetMessages().empty());
     EXPECT_EQ(TextColour(clicked.Link), CLinkColors().Visited);
 }
+
+// An address the program's text cannot hold reaches no opener; the user hears why.
+TEST(LinkStatic, AddressOutsideWindows1252IsNotFound)
+{
+    CRecordingAddressOpener opener;
+    CRecordingMessageService messages;
+    CLinkStatic link(QStringLiteral("www.\u4F8B.de"));
+    link.SetAddressOpener(&opener);
+    link.SetMessages(&messages);
+    link.OpenAddress();
+    EXPECT_TRUE(opener.Opened.empty());
+    ASSERT_EQ(messages.GetMessages().size(), 1u);
+    EXPECT_EQ(ToQString(messages.GetMessages()[0].Text),
+              HyperlinkErrorMessage(CAddressOpener::kFileNotFound));
+    EXPECT_FALSE(link.IsVisited());
+}
