@@ -123,3 +123,16 @@ bool CKostenkochDocument::CopyPictureToDataDirectory(std::string& path)
 {
     return m_session.CopyPictureToDataDirectory(path);
 }
+
+// Printing comes with the print frame; until then CanPrint() keeps every print command greyed.
+void CKostenkochDocument::PrintList(const CListCtrlEx& list, int titleId)
+{
+    (void)list;
+    (void)titleId;
+}
+
+void CKostenkochDocument::PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request)
+{
+    (void)recipe;
+    (void)request;
+}

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "pages/GroupSelection.h"
+#include "print/RecipePrintRequest.h"
 
 #include <string>
 
 class CData;
+class CListCtrlEx;
+class CRecipe;
 class CMessageService;
 class CProfileStore;
 struct CChartSettings;
@@ -37,4 +40,12 @@ public:
     virtual CChartSettings& ChartSettings() = 0;
     // Brings a picture next to the data file; `path` becomes its bare name.
     virtual bool CopyPictureToDataDirectory(std::string& path) = 0;
+
+    // False while the program cannot print; the pages grey their print buttons then.
+    virtual bool CanPrint() const = 0;
+    // Prints a page's list as a table (as shown: visible columns, current order) under the
+    // title of string `titleId`.
+    virtual void PrintList(const CListCtrlEx& list, int titleId) = 0;
+    // Prints a recipe's calculation or recipe sheet; `recipe` is the dialog's working copy.
+    virtual void PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request) = 0;
 };

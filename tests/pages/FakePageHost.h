@@ -30,6 +30,17 @@ public:
         (void)path;
         return false;
     }
+    bool CanPrint() const override { return Printing; }
+    void PrintList(const CListCtrlEx& list, int titleId) override
+    {
+        (void)list;
+        PrintedLists.push_back(titleId);
+    }
+    void PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request) override
+    {
+        (void)recipe;
+        PrintedRecipes.push_back(request);
+    }
 
     // The texts shown or asked so far.
     std::vector<std::string> Texts() const
@@ -47,4 +58,7 @@ public:
     std::vector<std::string> Log;
     std::vector<std::string> Opened;
     std::vector<int> Rebuilds;
+    bool Printing = false;
+    std::vector<int> PrintedLists;
+    std::vector<CRecipePrintRequest> PrintedRecipes;
 };
