@@ -68,6 +68,7 @@ public:
     CData* GetData() override { return m_session.GetData(); }
     CMessageService& Messages() override { return *m_services.Messages; }
     CProfileStore& Profile() override { return *m_services.Profile; }
+    CClock& Clock() override { return *m_services.Clock; }
     void OpenHelp(const std::string& address) override;
     std::string HelpAddress(const std::string& anchor) const override;
     void RebuildTabs(int select) override;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+class CClock;
 class CData;
 class CListCtrlEx;
 class CRecipe;
@@ -26,6 +27,8 @@ public:
     // Remembered values such as list layouts.
     virtual CProfileStore& Profile() = 0;
     virtual void WriteLog(const std::string& line) = 0;
+    // The time: "today" for bookings and date pickers, the tick count for type-ahead.
+    virtual CClock& Clock() = 0;
 
     // Opens a help address (OpenHelp); failures are ignored.
     virtual void OpenHelp(const std::string& address) = 0;

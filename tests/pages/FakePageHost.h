@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "RecordingMessageService.h"
 #include "catalogue/Data.h"
@@ -20,6 +21,7 @@ public:
     CMessageService& Messages() override { return Recorded; }
     CProfileStore& Profile() override { return Store; }
     void WriteLog(const std::string& line) override { Log.push_back(line); }
+    CClock& Clock() override { return Time; }
     void OpenHelp(const std::string& address) override { Opened.push_back(address); }
     std::string HelpAddress(const std::string& anchor) const override { return "help#" + anchor; }
     void RebuildTabs(int select) override { Rebuilds.push_back(select); }
@@ -54,6 +56,7 @@ public:
     CData Data;
     CRecordingMessageService Recorded;
     CMemoryProfileStore Store;
+    CManualClock Time;
     CChartSettings Chart;
     std::vector<std::string> Log;
     std::vector<std::string> Opened;
