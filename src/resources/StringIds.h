@@ -61,6 +61,8 @@ constexpr int kNoAccess = 245;               // "keine Zugriffsrechte"
 constexpr int kReadOnlyDrive = 246;          // "schreibgeschütztes Laufwerk"
 constexpr int kDiskFull = 247;               // "Datenträger voll"
 constexpr int kErrorNumber = 248;            // "Fehler %1"
+constexpr int kEnterNumber = 61713;          // "Geben Sie eine Zahl ein."
+
 // The sales page and the sales list.
 constexpr int kAllSales = 119;           // "alle Verkäufe"
 constexpr int kDateHeader = 149;         // "Datum"
@@ -78,6 +80,5 @@ constexpr int kMonthMarginHeader = 219;
 constexpr int kMonthRatioHeader = 220;
 constexpr int kYearMarginHeader = 221;
 constexpr int kYearRatioHeader = 222;
-constexpr int kEnterNumber = 61713; // "Geben Sie eine Zahl ein."
 
 } // namespace StringId
