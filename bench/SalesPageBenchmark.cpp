@@ -1,15 +1,11 @@
 #include "SalesPageBenchmark.h"
 
-#include "ManualClock.h"
-#include "MemoryProfileStore.h"
-#include "RecordingMessageService.h"
+#include "BenchPageHost.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogSales.h"
 #include "pages/PageFactory.h"
-#include "pages/PageHost.h"
 #include "pages/SalesPage.h"
-#include "settings/ChartSettings.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -23,37 +19,6 @@
 namespace {
 
 using CSteadyClock = std::chrono::steady_clock;
-
-// The page's view of a main window: the catalogue, a clock standing in the last month of the
-// generated sales, the section that the benchmark picks, and quiet services.
-class CSalesBenchHost : public CPageHost
-{
-public:
-    explicit CSalesBenchHost(CData& data) : m_data(data) {}
-    CData* GetData() override { return &m_data; }
-    CMessageService& Messages() override { return m_messages; }
-    CProfileStore& Profile() override { return m_profile; }
-    void WriteLog(const std::string&) override {}
-    CClock& Clock() override { return m_clock; }
-    void OpenHelp(const std::string&) override {}
-    std::string HelpAddress(const std::string& anchor) const override { return anchor; }
-    void RebuildTabs(int) override {}
-    CGroupSelection GetGroupSelection() const override { return Selection; }
-    CChartSettings& ChartSettings() override { return m_chart; }
-    bool CopyPictureToDataDirectory(std::string&) override { return false; }
-    bool CanPrint() const override { return false; }
-    void PrintList(const CListCtrlEx&, int) override {}
-    void PrintRecipe(const CRecipe&, const CRecipePrintRequest&) override {}
-
-    CGroupSelection Selection{.Selected = 0, .All = 0, .AllFood = 1, .AllDrinks = 2};
-
-private:
-    CData& m_data;
-    CRecordingMessageService m_messages;
-    CMemoryProfileStore m_profile;
-    CManualClock m_clock{CLocalTime{2008, 12, 20, 14, 0, 0}};
-    CChartSettings m_chart;
-};
 
 double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
 {
@@ -94,7 +59,8 @@ void Row(const char* work, double milliseconds)
 
 void RunSalesPageBenchmark(CData& data, int repeat)
 {
-    CSalesBenchHost host(data);
+    // The clock stands in the last month of the generated sales.
+    CBenchPageHost host(data, {2008, 12, 20, 14, 0, 0});
     const int group = LargestGroup(data);
     std::unique_ptr<CSalesPage> page(
         static_cast<CSalesPage*>(CPageFactory::Create(EPage::Sales, host, nullptr)));
