@@ -1,12 +1,12 @@
 #pragma once
 
-#include "catalogue/DateTime.h"
 #include "pages/SubDialog.h"
 
 #include <QDate>
 #include <cstdint>
 #include <vector>
 
+class CDateTime;
 class CListCtrlEx;
 class CRecipe;
 class CSalesFigures;

@@ -90,7 +90,8 @@ TEST_F(DialogSalesTest, DeleteAsksFirst)
     ClickRow(*Dialog->List(), 0);
     QTest::keyClick(Dialog->List(), Qt::Key_Delete);
     ASSERT_EQ(Host.Data.Sales.Count(), 2);
-    EXPECT_FALSE(Host.Data.Sales.At(0)->DateTime.IsValid()) << "the first sale of the soup went";
+    EXPECT_EQ(Host.Data.Sales.At(0)->Name, "K\xE4sekuchen") << "the first sale of the soup went";
+    EXPECT_FALSE(Host.Data.Sales.At(1)->DateTime.IsValid());
     EXPECT_EQ(Column(*Dialog->List(), 1), (QStringList{"Invalid DateTime", "29.02.2024"}));
     EXPECT_EQ(Dialog->List()->currentIndex().row(), 0);
     EXPECT_TRUE(Dialog->List()->selectionModel()->isRowSelected(0));
