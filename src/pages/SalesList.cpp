@@ -4,8 +4,6 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
-#include <cstdio>
-
 std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
 {
     std::vector<CSale*> sales;
@@ -28,9 +26,16 @@ std::string CSalesList::DateText(const CDateTime& date)
         return {};
     if (!date.IsValid())
         return "Invalid DateTime";
+    // By hand rather than through printf: the list of all sales formats 200,000 dates.
     const CDateTime::CDateAndTime parts = date.GetDateAndTime();
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", parts.Day, parts.Month, parts.Year);
+    std::string text = "00.00.0000";
+    const auto put = [&text](std::size_t end, int value, int digits) {
+        for (int digit = 0; digit < digits; ++digit, value /= 10)
+            text[end - static_cast<std::size_t>(digit)] = static_cast<char>('0' + value % 10);
+    };
+    put(1, parts.Day, 2);
+    put(4, parts.Month, 2);
+    put(9, parts.Year, 4);
     return text;
 }
 
