@@ -1,6 +1,6 @@
 #include "IngredientPageBenchmark.h"
 
-#include "FakePageHost.h"
+#include "BenchPageHost.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
@@ -31,8 +31,7 @@ double Median(std::vector<double> times)
 
 void RunIngredientPageBenchmark(CData& data, int repeat)
 {
-    CFakePageHost host;
-    host.Catalogue = &data;
+    CBenchPageHost host(data);
     std::unique_ptr<CIngredientPage> page(
         static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->resize(960, 600);

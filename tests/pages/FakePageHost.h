@@ -17,7 +17,7 @@ class CFakePageHost : public CPageHost
 public:
     CFakePageHost() { Data.SetDefaults(); }
 
-    CData* GetData() override { return Catalogue; }
+    CData* GetData() override { return &Data; }
     CMessageService& Messages() override { return Recorded; }
     CProfileStore& Profile() override { return Store; }
     void WriteLog(const std::string& line) override { Log.push_back(line); }
@@ -54,8 +54,6 @@ public:
     }
 
     CData Data;
-    // The catalogue the pages see: `Data` unless a benchmark hands over a loaded one.
-    CData* Catalogue = &Data;
     CRecordingMessageService Recorded;
     CMemoryProfileStore Store;
     CManualClock Time;
