@@ -170,6 +170,11 @@ int CListCtrlEx::SetCellText(std::uint32_t rowId, int column, const std::string&
     return m_data.SetCellText(rowId, column, text);
 }
 
+int CListCtrlEx::SetCellDate(std::uint32_t rowId, int column, const std::string& text, double when)
+{
+    return m_data.SetCellDate(rowId, column, text, when);
+}
+
 int CListCtrlEx::SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type)
 {
     return m_data.SetCellNumber(rowId, column, number, type);

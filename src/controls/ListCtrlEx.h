@@ -42,6 +42,7 @@ public:
     std::uint32_t AddRow(std::uint32_t userData);
     int SetCellText(std::uint32_t rowId, int column, const std::string& text);
     int SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type);
+    int SetCellDate(std::uint32_t rowId, int column, const std::string& text, double when);
     int SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, const std::string& text);
     int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type);
     // Shows the rows as they are now, in model order. The selection is cleared.

@@ -84,7 +84,7 @@ void CDialogSales::FillList()
         const std::uint32_t row = m_list->AddRow(index);
         if (!m_recipe)
             m_list->SetCellText(row, kNameColumn, sale.Name);
-        m_list->SetCellText(row, first, CSalesList::DateText(sale.DateTime));
+        m_list->SetCellDate(row, first, CSalesList::DateText(sale.DateTime), sale.DateTime.GetValue());
         m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), ECellType::TwoDecimals);
         m_list->SetCellNumber(row, first + 2, sale.NbPortion, ECellType::General);
     }

@@ -13,4 +13,5 @@ enum class ECellType : std::uint8_t {
     OneDecimal = 5,     // one decimal, more for small magnitudes
     TwoDecimalsAlt = 6, // shown like TwoDecimals
     Integer = 7,        // whole number
+    Date = 8,           // a date shown as given text, sorted by its point in time
 };

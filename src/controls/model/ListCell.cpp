@@ -75,6 +75,16 @@ CListCell CListCell::MakeText(int column, const std::string& text)
     return cell;
 }
 
+CListCell CListCell::MakeDate(int column, const std::string& text, double when)
+{
+    CListCell cell;
+    cell.Column = column;
+    cell.Type = ECellType::Date;
+    cell.m_text = text;
+    cell.Number = when;
+    return cell;
+}
+
 CListCell CListCell::MakeNumber(int column, double number, ECellType type)
 {
     CListCell cell;
@@ -86,7 +96,7 @@ CListCell CListCell::MakeNumber(int column, double number, ECellType type)
 
 std::string CListCell::GetText() const
 {
-    if (Type == ECellType::Text)
+    if (Type == ECellType::Text || Type == ECellType::Date)
         return m_text;
     return IsNumberType(Type) ? NumberText::Format(Number, PrecisionOf(Type)) : std::string();
 }
@@ -119,7 +129,7 @@ int CListCell::Compare(const CListCell& other) const
         // std::string compares bytes as unsigned char.
         return Sign(SortText.compare(other.SortText));
     }
-    return IsNumberType(Type) ? CompareNumbers(other) : 0;
+    return IsNumberType(Type) || Type == ECellType::Date ? CompareNumbers(other) : 0;
 }
 
 int CListCell::CompareNumbers(const CListCell& other) const

@@ -15,6 +15,8 @@ public:
     static CListCell MakeText(int column, const std::string& text);
     // A number shown in the format of `type`; a type that is no number type shows nothing.
     static CListCell MakeNumber(int column, double number, ECellType type);
+    // A date or time: shows `text`, sorts by `when` (any number that grows with time).
+    static CListCell MakeDate(int column, const std::string& text, double when);
 
     // The text in capitals: a..z as in the C locale and ä, ö, ü (Windows-1252) to Ä, Ö, Ü;
     // every other byte, ß included, stays.
@@ -47,5 +49,5 @@ public:
 private:
     int CompareNumbers(const CListCell& other) const;
 
-    std::string m_text; // text cells only
+    std::string m_text; // text and date cells only
 };

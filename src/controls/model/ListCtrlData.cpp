@@ -219,6 +219,15 @@ int CListCtrlData::SetCellText(std::uint32_t rowId, int column, const std::strin
     return 1;
 }
 
+int CListCtrlData::SetCellDate(std::uint32_t rowId, int column, const std::string& text, double when)
+{
+    CListRow* row = FindRowToEdit(rowId);
+    if (row == nullptr)
+        return 0;
+    row->SetCell(CListCell::MakeDate(column, text, when));
+    return 1;
+}
+
 int CListCtrlData::SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type)
 {
     CListRow* row = FindRowToEdit(rowId);

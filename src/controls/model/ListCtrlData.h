@@ -65,6 +65,8 @@ public:
     // the column by its header string id and also give 0 when no column has it.
     int SetCellText(std::uint32_t rowId, int column, const std::string& text);
     int SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type);
+    // A date cell: shows `text`, sorts by `when`.
+    int SetCellDate(std::uint32_t rowId, int column, const std::string& text, double when);
     int SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, const std::string& text);
     int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type);
 

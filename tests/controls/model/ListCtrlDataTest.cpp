@@ -420,3 +420,26 @@ TEST(ListCtrlData, EveryKindOfColumnSortsBothWaysWithMissingCellsAtTheEnd)
 }
 
 } // namespace
+
+// German dates as text would sort by the day of the month; a date cell sorts by its time.
+TEST(ListCtrlData, DatesSortByTheirTimeNotByTheirText)
+{
+    CListCtrlData list;
+    list.InsertColumn(0, "Datum", EColumnFormat::Left, 80);
+    const struct
+    {
+        const char* text;
+        double when;
+    } dates[] = {{"02.03.2025", 45718.0}, {"31.01.2024", 45322.0}, {"15.02.2025", 45703.0}};
+    for (std::uint32_t id = 0; id < 3; ++id)
+        list.SetCellDate(list.AddRow(id), 0, dates[id].text, dates[id].when);
+    list.Fill();
+    list.Sort();
+    std::string shown;
+    for (std::uint32_t id : list.GetItems())
+        shown += list.FindRow(id)->FindCell(0)->GetText() + " ";
+    EXPECT_EQ(shown, "31.01.2024 15.02.2025 02.03.2025 ");
+    list.SetSortState(-1);
+    list.Sort();
+    EXPECT_EQ(list.FindRow(list.GetItems()[0])->FindCell(0)->GetText(), "02.03.2025");
+}
