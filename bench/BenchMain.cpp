@@ -9,6 +9,7 @@
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
+#include "EvaluationPageBenchmark.h"
 #include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
@@ -222,6 +223,12 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
+int EvaluationPage(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunEvaluationPageBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,7 +245,10 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "evaluation-page")
+        return EvaluationPage(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
+                              argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | evaluation-page FILE [REPEAT]\n");
     return 2;
 }
