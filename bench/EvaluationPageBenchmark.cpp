@@ -60,7 +60,8 @@ void RunEvaluationPageBenchmark(CData& data, int repeat)
     CBenchPageHost host(data);
     const CDateTime start = FirstMonth(data);
     host.ChartSettings().Start = start;
-    host.ChartSettings().End = CDateTime(start.GetYear() + 2, start.GetMonth(), 1) - CDateTimeSpan(0, 0, 0, 1);
+    host.ChartSettings().End =
+        CDateTime(start.GetYear() + 2, start.GetMonth(), 1) - CDateTimeSpan(0, 0, 0, 1);
     std::unique_ptr<CEvaluationPage> page(
         static_cast<CEvaluationPage*>(CPageFactory::Create(EPage::Evaluation, host, nullptr)));
     page->InitFromData(data);
@@ -69,14 +70,13 @@ void RunEvaluationPageBenchmark(CData& data, int repeat)
     page->RefreshPage();
     QApplication::processEvents();
     std::printf("evaluation page: %d sales, 24 months from %02d.%04d, %d series drawn, median of %d runs\n\n",
-                data.Sales.Count(), start.GetMonth(), start.GetYear(), page->Chart()->Graph().GetSeriesCount(),
-                repeat);
+                data.Sales.Count(), start.GetMonth(), start.GetYear(),
+                page->Chart()->Graph().GetSeriesCount(), repeat);
     std::printf("| %-62s | %11s |\n|---|---|\n", "change (build of chart and table, then repaint)", "time");
     QWidget& chart = *page->Chart();
     Measure("measure (section button), chart", chart, repeat,
             [&](int run) { page->BuildEvaluation(static_cast<EMeasure>(run % kNbMeasures)); });
-    Measure("series switched on or off, chart", chart, repeat,
-            [&](int) { page->ToggleSeries(10); });
+    Measure("series switched on or off, chart", chart, repeat, [&](int) { page->ToggleSeries(10); });
     Measure("start month picked, chart", chart, repeat, [&](int run) {
         page->PickStart(QDate(start.GetYear(), start.GetMonth(), 1).addMonths(run % 2 == 0 ? 3 : 0));
     });

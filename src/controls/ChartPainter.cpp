@@ -60,13 +60,14 @@ public:
     void Draw()
     {
         m_painter.fillRect(0, 0, m_width, m_height, Qt::white);
-        DrawTitle();
         DrawLegend();
         DrawValueScale();
         DrawCategories();
         DrawFrame();
         DrawAxisTitles();
         DrawBars();
+        // Last, so that the top of a tall bar never hides it.
+        DrawTitle();
     }
 
 private:
@@ -201,10 +202,12 @@ private:
             m_painter.drawRect(bar.Left, bar.Top, bar.Right - bar.Left - 1, bar.Bottom - bar.Top - 1);
         }
         const QPolygon side({QPoint(bar.Right, bar.Top), QPoint(bar.Right, bar.Bottom),
-                             QPoint(bar.Right + depth, bar.Bottom - depth), QPoint(bar.Right + depth, bar.Top - depth)});
+                             QPoint(bar.Right + depth, bar.Bottom - depth),
+                             QPoint(bar.Right + depth, bar.Top - depth)});
         Face(side, bar.Side);
         const QPolygon top({QPoint(bar.Left, bar.Top), QPoint(bar.Right, bar.Top),
-                            QPoint(bar.Right + depth, bar.Top - depth), QPoint(bar.Left + depth, bar.Top - depth)});
+                            QPoint(bar.Right + depth, bar.Top - depth),
+                            QPoint(bar.Left + depth, bar.Top - depth)});
         Face(top, bar.TopFace);
     }
 

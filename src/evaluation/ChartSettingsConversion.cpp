@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-CEvaluationSettings CChartSettingsConversion::ToEvaluation(const CChartSettings& chart, const CLocalTime& today)
+CEvaluationSettings CChartSettingsConversion::ToEvaluation(const CChartSettings& chart,
+                                                           const CLocalTime& today)
 {
     CEvaluationSettings settings;
     if (!MeasureFromIndex(static_cast<int>(chart.ChartActive), settings.Measure))

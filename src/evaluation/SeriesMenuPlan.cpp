@@ -12,7 +12,8 @@ CSeriesMenuPlan::CSeriesMenuPlan(const CData& data, const CFlags& flags)
     const int firstDrink = std::clamp(data.NbFoodGroups, 0, CData::kNbGroups);
     for (int group = 0; group <= CData::kNbGroups; ++group) {
         if (group == firstDrink)
-            Append(CData::SeriesAllDrinks, CEvaluationBuilder::DisplayName(data, CData::SeriesAllDrinks), flags);
+            Append(CData::SeriesAllDrinks, CEvaluationBuilder::DisplayName(data, CData::SeriesAllDrinks),
+                   flags);
         if (group == CData::kNbGroups)
             break;
         std::string name = data.GetGroupName(group);

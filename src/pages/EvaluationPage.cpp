@@ -101,8 +101,13 @@ CEvaluationPage::CEvaluationPage(CPageHost& host, const COptions& options, QWidg
     ShowDisplayKind();
 }
 
+// The pickers report leaving the field while the widgets go; the page is no page by then.
 CEvaluationPage::~CEvaluationPage()
 {
+    for (QDateEdit* picker : {m_startPicker, m_endPicker}) {
+        disconnect(picker, nullptr, this, nullptr);
+        disconnect(picker->calendarWidget(), nullptr, this, nullptr);
+    }
     m_table->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
 }
 
@@ -180,10 +185,14 @@ QWidget* CEvaluationPage::BuildChoices()
     m_perMonth = AddRadio(box, QStringLiteral("&Monatswerte"), "perMonthRadio");
     m_cumulative = AddRadio(box, QStringLiteral("&Gesamt (kumuliert)"), "cumulativeRadio");
     m_original = AddRadio(
-        box, QStringLiteral("&Originaldaten (Ist-Darstellung: verwendet die beim jeweiligen Abverkauf gültigen Werte)"),
+        box,
+        QStringLiteral(
+            "&Originaldaten (Ist-Darstellung: verwendet die beim jeweiligen Abverkauf gültigen Werte)"),
         "originalRadio");
     m_simulation = AddRadio(
-        box, QStringLiteral("a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)"),
+        box,
+        QStringLiteral(
+            "a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)"),
         "simulationRadio");
     layout->addWidget(m_perMonth, 0, 0);
     layout->addWidget(m_cumulative, 1, 0);
@@ -216,7 +225,8 @@ void CEvaluationPage::InitFromData(CData& data)
         if (data.GetGroupName(group).empty())
             m_settings.SeriesFlags[static_cast<std::size_t>(group)] = false;
     }
-    if (std::none_of(m_settings.SeriesFlags.begin(), m_settings.SeriesFlags.end(), [](bool flag) { return flag; }))
+    if (std::none_of(m_settings.SeriesFlags.begin(), m_settings.SeriesFlags.end(),
+                     [](bool flag) { return flag; }))
         m_settings.SeriesFlags = CSeriesMenuPlan::DefaultFlags();
     m_seriesMenu.reset();
     // Nothing of the catalogue that was replaced stays on show until the next build.
@@ -429,6 +439,7 @@ bool CEvaluationPage::WriteFile(const std::string& path, const QByteArray& bytes
     QSaveFile file(ToQString(path));
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    CProgramMessages::ShowText(Host().Messages(), CProgramMessages::Format(StringId::kCannotWriteExport, {path}));
+    CProgramMessages::ShowText(Host().Messages(),
+                               CProgramMessages::Format(StringId::kCannotWriteExport, {path}));
     return false;
 }

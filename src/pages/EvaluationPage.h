@@ -22,10 +22,11 @@ class QStackedWidget;
 // rebuilds chart and table from the catalogue of the moment. The choices except the series are
 // remembered between runs through the host's chart settings. "Diagramm speichern …" writes
 // the chart as a PNG picture, "Tabelle exportieren …" the table as semicolon-separated text.
+//
+// No Q_OBJECT: the page has no signals or slots of its own (the settings it holds pull in
+// standard headers that moc cannot parse).
 class CEvaluationPage : public CSubDialog
 {
-    Q_OBJECT
-
 public:
     static constexpr int kChartCommand = 40118;
     static constexpr int kTableCommand = 40119;

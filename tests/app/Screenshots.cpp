@@ -178,9 +178,11 @@ void AddTwoYearsOfSales(CData& data)
         for (int index = 0; index < data.GetNbRecipes(); ++index) {
             CRecipe* recipe = data.Recipes.At(index);
             const bool drink = recipe->NameGroupIndex >= data.NbFoodGroups;
-            const double sold = portions[index % 5] * (1.0 + 0.1 * (month % 4)) * (drink && summer ? 1.6 : 1.0);
-            AddSale(data, {recipe->NameGroupIndex, sold, recipe->GetPriceBuyPerPortion() * prices,
-                           recipe->GetPriceSellNoTax() * prices, recipe->GetPriceSell() * prices, day, recipe});
+            const double sold =
+                portions[index % 5] * (1.0 + 0.1 * (month % 4)) * (drink && summer ? 1.6 : 1.0);
+            AddSale(data,
+                    {recipe->NameGroupIndex, sold, recipe->GetPriceBuyPerPortion() * prices,
+                     recipe->GetPriceSellNoTax() * prices, recipe->GetPriceSell() * prices, day, recipe});
         }
     }
 }

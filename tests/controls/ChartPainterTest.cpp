@@ -5,9 +5,9 @@
 #include "controls/model/ChartLayout.h"
 
 #include <QColor>
-#include <algorithm>
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +17,7 @@ constexpr int kHeight = 420;
 const QColor kGreen(0, 192, 0);
 const QColor kPink(255, 51, 153);
 
-// Two months, three series: green 60 and 100, pink -20 (no bar) and 40, the third series without
+// Two months, three series: green 60 and 90, pink -20 (no bar) and 40, the third series without
 // a colour (black) 30 and 0; axis 0..100, depth a tenth of the axis height.
 CChartGraph MakeGraph()
 {
@@ -31,7 +31,7 @@ CChartGraph MakeGraph()
     graph.AddSeriesName(0, "Alle");
     graph.AddSeriesName(1, "Alle Speisen");
     graph.AddSeriesName(2, "Bier");
-    const int values[2][3] = {{60, -20, 30}, {100, 40, 0}};
+    const int values[2][3] = {{60, -20, 30}, {90, 40, 0}};
     for (int month = 0; month < 2; ++month) {
         CChartGroup group(month == 0 ? "Jan." : "Feb.");
         for (int series = 0; series < 3; ++series)
@@ -110,21 +110,23 @@ TEST_F(ChartPainter, BarsShowTheirColourInFrontDarkerAtTheSideLighterOnTop)
     // The third series has no colour: black front, and its side stays black.
     const CChartLayout::CBar black = Bar(0, 2);
     EXPECT_EQ(At(image, (black.Left + black.Right) / 2, (black.Top + black.Bottom) / 2), QColor(Qt::black));
-    EXPECT_EQ(At(image, black.Right + depth / 2, (black.Top + black.Bottom) / 2 - depth / 2), QColor(Qt::black));
+    EXPECT_EQ(At(image, black.Right + depth / 2, (black.Top + black.Bottom) / 2 - depth / 2),
+              QColor(Qt::black));
 }
 
 TEST_F(ChartPainter, TallerValuesDrawTallerBarsStandingOnTheFloor)
 {
     const CChartLayout::CBar sixty = Bar(0, 0);
-    const CChartLayout::CBar hundred = Bar(1, 0);
+    const CChartLayout::CBar ninety = Bar(1, 0);
     const auto greenRows = [&](const CChartLayout::CBar& bar) {
         int rows = 0;
         for (int y = 0; y < kHeight; ++y)
             rows += At(image, (bar.Left + bar.Right) / 2, y) == kGreen ? 1 : 0;
         return rows;
     };
-    EXPECT_EQ(greenRows(hundred), layout.GetAxisHeight());
-    EXPECT_NEAR(greenRows(sixty), layout.GetAxisHeight() * 0.6, 1.0);
+    // The top row of a front face is the edge of its top face.
+    EXPECT_NEAR(greenRows(ninety), layout.GetAxisHeight() * 0.9, 2.0);
+    EXPECT_NEAR(greenRows(sixty), greenRows(ninety) * 2.0 / 3.0, 2.0);
     EXPECT_NE(At(image, (sixty.Left + sixty.Right) / 2, sixty.Bottom), kGreen); // the floor line
     EXPECT_EQ(At(image, (sixty.Left + sixty.Right) / 2, sixty.Bottom - 1), kGreen);
 }
@@ -140,7 +142,8 @@ TEST_F(ChartPainter, NegativeValueDrawsNoBar)
     EXPECT_EQ(CountColored(image, slot, {kPink, Shade(kPink, -35), Shade(kPink, 35)}), 0);
     // The same series in the second month is there.
     const CChartLayout::CBar forty = Bar(1, 1);
-    EXPECT_GT(CountColored(image, QRect(forty.Left, forty.Top, forty.Right - forty.Left, forty.Bottom - forty.Top),
+    EXPECT_GT(CountColored(image,
+                           QRect(forty.Left, forty.Top, forty.Right - forty.Left, forty.Bottom - forty.Top),
                            {kPink}),
               0);
 }
@@ -151,8 +154,9 @@ TEST_F(ChartPainter, LegendSwatchesShowTheSeriesColoursAndBlackWithoutOne)
     const QColor expected[] = {kGreen, kPink, QColor(Qt::black)};
     for (int index = 0; index < 3; ++index) {
         const CChartLayout::CLegendEntry entry = layout.GetLegendEntry(index);
-        EXPECT_EQ(At(image, (entry.SwatchLeft + entry.SwatchRight) / 2, (entry.SwatchTop + entry.SwatchBottom) / 2),
-                  expected[index])
+        EXPECT_EQ(
+            At(image, (entry.SwatchLeft + entry.SwatchRight) / 2, (entry.SwatchTop + entry.SwatchBottom) / 2),
+            expected[index])
             << index;
         // The name is written left of the swatch.
         EXPECT_GT(CountColored(image, QRect(entry.NameX, entry.NameY, entry.SwatchLeft - entry.NameX, 14),
@@ -165,14 +169,16 @@ TEST_F(ChartPainter, LegendSwatchesShowTheSeriesColoursAndBlackWithoutOne)
 TEST_F(ChartPainter, BackWallCarriesLightGridLinesAndTheLeftWallGreyOnes)
 {
     const int depth = layout.GetDepth();
-    const CChartLayout::CTick tick = layout.GetTick(5);
+    // At 90, above the first month's bars.
+    const CChartLayout::CTick tick = layout.GetTick(9);
     const int backX = layout.GetOriginX() + depth + 3;
     EXPECT_EQ(At(image, backX, tick.Y - depth), QColor(225, 225, 225));
     EXPECT_EQ(At(image, backX, tick.Y), QColor(Qt::white)); // nothing at the front height
     EXPECT_EQ(At(image, layout.GetOriginX() + depth / 2, tick.Y - depth / 2), QColor(128, 128, 128));
-    // The floor's front edge is black across the plot, the back plane's floor edge too.
+    // The floor's front edge is black, and so is the back plane's floor edge behind the bars.
     EXPECT_EQ(At(image, layout.GetOriginX() + 2, layout.GetOriginY()), QColor(Qt::black));
-    EXPECT_EQ(At(image, layout.GetOriginX() + depth + 2, layout.GetOriginY() - depth), QColor(Qt::black));
+    EXPECT_EQ(At(image, layout.GetOriginX() + layout.GetAxisWidth() + depth - 2, layout.GetOriginY() - depth),
+              QColor(Qt::black));
 }
 
 TEST_F(ChartPainter, TitlesAreWrittenWhereTheyBelongTheValueTitleReadingUpwards)

@@ -42,7 +42,8 @@ TEST(ChartSettingsConversion, DatesThatAreNotValidTakeTheDefaultRange)
     // Today's end lies before the remembered start: the start's month is shown.
     EXPECT_EQ(settings.End, CDateTime(2009, 1, 31, 23, 59, 59));
     chart.Start = CDateTime::MakeInvalid();
-    EXPECT_EQ(CChartSettingsConversion::ToEvaluation(chart, {2008, 2, 29, 9, 0, 0}).Start, CDateTime(2007, 2, 28));
+    EXPECT_EQ(CChartSettingsConversion::ToEvaluation(chart, {2008, 2, 29, 9, 0, 0}).Start,
+              CDateTime(2007, 2, 28));
 }
 
 TEST(ChartSettingsConversion, AnEndBeforeTheStartShowsTheStartsMonth)

@@ -29,8 +29,8 @@ TEST(EvaluationTableText, ShownColumnsAndRowsAsSemicolonSeparatedGermanNumbers)
         table.SetCellNumber(id, 0, row.Key, ECellType::Truncated);
         table.SetCellText(id, 1, row.Name);
         for (int month = 0; month < 3; ++month)
-            table.SetCellNumber(id, month + 2, row.Values[month], month == 1 ? ECellType::TwoDecimals
-                                                                              : ECellType::Truncated);
+            table.SetCellNumber(id, month + 2, row.Values[month],
+                                month == 1 ? ECellType::TwoDecimals : ECellType::Truncated);
     }
     table.SetColumnVisible(3, false);
     table.SetDisplayOrder({0, 4, 1, 2, 3});

@@ -16,8 +16,9 @@ protected:
     void SetUp() override
     {
         CStringTables::SetLanguage(CStringTables::German);
-        const char* names[CData::kNbGroups] = {"Suppen", "Salate", "Fisch", "",     "Desserts", "", "", "", "", "",
-                                               "Bier",   "Wein",   "",      "Saft", "",         "", "", "", "", "Kaffee"};
+        const char* names[CData::kNbGroups] = {"Suppen", "Salate", "Fisch", "", "Desserts", "", "", "", "",
+                                               "",       "Bier",   "Wein",  "", "Saft",     "", "", "", "",
+                                               "",       "Kaffee"};
         for (int group = 0; group < CData::kNbGroups; ++group)
             data.NameGroup[group] = names[group];
     }
