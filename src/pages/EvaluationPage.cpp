@@ -194,11 +194,13 @@ QWidget* CEvaluationPage::BuildChoices()
         QStringLiteral(
             "a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)"),
         "simulationRadio");
+    // The two short choices side by side, the two long ones below each other, so that the page
+    // fits beside the section bar in the smallest window.
     layout->addWidget(m_perMonth, 0, 0);
-    layout->addWidget(m_cumulative, 1, 0);
-    layout->addWidget(m_original, 0, 1);
-    layout->addWidget(m_simulation, 1, 1);
-    layout->setColumnStretch(1, 1);
+    layout->addWidget(m_cumulative, 0, 1);
+    layout->addWidget(m_original, 1, 0, 1, 3);
+    layout->addWidget(m_simulation, 2, 0, 1, 3);
+    layout->setColumnStretch(2, 1);
     for (QRadioButton* first : {m_perMonth, m_original}) {
         auto* group = new QButtonGroup(box);
         group->addButton(first);
