@@ -10,6 +10,7 @@
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
+#include "EvaluationPageBenchmark.h"
 #include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
@@ -230,6 +231,12 @@ int Sales(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunSalesPageBenchmark(data, repeat); });
 }
 
+int EvaluationPage(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunEvaluationPageBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -248,7 +255,11 @@ int main(int argc, char** argv)
                            argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "sales")
         return Sales(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "evaluation-page")
+        return EvaluationPage(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
+                              argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | sales FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | sales FILE [REPEAT] | "
+                         "evaluation-page FILE [REPEAT]\n");
     return 2;
 }

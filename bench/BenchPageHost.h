@@ -3,6 +3,8 @@
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
+#include "catalogue/Data.h"
 #include "pages/PageHost.h"
 #include "settings/ChartSettings.h"
 
@@ -14,6 +16,7 @@ public:
     explicit CBenchPageHost(CData& data, const CLocalTime& now = {}) : m_data(data), m_clock(now) {}
     CData* GetData() override { return &m_data; }
     CMessageService& Messages() override { return m_messages; }
+    CFileDialogService& FileDialogs() override { return m_dialogs; }
     CProfileStore& Profile() override { return m_profile; }
     void WriteLog(const std::string&) override {}
     CClock& Clock() override { return m_clock; }
@@ -32,6 +35,7 @@ public:
 private:
     CData& m_data;
     CRecordingMessageService m_messages;
+    CScriptedFileDialogService m_dialogs;
     CMemoryProfileStore m_profile;
     CManualClock m_clock;
     CChartSettings m_chart;

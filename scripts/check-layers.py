@@ -22,7 +22,7 @@ LAYERS = {
     "datafile":       (["platform", "resources", "catalogue", "xml"], False),
     "settings":       (["platform", "catalogue"], False),
     "controls/model": (["platform", "resources", "catalogue"], False),
-    "evaluation":     (["platform", "resources", "catalogue", "controls/model"], False),
+    "evaluation":     (["platform", "resources", "catalogue", "settings", "controls/model"], False),
     "controls":       (["platform", "platform/qt", "resources", "catalogue", "controls/model"], True),
     "print":          (["platform", "platform/qt", "resources", "catalogue", "controls/model",
                         "controls"], True),

@@ -67,6 +67,7 @@ public:
     // The pages' host.
     CData* GetData() override { return m_session.GetData(); }
     CMessageService& Messages() override { return *m_services.Messages; }
+    CFileDialogService& FileDialogs() override { return *m_services.FileDialogs; }
     CProfileStore& Profile() override { return *m_services.Profile; }
     CClock& Clock() override { return *m_services.Clock; }
     void OpenHelp(const std::string& address) override;

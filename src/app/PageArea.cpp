@@ -110,7 +110,7 @@ void CPageArea::SetSections(int tab)
     case CTabRules::Evaluation:
         m_sectionBar->Apply(CSectionPlan::Evaluation());
         m_selectors = {};
-        m_sectionBar->Select(m_host.ChartSettings().ChartActive);
+        m_sectionBar->Select(static_cast<int>(m_host.ChartSettings().ChartActive));
         break;
     default: // the ingredients page covers the bar, which keeps its sections
         break;
@@ -163,7 +163,8 @@ void CPageArea::ShowPage(int tab, CSubDialog* page)
         RefreshMasterDataLabels();
         break;
     case CTabRules::Evaluation:
-        m_host.ChartSettings().ChartActive = std::clamp(m_sectionBar->GetSelected(), 0, kNbMeasures - 1);
+        m_host.ChartSettings().ChartActive =
+            static_cast<EMeasure>(std::clamp(m_sectionBar->GetSelected(), 0, kNbMeasures - 1));
         page->RefreshPage();
         break;
     case CTabRules::Ingredients:

@@ -195,6 +195,12 @@ void CListCtrlEx::Fill()
     ChangeRows([this] { m_data.Fill(); });
 }
 
+void CListCtrlEx::Assign(CListCtrlData data)
+{
+    ChangeRows([this, &data] { m_data = std::move(data); });
+    SyncHeader();
+}
+
 void CListCtrlEx::Sort()
 {
     ResortKeepingSelection([this] { m_data.Sort(); });

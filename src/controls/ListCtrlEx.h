@@ -51,6 +51,9 @@ public:
     void Sort();
     // What the list holds and shows; changes go through the list's own operations.
     const CListCtrlData& GetData() const { return m_data; }
+    // Replaces columns, rows and shown items with a model filled elsewhere (the evaluation
+    // build fills one without knowing the widget); the header follows its columns.
+    void Assign(CListCtrlData data);
 
     bool SaveLayout(CProfileStore& store, const std::string& section, const std::string& entry) const;
     // A record that does not fit the columns changes nothing and gives false.

@@ -2,6 +2,7 @@
 
 #include "catalogue/Data.h"
 #include "pages/CurrencyPage.h"
+#include "pages/EvaluationPage.h"
 #include "pages/GroupNamesPage.h"
 #include "pages/GroupRatesPage.h"
 #include "pages/IngredientPage.h"
@@ -115,6 +116,8 @@ CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* paren
         return new CIngredientPage(host, options, parent);
     case EPage::Sales:
         return new CSalesPage(host, options, parent);
+    case EPage::Evaluation:
+        return new CEvaluationPage(host, options, parent);
     default:
         return nullptr;
     }

@@ -7,6 +7,7 @@
 
 class CClock;
 class CData;
+class CFileDialogService;
 class CListCtrlEx;
 class CRecipe;
 class CMessageService;
@@ -24,6 +25,8 @@ public:
     // The catalogue; replaced as a whole by every load, so pages do not keep it.
     virtual CData* GetData() = 0;
     virtual CMessageService& Messages() = 0;
+    // Asks for the path of a file to open or to write.
+    virtual CFileDialogService& FileDialogs() = 0;
     // Remembered values such as list layouts.
     virtual CProfileStore& Profile() = 0;
     virtual void WriteLog(const std::string& line) = 0;

@@ -123,6 +123,8 @@ constexpr CStringEntry kGerman[] = {
     {246, "schreibgeschütztes Laufwerk"},
     {247, "Datenträger voll"},
     {248, "Fehler %1"},
+    {270, "Die Datei\n\n%1\n\nkann nicht geschrieben werden. Bitte wählen Sie einen anderen Ort oder prüfen "
+          "Sie die Zugriffsrechte."},
 
     // List headings, units and labels
     {119, "alle Verkäufe"},

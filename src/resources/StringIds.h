@@ -5,6 +5,7 @@ namespace StringId {
 
 constexpr int kCaption = 102;                  // "Kostenkoch": the caption of every message box
 constexpr int kFirstTab = 103;                 // "Stammdaten"; the other four tabs follow in order
+constexpr int kEvaluationHeading = 107;        // "Auswertungen"
 constexpr int kAll = 112;                      // "Alle"
 constexpr int kAllFood = 113;                  // "Alle Speisen"
 constexpr int kAllDrinks = 114;                // "Alle Getränke"
@@ -20,10 +21,13 @@ constexpr int kSupplierInUse = 128;            // the used supplier cannot be de
 constexpr int kPricePerUnitHeader = 129;       // "Preis/Einh."
 constexpr int kSupplierHeader = 159;           // "Lieferant"
 constexpr int kTotalPriceHeader = 161;         // "Gesamtpreis"
+constexpr int kTooManySeries = 134;            // at most eight series in the chart
 constexpr int kFirstMonthName = 135;           // "Jan."; the other months follow in order
 constexpr int kMonthTitle = 157;               // "Monat"
+constexpr int kNoSeriesLeft = 147;             // at least one series in the chart
 constexpr int kRestart = 160;                  // restart to see the new language everywhere
 constexpr int kPercentUnit = 172;              // "Prozent"
+constexpr int kEvaluationTableTitle = 181;     // "Auswertungstabelle"
 constexpr int kFactorLabel = 184;              // "1 UNIT = "
 constexpr int kImportedQuestion = 185;         // go on with the imported data?
 constexpr int kDeleteIngredientQuestion = 186; // delete the ingredient 'xyz'?
@@ -61,6 +65,7 @@ constexpr int kNoAccess = 245;               // "keine Zugriffsrechte"
 constexpr int kReadOnlyDrive = 246;          // "schreibgeschütztes Laufwerk"
 constexpr int kDiskFull = 247;               // "Datenträger voll"
 constexpr int kErrorNumber = 248;            // "Fehler %1"
+constexpr int kCannotWriteExport = 270;      // a saved chart or exported table cannot be written
 constexpr int kEnterNumber = 61713;          // "Geben Sie eine Zahl ein."
 
 // The sales page and the sales list.

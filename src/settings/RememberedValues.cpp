@@ -67,10 +67,10 @@ bool CRememberedValues::WriteDataPath(const std::string& path)
 CChartSettings CRememberedValues::ReadChart() const
 {
     CChartSettings chart;
-    chart.ShowActive = ReadClamped("ShowActive", 0, 0, 1);
-    chart.ChartActive = ReadClamped("ChartActive", 3, 0, 4);
-    chart.ChartPerMonth = ReadClamped("ChartPerMonth", 1, 0, 1);
-    chart.ChartOriginal = ReadClamped("ChartOriginal", 1, 0, 1);
+    chart.ShowActive = static_cast<EChartDisplay>(ReadClamped("ShowActive", 0, 0, 1));
+    chart.ChartActive = static_cast<EMeasure>(ReadClamped("ChartActive", 3, 0, kNbMeasures - 1));
+    chart.ChartPerMonth = ReadClamped("ChartPerMonth", 1, 0, 1) != 0;
+    chart.ChartOriginal = ReadClamped("ChartOriginal", 1, 0, 1) != 0;
     chart.Start = ReadDate("Start", 0, 0, 0, DefaultStart());
     chart.End = ReadDate("End", 23, 59, 59, DefaultEnd());
     return chart;
@@ -78,10 +78,10 @@ CChartSettings CRememberedValues::ReadChart() const
 
 bool CRememberedValues::WriteChart(const CChartSettings& chart)
 {
-    bool written = WriteInt("ShowActive", chart.ShowActive);
-    written &= WriteInt("ChartActive", chart.ChartActive);
-    written &= WriteInt("ChartPerMonth", chart.ChartPerMonth);
-    written &= WriteInt("ChartOriginal", chart.ChartOriginal);
+    bool written = WriteInt("ShowActive", static_cast<int>(chart.ShowActive));
+    written &= WriteInt("ChartActive", static_cast<int>(chart.ChartActive));
+    written &= WriteInt("ChartPerMonth", chart.ChartPerMonth ? 1 : 0);
+    written &= WriteInt("ChartOriginal", chart.ChartOriginal ? 1 : 0);
     written &= WriteDate("Start", chart.Start);
     written &= WriteDate("End", chart.End);
     return written;
@@ -89,17 +89,12 @@ bool CRememberedValues::WriteChart(const CChartSettings& chart)
 
 CDateTime CRememberedValues::DefaultStart() const
 {
-    const CLocalTime today = m_clock.LocalNow();
-    CDateTime start(today.Year - 1, today.Month, today.Day);
-    if (!start.IsValid() && today.Month == 2 && today.Day == 29)
-        start = CDateTime(today.Year - 1, 2, 28);
-    return start;
+    return CChartSettings::DefaultStart(m_clock.LocalNow());
 }
 
 CDateTime CRememberedValues::DefaultEnd() const
 {
-    const CLocalTime today = m_clock.LocalNow();
-    return CDateTime(today.Year, today.Month, today.Day, 23, 59, 59);
+    return CChartSettings::DefaultEnd(m_clock.LocalNow());
 }
 
 std::optional<CWindowPlacement> CRememberedValues::ReadWindowPlacement() const

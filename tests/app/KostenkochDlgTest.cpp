@@ -177,7 +177,7 @@ TEST(KostenkochDlgTest, EvaluationTabSelectsTheRememberedMeasureAndExitRemembers
     EXPECT_EQ(dlg->SectionBar()->GetSelected(), 2);
     EXPECT_EQ(dlg->CurrentPage(), dlg->Page(EPage::Evaluation));
     QTest::mouseClick(dlg->SectionBar()->Button(4), Qt::LeftButton);
-    EXPECT_EQ(dlg->Document().ChartSettings().ChartActive, 4);
+    EXPECT_EQ(dlg->Document().ChartSettings().ChartActive, EMeasure::ContributionMargin);
 
     dlg->close();
     EXPECT_FALSE(dlg->isVisible());

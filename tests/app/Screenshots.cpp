@@ -3,15 +3,18 @@
 //
 //     kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]
 //
-// Besides one picture per tab it takes each master data section and the ingredient dialog, and
-// writes the sample catalogue as a data file when SAMPLE_FILE is given.
+// Besides one picture per tab it takes each master data section, the ingredient dialog and the
+// evaluation over two years of sales as chart and table, and writes the sample catalogue (without
+// those two years) as a data file when SAMPLE_FILE is given.
 
+#include "SalesBuilder.h"
 #include "WindowTestBed.h"
 #include "app/SectionBar.h"
 #include "controls/FlatButton.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogIngredient.h"
 #include "pages/DialogSales.h"
+#include "pages/EvaluationPage.h"
 #include "pages/PageHost.h"
 #include "pages/SalesPage.h"
 
@@ -191,6 +194,46 @@ bool SaveSalesPage(CKostenkochDlg& window, CPageHost& host, const QDir& output)
     return saved;
 }
 
+// Two years of sales of the sample's dishes and drinks, March 2022 to February 2024, booked
+// with the prices of their time (a tenth lower in the first year) and a summer for the drinks.
+void AddTwoYearsOfSales(CData& data)
+{
+    const int portions[] = {70, 45, 110, 180, 320};
+    for (int month = 0; month < 24; ++month) {
+        const int calendarMonth = (month + 2) % 12 + 1;
+        const CDateTime day(2022 + (month + 2) / 12, calendarMonth, 15, 12);
+        const double prices = month < 12 ? 0.9 : 1.0;
+        const bool summer = calendarMonth >= 5 && calendarMonth <= 9;
+        for (int index = 0; index < data.GetNbRecipes(); ++index) {
+            CRecipe* recipe = data.Recipes.At(index);
+            const bool drink = recipe->NameGroupIndex >= data.NbFoodGroups;
+            const double sold =
+                portions[index % 5] * (1.0 + 0.1 * (month % 4)) * (drink && summer ? 1.6 : 1.0);
+            AddSale(data,
+                    {recipe->NameGroupIndex, sold, recipe->GetPriceBuyPerPortion() * prices,
+                     recipe->GetPriceSellNoTax() * prices, recipe->GetPriceSell() * prices, day, recipe});
+        }
+    }
+}
+
+// The evaluation page over two years of sales: the chart of net revenue with the beer series,
+// then the table.
+bool SaveEvaluation(CKostenkochDlg& window, const QDir& output)
+{
+    AddTwoYearsOfSales(*window.Document().GetData());
+    window.Tabs()->setCurrentIndex(4);
+    window.SectionBar()->Button(0)->click();
+    auto& page = static_cast<CEvaluationPage&>(*window.Page(EPage::Evaluation));
+    page.PickStart(QDate(2022, 3, 1));
+    page.PickEnd(QDate(2024, 2, 1));
+    page.ToggleSeries(11);
+    bool saved = Save(window, output, QStringLiteral("5-auswertungen-grafik"));
+    page.SetDisplayKind(EChartDisplay::Table);
+    saved = Save(window, output, QStringLiteral("5-auswertungen-tabelle")) && saved;
+    page.SetDisplayKind(EChartDisplay::Chart);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -218,5 +261,6 @@ int main(int argc, char** argv)
     const bool masterData = SaveMasterData(*window, output);
     const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
-    return tabs && masterData && dialog && sales ? 0 : 1;
+    const bool evaluation = SaveEvaluation(*window, output);
+    return tabs && masterData && dialog && sales && evaluation ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "catalogue/Data.h"
 #include "pages/PageHost.h"
 #include "settings/ChartSettings.h"
@@ -19,6 +20,7 @@ public:
 
     CData* GetData() override { return &Data; }
     CMessageService& Messages() override { return Recorded; }
+    CFileDialogService& FileDialogs() override { return Dialogs; }
     CProfileStore& Profile() override { return Store; }
     void WriteLog(const std::string& line) override { Log.push_back(line); }
     CClock& Clock() override { return Time; }
@@ -55,6 +57,7 @@ public:
 
     CData Data;
     CRecordingMessageService Recorded;
+    CScriptedFileDialogService Dialogs;
     CMemoryProfileStore Store;
     CManualClock Time;
     CChartSettings Chart;

@@ -70,10 +70,10 @@ TEST_F(CRememberedValuesTest, ChartNumbersAreReadLikeAtoiAndClamped)
             m_store.WriteString("Chart", c.Entry, c.Stored);
         const CChartSettings chart = m_values.ReadChart();
         const std::string entry = c.Entry;
-        const int read = entry == "ChartActive"     ? chart.ChartActive
-                         : entry == "ShowActive"    ? chart.ShowActive
-                         : entry == "ChartPerMonth" ? chart.ChartPerMonth
-                                                    : chart.ChartOriginal;
+        const int read = entry == "ChartActive"     ? static_cast<int>(chart.ChartActive)
+                         : entry == "ShowActive"    ? static_cast<int>(chart.ShowActive)
+                         : entry == "ChartPerMonth" ? int{chart.ChartPerMonth}
+                                                    : int{chart.ChartOriginal};
         EXPECT_EQ(read, c.Expected) << c.Entry << " = " << (c.Stored ? c.Stored : "(missing)");
     }
 }
@@ -123,10 +123,10 @@ TEST_F(CRememberedValuesTest, DefaultRangeEndsTodayAndStartsAYearBefore)
 TEST_F(CRememberedValuesTest, ChartIsWrittenAndReadBack)
 {
     CChartSettings chart;
-    chart.ShowActive = 1;
-    chart.ChartActive = 0;
-    chart.ChartPerMonth = 0;
-    chart.ChartOriginal = 0;
+    chart.ShowActive = EChartDisplay::Table;
+    chart.ChartActive = EMeasure::NetRevenue;
+    chart.ChartPerMonth = false;
+    chart.ChartOriginal = false;
     chart.Start = CDateTime(2009, 1, 2, 15, 30, 0);
     chart.End = CDateTime::MakeInvalid();
     EXPECT_TRUE(m_values.WriteChart(chart));
@@ -137,10 +137,10 @@ TEST_F(CRememberedValuesTest, ChartIsWrittenAndReadBack)
     EXPECT_EQ(m_store.GetString("Chart", "End"), "Invalid DateTime");
 
     const CChartSettings read = m_values.ReadChart();
-    EXPECT_EQ(read.ShowActive, 1);
-    EXPECT_EQ(read.ChartActive, 0);
-    EXPECT_EQ(read.ChartPerMonth, 0);
-    EXPECT_EQ(read.ChartOriginal, 0);
+    EXPECT_EQ(read.ShowActive, EChartDisplay::Table);
+    EXPECT_EQ(read.ChartActive, EMeasure::NetRevenue);
+    EXPECT_FALSE(read.ChartPerMonth);
+    EXPECT_FALSE(read.ChartOriginal);
     EXPECT_EQ(read.Start, CDateTime(2009, 1, 2, 0, 0, 0));
     EXPECT_EQ(read.End, CDateTime(2009, 5, 19, 23, 59, 59));
 
