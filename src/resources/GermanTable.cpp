@@ -124,6 +124,13 @@ constexpr CStringEntry kGerman[] = {
     {247, "Datenträger voll"},
     {248, "Fehler %1"},
 
+    // Print preview and PDF files
+    {270, "Die PDF-Datei kann nicht geschrieben werden. Bitte wählen Sie einen anderen Ort oder Namen."},
+    {271, "Druckvorschau"},
+    {272, "Als &PDF speichern ..."},
+    {273, "PDF-Dateien (*.pdf)|*.pdf||"},
+    {274, "Der Druck kann nicht begonnen werden. Bitte prüfen Sie den Drucker."},
+
     // List headings, units and labels
     {119, "alle Verkäufe"},
     {121, "Portionen"},
