@@ -12,6 +12,7 @@
 #include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
+#include "PrintBenchmark.h"
 #include "PugiLoader.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
@@ -222,6 +223,11 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
+int Print(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunPrintBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,7 +244,9 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "print")
+        return Print(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | print FILE [REPEAT]\n");
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "app/DocumentFrame.h"
 #include "app/HelpAddress.h"
 #include "app/ProgramVersion.h"
+#include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "datafile/DataLocator.h"
 #include "datafile/ProgramMessages.h"

@@ -28,13 +28,6 @@ constexpr int kSingleLine = Qt::AlignVCenter | Qt::TextSingleLine;
 
 } // namespace
 
-struct CInventoryList::CColumns
-{
-    int Name = 0;  // the name column, gap included
-    int Unit = 0;  // the widest unit
-    int Value = 0; // the widest value with its currency, gap included
-};
-
 std::vector<const CIngredient*> CInventoryList::Ingredients() const
 {
     std::vector<const CIngredient*> shown;
@@ -85,68 +78,90 @@ CInventoryList::CColumns CInventoryList::Measure(CPrintLayout& layout,
     return columns;
 }
 
+// Where the cells of a row stand, from the measured columns.
+struct CInventoryList::CRowGeometry
+{
+    int Left, Right, Line;
+    int StockLeft, StockRight, UnitLeft, ValueLeft;
+    CColumns Columns;
+};
+
 // Each row is one line of font 2; a row (or a group heading) that would leave less than two
 // lines above the body's bottom goes to the next page.
 bool CInventoryList::Layout(CPrintLayout& layout) const
 {
     const std::vector<const CIngredient*> ingredients = Ingredients();
-    const CColumns columns = Measure(layout, ingredients);
-    const QFontMetrics metrics = layout.Metrics(layout.Font2());
-    const CPrintFont font = layout.Font2();
+    const CRowGeometry row = Geometry(layout, Measure(layout, ingredients));
     const QRect& body = layout.Body();
-    const int line = layout.LineHeight(font);
-    const int left = body.x();
-    const int right = body.x() + body.width();
-    const int gap = layout.DeviceUnits(kColumnGap);
-    const int valueLeft = right - columns.Value;
-    const int unitLeft = valueLeft - columns.Unit;
-    const int stockRight = m_kind == Filled ? unitLeft - gap : unitLeft - layout.DeviceUnits(kPlaceholderGap);
-    const int stockLeft = left + columns.Name;
-
-    int page = layout.Page();
-    int y = body.y();
-    const auto nextLine = [&] {
-        if (y + 2 * line > body.y() + body.height()) {
-            page = layout.NewPage();
-            y = body.y();
+    CCursor at{layout.Page(), body.y()};
+    const auto makeRoom = [&] {
+        if (at.Y + 2 * row.Line > body.y() + body.height()) {
+            at.Page = layout.NewPage();
+            at.Y = body.y();
         }
     };
-    bool first = true;
-    std::string group;
+    const std::string* group = nullptr;
     for (const CIngredient* ingredient : ingredients) {
-        if (first || ingredient->Group != group) {
-            if (!first)
-                y += line / 2;
-            nextLine();
-            group = ingredient->Group;
-            const std::string heading = group.empty() ? CStringTables::Load(kOtherIngredients) : group;
-            layout.AddText(page, ToQString(heading), Qt::AlignLeft | kSingleLine,
-                           QRect(left, y, body.width(), line), font);
-            y += line;
-            first = false;
+        if (!group || ingredient->Group != *group) {
+            if (group)
+                at.Y += row.Line / 2;
+            makeRoom();
+            group = &ingredient->Group;
+            const std::string heading = group->empty() ? CStringTables::Load(kOtherIngredients) : *group;
+            layout.AddText(at.Page, ToQString(heading), Qt::AlignLeft | kSingleLine,
+                           QRect(row.Left, at.Y, row.Right - row.Left, row.Line), layout.Font2());
+            at.Y += row.Line;
         }
-        nextLine();
-        layout.AddText(page, ToQString(ingredient->Name), Qt::AlignLeft | kSingleLine,
-                       QRect(left, y, columns.Name, line), font);
-        if (stockRight > stockLeft)
-            layout.AddText(page, WithLeader(StockText(*ingredient), stockRight - stockLeft, metrics),
-                           Qt::AlignRight | kSingleLine, QRect(stockLeft, y, stockRight - stockLeft, line),
-                           font);
-        layout.AddText(page, ToQString(ingredient->Unit), Qt::AlignLeft | kSingleLine,
-                       QRect(unitLeft, y, columns.Unit, line), font);
-        if (m_kind == Filled)
-            layout.AddText(page, ValueText(ingredient->GetStockValue()), Qt::AlignRight | kSingleLine,
-                           QRect(valueLeft, y, columns.Value, line), font);
-        y += line;
+        makeRoom();
+        AddRow(layout, at, row, *ingredient);
+        at.Y += row.Line;
     }
     if (m_kind == Filled) {
-        nextLine();
-        layout.AddRule(page, y);
-        y += line / 5;
-        layout.AddText(page, ToQString(CStringTables::Load(kTotal)), Qt::AlignLeft | kSingleLine,
-                       QRect(left, y, body.width() / 2, line), font);
-        layout.AddText(page, ValueText(m_data.GetStockValue()), Qt::AlignRight | kSingleLine,
-                       QRect(valueLeft - gap, y, columns.Value + gap, line), font);
+        makeRoom();
+        AddTotal(layout, at, row);
     }
     return true;
+}
+
+CInventoryList::CRowGeometry CInventoryList::Geometry(CPrintLayout& layout, const CColumns& columns) const
+{
+    const QRect& body = layout.Body();
+    CRowGeometry row{};
+    row.Columns = columns;
+    row.Left = body.x();
+    row.Right = body.x() + body.width();
+    row.Line = layout.LineHeight(layout.Font2());
+    row.ValueLeft = row.Right - columns.Value;
+    row.UnitLeft = row.ValueLeft - columns.Unit;
+    row.StockLeft = row.Left + columns.Name;
+    row.StockRight = row.UnitLeft - layout.DeviceUnits(m_kind == Filled ? kColumnGap : kPlaceholderGap);
+    return row;
+}
+
+void CInventoryList::AddRow(CPrintLayout& layout, const CCursor& at, const CRowGeometry& row,
+                            const CIngredient& ingredient) const
+{
+    const CPrintFont font = layout.Font2();
+    layout.AddText(at.Page, ToQString(ingredient.Name), Qt::AlignLeft | kSingleLine,
+                   QRect(row.Left, at.Y, row.Columns.Name, row.Line), font);
+    const int stockWidth = row.StockRight - row.StockLeft;
+    if (stockWidth > 0)
+        layout.AddText(at.Page, WithLeader(StockText(ingredient), stockWidth, layout.Metrics(font)),
+                       Qt::AlignRight | kSingleLine, QRect(row.StockLeft, at.Y, stockWidth, row.Line), font);
+    layout.AddText(at.Page, ToQString(ingredient.Unit), Qt::AlignLeft | kSingleLine,
+                   QRect(row.UnitLeft, at.Y, row.Columns.Unit, row.Line), font);
+    if (m_kind == Filled)
+        layout.AddText(at.Page, ValueText(ingredient.GetStockValue()), Qt::AlignRight | kSingleLine,
+                       QRect(row.ValueLeft, at.Y, row.Columns.Value, row.Line), font);
+}
+
+// A rule, then "Gesamtsumme" with the total value below the values.
+void CInventoryList::AddTotal(CPrintLayout& layout, CCursor& at, const CRowGeometry& row) const
+{
+    layout.AddRule(at.Page, at.Y);
+    at.Y += row.Line / 5;
+    layout.AddText(at.Page, ToQString(CStringTables::Load(kTotal)), Qt::AlignLeft | kSingleLine,
+                   QRect(row.Left, at.Y, (row.Right - row.Left) / 2, row.Line), layout.Font2());
+    layout.AddText(at.Page, ValueText(m_data.GetStockValue()), Qt::AlignRight | kSingleLine,
+                   QRect(row.ValueLeft, at.Y, row.Columns.Value, row.Line), layout.Font2());
 }

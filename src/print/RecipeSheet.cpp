@@ -75,18 +75,18 @@ void CRecipeSheet::FillLines(CListCtrlData& list, const CRecipe& recipe, const C
     const double own = recipe.NbPortion != 0.0 ? recipe.NbPortion : 1.0;
     const double factor = request.ForPortions ? request.Portions / own : 1.0;
     list.Reset();
-    list.InsertColumnById(0, kNumberHeader, CListColumn::FormatLeft, 30);
-    list.InsertColumnById(1, kNameHeader, CListColumn::FormatLeft, 180);
-    list.InsertColumnById(2, kAmountHeader, CListColumn::FormatLeft, 110);
-    list.InsertColumnById(3, kUnitHeader, CListColumn::FormatLeft, 110);
-    list.InsertColumnById(4, kPriceHeader, CListColumn::FormatLeft, 110);
+    list.InsertColumnById(0, kNumberHeader, EColumnFormat::Left, 30);
+    list.InsertColumnById(1, kNameHeader, EColumnFormat::Left, 180);
+    list.InsertColumnById(2, kAmountHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(3, kUnitHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(4, kPriceHeader, EColumnFormat::Left, 110);
     for (const CRecipeIngredient* line : OrderedLines(recipe)) {
         const std::uint32_t row = list.AddRow(0);
-        list.SetCellNumber(row, 0, line->SortNum, CListCell::TypeInteger);
+        list.SetCellNumber(row, 0, line->SortNum, ECellType::Integer);
         list.SetCellText(row, 1, line->GetName());
-        list.SetCellNumber(row, 2, line->GetAmountGross() * factor, CListCell::TypeTwoDecimalsAlt);
+        list.SetCellNumber(row, 2, line->GetAmountGross() * factor, ECellType::TwoDecimalsAlt);
         list.SetCellText(row, 3, line->GetUnit());
-        list.SetCellNumber(row, 4, line->GetPrice() * factor, CListCell::TypeTwoDecimals);
+        list.SetCellNumber(row, 4, line->GetPrice() * factor, ECellType::TwoDecimals);
     }
     if (request.Sheet == ERecipeSheet::Recipe)
         list.SetColumnVisible(4, false);

@@ -11,7 +11,7 @@ namespace {
 
 int AlignmentOf(const CListColumn& column)
 {
-    return column.Format == CListColumn::FormatRight ? Qt::AlignRight : Qt::AlignLeft;
+    return column.Format == EColumnFormat::Right ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 } // namespace

@@ -37,8 +37,8 @@ protected:
 TEST_F(PdfTextTest, TableKeepsUmlautsAndDecimalCommas)
 {
     CListCtrlData list;
-    list.InsertColumn(0, "Name", CListColumn::FormatLeft, 200);
-    list.InsertColumn(1, "Preis/Einh.", CListColumn::FormatRight, 90);
+    list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
+    list.InsertColumn(1, "Preis/Einh.", EColumnFormat::Right, 90);
     const std::pair<const char*, double> rows[] = {{"\xC4pfel Boskop", 2.49},
                                                    {"\xD6l aus Oliven", 1234.5},
                                                    {"Wei\xDF"
@@ -50,7 +50,7 @@ TEST_F(PdfTextTest, TableKeepsUmlautsAndDecimalCommas)
     for (const auto& [name, price] : rows) {
         const std::uint32_t row = list.AddRow(0);
         list.SetCellText(row, 0, name);
-        list.SetCellNumber(row, 1, price, CListCell::TypeTwoDecimals);
+        list.SetCellNumber(row, 1, price, ECellType::TwoDecimals);
     }
     list.Fill();
     list.Sort();
@@ -72,7 +72,7 @@ TEST_F(PdfTextTest, TableKeepsUmlautsAndDecimalCommas)
 TEST_F(PdfTextTest, LongListFillsThreePagesWithTheirPageNumbers)
 {
     CListCtrlData list;
-    list.InsertColumn(0, "Name", CListColumn::FormatLeft, 200);
+    list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
     for (int index = 0; index < 100; ++index)
         list.SetCellText(list.AddRow(0), 0, "Zutat " + std::to_string(1000 + index));
     list.Fill();
@@ -124,7 +124,7 @@ TEST_F(PdfTextTest, CalculationSheetAndInventoryListReadAsPrinted)
 TEST_F(PdfTextTest, UnwritablePathIsReportedAndNothingIsWritten)
 {
     CListCtrlData list;
-    list.InsertColumn(0, "Name", CListColumn::FormatLeft, 200);
+    list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
     const CPrintJob job(TestHeader(),
                         [&](CPrintLayout& layout) { return CTablePrinter::Layout(layout, list); });
     EXPECT_EQ(CPrintRunner::WritePdf(job, Path("fehlt/liste.pdf")), -1);

@@ -20,14 +20,14 @@ namespace {
 // Name, group and a price (right aligned); row i is "Zutat <i>" at i,50.
 void FillIngredients(CListCtrlData& list, int rows)
 {
-    list.InsertColumn(0, "Name", CListColumn::FormatLeft, 200);
-    list.InsertColumn(1, "Gruppe", CListColumn::FormatLeft, 120);
-    list.InsertColumn(2, "Preis", CListColumn::FormatRight, 90);
+    list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
+    list.InsertColumn(1, "Gruppe", EColumnFormat::Left, 120);
+    list.InsertColumn(2, "Preis", EColumnFormat::Right, 90);
     for (int index = 0; index < rows; ++index) {
         const std::uint32_t row = list.AddRow(index);
         list.SetCellText(row, 0, "Zutat " + std::to_string(1000 + index));
         list.SetCellText(row, 1, index % 2 ? "Gem\xFCse" : "Fleisch");
-        list.SetCellNumber(row, 2, index + 0.5, CListCell::TypeTwoDecimals);
+        list.SetCellNumber(row, 2, index + 0.5, ECellType::TwoDecimals);
     }
     list.Fill();
     list.Sort();
@@ -41,7 +41,7 @@ void FillWide(CListCtrlData& list, int columns)
                           "Spalte mit langer \xDC"
                           "berschrift " +
                               std::to_string(column),
-                          CListColumn::FormatLeft, 100);
+                          EColumnFormat::Left, 100);
     const std::uint32_t row = list.AddRow(0);
     for (int column = 0; column < columns; ++column)
         list.SetCellText(row, column, "Inhalt " + std::to_string(column));
