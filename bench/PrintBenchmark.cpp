@@ -1,19 +1,15 @@
 #include "PrintBenchmark.h"
 
-#include "ManualClock.h"
-#include "MemoryProfileStore.h"
-#include "RecordingMessageService.h"
+#include "BenchPageHost.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
-#include "pages/PageHost.h"
 #include "print/PrintJob.h"
 #include "print/PrintLayout.h"
 #include "print/PrintRunner.h"
 #include "print/TablePrinter.h"
 #include "resources/StringIds.h"
-#include "settings/ChartSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,34 +24,6 @@
 namespace {
 
 using CSteadyClock = std::chrono::steady_clock;
-
-// The page's view of a main window: the catalogue and quiet services; it prints nothing itself.
-class CPrintBenchHost : public CPageHost
-{
-public:
-    explicit CPrintBenchHost(CData& data) : m_data(data) {}
-    CData* GetData() override { return &m_data; }
-    CMessageService& Messages() override { return m_messages; }
-    CProfileStore& Profile() override { return m_profile; }
-    void WriteLog(const std::string&) override {}
-    CClock& Clock() override { return m_clock; }
-    void OpenHelp(const std::string&) override {}
-    std::string HelpAddress(const std::string& anchor) const override { return anchor; }
-    void RebuildTabs(int) override {}
-    CGroupSelection GetGroupSelection() const override { return {}; }
-    CChartSettings& ChartSettings() override { return m_chart; }
-    bool CopyPictureToDataDirectory(std::string&) override { return false; }
-    bool CanPrint() const override { return false; }
-    void PrintList(const CListCtrlEx&, int) override {}
-    void PrintRecipe(const CRecipe&, const CRecipePrintRequest&) override {}
-
-private:
-    CData& m_data;
-    CRecordingMessageService m_messages;
-    CMemoryProfileStore m_profile;
-    CManualClock m_clock{CLocalTime{2024, 3, 14, 12, 30, 0}};
-    CChartSettings m_chart;
-};
 
 double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
 {
@@ -72,7 +40,7 @@ double Median(std::vector<double> times)
 
 void RunPrintBenchmark(CData& data, int repeat)
 {
-    CPrintBenchHost host(data);
+    CBenchPageHost host(data, CLocalTime{2024, 3, 14, 12, 30, 0});
     std::unique_ptr<CIngredientPage> page(
         static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->InitFromData(data);
