@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -49,10 +50,14 @@ void RunPrintBenchmark(CData& data, int repeat)
                         [&list](CPrintLayout& layout) { return CTablePrinter::Layout(layout, list); });
     const QString path = QDir::temp().filePath(QStringLiteral("kk-bench-zutatenliste.pdf"));
 
-    std::vector<double> layoutTimes, totalTimes;
+    std::vector<double> layoutTimes, totalTimes, layoutCpu, totalCpu;
+    const auto cpuMs = [](std::clock_t from, std::clock_t to) {
+        return 1000.0 * double(to - from) / CLOCKS_PER_SEC;
+    };
     int pages = 0;
     for (int run = 0; run < repeat; ++run) {
         const auto start = CSteadyClock::now();
+        const std::clock_t cpuStart = std::clock();
         {
             QPdfWriter writer(path);
             writer.setPageSize(QPageSize(QPageSize::A4));
@@ -61,8 +66,11 @@ void RunPrintBenchmark(CData& data, int repeat)
             pages = job.Layout(writer)->PageCount();
         }
         const auto laidOut = CSteadyClock::now();
+        const std::clock_t cpuLaidOut = std::clock();
         const int failure = CPrintRunner::WritePdf(job, path);
         const auto written = CSteadyClock::now();
+        layoutCpu.push_back(cpuMs(cpuStart, cpuLaidOut));
+        totalCpu.push_back(cpuMs(cpuLaidOut, std::clock()));
         if (failure != 0)
             std::printf("printing failed: %d\n", failure);
         layoutTimes.push_back(Milliseconds(start, laidOut));

@@ -69,25 +69,6 @@ TEST_F(PdfTextTest, TableKeepsUmlautsAndDecimalCommas)
     EXPECT_LT(text->indexOf(QString::fromUtf8("Rinderh")), text->indexOf(QString::fromUtf8("Wei\u00df")));
 }
 
-TEST_F(PdfTextTest, LongListFillsThreePagesWithTheirPageNumbers)
-{
-    CListCtrlData list;
-    list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
-    for (int index = 0; index < 100; ++index)
-        list.SetCellText(list.AddRow(0), 0, "Zutat " + std::to_string(1000 + index));
-    list.Fill();
-    const CPrintJob job(TestHeader(),
-                        [&](CPrintLayout& layout) { return CTablePrinter::Layout(layout, list); });
-    ASSERT_EQ(CPrintRunner::WritePdf(job, Path("lang.pdf")), 0);
-    const std::optional<int> pages = PdfPageCount(Path("lang.pdf"));
-    const std::optional<QString> text = PdfText(Path("lang.pdf"));
-    SKIP_WITHOUT_PDFTOTEXT(text && pages);
-    EXPECT_EQ(*pages, 3);
-    EXPECT_EQ(text->count("Seite "), 3);
-    EXPECT_TRUE(text->contains("Seite 2 von 3"));
-    EXPECT_EQ(text->count(QRegularExpression("\\bName\\b")), 3);
-}
-
 TEST_F(PdfTextTest, CalculationSheetAndInventoryListReadAsPrinted)
 {
     CData data;

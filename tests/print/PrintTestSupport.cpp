@@ -4,7 +4,6 @@
 
 #include <QPageSize>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 CPdfDevice::CPdfDevice()
@@ -81,13 +80,4 @@ std::optional<QString> PdfText(const QString& path)
 {
     return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
                                                  QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-}
-
-std::optional<int> PdfPageCount(const QString& path)
-{
-    const std::optional<QString> info = RunTool(QStringLiteral("pdfinfo"), {path});
-    if (!info)
-        return std::nullopt;
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(*info);
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
 }

@@ -42,5 +42,3 @@ bool Inside(const CPrintItem& item, const QRect& area);
 // The text pdftotext reads from a PDF file with its layout kept, or nothing when pdftotext is
 // not installed.
 std::optional<QString> PdfText(const QString& path);
-// The number of pages of a PDF file as pdfinfo reads it, or nothing without pdfinfo.
-std::optional<int> PdfPageCount(const QString& path);

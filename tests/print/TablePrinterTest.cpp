@@ -151,13 +151,6 @@ TEST_F(TablePrinterTest, WideTableShrinksTheFontUntilItFits)
     EXPECT_GT(width, m_layout.Body().width());
 }
 
-TEST_F(TablePrinterTest, TooManyColumnsFailWithMessage200)
-{
-    FillWide(m_list, 600);
-    EXPECT_FALSE(CTablePrinter::Layout(m_layout, m_list));
-    EXPECT_EQ(m_layout.Failure(), 200);
-}
-
 // Through the job: the user reads message 200, no preview opens and no file is written.
 TEST_F(TablePrinterTest, JobWithTooManyColumnsShowsMessage200AndPrintsNothing)
 {
@@ -165,6 +158,7 @@ TEST_F(TablePrinterTest, JobWithTooManyColumnsShowsMessage200AndPrintsNothing)
     CPrintJob job(TestHeader(),
                   [this](CPrintLayout& layout) { return CTablePrinter::Layout(layout, m_list); });
     EXPECT_EQ(job.Print(m_device.Writer()), 200);
+    EXPECT_EQ(job.Layout(m_device.Writer())->Failure(), 200);
 
     CRecordingMessageService messages;
     CScriptedFileDialogService files;
