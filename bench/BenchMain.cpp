@@ -14,6 +14,7 @@
 #include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
+#include "PrintBenchmark.h"
 #include "PugiLoader.h"
 #include "SalesPageBenchmark.h"
 #include "StrongPugiLoader.h"
@@ -237,6 +238,11 @@ int EvaluationPage(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunEvaluationPageBenchmark(data, repeat); });
 }
 
+int Print(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunPrintBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -258,8 +264,10 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "evaluation-page")
         return EvaluationPage(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                               argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "print")
+        return Print(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
                          "list FILE [REPEAT] | ingredients FILE [REPEAT] | sales FILE [REPEAT] | "
-                         "evaluation-page FILE [REPEAT]\n");
+                         "evaluation-page FILE [REPEAT] | print FILE [REPEAT]\n");
     return 2;
 }

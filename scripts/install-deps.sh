@@ -6,7 +6,7 @@ KK_PACKAGES=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-translations-l10n
     qt6-qpa-plugins fonts-dejavu-core
-    fonts-liberation2
+    fonts-liberation2 fonts-liberation poppler-utils
     qt6-svg-dev desktop-file-utils appstream
     dpkg-dev file
 )

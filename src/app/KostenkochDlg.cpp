@@ -22,8 +22,8 @@
 namespace {
 
 constexpr QSize kDefaultSize{860, 620};
-// What the window can carry out so far: printing and the stock entry come with their pages.
-constexpr CMenuFeatures kFeatures{};
+// What the window can carry out so far: the stock entry comes with its dialog.
+constexpr CMenuFeatures kFeatures{.Printing = true};
 
 } // namespace
 
@@ -81,6 +81,8 @@ void CKostenkochDlg::ConnectMenu()
     on(CMainMenu::Save, [this] { m_document.Save(); });
     on(CMainMenu::SaveAs, [this] { m_document.SaveAs(); });
     on(CMainMenu::Print, [this] { OnPrint(); });
+    on(CMainMenu::InventoryEmptyList, [this] { m_document.PrintInventoryList(CInventoryList::Empty); });
+    on(CMainMenu::InventoryList, [this] { m_document.PrintInventoryList(CInventoryList::Filled); });
     on(CMainMenu::Exit, [this] { reject(); });
     on(CMainMenu::German, [this] { m_document.SetLanguage(CStringTables::German); });
     on(CMainMenu::English, [this] { m_document.SetLanguage(CStringTables::English); });

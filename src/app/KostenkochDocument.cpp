@@ -3,12 +3,23 @@
 #include "app/DocumentFrame.h"
 #include "app/HelpAddress.h"
 #include "app/ProgramVersion.h"
+#include "catalogue/Data.h"
+#include "controls/ListCtrlEx.h"
 #include "datafile/DataLocator.h"
 #include "datafile/ProgramMessages.h"
 #include "platform/AddressOpener.h"
 #include "platform/Clock.h"
+#include "platform/PathText.h"
+#include "platform/qt/TextConversion.h"
+#include "print/PrintLayout.h"
+#include "print/PrintRunner.h"
+#include "print/RecipeSheet.h"
+#include "print/TablePrinter.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
+
+#include <QApplication>
+#include <string_view>
 
 namespace {
 
@@ -124,15 +135,59 @@ bool CKostenkochDocument::CopyPictureToDataDirectory(std::string& path)
     return m_session.CopyPictureToDataDirectory(path);
 }
 
-// Printing comes with the print frame; until then CanPrint() keeps every print command greyed.
 void CKostenkochDocument::PrintList(const CListCtrlEx& list, int titleId)
 {
-    (void)list;
-    (void)titleId;
+    const CListCtrlData& data = list.GetData();
+    RunPrintJob(titleId, CStringTables::Load(titleId),
+                [&data](CPrintLayout& layout) { return CTablePrinter::Layout(layout, data); });
 }
 
 void CKostenkochDocument::PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request)
 {
-    (void)recipe;
-    (void)request;
+    const std::string picture = PicturePath(recipe);
+    RunPrintJob(StringId::kRecipeTitle, CStringTables::Load(StringId::kRecipeTitle) + " " + recipe.Name,
+                [&](CPrintLayout& layout) {
+                    return CRecipeSheet(recipe, request, ToQString(picture)).Layout(layout);
+                });
+}
+
+// The command sorts the ingredients by group and name first; that order stays.
+void CKostenkochDocument::PrintInventoryList(CInventoryList::EKind kind)
+{
+    CData* data = GetData();
+    if (!data)
+        return;
+    data->SortIngredients("Group|Name", true);
+    RunPrintJob(StringId::kInventoryTitle, CStringTables::Load(StringId::kInventoryTitle),
+                [data, kind](CPrintLayout& layout) { return CInventoryList(*data, kind).Layout(layout); });
+}
+
+void CKostenkochDocument::RunPrintJob(int titleId, const std::string& fileName,
+                                      const CPrintJob::CLayoutOperation& layout)
+{
+    const CData* data = GetData();
+    if (!data)
+        return;
+    const CPrintJob job(CPrintHeader::Make(*data, titleId, Clock().LocalNow()), layout);
+    CPrintRunner(Messages(), *m_services.FileDialogs, QApplication::activeWindow())
+        .Run(job, SafeFileName(fileName));
+}
+
+// The full path of the recipe's picture in the data directory; empty without one.
+std::string CKostenkochDocument::PicturePath(const CRecipe& recipe) const
+{
+    const std::optional<std::string> directory = CPathText::DirectoryOf(GetDataPath());
+    if (recipe.PictureFilename.empty() || !directory)
+        return {};
+    return CPathText::Join(*directory, recipe.PictureFilename);
+}
+
+// A name offered for a PDF file: characters that no file name may hold become "_".
+std::string CKostenkochDocument::SafeFileName(std::string name)
+{
+    for (char& c : name)
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < 32)
+            c = '_';
+    return name;
 }

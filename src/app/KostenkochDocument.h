@@ -6,6 +6,8 @@
 #include "pages/PageHost.h"
 #include "platform/FileUtilities.h"
 #include "platform/LogSink.h"
+#include "print/InventoryList.h"
+#include "print/PrintJob.h"
 #include "settings/ChartSettings.h"
 #include "settings/LogFile.h"
 #include "settings/RememberedValues.h"
@@ -76,12 +78,19 @@ public:
     CGroupSelection GetGroupSelection() const override;
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string& path) override;
-    bool CanPrint() const override { return false; }
+    bool CanPrint() const override { return true; }
+    // Each printout opens in the print preview, from which the user prints or saves a PDF file.
     void PrintList(const CListCtrlEx& list, int titleId) override;
     void PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request) override;
+    // "leere Inventurliste drucken ..." and "Inventurliste drucken ...": sorts the ingredients by
+    // group and name, then prints the list.
+    void PrintInventoryList(CInventoryList::EKind kind);
 
 private:
     void FindDataPath();
+    void RunPrintJob(int titleId, const std::string& fileName, const CPrintJob::CLayoutOperation& layout);
+    std::string PicturePath(const CRecipe& recipe) const;
+    static std::string SafeFileName(std::string name);
     void ConfigureLog();
 
     CAppServices m_services;

@@ -111,6 +111,12 @@ void CIngredientPage::RefreshPage()
     FillList();
 }
 
+// The list as shown: its columns, order and group filter.
+void CIngredientPage::Print()
+{
+    Host().PrintList(*m_list, StringId::kIngredientListTitle);
+}
+
 void CIngredientPage::SetFilter(const std::string& filter)
 {
     m_filter = filter;

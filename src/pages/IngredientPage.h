@@ -25,6 +25,8 @@ public:
 
     void InitFromData(CData& data) override;
     void RefreshPage() override;
+    // "Drucken ...": the list under the title "Zutatenliste".
+    void Print() override;
 
     CListCtrlEx* List() const { return m_list; }
     const std::string& Filter() const { return m_filter; }

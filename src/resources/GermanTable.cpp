@@ -123,7 +123,14 @@ constexpr CStringEntry kGerman[] = {
     {246, "schreibgeschütztes Laufwerk"},
     {247, "Datenträger voll"},
     {248, "Fehler %1"},
-    {270, "Die Datei\n\n%1\n\nkann nicht geschrieben werden. Bitte wählen Sie einen anderen Ort oder prüfen "
+
+    // Print preview and PDF files
+    {270, "Die PDF-Datei kann nicht geschrieben werden. Bitte wählen Sie einen anderen Ort oder Namen."},
+    {271, "Druckvorschau"},
+    {272, "Als &PDF speichern ..."},
+    {273, "PDF-Dateien (*.pdf)|*.pdf||"},
+    {274, "Der Druck kann nicht begonnen werden. Bitte prüfen Sie den Drucker."},
+    {275, "Die Datei\n\n%1\n\nkann nicht geschrieben werden. Bitte wählen Sie einen anderen Ort oder prüfen "
           "Sie die Zugriffsrechte."},
 
     // List headings, units and labels

@@ -65,7 +65,15 @@ constexpr int kNoAccess = 245;               // "keine Zugriffsrechte"
 constexpr int kReadOnlyDrive = 246;          // "schreibgeschütztes Laufwerk"
 constexpr int kDiskFull = 247;               // "Datenträger voll"
 constexpr int kErrorNumber = 248;            // "Fehler %1"
-constexpr int kCannotWriteExport = 270;      // a saved chart or exported table cannot be written
+constexpr int kFooter = 130;                 // "Seite PS von PE"
+constexpr int kRecipeTitle = 177;            // "Rezeptur"
+constexpr int kInventoryTitle = 182;         // "Inventurliste"
+constexpr int kPdfNotWritten = 270;          // the PDF file cannot be written
+constexpr int kPrintPreview = 271;           // "Druckvorschau"
+constexpr int kSavePdf = 272;                // "Als PDF speichern ..."
+constexpr int kPdfFilter = 273;              // the file dialog's filter for PDF files
+constexpr int kPrintNotStarted = 274;        // the printer refused to start the document
+constexpr int kCannotWriteExport = 275;      // a saved chart or exported table cannot be written
 constexpr int kEnterNumber = 61713;          // "Geben Sie eine Zahl ein."
 
 // The sales page and the sales list.

@@ -1,0 +1,222 @@
+#include "RecipeSheet.h"
+
+#include "catalogue/Data.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/Recipe.h"
+#include "controls/model/ListCtrlData.h"
+#include "platform/qt/TextConversion.h"
+#include "print/PrintLayout.h"
+#include "print/TablePrinter.h"
+#include "resources/StringTables.h"
+
+#include <QImageReader>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kNumberHeader = 223;
+constexpr int kNameHeader = 123;
+constexpr int kAmountHeader = 126;
+constexpr int kUnitHeader = 127;
+constexpr int kPriceHeader = 125;
+constexpr int kSellingPrice = 227;
+constexpr int kPriceForPortions = 224;
+constexpr int kPricePerPortion = 190;
+constexpr int kMargin = 191;
+constexpr int kCostRatio = 192;
+constexpr int kCalculatedGross = 193;
+constexpr int kCalculatedNet = 194;
+constexpr int kActualGross = 195;
+constexpr int kActualNet = 196;
+constexpr int kActualGrossCurrency2 = 197;
+constexpr int kPercent = 172;
+constexpr int kIngredientsFor = 178;
+constexpr int kPictureLines = 10;
+
+QString Text(int id)
+{
+    return ToQString(CStringTables::Load(id));
+}
+
+QString WithPortions(int id, double portions)
+{
+    QString text = Text(id);
+    text.replace(QStringLiteral("xyz"), ToQString(NumberText::Format(portions, -1)));
+    return text;
+}
+
+// The lines in the recipe's order.
+std::vector<const CRecipeIngredient*> OrderedLines(const CRecipe& recipe)
+{
+    std::vector<const CRecipeIngredient*> lines;
+    for (const CRecipeIngredient& line : recipe.RecipeIngredients)
+        lines.push_back(&line);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto* a, const auto* b) { return a->SortNum < b->SortNum; });
+    return lines;
+}
+
+} // namespace
+
+CRecipeSheet::CRecipeSheet(const CRecipe& recipe, const CRecipePrintRequest& request, QString picturePath)
+    : m_recipe(recipe), m_request(request), m_picturePath(std::move(picturePath))
+{}
+
+double CRecipeSheet::MoneyFactor() const
+{
+    return m_request.ForPortions ? m_request.Portions : 1.0;
+}
+
+// Line amounts and prices are for the recipe's portions; a recipe of 0 portions counts as one.
+void CRecipeSheet::FillLines(CListCtrlData& list, const CRecipe& recipe, const CRecipePrintRequest& request)
+{
+    const double own = recipe.NbPortion != 0.0 ? recipe.NbPortion : 1.0;
+    const double factor = request.ForPortions ? request.Portions / own : 1.0;
+    list.Reset();
+    list.InsertColumnById(0, kNumberHeader, EColumnFormat::Left, 30);
+    list.InsertColumnById(1, kNameHeader, EColumnFormat::Left, 180);
+    list.InsertColumnById(2, kAmountHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(3, kUnitHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(4, kPriceHeader, EColumnFormat::Left, 110);
+    for (const CRecipeIngredient* line : OrderedLines(recipe)) {
+        const std::uint32_t row = list.AddRow(0);
+        list.SetCellNumber(row, 0, line->SortNum, ECellType::Integer);
+        list.SetCellText(row, 1, line->GetName());
+        list.SetCellNumber(row, 2, line->GetAmountGross() * factor, ECellType::TwoDecimalsAlt);
+        list.SetCellText(row, 3, line->GetUnit());
+        list.SetCellNumber(row, 4, line->GetPrice() * factor, ECellType::TwoDecimals);
+    }
+    if (request.Sheet == ERecipeSheet::Recipe)
+        list.SetColumnVisible(4, false);
+    list.Fill();
+    list.Sort();
+}
+
+QSize CRecipeSheet::PictureSize(const QSize& image, int contentWidth, int line)
+{
+    if (image.width() <= 0 || image.height() <= 0)
+        return {};
+    int width = contentWidth / 2 - 2 * line;
+    if (width <= 0)
+        return {};
+    int height = static_cast<int>(static_cast<long long>(width) * image.height() / image.width());
+    if (height > kPictureLines * line) {
+        height = kPictureLines * line;
+        width = static_cast<int>(static_cast<long long>(height) * image.width() / image.height());
+    }
+    if (width <= 0 || height <= 0)
+        return {};
+    return {width, height};
+}
+
+bool CRecipeSheet::Layout(CPrintLayout& layout) const
+{
+    CCursor at{layout.Page(), layout.Body().y()};
+    const int line = layout.LineHeight(layout.Font2());
+    AddName(layout, at);
+    if (m_request.Sheet == ERecipeSheet::Recipe) {
+        AddLine(layout, at, Text(kSellingPrice) + Money(m_recipe.GetPriceSell() * MoneyFactor(), {}));
+        at.Y += line / 2;
+    }
+    AddPictureAndRemark(layout, at);
+    if (m_request.Sheet == ERecipeSheet::Calculation) {
+        AddPrices(layout, at);
+        at.Y += line / 2;
+    }
+    AddLine(layout, at,
+            WithPortions(kIngredientsFor, m_request.ForPortions ? m_request.Portions : m_recipe.NbPortion));
+    at.Y += line / 4;
+
+    CListCtrlData lines;
+    FillLines(lines, m_recipe, m_request);
+    return CTablePrinter::Layout(layout, lines, at.Y - layout.Body().y());
+}
+
+// The value with two decimals, a blank and the currency's name (the first currency's when
+// `currency` is empty).
+QString CRecipeSheet::Money(double value, const std::string& currency) const
+{
+    const std::string& unit = !currency.empty() || !m_recipe.Owner ? currency : m_recipe.Owner->CurrencyUnit;
+    return ToQString(NumberText::Format(value, 2) + " " + unit);
+}
+
+void CRecipeSheet::MakeRoom(CPrintLayout& layout, CCursor& at, int height)
+{
+    const QRect& body = layout.Body();
+    if (at.Y + height > body.y() + body.height() && at.Y > body.y()) {
+        at.Page = layout.NewPage();
+        at.Y = body.y();
+    }
+}
+
+void CRecipeSheet::AddLine(CPrintLayout& layout, CCursor& at, const QString& text) const
+{
+    const int line = layout.LineHeight(layout.Font2());
+    MakeRoom(layout, at, line);
+    layout.AddText(at.Page, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QRect(layout.Body().x(), at.Y, layout.Body().width(), line), layout.Font2());
+    at.Y += line;
+}
+
+void CRecipeSheet::AddName(CPrintLayout& layout, CCursor& at) const
+{
+    const QString name = ToQString(m_recipe.Name);
+    const QRect& body = layout.Body();
+    const int height =
+        std::min(body.height(), std::max(layout.LineHeight(layout.Font1()),
+                                         layout.WrappedHeight(name, layout.Font1(), body.width())));
+    layout.AddText(at.Page, name, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   QRect(body.x(), at.Y, body.width(), height), layout.Font1());
+    at.Y += height + layout.LineHeight(layout.Font2()) / 2;
+}
+
+// The picture at the left edge, the remark wrapped four lines to the right of it (at the left
+// edge without a picture). A remark longer than the page is cut at the page's bottom.
+void CRecipeSheet::AddPictureAndRemark(CPrintLayout& layout, CCursor& at) const
+{
+    const QRect& body = layout.Body();
+    const int line = layout.LineHeight(layout.Font2());
+    QSize picture;
+    if (!m_picturePath.isEmpty()) {
+        QImageReader reader(m_picturePath);
+        if (reader.canRead())
+            picture = PictureSize(reader.size(), layout.Content().width(), line);
+    }
+    QString remark = ToQString(m_recipe.Comment);
+    remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const int remarkX = body.x() + (picture.isEmpty() ? 0 : picture.width() + 4 * line);
+    const int remarkWidth = body.x() + body.width() - remarkX;
+    const int remarkHeight =
+        remark.trimmed().isEmpty() ? 0 : layout.WrappedHeight(remark, layout.Font2(), remarkWidth);
+    const int height = std::min(body.height(), std::max(picture.height(), remarkHeight));
+    if (height <= 0)
+        return;
+    MakeRoom(layout, at, height);
+    if (!picture.isEmpty())
+        layout.AddPicture(at.Page, m_picturePath, QRect(QPoint(body.x(), at.Y), picture));
+    if (remarkHeight > 0)
+        layout.AddText(at.Page, remark, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                       QRect(remarkX, at.Y, remarkWidth, std::min(remarkHeight, height)), layout.Font2());
+    at.Y += height + line / 2;
+}
+
+// Money values are per portion, or for N portions on an N-portions sheet; the ratio stays.
+void CRecipeSheet::AddPrices(CPrintLayout& layout, CCursor& at) const
+{
+    const double factor = MoneyFactor();
+    const QString buying =
+        m_request.ForPortions ? WithPortions(kPriceForPortions, m_request.Portions) : Text(kPricePerPortion);
+    AddLine(layout, at, buying + Money(m_recipe.GetPriceBuyPerPortion() * factor, {}));
+    AddLine(layout, at, Text(kMargin) + Money(m_recipe.GetContributionMargin() * factor, {}));
+    AddLine(layout, at, Text(kCostRatio) + Money(m_recipe.GetCostRatio(), CStringTables::Load(kPercent)));
+    AddLine(layout, at, Text(kCalculatedGross) + Money(m_recipe.GetPriceSellCalculatedTax() * factor, {}));
+    AddLine(layout, at, Text(kCalculatedNet) + Money(m_recipe.GetPriceSellCalculatedNoTax() * factor, {}));
+    AddLine(layout, at, Text(kActualGross) + Money(m_recipe.GetPriceSell() * factor, {}));
+    AddLine(layout, at, Text(kActualNet) + Money(m_recipe.GetPriceSellNoTax() * factor, {}));
+    if (m_recipe.Owner && !m_recipe.Owner->CurrencyUnit2.empty())
+        AddLine(layout, at,
+                Text(kActualGrossCurrency2) +
+                    Money(m_recipe.GetPriceSellCurrency2() * factor, m_recipe.Owner->CurrencyUnit2));
+}
