@@ -7,6 +7,7 @@
 #include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
 #include "pages/PageHost.h"
+#include "platform/SystemClock.h"
 #include "settings/ChartSettings.h"
 
 #include <QApplication>
@@ -34,12 +35,17 @@ public:
     CGroupSelection GetGroupSelection() const override { return {}; }
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string&) override { return false; }
+    CClock& Clock() override { return m_clock; }
+    bool CanPrint() const override { return false; }
+    void PrintList(const CListCtrlEx&, int) override {}
+    void PrintRecipe(const CRecipe&, const CRecipePrintRequest&) override {}
 
 private:
     CData& m_data;
     CRecordingMessageService m_messages;
     CMemoryProfileStore m_profile;
     CChartSettings m_chart;
+    CSystemClock m_clock;
 };
 
 double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)

@@ -10,7 +10,7 @@ KK_PACKAGES+=(libpugixml-dev)
 kk_install_packages
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF -DKK_BUILD_BENCH=ON
-cmake --build build-bench --target kk-bench kk-reference kostenkoch-cli
+cmake --build build-bench --target kk-bench kk-reference kk-run kostenkoch-cli
 bin=build-bench/bin
 for size in S L; do
     file="build-bench/data-$size.xml"
@@ -30,6 +30,6 @@ for size in S L; do
     python3 bench/whole-process.py "$bin" "build-bench/data-$size.xml" "${1:-5}"
 done
 echo "== list widget, file L"
-"$bench" list build-bench/data-L.xml "${1:-5}"
+"$bin/kk-bench" list build-bench/data-L.xml "${1:-5}"
 echo "== ingredients page, file L"
-"$bench" ingredients build-bench/data-L.xml "${1:-5}"
+"$bin/kk-bench" ingredients build-bench/data-L.xml "${1:-5}"

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/CliTable.h"
-
-#include <QJsonObject>
+#include "cli/JsonObject.h"
 
 class CData;
 
@@ -10,7 +9,7 @@ class CData;
 namespace CliReports {
 
 // Counts of a catalogue right after reading it.
-QJsonObject Check(const CData& data, int readResult, bool unchanged);
+CJsonObject Check(const CData& data, int readResult, bool unchanged);
 // Ingredients in ring order with their suppliers.
 CCliTable Ingredients(const CData& data);
 // Recipes in ring order with their lines and every price figure.

@@ -16,10 +16,15 @@ int CDataFile::ReadFromXML(CData& data, CFile& file)
 int CDataFile::WriteToXML(const CData& data, CFile& file)
 {
     LogDataFile(data, "CData::WriteToXML()");
-    const std::string text = CDataFileWriter(data, true).Render();
+    const CDataFileText text = CDataFileWriter(data, true).Render();
+    // The figures of the new text answer both whether it differs from the text before and,
+    // once written, what the file now holds: one pass over the text for both.
+    CTextDigest digest;
+    digest.Add(text.View());
+    m_writtenUnchanged = m_fingerprint.Matches(digest);
     LogDataFile(data, "CData::WriteToXML() -> write to file");
-    file.Write(text.data(), text.size());
-    m_fingerprint.Remember(text);
+    file.Write(text.View().data(), text.View().size());
+    m_fingerprint.Remember(digest);
     LogDataFile(data, "CData::WriteToXML() -> OK");
     return 0;
 }

@@ -60,22 +60,28 @@ inline std::uint64_t LoadTarnXMLWord(const char* p)
 }
 
 // First byte in [p, end) that is not white space, or `end`. Indentation is mostly blanks, so
-// whole words of blanks are skipped first.
+// whole words of blanks are skipped wherever they start (after a line end, say).
 inline char* SkipTarnXMLSpaces(char* p, char* end)
 {
-    while (end - p >= 8 && LoadTarnXMLWord(p) == kEightTarnXMLBlanks)
-        p += 8;
-    while (p < end && IsTarnXMLSpace(*p))
-        ++p;
-    return p;
+    for (;;) {
+        if (end - p >= 8 && LoadTarnXMLWord(p) == kEightTarnXMLBlanks)
+            p += 8;
+        else if (p < end && IsTarnXMLSpace(*p))
+            ++p;
+        else
+            return p;
+    }
 }
 
 // Start of the white space that ends [start, end), or `end`.
 inline char* TrimTarnXMLSpacesAtEnd(char* start, char* end)
 {
-    while (end - start >= 8 && LoadTarnXMLWord(end - 8) == kEightTarnXMLBlanks)
-        end -= 8;
-    while (end > start && IsTarnXMLSpace(end[-1]))
-        --end;
-    return end;
+    for (;;) {
+        if (end - start >= 8 && LoadTarnXMLWord(end - 8) == kEightTarnXMLBlanks)
+            end -= 8;
+        else if (end > start && IsTarnXMLSpace(end[-1]))
+            --end;
+        else
+            return end;
+    }
 }
