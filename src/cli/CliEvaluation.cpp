@@ -103,7 +103,7 @@ namespace CliEvaluation {
 CJsonObject Report(const CData& data, const CEvaluationSettings& settings)
 {
     const CBuilt built = Build(data, settings);
-    return CJsonObject{{"measure", settings.Measure},
+    return CJsonObject{{"measure", static_cast<int>(settings.Measure)},
                        {"divisor", built.Divisor},
                        {"title", Text(built.Chart.GetTitle())},
                        {"categoryTitle", Text(built.Chart.GetCategoryTitle())},
