@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <system_error>
 
 namespace {
 
@@ -15,14 +13,6 @@ constexpr int kIndentWidth = 4;
 void Indent(std::string& out, int level)
 {
     out.append(static_cast<std::size_t>(level * kIndentWidth), ' ');
-}
-
-int DecimalDigits(int value)
-{
-    int digits = 1;
-    for (; value >= 10; value /= 10)
-        ++digits;
-    return digits;
 }
 
 } // namespace
@@ -96,61 +86,47 @@ void AppendJsonNumber(std::string& out, double value)
         out += "null";
         return;
     }
+    char text[32];
     // Whole numbers that a double holds exactly (up to 2^53) are written as integers.
     if (std::abs(value) <= 9007199254740992.0 && value == std::trunc(value)) {
-        char digits[24];
-        out.append(digits,
-                   std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value)).ptr);
+        out.append(text, std::to_chars(text, text + sizeof text, static_cast<std::int64_t>(value)).ptr);
         return;
     }
-    // The shortest digits that read back as the value, with their exponent.
-    char scientific[32];
-    const char* end =
-        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific).ptr;
-    const char* p = scientific;
-    if (*p == '-') {
-        out += '-';
-        ++p;
-    }
-    std::string digits;
-    for (; p != end && *p != 'e'; ++p) {
+    // The shortest digits that read back as the value, with their exponent: "-d.ddde+XX".
+    const char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr;
+    const char* p = text;
+    if (*p == '-')
+        out += *p++;
+    char digits[24];
+    int count = 0;
+    for (; *p != 'e'; ++p) {
         if (*p != '.')
-            digits += *p;
+            digits[count++] = *p;
     }
-    // The exponent after "e": a sign, then digits.
-    const bool negativeExponent = p + 1 != end && p[1] == '-';
     int exponent = 0;
     std::from_chars(p + 2, end, exponent);
-    if (negativeExponent)
+    if (p[1] == '-')
         exponent = -exponent;
-    const int count = static_cast<int>(digits.size());
-    // Digits before the point.
+    // Digits before the point in the fixed form, and the lengths of both forms.
     const int point = exponent + 1;
     const int fixedLength = point <= 0 ? 2 - point + count : (point >= count ? point : count + 1);
-    const int exponentLength =
-        (count > 1 ? count + 1 : 1) + 2 + std::max(2, DecimalDigits(std::abs(exponent)));
+    const int exponentDigits = static_cast<int>(end - p) - 2;
+    const int exponentLength = (count > 1 ? count + 1 : 1) + 2 + exponentDigits;
     if (exponentLength < fixedLength) {
-        out += digits[0];
-        if (count > 1) {
-            out += '.';
-            out.append(digits, 1);
-        }
-        out += exponent < 0 ? "e-" : "e+";
-        const std::string magnitude = std::to_string(std::abs(exponent));
-        if (magnitude.size() < 2)
-            out += '0';
-        out += magnitude;
+        // to_chars writes the exponent as the C library does, with at least two digits.
+        const char* start = text + (text[0] == '-' ? 1 : 0);
+        out.append(start, static_cast<std::size_t>(end - start));
     } else if (point <= 0) {
         out += "0.";
         out.append(static_cast<std::size_t>(-point), '0');
-        out += digits;
+        out.append(digits, static_cast<std::size_t>(count));
     } else if (point >= count) {
-        out += digits;
+        out.append(digits, static_cast<std::size_t>(count));
         out.append(static_cast<std::size_t>(point - count), '0');
     } else {
-        out.append(digits, 0, static_cast<std::size_t>(point));
-        out += '.';
         out.append(digits, static_cast<std::size_t>(point));
+        out += '.';
+        out.append(digits + point, static_cast<std::size_t>(count - point));
     }
 }
 
@@ -158,7 +134,13 @@ void AppendJsonString(std::string& out, std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text) {
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -182,14 +164,11 @@ void AppendJsonString(std::string& out, std::string_view text)
             out += "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                out += "\\u00";
-                out += kHex[static_cast<unsigned char>(c) >> 4];
-                out += kHex[static_cast<unsigned char>(c) & 15];
-            } else {
-                out += c;
-            }
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
         }
     }
+    out.append(text, plain);
     out += '"';
 }

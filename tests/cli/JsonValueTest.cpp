@@ -110,7 +110,8 @@ TEST(JsonValue, TextsAreEscapedAsTheToolkitEscapedThem)
     EXPECT_EQ(CJsonValue(ours).ToText(), ToolkitText(theirs));
 }
 
-// Members in key order whatever the order of insertion, a repeated key replacing its value,
+// Members in key order whatever the order of insertion, a repeated key replacing its value
+// (in a list of members too),
 // empty containers on two lines, and nesting indented by four spaces a level.
 TEST(JsonValue, NestingAndKeyOrderAsTheToolkitWroteThem)
 {
@@ -122,9 +123,12 @@ TEST(JsonValue, NestingAndKeyOrderAsTheToolkitWroteThem)
                              {"emptyObject", QJsonObject{}},
                              {"flag", true},
                              {"off", false},
+                             {"twice", 1},
+                             {"twice", 2},
                              {"lines", QJsonArray{QJsonObject{{"z", 1}, {"a", QJsonArray{1, QJsonArray{}}}},
                                                   QJsonArray{QJsonObject{}}, "x"}}};
-    CJsonObject ours{{"name", "Zwiebeln"}, {"amount", 1.0}, {"Amount", 2}, {"nothing", nullptr}};
+    CJsonObject ours{{"twice", 1},  {"name", "Zwiebeln"}, {"amount", 1.0},
+                     {"Amount", 2}, {"nothing", nullptr}, {"twice", 2}};
     ours.Insert("amount", 1.5);
     ours.Insert("empty", CJsonArray{});
     ours.Insert("emptyObject", CJsonObject{});
