@@ -70,7 +70,7 @@ int WrongArgument(std::ostream& err, const std::string& reason)
 
 void PrintJson(std::ostream& out, CJsonObject object)
 {
-    out << CJsonValue(std::move(object)).ToText();
+    CJsonValue(std::move(object)).WriteTo(out);
 }
 
 // Reads `path` into `data`; false (with the message on `err`) when it cannot be opened or read.

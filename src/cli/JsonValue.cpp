@@ -5,10 +5,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <ostream>
 
 namespace {
 
 constexpr int kIndentWidth = 4;
+// Parts handed to a stream, and the container levels between whose items they are handed over.
+constexpr std::size_t kPartBytes = 64 * 1024;
+constexpr int kStreamLevels = 3;
 
 void Indent(std::string& out, int level)
 {
@@ -33,14 +37,23 @@ const CJsonValue& CJsonValue::Member(std::string_view key) const
 std::string CJsonValue::ToText() const
 {
     std::string out;
-    Append(out, 0);
+    Append(out, 0, nullptr);
     out += '\n';
     return out;
 }
 
+void CJsonValue::WriteTo(std::ostream& stream) const
+{
+    std::string out;
+    out.reserve(kPartBytes + kPartBytes / 2);
+    Append(out, 0, &stream);
+    out += '\n';
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+}
+
 // Containers open on the current line, hold one member or item per line one level deeper, and
 // close on a line of their own at the current level, even when empty.
-void CJsonValue::Append(std::string& out, int indent) const
+void CJsonValue::Append(std::string& out, int indent, std::ostream* stream) const
 {
     switch (m_type) {
     case EType::Null:
@@ -70,8 +83,12 @@ void CJsonValue::Append(std::string& out, int indent) const
                 AppendJsonString(out, m_keys[i]);
                 out += ": ";
             }
-            m_items[i].Append(out, indent + 1);
+            m_items[i].Append(out, indent + 1, indent < kStreamLevels ? stream : nullptr);
             out += i + 1 < m_items.size() ? ",\n" : "\n";
+            if (stream && out.size() >= kPartBytes) {
+                stream->write(out.data(), static_cast<std::streamsize>(out.size()));
+                out.clear();
+            }
         }
         Indent(out, indent);
         out += object ? '}' : ']';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +37,13 @@ public:
 
     // The indented text followed by a line end.
     std::string ToText() const;
+    // The same text written to `stream` in parts of about 64 KiB, never held as a whole.
+    void WriteTo(std::ostream& stream) const;
 
 private:
-    void Append(std::string& out, int indent) const;
+    // Appends the text at `indent`; with a stream, hands `out` over to it between the items of
+    // the outer containers once it holds a part.
+    void Append(std::string& out, int indent, std::ostream* stream) const;
 
     EType m_type = EType::Null;
     std::int64_t m_integer = 0;

@@ -115,8 +115,9 @@ void CDataFileWriter::Render(const std::function<void(std::string_view)>& sink, 
 {
     m_sink = &sink;
     m_partBytes = partBytes;
-    // A part ends after the record that fills it; records take a few KiB at most beside their texts.
-    m_capacity = partBytes + 64 * 1024;
+    // A part ends after the record that fills it; the buffer grows for a record larger than
+    // the room left.
+    m_capacity = partBytes + 2 * kRecordRoom;
     m_buffer = std::make_unique_for_overwrite<char[]>(m_capacity);
     m_p = m_buffer.get();
     RenderAll();

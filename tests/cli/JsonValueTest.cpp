@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <sstream>
 
 // The reports used to be written by the toolkit's JSON document; scripts that read them may
 // compare texts, so the cli's own writer must give the very same bytes. These tests hold both
@@ -138,6 +139,20 @@ TEST(JsonValue, NestingAndKeyOrderAsTheToolkitWroteThem)
                                     CJsonArray{CJsonObject{}}, "x"});
     EXPECT_EQ(CJsonValue(ours).ToText(), ToolkitText(theirs));
     EXPECT_EQ(CJsonValue(CJsonObject{}).ToText(), ToolkitText(QJsonObject{}));
+}
+
+// Written to a stream in parts, a large report gives the same text.
+TEST(JsonValue, StreamedTextIsTheWholeText)
+{
+    CJsonArray rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.push_back(
+            CJsonObject{{"name", "Zeile " + std::to_string(i)}, {"values", CJsonArray{i, i * 0.5, "x"}}});
+    const CJsonValue report(CJsonObject{{"rows", rows}, {"count", 3000}});
+    std::ostringstream stream;
+    report.WriteTo(stream);
+    EXPECT_GT(stream.str().size(), 200000u);
+    EXPECT_EQ(stream.str(), report.ToText());
 }
 
 TEST(JsonValue, MembersAreFoundByKey)
