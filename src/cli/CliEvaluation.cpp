@@ -5,6 +5,8 @@
 #include "evaluation/EvaluationBuilder.h"
 #include "platform/Windows1252.h"
 
+#include <memory>
+
 namespace {
 
 std::string Text(const std::string& windows1252)
@@ -120,6 +122,7 @@ CCliTable Table(const CData& data, const CEvaluationSettings& settings)
         if (column.Index >= 1)
             table.Columns.push_back(Text(column.Header));
     }
+    auto rows = std::make_shared<CJsonArray>();
     for (std::uint32_t id : built.Table.GetItems()) {
         const CListRow* row = built.Table.FindRow(id);
         if (!row)
@@ -130,8 +133,12 @@ CCliTable Table(const CData& data, const CEvaluationSettings& settings)
             if (column.Index >= 1 && cell)
                 shown.Insert(Text(column.Header), Text(cell->GetText()));
         }
-        table.Rows.push_back(shown);
+        rows->push_back(std::move(shown));
     }
+    table.Rows = [rows](const CJsonRowSink& sink) {
+        for (const CJsonValue& row : *rows)
+            sink(row);
+    };
     return table;
 }
 

@@ -142,8 +142,10 @@ CCliTable Ingredients(const CData& data)
     CCliTable table;
     table.Columns = {"name",          "group", "unit",   "stockActive",  "stockAmount",
                      "supplierInUse", "price", "amount", "pricePerUnit", "stockValue"};
-    for (const CIngredient& ingredient : data.Ingredients)
-        table.Rows.push_back(IngredientRow(ingredient));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CIngredient& ingredient : data.Ingredients)
+            sink(IngredientRow(ingredient));
+    };
     return table;
 }
 
@@ -166,8 +168,10 @@ CCliTable Recipes(const CData& data)
                      "contributionMargin",
                      "costRatio",
                      "pictureFilename"};
-    for (const CRecipe& recipe : data.Recipes)
-        table.Rows.push_back(RecipeRow(data, recipe));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CRecipe& recipe : data.Recipes)
+            sink(RecipeRow(data, recipe));
+    };
     return table;
 }
 
@@ -182,8 +186,10 @@ CCliTable Sales(const CData& data)
                      "priceSellPerPortionTax",
                      "dateTime",
                      "recipe"};
-    for (const CSale& sale : data.Sales)
-        table.Rows.push_back(SaleRow(sale));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CSale& sale : data.Sales)
+            sink(SaleRow(sale));
+    };
     return table;
 }
 

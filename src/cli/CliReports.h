@@ -5,7 +5,8 @@
 
 class CData;
 
-// The reports of kostenkoch-cli, built from a catalogue. Texts are converted to UTF-8.
+// The reports of kostenkoch-cli, built from a catalogue. Texts are converted to UTF-8. The
+// tables make their rows from the catalogue as they are written, so it must outlive them.
 namespace CliReports {
 
 // Counts of a catalogue right after reading it.

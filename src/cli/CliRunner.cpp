@@ -110,15 +110,15 @@ int WriteCatalogue(const CRun& run, const std::string& path, const CData& data, 
     return kExitFile;
 }
 
-// Prints the table as CSV with --csv, else as JSON under `key` plus `extra` fields.
-int PrintTable(const CRun& run, const char* key, CCliTable table, CJsonObject extra = {})
+// Prints the table as CSV with --csv, else as JSON under `key` plus `extra` fields; the rows
+// are written as they are made.
+int PrintTable(const CRun& run, const char* key, const CCliTable& table, const CJsonObject& extra = {})
 {
     if (run.Args.Has("csv")) {
         run.Out << table.ToCsv();
         return kExitOk;
     }
-    extra.Insert(key, std::move(table.Rows));
-    PrintJson(run.Out, std::move(extra));
+    extra.WriteWithRows(run.Out, key, table.Rows);
     return kExitOk;
 }
 

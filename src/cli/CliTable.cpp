@@ -37,10 +37,10 @@ std::string CCliTable::ToCsv() const
     for (std::size_t i = 0; i < Columns.size(); ++i)
         csv += (i ? ";" : "") + Quote(Columns[i]);
     csv += '\n';
-    for (const CJsonValue& row : Rows) {
+    Rows([&](const CJsonValue& row) {
         for (std::size_t i = 0; i < Columns.size(); ++i)
             csv += (i ? ";" : "") + Cell(row.Member(Columns[i]));
         csv += '\n';
-    }
+    });
     return csv;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/JsonObject.h"
 #include "cli/JsonValue.h"
 
 #include <string>
@@ -10,7 +11,9 @@
 struct CCliTable
 {
     std::vector<std::string> Columns;
-    CJsonArray Rows;
+    // Makes the rows one by one, in order, and hands each over; a report of many rows is never
+    // held as a whole.
+    CJsonRowSource Rows;
 
     // Header line and one line per row; numbers in the program's number text (15 significant
     // digits, decimal comma), texts quoted when they hold ";", a quote or a line break.

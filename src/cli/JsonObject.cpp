@@ -1,6 +1,7 @@
 #include "JsonObject.h"
 
 #include <algorithm>
+#include <ostream>
 
 // The members are taken in one go and put in key order once; of a key given twice the later
 // value counts, as with Insert.
@@ -34,4 +35,56 @@ void CJsonObject::Insert(const std::string& key, CJsonValue value)
     }
     m_keys.insert(position, key);
     m_values.insert(m_values.begin() + index, std::move(value));
+}
+
+void CJsonObject::WriteWithRows(std::ostream& stream, const std::string& key,
+                                const CJsonRowSource& rows) const
+{
+    constexpr std::size_t kPartBytes = 64 * 1024;
+    std::string out = "{\n";
+    out.reserve(kPartBytes + kPartBytes / 2);
+    const auto writeRows = [&] {
+        out += "    ";
+        AppendJsonString(out, key);
+        out += ": [\n";
+        bool first = true;
+        rows([&](const CJsonValue& row) {
+            out += first ? "        " : ",\n        ";
+            first = false;
+            row.Append(out, 2, nullptr);
+            if (out.size() >= kPartBytes) {
+                stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+                out.clear();
+            }
+        });
+        out += first ? "    ]" : "\n    ]";
+    };
+    bool rowsWritten = false;
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        if (!rowsWritten && key <= m_keys[i]) {
+            writeRows();
+            rowsWritten = true;
+            // A member of the same name gives way to the rows.
+            if (key == m_keys[i]) {
+                out += i + 1 < m_keys.size() ? ",\n" : "\n";
+                continue;
+            }
+            out += ",\n";
+        }
+        out += "    ";
+        AppendJsonString(out, m_keys[i]);
+        out += ": ";
+        m_values[i].Append(out, 1, nullptr);
+        out += i + 1 < m_keys.size() ? ",\n" : "\n";
+    }
+    if (!rowsWritten) {
+        if (!m_keys.empty()) {
+            out.pop_back();
+            out += ",\n";
+        }
+        writeRows();
+        out += "\n";
+    }
+    out += "}\n";
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
 }

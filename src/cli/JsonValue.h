@@ -41,6 +41,8 @@ public:
     void WriteTo(std::ostream& stream) const;
 
 private:
+    friend class CJsonObject;
+
     // Appends the text at `indent`; with a stream, hands `out` over to it between the items of
     // the outer containers once it holds a part.
     void Append(std::string& out, int indent, std::ostream* stream) const;

@@ -155,6 +155,32 @@ TEST(JsonValue, StreamedTextIsTheWholeText)
     EXPECT_EQ(stream.str(), report.ToText());
 }
 
+// Rows written as they are made give the text of the object holding them, wherever their key
+// falls among the other members, also when there are none or it replaces one.
+TEST(JsonValue, RowsWrittenOneByOneGiveTheWholeObject)
+{
+    for (const int count : {0, 1, 2500}) {
+        CJsonArray all;
+        for (int i = 0; i < count; ++i)
+            all.push_back(
+                CJsonObject{{"name", "Zeile " + std::to_string(i)}, {"lines", CJsonArray{i, CJsonArray{}}}});
+        const CJsonRowSource rows = [&all](const CJsonRowSink& sink) {
+            for (const CJsonValue& row : all)
+                sink(row);
+        };
+        for (const char* key : {"a", "m", "z", "stockValue"}) {
+            for (const CJsonObject& extra : {CJsonObject{}, CJsonObject{{"stockValue", 12.5}},
+                                             CJsonObject{{"b", 1}, {"y", CJsonArray{}}}}) {
+                CJsonObject whole = extra;
+                whole.Insert(key, all);
+                std::ostringstream stream;
+                extra.WriteWithRows(stream, key, rows);
+                EXPECT_EQ(stream.str(), CJsonValue(whole).ToText()) << key << " " << count;
+            }
+        }
+    }
+}
+
 TEST(JsonValue, MembersAreFoundByKey)
 {
     const CJsonValue row(CJsonObject{{"b", 2}, {"a", "x"}, {"c", 2.5}});
