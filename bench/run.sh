@@ -10,7 +10,7 @@ KK_PACKAGES+=(libpugixml-dev)
 kk_install_packages
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF -DKK_BUILD_BENCH=ON
-cmake --build build-bench --target kk-bench kk-reference kostenkoch-cli
+cmake --build build-bench --target kk-bench kk-reference kk-run kostenkoch-cli
 bin=build-bench/bin
 bench="$bin/kk-bench"
 for size in S L; do

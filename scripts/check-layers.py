@@ -31,8 +31,9 @@ LAYERS = {
     "app":            (["platform", "platform/qt", "resources", "catalogue", "xml", "datafile",
                         "settings", "controls/model", "evaluation", "controls", "print", "pages"],
                        True),
-    "cli":            (["platform", "platform/qt", "resources", "catalogue", "xml", "datafile",
-                        "settings", "controls/model", "evaluation"], True),
+    # Qt-free: a report starts without loading the toolkit.
+    "cli":            (["platform", "resources", "catalogue", "xml", "datafile", "settings",
+                        "controls/model", "evaluation"], False),
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

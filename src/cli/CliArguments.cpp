@@ -1,8 +1,7 @@
 #include "CliArguments.h"
 
-#include <QCommandLineParser>
-#include <QStringList>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -62,19 +61,6 @@ constexpr COptionText kOptions[] = {
     {"version", "Shows the version.", nullptr},
 };
 
-void Configure(QCommandLineParser& parser)
-{
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    for (const COptionText& option : kOptions) {
-        parser.addOption(option.ValueName
-                             ? QCommandLineOption(option.Name, option.Description, option.ValueName)
-                             : QCommandLineOption(option.Name, option.Description));
-    }
-    parser.addPositionalArgument("command", "The command and its files (see Commands).", "COMMAND ARGUMENTS");
-}
-
 std::vector<std::string> Names(bool values)
 {
     std::vector<std::string> names;
@@ -99,39 +85,166 @@ const std::vector<std::string>& CCliArguments::FlagOptions()
     return names;
 }
 
+namespace {
+
+// The help options every program has: -h and --help show the help, --help-all (which would add
+// the options of the toolkit) is known but shows nothing of its own here; -? is a help option
+// on Windows only.
+#ifdef _WIN32
+constexpr const char* kHelpNames[] = {"?", "h", "help"};
+#else
+constexpr const char* kHelpNames[] = {"h", "help"};
+#endif
+constexpr const char* kHelpAll = "help-all";
+constexpr const char* kPositionalName = "command";
+constexpr const char* kPositionalSyntax = "COMMAND ARGUMENTS";
+constexpr const char* kPositionalDescription = "The command and its files (see Commands).";
+
+const COptionText* FindOption(const std::string& name)
+{
+    for (const COptionText& option : kOptions) {
+        if (name == option.Name)
+            return &option;
+    }
+    return nullptr;
+}
+
+bool IsKnown(const std::string& name)
+{
+    return FindOption(name) || name == kHelpAll ||
+           std::any_of(std::begin(kHelpNames), std::end(kHelpNames),
+                       [&](const char* help) { return name == help; });
+}
+
+// "-h, --help": one dash for a name of one character, two for longer names.
+std::string NameColumn(std::initializer_list<const char*> names, const char* valueName)
+{
+    std::string column;
+    for (const char* name : names) {
+        if (!column.empty())
+            column += ", ";
+        column += std::strlen(name) == 1 ? "-" : "--";
+        column += name;
+    }
+    if (valueName)
+        column += std::string(" <") + valueName + ">";
+    return column;
+}
+
+// The names in a column of `width`, then the description wrapped at the last blank before the
+// line would pass column 79; continuation lines are indented past the names.
+std::string OptionLines(const std::string& names, std::size_t width, const std::string& description)
+{
+    const std::size_t room = 79 - (2 + width + 1);
+    std::string text;
+    std::string column = names;
+    std::size_t start = 0;
+    while (start < description.size()) {
+        std::size_t end = description.size();
+        if (end - start > room) {
+            const std::size_t blank = description.rfind(' ', start + room);
+            end = blank != std::string::npos && blank > start ? blank : start + room;
+        }
+        column.resize(width, ' ');
+        text += "  " + column + " " + description.substr(start, end - start) + "\n";
+        column.clear();
+        start = end < description.size() && description[end] == ' ' ? end + 1 : end;
+    }
+    return text;
+}
+
+} // namespace
+
+// Options may come anywhere, as "--name" or "-name", with their value after "=" or as the next
+// argument; "--" makes every later argument positional and "-" alone is positional. Parsing
+// goes on after a fault; the last faulty value is reported, else every unknown name.
 std::optional<CCliArguments> CCliArguments::Parse(const std::vector<std::string>& args, std::string& error)
 {
-    QCommandLineParser parser;
-    Configure(parser);
-    QStringList list{kProgramName};
-    for (const std::string& arg : args)
-        list << QString::fromStdString(arg);
-    if (!parser.parse(list)) {
-        error = parser.errorText().toStdString();
+    CCliArguments result;
+    std::vector<std::string> positional, unknown;
+    std::string valueError;
+    bool onlyPositional = false;
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        const std::string& argument = *it;
+        if (onlyPositional || argument.size() < 2 || argument[0] != '-') {
+            positional.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        const std::size_t nameStart = argument[1] == '-' ? 2 : 1;
+        const std::size_t assign = argument.find('=');
+        const std::string name =
+            argument.substr(nameStart, assign == std::string::npos ? std::string::npos : assign - nameStart);
+        if (!IsKnown(name)) {
+            unknown.push_back(name);
+            continue;
+        }
+        const COptionText* option = FindOption(name);
+        std::string value;
+        if (option && option->ValueName) {
+            if (assign != std::string::npos) {
+                value = argument.substr(assign + 1);
+            } else if (it + 1 == args.end()) {
+                valueError = "Missing value after '" + argument + "'.";
+                result.m_options.emplace_back(name, value);
+                break;
+            } else {
+                value = *++it;
+            }
+        } else if (assign != std::string::npos) {
+            valueError = "Unexpected value after '" + argument.substr(0, assign) + "'.";
+        }
+        result.m_options.emplace_back(name, value);
+    }
+    if (!valueError.empty() || !unknown.empty()) {
+        if (!valueError.empty()) {
+            error = valueError;
+        } else if (unknown.size() == 1) {
+            error = "Unknown option '" + unknown[0] + "'.";
+        } else {
+            error = "Unknown options: ";
+            for (std::size_t i = 0; i < unknown.size(); ++i)
+                error += (i ? ", " : "") + unknown[i];
+            error += ".";
+        }
         return std::nullopt;
     }
-    CCliArguments result;
-    const QStringList positional = parser.positionalArguments();
-    for (qsizetype i = 0; i < positional.size(); ++i)
-        (i == 0 ? result.m_command : result.m_positional.emplace_back()) = positional[i].toStdString();
-    for (const QString& name : parser.optionNames()) {
-        const QString value = parser.value(name);
-        result.m_options.emplace_back(name.toStdString(), value.toStdString());
-    }
+    for (std::size_t i = 0; i < positional.size(); ++i)
+        (i == 0 ? result.m_command : result.m_positional.emplace_back()) = positional[i];
     return result;
 }
 
-// The parser names the program by the path it was started with; the usage line names it alone.
+// Usage line, description, the options in two columns and the positional argument.
 std::string CCliArguments::HelpText()
 {
-    QCommandLineParser parser;
-    Configure(parser);
-    std::string text = parser.helpText().toStdString();
-    const std::string usage = "Usage: ";
-    const auto start = text.find(usage);
-    const auto end = text.find(" [options]");
-    if (start != std::string::npos && end != std::string::npos && end > start)
-        text.replace(start + usage.size(), end - start - usage.size(), kProgramName);
+    struct CLine
+    {
+        std::string Names;
+        std::string Description;
+    };
+    std::vector<CLine> options;
+#ifdef _WIN32
+    options.push_back({NameColumn({"?", "h", "help"}, nullptr), "Displays help on commandline options."});
+#else
+    options.push_back({NameColumn({"h", "help"}, nullptr), "Displays help on commandline options."});
+#endif
+    options.push_back({NameColumn({kHelpAll}, nullptr), "Displays help including Qt specific options."});
+    for (const COptionText& option : kOptions)
+        options.push_back({NameColumn({option.Name}, option.ValueName), option.Description});
+    std::size_t width = std::strlen(kPositionalName);
+    for (const CLine& line : options)
+        width = std::max(width, line.Names.size());
+    // One blank more than the longest names, at most 50.
+    width = std::min<std::size_t>(width + 1, 50);
+
+    std::string text = std::string("Usage: ") + kProgramName + " [options] " + kPositionalSyntax + "\n" +
+                       kDescription + "\n\nOptions:\n";
+    for (const CLine& line : options)
+        text += OptionLines(line.Names, width, line.Description);
+    text += "\nArguments:\n" + OptionLines(kPositionalName, width, kPositionalDescription);
     return text;
 }
 

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
-// The command line of kostenkoch-cli, read by QCommandLineParser: a command, its positional
-// arguments and its options ("--name value", "--name=value" or a bare "--flag"). The parser
-// knows every option of every command; which of them a command takes is its own business.
+// The command line of kostenkoch-cli, read as the usual command-line parser of the toolkit
+// reads it (the same options, errors and help text, without loading the toolkit at every
+// start): a command, its positional arguments and its options ("--name value", "--name=value" or a bare
+// "--flag"). The parser knows every option of every command; which of them a command takes is its own
+// business.
 class CCliArguments
 {
 public:

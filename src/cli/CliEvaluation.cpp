@@ -5,13 +5,13 @@
 #include "evaluation/EvaluationBuilder.h"
 #include "platform/Windows1252.h"
 
-#include <QJsonArray>
+#include <memory>
 
 namespace {
 
-QString Text(const std::string& windows1252)
+std::string Text(const std::string& windows1252)
 {
-    return QString::fromStdString(Windows1252ToUtf8(windows1252));
+    return Windows1252ToUtf8(windows1252);
 }
 
 struct CBuilt
@@ -30,67 +30,67 @@ CBuilt Build(const CData& data, const CEvaluationSettings& settings)
     return built;
 }
 
-QJsonArray ColumnHeaders(const CListCtrlData& table)
+CJsonArray ColumnHeaders(const CListCtrlData& table)
 {
-    QJsonArray headers;
+    CJsonArray headers;
     for (const CListColumn& column : table.GetColumns())
-        headers.append(Text(column.Header));
+        headers.push_back(Text(column.Header));
     return headers;
 }
 
-QJsonObject TableRow(const CListCtrlData& table, const CListRow& row)
+CJsonObject TableRow(const CListCtrlData& table, const CListRow& row)
 {
     const CListCell* key = row.FindCell(0);
     const CListCell* name = row.FindCell(1);
-    QJsonArray cells, values;
+    CJsonArray cells, values;
     for (const CListColumn& column : table.GetColumns()) {
         if (column.Index < 2)
             continue;
         const CListCell* cell = row.FindCell(column.Index);
-        cells.append(cell ? Text(cell->GetText()) : QString());
-        values.append(cell ? cell->Number : 0.0);
+        cells.push_back(cell ? Text(cell->GetText()) : std::string());
+        values.push_back(cell ? cell->Number : 0.0);
     }
-    return QJsonObject{{"key", key ? key->Number : 0.0},
-                       {"name", name ? Text(name->GetText()) : QString()},
+    return CJsonObject{{"key", key ? key->Number : 0.0},
+                       {"name", name ? Text(name->GetText()) : std::string()},
                        {"cells", cells},
                        {"values", values}};
 }
 
-QJsonObject TableReport(const CListCtrlData& table)
+CJsonObject TableReport(const CListCtrlData& table)
 {
-    QJsonArray rows;
+    CJsonArray rows;
     for (std::uint32_t id : table.GetItems()) {
         if (const CListRow* row = table.FindRow(id))
-            rows.append(TableRow(table, *row));
+            rows.push_back(TableRow(table, *row));
     }
-    return QJsonObject{{"columns", ColumnHeaders(table)}, {"rows", rows}};
+    return CJsonObject{{"columns", ColumnHeaders(table)}, {"rows", rows}};
 }
 
-QJsonArray ColorOf(const CChartGraph& chart, int seriesIndex)
+CJsonArray ColorOf(const CChartGraph& chart, int seriesIndex)
 {
     for (const CChartColor& color : chart.GetColors()) {
         if (color.SeriesIndex == seriesIndex)
-            return QJsonArray{color.Red, color.Green, color.Blue};
+            return CJsonArray{color.Red, color.Green, color.Blue};
     }
-    return QJsonArray{};
+    return CJsonArray{};
 }
 
-QJsonObject ChartReport(const CChartGraph& chart)
+CJsonObject ChartReport(const CChartGraph& chart)
 {
-    QJsonArray series;
+    CJsonArray series;
     for (const CChartLegend::CEntry& entry : chart.GetLegend().GetEntries()) {
-        series.append(QJsonObject{{"index", entry.SeriesIndex},
-                                  {"name", Text(entry.Name)},
-                                  {"color", ColorOf(chart, entry.SeriesIndex)}});
+        series.push_back(CJsonObject{{"index", entry.SeriesIndex},
+                                     {"name", Text(entry.Name)},
+                                     {"color", ColorOf(chart, entry.SeriesIndex)}});
     }
-    QJsonArray groups;
+    CJsonArray groups;
     for (const CChartGroup& group : chart.GetGroups()) {
-        QJsonArray values;
+        CJsonArray values;
         for (const CChartValue& value : group.GetValues())
-            values.append(QJsonArray{value.SeriesIndex, value.Value});
-        groups.append(QJsonObject{{"label", Text(group.GetLabel())}, {"values", values}});
+            values.push_back(CJsonArray{value.SeriesIndex, value.Value});
+        groups.push_back(CJsonObject{{"label", Text(group.GetLabel())}, {"values", values}});
     }
-    return QJsonObject{{"series", series},
+    return CJsonObject{{"series", series},
                        {"groups", groups},
                        {"min", chart.GetValueMinimum()},
                        {"max", chart.GetValueMaximum()},
@@ -102,10 +102,10 @@ QJsonObject ChartReport(const CChartGraph& chart)
 
 namespace CliEvaluation {
 
-QJsonObject Report(const CData& data, const CEvaluationSettings& settings)
+CJsonObject Report(const CData& data, const CEvaluationSettings& settings)
 {
     const CBuilt built = Build(data, settings);
-    return QJsonObject{{"measure", static_cast<int>(settings.Measure)},
+    return CJsonObject{{"measure", static_cast<int>(settings.Measure)},
                        {"divisor", built.Divisor},
                        {"title", Text(built.Chart.GetTitle())},
                        {"categoryTitle", Text(built.Chart.GetCategoryTitle())},
@@ -120,20 +120,25 @@ CCliTable Table(const CData& data, const CEvaluationSettings& settings)
     CCliTable table;
     for (const CListColumn& column : built.Table.GetColumns()) {
         if (column.Index >= 1)
-            table.Columns.append(Text(column.Header));
+            table.Columns.push_back(Text(column.Header));
     }
+    auto rows = std::make_shared<CJsonArray>();
     for (std::uint32_t id : built.Table.GetItems()) {
         const CListRow* row = built.Table.FindRow(id);
         if (!row)
             continue;
-        QJsonObject shown;
+        CJsonObject shown;
         for (const CListColumn& column : built.Table.GetColumns()) {
             const CListCell* cell = row->FindCell(column.Index);
             if (column.Index >= 1 && cell)
-                shown.insert(Text(column.Header), Text(cell->GetText()));
+                shown.Insert(Text(column.Header), Text(cell->GetText()));
         }
-        table.Rows.append(shown);
+        rows->push_back(std::move(shown));
     }
+    table.Rows = [rows](const CJsonRowSink& sink) {
+        for (const CJsonValue& row : *rows)
+            sink(row);
+    };
     return table;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/CliTable.h"
-
-#include <QJsonObject>
+#include "cli/JsonObject.h"
 
 class CData;
 class CEvaluationSettings;
@@ -13,7 +12,7 @@ namespace CliEvaluation {
 
 // Measure, divisor, titles, the table (columns, rows in shown order with their shown texts and
 // values) and the chart (series, groups, axis).
-QJsonObject Report(const CData& data, const CEvaluationSettings& settings);
+CJsonObject Report(const CData& data, const CEvaluationSettings& settings);
 // The table as the page shows it: name, then one column per month with the shown texts.
 CCliTable Table(const CData& data, const CEvaluationSettings& settings);
 

@@ -3,46 +3,46 @@
 #include "catalogue/Data.h"
 #include "platform/Windows1252.h"
 
-#include <QJsonArray>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-QJsonValue Text(const std::string& windows1252)
+std::string Text(const std::string& windows1252)
 {
-    return QString::fromStdString(Windows1252ToUtf8(windows1252));
+    return Windows1252ToUtf8(windows1252);
 }
 
-template <class Record> QJsonValue NameOrNull(const Record* record)
+template <class Record> CJsonValue NameOrNull(const Record* record)
 {
-    return record ? Text(record->Name) : QJsonValue(QJsonValue::Null);
+    return record ? Text(record->Name) : CJsonValue();
 }
 
-QJsonValue DateText(const CDateTime& dateTime)
+CJsonValue DateText(const CDateTime& dateTime)
 {
     if (!dateTime.IsValid())
-        return QJsonValue(QJsonValue::Null);
+        return CJsonValue();
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", dateTime.GetYear(), dateTime.GetMonth(),
                   dateTime.GetDay(), dateTime.GetHour(), dateTime.GetMinute());
-    return QString::fromLatin1(text);
+    return std::string(text);
 }
 
-QJsonArray SupplierRows(const CIngredient& ingredient)
+CJsonArray SupplierRows(const CIngredient& ingredient)
 {
-    QJsonArray rows;
+    CJsonArray rows;
     for (const CIngredientSupplier& supplier : ingredient.Suppliers) {
-        rows.append(QJsonObject{{"name", Text(supplier.Name)},
-                                {"amount", supplier.Amount},
-                                {"price", supplier.Price},
-                                {"pricePerUnit", supplier.GetPricePerUnit()}});
+        rows.push_back(CJsonObject{{"name", Text(supplier.Name)},
+                                   {"amount", supplier.Amount},
+                                   {"price", supplier.Price},
+                                   {"pricePerUnit", supplier.GetPricePerUnit()}});
     }
     return rows;
 }
 
-QJsonObject IngredientRow(const CIngredient& ingredient)
+CJsonObject IngredientRow(const CIngredient& ingredient)
 {
-    return QJsonObject{{"name", Text(ingredient.Name)},
+    return CJsonObject{{"name", Text(ingredient.Name)},
                        {"group", Text(ingredient.Group)},
                        {"unit", Text(ingredient.Unit)},
                        {"stockActive", ingredient.StockActive},
@@ -55,9 +55,9 @@ QJsonObject IngredientRow(const CIngredient& ingredient)
                        {"suppliers", SupplierRows(ingredient)}};
 }
 
-QJsonObject LineRow(const CRecipeIngredient& line)
+CJsonObject LineRow(const CRecipeIngredient& line)
 {
-    return QJsonObject{{"sortNum", line.SortNum},
+    return CJsonObject{{"sortNum", line.SortNum},
                        {"name", Text(line.GetName())},
                        {"unit", Text(line.GetUnit())},
                        {"amount", line.Amount},
@@ -69,33 +69,34 @@ QJsonObject LineRow(const CRecipeIngredient& line)
                        {"subRecipe", NameOrNull(line.SubRecipe)}};
 }
 
-QJsonObject RecipeRow(const CData& data, const CRecipe& recipe)
+CJsonObject RecipeRow(const CData& data, const CRecipe& recipe)
 {
-    QJsonArray lines;
+    CJsonArray lines;
     for (const CRecipeIngredient& line : recipe.RecipeIngredients)
-        lines.append(LineRow(line));
-    return QJsonObject{{"name", Text(recipe.Name)},
-                       {"nameGroupIndex", recipe.NameGroupIndex},
-                       {"group", Text(data.GetGroupName(recipe.NameGroupIndex))},
-                       {"nbPortion", recipe.NbPortion},
-                       {"useAsIngredient", recipe.UseAsIngredient},
-                       {"useForSale", recipe.UseForSale},
-                       {"priceSell", recipe.GetPriceSell()},
-                       {"priceBuy", recipe.GetPriceBuy()},
-                       {"priceBuyPerPortion", recipe.GetPriceBuyPerPortion()},
-                       {"priceSellNoTax", recipe.GetPriceSellNoTax()},
-                       {"priceSellCalculatedNoTax", recipe.GetPriceSellCalculatedNoTax()},
-                       {"priceSellCalculatedTax", recipe.GetPriceSellCalculatedTax()},
-                       {"priceSellCurrency2", recipe.GetPriceSellCurrency2()},
-                       {"contributionMargin", recipe.GetContributionMargin()},
-                       {"costRatio", recipe.GetCostRatio()},
-                       {"pictureFilename", Text(recipe.PictureFilename)},
-                       {"lines", lines}};
+        lines.push_back(LineRow(line));
+    CJsonObject row{{"name", Text(recipe.Name)},
+                    {"nameGroupIndex", recipe.NameGroupIndex},
+                    {"group", Text(data.GetGroupName(recipe.NameGroupIndex))},
+                    {"nbPortion", recipe.NbPortion},
+                    {"useAsIngredient", recipe.UseAsIngredient},
+                    {"useForSale", recipe.UseForSale},
+                    {"priceSell", recipe.GetPriceSell()},
+                    {"priceBuy", recipe.GetPriceBuy()},
+                    {"priceBuyPerPortion", recipe.GetPriceBuyPerPortion()},
+                    {"priceSellNoTax", recipe.GetPriceSellNoTax()},
+                    {"priceSellCalculatedNoTax", recipe.GetPriceSellCalculatedNoTax()},
+                    {"priceSellCalculatedTax", recipe.GetPriceSellCalculatedTax()},
+                    {"priceSellCurrency2", recipe.GetPriceSellCurrency2()},
+                    {"contributionMargin", recipe.GetContributionMargin()},
+                    {"costRatio", recipe.GetCostRatio()},
+                    {"pictureFilename", Text(recipe.PictureFilename)}};
+    row.Insert("lines", std::move(lines));
+    return row;
 }
 
-QJsonObject SaleRow(const CSale& sale)
+CJsonObject SaleRow(const CSale& sale)
 {
-    return QJsonObject{{"name", Text(sale.Name)},
+    return CJsonObject{{"name", Text(sale.Name)},
                        {"nameGroupIndex", sale.NameGroupIndex},
                        {"nbPortion", sale.NbPortion},
                        {"priceBuyPerPortion", sale.PriceBuyPerPortion},
@@ -109,7 +110,7 @@ QJsonObject SaleRow(const CSale& sale)
 
 namespace CliReports {
 
-QJsonObject Check(const CData& data, int readResult, bool unchanged)
+CJsonObject Check(const CData& data, int readResult, bool unchanged)
 {
     int suppliers = 0;
     for (const CIngredient& ingredient : data.Ingredients)
@@ -124,12 +125,12 @@ QJsonObject Check(const CData& data, int readResult, bool unchanged)
     int withoutRecipe = 0;
     for (const CSale& sale : data.Sales)
         withoutRecipe += sale.Recipe ? 0 : 1;
-    const QJsonObject counts{{"ingredients", data.GetNbIngredients()},
+    const CJsonObject counts{{"ingredients", data.GetNbIngredients()},
                              {"suppliers", suppliers},
                              {"recipes", data.GetNbRecipes()},
                              {"lines", lines},
                              {"sales", data.Sales.Count()}};
-    return QJsonObject{{"readResult", readResult},
+    return CJsonObject{{"readResult", readResult},
                        {"unchanged", unchanged},
                        {"counts", counts},
                        {"unresolvedLines", unresolved},
@@ -141,8 +142,10 @@ CCliTable Ingredients(const CData& data)
     CCliTable table;
     table.Columns = {"name",          "group", "unit",   "stockActive",  "stockAmount",
                      "supplierInUse", "price", "amount", "pricePerUnit", "stockValue"};
-    for (const CIngredient& ingredient : data.Ingredients)
-        table.Rows.append(IngredientRow(ingredient));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CIngredient& ingredient : data.Ingredients)
+            sink(IngredientRow(ingredient));
+    };
     return table;
 }
 
@@ -165,8 +168,10 @@ CCliTable Recipes(const CData& data)
                      "contributionMargin",
                      "costRatio",
                      "pictureFilename"};
-    for (const CRecipe& recipe : data.Recipes)
-        table.Rows.append(RecipeRow(data, recipe));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CRecipe& recipe : data.Recipes)
+            sink(RecipeRow(data, recipe));
+    };
     return table;
 }
 
@@ -181,8 +186,10 @@ CCliTable Sales(const CData& data)
                      "priceSellPerPortionTax",
                      "dateTime",
                      "recipe"};
-    for (const CSale& sale : data.Sales)
-        table.Rows.append(SaleRow(sale));
+    table.Rows = [&data](const CJsonRowSink& sink) {
+        for (const CSale& sale : data.Sales)
+            sink(SaleRow(sale));
+    };
     return table;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
 #include "cli/CliReports.h"
+#include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileLock.h"
 #include "datafile/DataFileNames.h"
@@ -18,8 +19,6 @@
 #include "platform/SystemClock.h"
 #include "platform/Windows1252.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -69,9 +68,9 @@ int WrongArgument(std::ostream& err, const std::string& reason)
     return kExitArguments;
 }
 
-void PrintJson(std::ostream& out, const QJsonObject& object)
+void PrintJson(std::ostream& out, CJsonObject object)
 {
-    out << QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+    CJsonValue(std::move(object)).WriteTo(out);
 }
 
 // Reads `path` into `data`; false (with the message on `err`) when it cannot be opened or read.
@@ -111,15 +110,15 @@ int WriteCatalogue(const CRun& run, const std::string& path, const CData& data, 
     return kExitFile;
 }
 
-// Prints the table as CSV with --csv, else as JSON under `key` plus `extra` fields.
-int PrintTable(const CRun& run, const char* key, const CCliTable& table, QJsonObject extra = {})
+// Prints the table as CSV with --csv, else as JSON under `key` plus `extra` fields; the rows
+// are written as they are made.
+int PrintTable(const CRun& run, const char* key, const CCliTable& table, const CJsonObject& extra = {})
 {
     if (run.Args.Has("csv")) {
         run.Out << table.ToCsv();
         return kExitOk;
     }
-    extra.insert(key, table.Rows);
-    PrintJson(run.Out, extra);
+    extra.WriteWithRows(run.Out, key, table.Rows);
     return kExitOk;
 }
 
@@ -139,10 +138,10 @@ int Resave(const CRun& run)
     CDataFile dataFile;
     if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    const bool unchanged = dataFile.IsUnchanged(data);
+    // The write renders the text once and tells whether it is the text read.
     if (const int status = WriteCatalogue(run, run.Args.Positional()[1], data, dataFile))
         return status;
-    PrintJson(run.Out, QJsonObject{{"unchangedAfterRead", unchanged}});
+    PrintJson(run.Out, CJsonObject{{"unchangedAfterRead", dataFile.WrittenUnchanged()}});
     return kExitOk;
 }
 
@@ -158,7 +157,7 @@ int Ingredients(const CRun& run)
     if (sortKey)
         data.SortIngredients(*sortKey, !run.Args.Has("descending"));
     return PrintTable(run, "ingredients", CliReports::Ingredients(data),
-                      QJsonObject{{"stockValue", data.GetStockValue()}});
+                      CJsonObject{{"stockValue", data.GetStockValue()}});
 }
 
 int Recipes(const CRun& run)
@@ -254,7 +253,7 @@ int Book(const CRun& run)
     const int result = data.AddSaleFromRecipe(recipe, portions, date);
     if (const int status = WriteCatalogue(run, run.Args.Positional()[1], data, dataFile))
         return status;
-    PrintJson(run.Out, QJsonObject{{"result", result}});
+    PrintJson(run.Out, CJsonObject{{"result", result}});
     return kExitOk;
 }
 

@@ -2,13 +2,10 @@
 
 #include "catalogue/NumberText.h"
 
-#include <QJsonObject>
-
 namespace {
 
-std::string Quote(const QString& text)
+std::string Quote(const std::string& utf8)
 {
-    std::string utf8 = text.toStdString();
     if (utf8.find_first_of(";\"\r\n") == std::string::npos)
         return utf8;
     std::string quoted = "\"";
@@ -17,15 +14,16 @@ std::string Quote(const QString& text)
     return quoted + '"';
 }
 
-std::string Cell(const QJsonValue& value)
+std::string Cell(const CJsonValue& value)
 {
-    switch (value.type()) {
-    case QJsonValue::Double:
-        return NumberText::Format(value.toDouble(), -1);
-    case QJsonValue::String:
-        return Quote(value.toString());
-    case QJsonValue::Bool:
-        return value.toBool() ? "1" : "0";
+    switch (value.Type()) {
+    case CJsonValue::EType::Integer:
+    case CJsonValue::EType::Double:
+        return NumberText::Format(value.ToDouble(), -1);
+    case CJsonValue::EType::String:
+        return Quote(value.ToString());
+    case CJsonValue::EType::Bool:
+        return value.ToBool() ? "1" : "0";
     default:
         return {};
     }
@@ -36,14 +34,13 @@ std::string Cell(const QJsonValue& value)
 std::string CCliTable::ToCsv() const
 {
     std::string csv;
-    for (qsizetype i = 0; i < Columns.size(); ++i)
+    for (std::size_t i = 0; i < Columns.size(); ++i)
         csv += (i ? ";" : "") + Quote(Columns[i]);
     csv += '\n';
-    for (const QJsonValue& row : Rows) {
-        const QJsonObject object = row.toObject();
-        for (qsizetype i = 0; i < Columns.size(); ++i)
-            csv += (i ? ";" : "") + Cell(object.value(Columns[i]));
+    Rows([&](const CJsonValue& row) {
+        for (std::size_t i = 0; i < Columns.size(); ++i)
+            csv += (i ? ";" : "") + Cell(row.Member(Columns[i]));
         csv += '\n';
-    }
+    });
     return csv;
 }

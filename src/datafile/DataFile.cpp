@@ -16,21 +16,26 @@ int CDataFile::ReadFromXML(CData& data, CFile& file)
 int CDataFile::WriteToXML(const CData& data, CFile& file)
 {
     LogDataFile(data, "CData::WriteToXML()");
-    const std::string text = CDataFileWriter(data, true).Render();
+    const CDataFileText text = CDataFileWriter(data, true).Render();
+    // The figures of the new text answer both whether it differs from the text before and,
+    // once written, what the file now holds: one pass over the text for both.
+    CTextDigest digest;
+    digest.Add(text.View());
+    m_writtenUnchanged = m_fingerprint.Matches(digest);
     LogDataFile(data, "CData::WriteToXML() -> write to file");
-    file.Write(text.data(), text.size());
-    m_fingerprint.Remember(text);
+    file.Write(text.View().data(), text.View().size());
+    m_fingerprint.Remember(digest);
     LogDataFile(data, "CData::WriteToXML() -> OK");
     return 0;
 }
 
-// The text is rendered and digested in parts of 1 MiB: asking costs no memory the size of
-// the file.
+// The text is rendered and digested in parts of 128 KiB: asking costs no memory the size of
+// the file, and the one buffer of a part stays in the cache and takes few page faults.
 bool CDataFile::IsUnchanged(const CData& data) const
 {
     if (!m_fingerprint.IsSet())
         return false;
     CTextDigest digest;
-    CDataFileWriter(data, false).Render([&digest](std::string_view part) { digest.Add(part); }, 1 << 20);
+    CDataFileWriter(data, false).Render([&digest](std::string_view part) { digest.Add(part); }, 128 * 1024);
     return m_fingerprint.Matches(digest);
 }

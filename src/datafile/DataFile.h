@@ -20,9 +20,13 @@ public:
     int WriteToXML(const CData& data, CFile& file);
     // Whether rendering `data` now gives the text last read or written.
     bool IsUnchanged(const CData& data) const;
+    // Whether the text of the last WriteToXML was the text read or written before it: what
+    // IsUnchanged would have said just before that write, without rendering twice.
+    bool WrittenUnchanged() const { return m_writtenUnchanged; }
     // After a save that failed after writing: the catalogue counts as changed.
     void Forget() { m_fingerprint.Forget(); }
 
 private:
     CDataFileFingerprint m_fingerprint;
+    bool m_writtenUnchanged = false;
 };

@@ -12,18 +12,24 @@ int PartAt(std::string_view text, std::size_t begin, std::size_t length)
 
 } // namespace
 
-void AppendSaleDateTime(std::string& out, const CDateTime& dateTime)
+char* PutSaleDateTime(char* out, const CDateTime& dateTime)
 {
     const CDateTime::CDateAndTime parts = dateTime.GetDateAndTime();
-    AppendPaddedInt(out, parts.Year, 4);
-    out += '.';
-    AppendPaddedInt(out, parts.Month, 2);
-    out += '.';
-    AppendPaddedInt(out, parts.Day, 2);
-    out += ' ';
-    AppendPaddedInt(out, parts.Hour, 2);
-    out += ':';
-    AppendPaddedInt(out, parts.Minute, 2);
+    out = PutPaddedInt(out, parts.Year, 4);
+    *out++ = '.';
+    out = PutPaddedInt(out, parts.Month, 2);
+    *out++ = '.';
+    out = PutPaddedInt(out, parts.Day, 2);
+    *out++ = ' ';
+    out = PutPaddedInt(out, parts.Hour, 2);
+    *out++ = ':';
+    return PutPaddedInt(out, parts.Minute, 2);
+}
+
+void AppendSaleDateTime(std::string& out, const CDateTime& dateTime)
+{
+    char buffer[kMaxSaleDateTime];
+    out.append(buffer, PutSaleDateTime(buffer, dateTime));
 }
 
 CDateTime ParseSaleDateTime(std::string_view text)

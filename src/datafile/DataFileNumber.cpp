@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -88,33 +89,49 @@ double ConvertDecimal(std::string_view number)
 
 } // namespace
 
-void AppendFileDouble(std::string& out, double value)
+char* PutFileDouble(char* out, double value)
 {
     // Room for the largest double in fixed notation (309 digits) with sign, point and decimals.
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    out.append(buffer, result.ptr);
+    return std::to_chars(out, out + kMaxFileNumber, value, std::chars_format::fixed, 6).ptr;
+}
+
+char* PutFileInt(char* out, int value)
+{
+    return std::to_chars(out, out + 16, value).ptr;
+}
+
+char* PutPaddedInt(char* out, int value, int width)
+{
+    char digits[16];
+    const auto magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    const int length =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+    if (value < 0) {
+        *out++ = '-';
+        --width;
+    }
+    for (int i = length; i < width; ++i)
+        *out++ = '0';
+    std::memcpy(out, digits, static_cast<std::size_t>(length));
+    return out + length;
+}
+
+void AppendFileDouble(std::string& out, double value)
+{
+    char buffer[kMaxFileNumber];
+    out.append(buffer, PutFileDouble(buffer, value));
 }
 
 void AppendFileInt(std::string& out, int value)
 {
     char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    out.append(buffer, PutFileInt(buffer, value));
 }
 
 void AppendPaddedInt(std::string& out, int value, int width)
 {
     char buffer[16];
-    const auto magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
-    const int digits = static_cast<int>(result.ptr - buffer);
-    const int signWidth = value < 0 ? 1 : 0;
-    if (value < 0)
-        out += '-';
-    if (digits + signWidth < width)
-        out.append(static_cast<std::size_t>(width - digits - signWidth), '0');
-    out.append(buffer, result.ptr);
+    out.append(buffer, PutPaddedInt(buffer, value, width));
 }
 
 double ParseFileDouble(std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,12 @@ void AppendFileDouble(std::string& out, double value);
 void AppendFileInt(std::string& out, int value);
 // `value` as "%0*d": zero-padded to `width` characters, a minus sign counting as one of them.
 void AppendPaddedInt(std::string& out, int value, int width);
+// The same texts written at `out`, which has room for them (kMaxFileNumber bytes for a double,
+// 16 for an integer); each returns the end of what it wrote.
+constexpr std::size_t kMaxFileNumber = 400;
+char* PutFileDouble(char* out, double value);
+char* PutFileInt(char* out, int value);
+char* PutPaddedInt(char* out, int value, int width);
 
 // Sign, digits, point, fraction and exponent; a value outside the range of double gives 0, and
 // so do "inf" and "nan", which are no numbers of the file.

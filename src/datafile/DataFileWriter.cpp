@@ -5,9 +5,10 @@
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNumber.h"
 #include "platform/LargePages.h"
-#include "xml/TarnXMLDocument.h"
 
+#include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -65,47 +66,92 @@ std::size_t EstimateRecipesAndSales(const CData& data)
     return size;
 }
 
+// Room for one record beside its texts: tags and up to a dozen numbers of the longest form.
+constexpr std::size_t kRecordRoom = 6000;
+// An escaped text is at most five times as long ("&" gives "&amp;").
+constexpr std::size_t kEscapeFactor = 5;
+
+// The constant text before and after the value of a record field (tags at 9 spaces, value at
+// 12), for every name, built once.
+struct CFieldText
+{
+    std::string Open, Close;
+};
+
+const std::array<CFieldText, static_cast<std::size_t>(EXmlName::Unknown)>& RecordFieldTexts()
+{
+    static const auto texts = [] {
+        std::array<CFieldText, static_cast<std::size_t>(EXmlName::Unknown)> result;
+        for (std::size_t i = 0; i < result.size(); ++i) {
+            const std::string name(XmlNameText(static_cast<EXmlName>(i)));
+            result[i].Open = std::string(9, ' ') + "<" + name + ">\r\n" + std::string(12, ' ');
+            result[i].Close = "\r\n" + std::string(9, ' ') + "</" + name + ">\r\n";
+        }
+        return result;
+    }();
+    return texts;
+}
+
 } // namespace
 
 CDataFileWriter::CDataFileWriter(const CData& data, bool logSections)
     : m_data(data), m_logSections(logSections)
 {}
 
-std::string CDataFileWriter::Render()
+CDataFileText CDataFileWriter::Render()
 {
     m_sink = nullptr;
-    m_out.clear();
-    m_out.reserve(EstimateMasterData(m_data) + EstimateIngredients(m_data) + EstimateRecipesAndSales(m_data));
-    AdviseLargePages(m_out.data(), m_out.capacity());
+    m_capacity = EstimateMasterData(m_data) + EstimateIngredients(m_data) + EstimateRecipesAndSales(m_data);
+    m_buffer = std::make_unique_for_overwrite<char[]>(m_capacity);
+    AdviseLargePages(m_buffer.get(), m_capacity);
+    m_p = m_buffer.get();
     RenderAll();
-    return std::move(m_out);
+    const std::size_t size = Used();
+    m_p = nullptr;
+    return CDataFileText(std::move(m_buffer), size);
 }
 
 void CDataFileWriter::Render(const std::function<void(std::string_view)>& sink, std::size_t partBytes)
 {
     m_sink = &sink;
     m_partBytes = partBytes;
-    m_out.clear();
-    // A part ends after the record that fills it; records take a few KiB at most beside their texts.
-    m_out.reserve(partBytes + 64 * 1024);
+    // A part ends after the record that fills it; the buffer grows for a record larger than
+    // the room left.
+    m_capacity = partBytes + 2 * kRecordRoom;
+    m_buffer = std::make_unique_for_overwrite<char[]>(m_capacity);
+    m_p = m_buffer.get();
     RenderAll();
-    if (!m_out.empty())
-        sink(m_out);
-    m_out.clear();
+    if (Used() != 0)
+        sink(std::string_view(m_buffer.get(), Used()));
+    m_buffer.reset();
+    m_p = nullptr;
     m_sink = nullptr;
+}
+
+void CDataFileWriter::Room(std::size_t bytes)
+{
+    const std::size_t used = Used();
+    if (m_capacity - used >= bytes)
+        return;
+    m_capacity = 2 * m_capacity + bytes;
+    auto larger = std::make_unique_for_overwrite<char[]>(m_capacity);
+    std::memcpy(larger.get(), m_buffer.get(), used);
+    m_buffer = std::move(larger);
+    m_p = m_buffer.get() + used;
 }
 
 void CDataFileWriter::FlushPart()
 {
-    if (m_sink && m_out.size() >= m_partBytes) {
-        (*m_sink)(m_out);
-        m_out.clear();
+    if (m_sink && Used() >= m_partBytes) {
+        (*m_sink)(std::string_view(m_buffer.get(), Used()));
+        m_p = m_buffer.get();
     }
 }
 
 void CDataFileWriter::RenderAll()
 {
-    m_out += kHeader;
+    Room(kHeader.size());
+    Put(kHeader);
     WriteUserdata();
     WriteMainNames();
     WriteSection(m_data.Ingredients, EXmlName::Ingredients, "CData::WriteToXML() -> add ingredients",
@@ -114,11 +160,13 @@ void CDataFileWriter::RenderAll()
                  &CDataFileWriter::WriteRecipe);
     WriteSection(m_data.Sales, EXmlName::Sales, "CData::WriteToXML() -> add sales",
                  &CDataFileWriter::WriteSale);
-    m_out += kFooter;
+    Room(kFooter.size());
+    Put(kFooter);
 }
 
 void CDataFileWriter::WriteUserdata()
 {
+    Room(EstimateMasterData(m_data) * kEscapeFactor);
     OpenTag(3, EXmlName::MainUserdata);
     Field(6, 6, EXmlName::Company, m_data.Company);
     Field(6, 6, EXmlName::Firstname, m_data.Firstname);
@@ -136,6 +184,7 @@ void CDataFileWriter::WriteUserdata()
 // Name, VAT rate and target ratio of each group, interleaved by group.
 void CDataFileWriter::WriteMainNames()
 {
+    Room(EstimateMasterData(m_data) * kEscapeFactor);
     OpenTag(3, EXmlName::MainNames);
     for (std::size_t group = 0; group < CData::kNbGroups; ++group) {
         GroupField(EXmlName::NameGroup, group, m_data.NameGroup[group]);
@@ -147,6 +196,8 @@ void CDataFileWriter::WriteMainNames()
 
 void CDataFileWriter::WriteIngredient(const CIngredient& ingredient)
 {
+    Room(kRecordRoom +
+         (ingredient.Name.size() + ingredient.Group.size() + ingredient.Unit.size()) * kEscapeFactor);
     OpenRecord(6, EXmlName::Ingredient, ingredient.Id);
     RecordField(EXmlName::Name, ingredient.Name);
     RecordField(EXmlName::Group, ingredient.Group);
@@ -170,6 +221,7 @@ void CDataFileWriter::WriteSuppliers(const CIngredient& ingredient)
 
 void CDataFileWriter::WriteSupplier(const CIngredientSupplier& supplier)
 {
+    Room(kRecordRoom + supplier.Name.size() * kEscapeFactor);
     OpenRecord(6, EXmlName::IngredientSupplier, supplier.Id);
     RecordField(EXmlName::Name, supplier.Name);
     RecordField(EXmlName::Price, supplier.Price);
@@ -179,6 +231,8 @@ void CDataFileWriter::WriteSupplier(const CIngredientSupplier& supplier)
 
 void CDataFileWriter::WriteRecipe(const CRecipe& recipe)
 {
+    Room(kRecordRoom +
+         (recipe.Name.size() + recipe.Comment.size() + recipe.PictureFilename.size()) * kEscapeFactor);
     OpenRecord(6, EXmlName::Recipe, recipe.Id);
     RecordField(EXmlName::Name, recipe.Name);
     RecordField(EXmlName::NbPortion, recipe.NbPortion);
@@ -199,6 +253,7 @@ void CDataFileWriter::WriteRecipe(const CRecipe& recipe)
 
 void CDataFileWriter::WriteLine(const CRecipeIngredient& line)
 {
+    Room(kRecordRoom);
     OpenRecord(6, EXmlName::RecipeIngredient, line.Id);
     RecordField(EXmlName::Amount, line.Amount);
     RecordField(EXmlName::WeightLoss, line.WeightLoss);
@@ -210,6 +265,7 @@ void CDataFileWriter::WriteLine(const CRecipeIngredient& line)
 
 void CDataFileWriter::WriteSale(const CSale& sale)
 {
+    Room(kRecordRoom + sale.Name.size() * kEscapeFactor);
     OpenRecord(6, EXmlName::Sale, sale.Id, CSale::ClassVersion);
     RecordField(EXmlName::Name, sale.Name);
     RecordField(EXmlName::NameGroupIndex, sale.NameGroupIndex);
@@ -218,69 +274,78 @@ void CDataFileWriter::WriteSale(const CSale& sale)
     RecordField(EXmlName::PriceSellPerPortionNoTax, sale.PriceSellPerPortionNoTax);
     RecordField(EXmlName::PriceSellPerPortionTax, sale.PriceSellPerPortionTax);
     RecordField(EXmlName::RecipeIndex, Reference(sale.Recipe));
-    OpenTag(9, EXmlName::DateTime);
-    Indent(12);
-    AppendSaleDateTime(m_out, sale.DateTime);
-    m_out += kLineEnd;
-    CloseTag(9, EXmlName::DateTime);
+    const CFieldText& dateTime = RecordFieldTexts()[static_cast<std::size_t>(EXmlName::DateTime)];
+    Put(dateTime.Open);
+    m_p = PutSaleDateTime(m_p, sale.DateTime);
+    Put(dateTime.Close);
     CloseTag(6, EXmlName::Sale);
 }
 
 void CDataFileWriter::Indent(int spaces)
 {
-    m_out.append(static_cast<std::size_t>(spaces), ' ');
+    std::memset(m_p, ' ', static_cast<std::size_t>(spaces));
+    m_p += spaces;
+}
+
+void CDataFileWriter::Put(std::string_view text)
+{
+    std::memcpy(m_p, text.data(), text.size());
+    m_p += text.size();
 }
 
 void CDataFileWriter::OpenTag(int indent, EXmlName name)
 {
     Indent(indent);
-    m_out += '<';
-    m_out += XmlNameText(name);
-    m_out += '>';
-    m_out += kLineEnd;
+    *m_p++ = '<';
+    Put(XmlNameText(name));
+    Put(">\r\n");
 }
 
 void CDataFileWriter::CloseTag(int indent, EXmlName name)
 {
     Indent(indent);
-    m_out += "</";
-    m_out += XmlNameText(name);
-    m_out += '>';
-    m_out += kLineEnd;
+    Put("</");
+    Put(XmlNameText(name));
+    Put(">\r\n");
 }
 
 void CDataFileWriter::OpenRecord(int indent, EXmlName name, int id, int version)
 {
     Indent(indent);
-    m_out += '<';
-    m_out += XmlNameText(name);
-    m_out += " Index=\"";
-    AppendFileInt(m_out, id);
+    *m_p++ = '<';
+    Put(XmlNameText(name));
+    Put(" Index=\"");
+    m_p = PutFileInt(m_p, id);
     if (version >= 0) {
-        m_out += "\" Version=\"";
-        AppendFileInt(m_out, version);
+        Put("\" Version=\"");
+        m_p = PutFileInt(m_p, version);
     }
-    m_out += "\">";
-    m_out += kLineEnd;
+    Put("\">\r\n");
 }
 
 // Texts without "&", "<" and ">" need no escaping and are copied as they are.
 void CDataFileWriter::AppendValue(std::string_view text)
 {
-    if (text.find_first_of("&<>") == std::string_view::npos)
-        m_out += text;
-    else
-        m_out += CTarnXMLDocument::EscapeXML(text);
+    for (std::size_t done = 0;;) {
+        const std::size_t special = text.find_first_of("&<>", done);
+        if (special == std::string_view::npos) {
+            Put(text.substr(done));
+            return;
+        }
+        Put(text.substr(done, special - done));
+        Put(text[special] == '&' ? "&amp;" : text[special] == '<' ? "&lt;" : "&gt;");
+        done = special + 1;
+    }
 }
 
 void CDataFileWriter::AppendValue(double value)
 {
-    AppendFileDouble(m_out, value);
+    m_p = PutFileDouble(m_p, value);
 }
 
 void CDataFileWriter::AppendValue(int value)
 {
-    AppendFileInt(m_out, value);
+    m_p = PutFileInt(m_p, value);
 }
 
 template <class Value>
@@ -289,8 +354,16 @@ void CDataFileWriter::Field(int tagIndent, int valueIndent, EXmlName name, const
     OpenTag(tagIndent, name);
     Indent(valueIndent);
     AppendValue(value);
-    m_out += kLineEnd;
+    Put(kLineEnd);
     CloseTag(tagIndent, name);
+}
+
+template <class Value> void CDataFileWriter::RecordField(EXmlName name, const Value& value)
+{
+    const CFieldText& text = RecordFieldTexts()[static_cast<std::size_t>(name)];
+    Put(text.Open);
+    AppendValue(value);
+    Put(text.Close);
 }
 
 // A section of records, written only when there is at least one record.
@@ -301,11 +374,13 @@ void CDataFileWriter::WriteSection(const CRing<Record>& records, EXmlName name, 
     if (records.IsEmpty())
         return;
     Log(logLine);
+    Room(kRecordRoom);
     OpenTag(3, name);
     for (const Record& record : records) {
         (this->*write)(record);
         FlushPart();
     }
+    Room(kRecordRoom);
     CloseTag(3, name);
 }
 
@@ -314,7 +389,7 @@ template <class Value> void CDataFileWriter::GroupField(EXmlName name, std::size
     OpenRecord(3, name, static_cast<int>(group));
     Indent(6);
     AppendValue(value);
-    m_out += kLineEnd;
+    Put(kLineEnd);
     CloseTag(3, name);
 }
 

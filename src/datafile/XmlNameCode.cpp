@@ -1,6 +1,5 @@
 #include "XmlNameCode.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -64,28 +63,41 @@ constexpr std::array<std::string_view, kNameCount> kNames = {
 
 struct CCodeEntry
 {
-    std::int32_t Code;
-    EXmlName Name;
+    std::int32_t Code = 0;
+    EXmlName Name = EXmlName::Unknown;
 };
 
-// The names ordered by code, for a binary search.
-constexpr std::array<CCodeEntry, kNameCount> MakeCodeTable()
+// The names by code in an open-addressed table four times as large as the names: a lookup
+// mostly finds its slot at the first try.
+constexpr std::size_t kSlots = 256;
+
+constexpr std::size_t SlotOf(std::int32_t code)
 {
-    std::array<CCodeEntry, kNameCount> table{};
-    for (std::size_t i = 0; i < kNameCount; ++i)
-        table[i] = {XmlNameCode(kNames[i]), static_cast<EXmlName>(i)};
-    std::sort(table.begin(), table.end(),
-              [](const CCodeEntry& a, const CCodeEntry& b) { return a.Code < b.Code; });
+    return (static_cast<std::uint32_t>(code) * 2654435761u >> 24) & (kSlots - 1);
+}
+
+constexpr std::array<CCodeEntry, kSlots> MakeCodeTable()
+{
+    std::array<CCodeEntry, kSlots> table{};
+    for (std::size_t i = 0; i < kNameCount; ++i) {
+        const std::int32_t code = XmlNameCode(kNames[i]);
+        std::size_t slot = SlotOf(code);
+        while (table[slot].Name != EXmlName::Unknown)
+            slot = (slot + 1) & (kSlots - 1);
+        table[slot] = {code, static_cast<EXmlName>(i)};
+    }
     return table;
 }
 
-constexpr std::array<CCodeEntry, kNameCount> kCodeTable = MakeCodeTable();
+constexpr std::array<CCodeEntry, kSlots> kCodeTable = MakeCodeTable();
 
 constexpr bool CodesAreDistinct()
 {
-    for (std::size_t i = 1; i < kNameCount; ++i) {
-        if (kCodeTable[i - 1].Code == kCodeTable[i].Code)
-            return false;
+    for (std::size_t i = 0; i < kNameCount; ++i) {
+        for (std::size_t j = i + 1; j < kNameCount; ++j) {
+            if (XmlNameCode(kNames[i]) == XmlNameCode(kNames[j]))
+                return false;
+        }
     }
     return true;
 }
@@ -96,10 +108,11 @@ static_assert(CodesAreDistinct(), "every name of the data file needs a code of i
 EXmlName FindXmlName(std::string_view name)
 {
     const std::int32_t code = XmlNameCode(name);
-    const auto it =
-        std::lower_bound(kCodeTable.begin(), kCodeTable.end(), code,
-                         [](const CCodeEntry& entry, std::int32_t value) { return entry.Code < value; });
-    return it != kCodeTable.end() && it->Code == code ? it->Name : EXmlName::Unknown;
+    for (std::size_t slot = SlotOf(code);; slot = (slot + 1) & (kSlots - 1)) {
+        const CCodeEntry& entry = kCodeTable[slot];
+        if (entry.Name == EXmlName::Unknown || entry.Code == code)
+            return entry.Name;
+    }
 }
 
 std::string_view XmlNameText(EXmlName name)

@@ -125,6 +125,7 @@ void CTarnXMLDocument::Parse(const char* text, size_t length, int format, int us
     void* zero = std::memchr(begin, 0, length);
     char* end = zero != nullptr ? static_cast<char*>(zero) : begin + length;
     m_impl->Nodes.SetMaximum(std::max<std::uint64_t>(m_impl->MaxNodes, length / 2 + kSpareNodes));
+    m_impl->Nodes.ExpectText(length);
     m_impl->Format = format == DetectFormat ? DetectTextFormat(begin) : format;
     const bool strict = m_impl->Mode != Lenient;
     if (m_impl->Format == XmlFormat) {

@@ -18,11 +18,11 @@ constexpr std::uint64_t kMinimumRecords = 10;
 // (one page fault per 2 MiB of records instead of one per 4 KiB).
 constexpr std::uint64_t kMinimumCommitStep = 64 * 1024;
 
-std::uint64_t CommitStep(std::uint64_t committed)
+std::uint64_t CommitStep(std::uint64_t committed, bool largeSteps)
 {
     const std::uint64_t page = CPageReservation::PageSize();
     const std::uint64_t large = LargePageSize();
-    if (committed >= large)
+    if (largeSteps || committed >= large)
         return large;
     return page >= kMinimumCommitStep ? page : (kMinimumCommitStep + page - 1) / page * page;
 }
@@ -48,6 +48,11 @@ void CTarnXMLNodeStore::SetMaximum(std::uint64_t maxNodes)
     m_capacity = std::min<std::uint64_t>(m_pages.CommittedBytes() / kRecordSize, m_maximum);
 }
 
+void CTarnXMLNodeStore::ExpectText(std::uint64_t bytes)
+{
+    m_largeSteps = bytes >= LargePageSize();
+}
+
 void CTarnXMLNodeStore::Reserve()
 {
     const std::uint64_t bytes = m_maximum * kRecordSize;
@@ -65,7 +70,7 @@ void CTarnXMLNodeStore::Grow(std::uint64_t records)
     std::uint64_t wanted = records < kMinimumRecords ? kMinimumRecords : records;
     if (wanted > m_maximum)
         wanted = m_maximum;
-    const std::uint64_t step = CommitStep(m_pages.CommittedBytes());
+    const std::uint64_t step = CommitStep(m_pages.CommittedBytes(), m_largeSteps);
     std::uint64_t bytes = (wanted * kRecordSize / step + 1) * step;
     if (bytes > m_pages.ReservedBytes())
         bytes = m_pages.ReservedBytes();

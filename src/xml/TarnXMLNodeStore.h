@@ -19,6 +19,10 @@ public:
     void Clear();
     // Sets the maximum number of records. Only valid while the store is empty.
     void SetMaximum(std::uint64_t maxNodes);
+    // The size of the text about to be parsed. From a large page of text on, records are
+    // committed a large page at a time from the start: a text of markup needs about as many
+    // bytes of records as of text, and one fault per large page is cheaper than one per page.
+    void ExpectText(std::uint64_t bytes);
 
     // Hands out the next zero-filled record with InUse 1, linked nowhere. Throws code 0 when
     // the maximum is reached or memory cannot be committed.
@@ -64,4 +68,5 @@ private:
     std::uint64_t m_count = 0;
     std::uint64_t m_capacity = 0;
     std::uint64_t m_maximum;
+    bool m_largeSteps = false;
 };

@@ -191,13 +191,14 @@ char* CTarnXMLParser::OnContent(char* p)
     char* text = SkipTarnXMLSpaces(p, m_end);
     if (p == m_contentStart)
         m_contentStart = text;
-    char* open = Find(text, m_end, '<');
+    // Between tags the next tag usually follows the white space at once.
+    char* open = text != m_end && *text == '<' ? text : Find(text, m_end, '<');
     if (element->NeedsDecoding == 0 && open != text &&
         std::memchr(text, '&', static_cast<std::size_t>(open - text)) != nullptr)
         element->NeedsDecoding = 1;
     if (open == m_end)
         return Finish(open);
-    if (IsCDataStart(open)) {
+    if (open[1] == '!' && IsCDataStart(open)) {
         element->NeedsDecoding = 1;
         m_returns.Push(Content);
         m_state = CData;

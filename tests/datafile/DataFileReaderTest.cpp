@@ -61,6 +61,20 @@ TEST(DataFileReader, NameCodesTellTheFiftyNamesApart)
     EXPECT_EQ(XmlNameCode("a\xE4"), -28) << "bytes count as signed";
     EXPECT_EQ(FindXmlName("Xame"), EXmlName::Name) << "the first byte weighs nothing";
     EXPECT_EQ(FindXmlName("Zutat"), EXmlName::Unknown);
+    // Any other name is one of the fifty exactly when its code is that name's code.
+    for (std::uint32_t seed = 1; seed < 20000; ++seed) {
+        std::string name;
+        for (std::uint32_t x = seed; x != 0; x /= 29)
+            name += static_cast<char>('A' + x % 29 * 2);
+        const EXmlName found = FindXmlName(name);
+        const bool known = found != EXmlName::Unknown;
+        EXPECT_TRUE(!known || XmlNameCode(XmlNameText(found)) == XmlNameCode(name)) << name;
+        bool codeOfAName = false;
+        for (int i = 0; i < static_cast<int>(EXmlName::Unknown); ++i)
+            codeOfAName =
+                codeOfAName || XmlNameCode(XmlNameText(static_cast<EXmlName>(i))) == XmlNameCode(name);
+        EXPECT_EQ(known, codeOfAName) << name;
+    }
 }
 
 TEST(DataFileReader, WriteReadWriteGivesTheSameFileRenumbered)

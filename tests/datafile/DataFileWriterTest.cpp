@@ -173,6 +173,59 @@ TEST(DataFileWriter, IsUnchangedFollowsEveryChangeOfTheText)
     EXPECT_FALSE(dataFile.IsUnchanged(data)) << "a new order is a new text";
 }
 
+// The write itself tells whether its text is the one read or written before, as IsUnchanged
+// would have just before it.
+TEST(DataFileWriter, WriteTellsWhetherItsTextWasUnchanged)
+{
+    CData data;
+    CDataFile dataFile;
+    BuildSampleCatalogue(data);
+    Written(data, dataFile);
+    EXPECT_FALSE(dataFile.WrittenUnchanged()) << "nothing read or written before";
+    Written(data, dataFile);
+    EXPECT_TRUE(dataFile.WrittenUnchanged());
+    data.Sales.At(0)->NbPortion += 1.0;
+    Written(data, dataFile);
+    EXPECT_FALSE(dataFile.WrittenUnchanged());
+    data.Sales.At(0)->NbPortion -= 1.0;
+    CMemoryFile failing;
+    failing.SetFailure(ENOSPC);
+    EXPECT_THROW(dataFile.WriteToXML(data, failing), CFileException);
+    EXPECT_FALSE(dataFile.WrittenUnchanged());
+    EXPECT_FALSE(dataFile.IsUnchanged(data)) << "the file still holds the text before";
+}
+
+// Records far larger than the writer's size estimate (texts that escape to five times their
+// length, numbers of 300 digits) make the buffer grow without losing or cutting anything,
+// whole and in parts.
+TEST(DataFileWriter, RecordsBeyondTheEstimateAreWrittenCompletely)
+{
+    CData data;
+    BuildSampleCatalogue(data);
+    const std::string ampersands(50000, '&');
+    data.Company = std::string(30000, '<');
+    data.Ingredients.At(0)->Name = ampersands;
+    data.Ingredients.At(0)->StockAmount = 1e300;
+    data.Recipes.At(0)->Comment = ampersands + ampersands;
+    data.Sales.At(0)->Name = ampersands;
+    data.Sales.At(0)->PriceSellPerPortionTax = -1e300;
+
+    const std::string whole = CDataFileWriter(data, false).Render().ToString();
+    std::string joined;
+    CDataFileWriter(data, false).Render([&](std::string_view part) { joined += part; }, 4096);
+    EXPECT_EQ(joined, whole);
+
+    CData read;
+    CMemoryFile file(whole);
+    ASSERT_EQ(CDataFile().ReadFromXML(read, file), 0);
+    EXPECT_EQ(read.Company, data.Company);
+    EXPECT_EQ(read.Ingredients.At(0)->Name, ampersands);
+    EXPECT_EQ(read.Ingredients.At(0)->StockAmount, 1e300);
+    EXPECT_EQ(read.Recipes.At(0)->Comment, ampersands + ampersands);
+    EXPECT_EQ(read.Sales.At(0)->Name, ampersands);
+    EXPECT_EQ(read.Sales.At(0)->PriceSellPerPortionTax, -1e300);
+}
+
 // +1, -2, +1 on three neighbouring bytes keeps the weighted sum and the length.
 TEST(DataFileWriter, IsUnchangedCatchesAChangeThatKeepsTheChecksum)
 {
@@ -180,9 +233,9 @@ TEST(DataFileWriter, IsUnchangedCatchesAChangeThatKeepsTheChecksum)
     CDataFile dataFile;
     data.Company = "BBB";
     Written(data, dataFile);
-    const std::string before = CDataFileWriter(data, false).Render();
+    const std::string before = CDataFileWriter(data, false).Render().ToString();
     data.Company = "C@C";
-    const std::string after = CDataFileWriter(data, false).Render();
+    const std::string after = CDataFileWriter(data, false).Render().ToString();
     ASSERT_EQ(TextChecksum(before), TextChecksum(after));
     ASSERT_EQ(before.size(), after.size());
     EXPECT_FALSE(dataFile.IsUnchanged(data));

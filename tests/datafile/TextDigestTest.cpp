@@ -56,7 +56,7 @@ TEST(TextDigest, RenderingInPartsGivesTheWholeTextInOrder)
 {
     CData data;
     BuildSampleCatalogue(data);
-    const std::string whole = CDataFileWriter(data, false).Render();
+    const std::string whole = CDataFileWriter(data, false).Render().ToString();
     for (const std::size_t partBytes : {std::size_t{1}, std::size_t{700}, std::size_t{1} << 20}) {
         std::string joined;
         int parts = 0;
