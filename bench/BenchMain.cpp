@@ -6,6 +6,7 @@
 //   kk-bench peak own|pugixml FILE   load once; print the peak resident memory in KiB
 //   kk-bench list FILE [REPEAT]      time the list of all sales in the data model and the widget
 //   kk-bench ingredients FILE [REPEAT]  time the ingredients page filling its list
+//   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
@@ -13,6 +14,7 @@
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
+#include "RecipePageBenchmark.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
 #include "catalogue/Data.h"
@@ -222,6 +224,12 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
+int Recipes(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunRecipePageBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,7 +246,9 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "recipes")
+        return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT]\n");
     return 2;
 }

@@ -1,59 +1,13 @@
 #include "IngredientPageBenchmark.h"
 
-#include "MemoryProfileStore.h"
-#include "RecordingMessageService.h"
-#include "catalogue/Data.h"
+#include "BenchPageHost.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
-#include "pages/PageHost.h"
-#include "settings/ChartSettings.h"
 
 #include <QApplication>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
-
-// The page's view of a main window: the catalogue and quiet services.
-class CBenchHost : public CPageHost
-{
-public:
-    explicit CBenchHost(CData& data) : m_data(data) {}
-    CData* GetData() override { return &m_data; }
-    CMessageService& Messages() override { return m_messages; }
-    CProfileStore& Profile() override { return m_profile; }
-    void WriteLog(const std::string&) override {}
-    void OpenHelp(const std::string&) override {}
-    std::string HelpAddress(const std::string& anchor) const override { return anchor; }
-    void RebuildTabs(int) override {}
-    CGroupSelection GetGroupSelection() const override { return {}; }
-    CChartSettings& ChartSettings() override { return m_chart; }
-    bool CopyPictureToDataDirectory(std::string&) override { return false; }
-
-private:
-    CData& m_data;
-    CRecordingMessageService m_messages;
-    CMemoryProfileStore m_profile;
-    CChartSettings m_chart;
-};
-
-double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
-{
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 void RunIngredientPageBenchmark(CData& data, int repeat)
 {

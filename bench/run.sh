@@ -12,6 +12,7 @@ kk_install_packages
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF -DKK_BUILD_BENCH=ON
 cmake --build build-bench --target kk-bench kk-reference kostenkoch-cli
 bin=build-bench/bin
+bench="$bin/kk-bench"
 for size in S L; do
     file="build-bench/data-$size.xml"
     if [ ! -f "$file" ]; then
@@ -33,3 +34,5 @@ echo "== list widget, file L"
 "$bench" list build-bench/data-L.xml "${1:-5}"
 echo "== ingredients page, file L"
 "$bench" ingredients build-bench/data-L.xml "${1:-5}"
+echo "== recipes page and recipe dialog, file L"
+"$bench" recipes build-bench/data-L.xml "${1:-5}"

@@ -7,6 +7,7 @@
 #include "datafile/ProgramMessages.h"
 #include "platform/AddressOpener.h"
 #include "platform/Clock.h"
+#include "platform/PathText.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -122,6 +123,16 @@ CGroupSelection CKostenkochDocument::GetGroupSelection() const
 bool CKostenkochDocument::CopyPictureToDataDirectory(std::string& path)
 {
     return m_session.CopyPictureToDataDirectory(path);
+}
+
+std::string CKostenkochDocument::DataDirectory() const
+{
+    return CPathText::DirectoryOf(GetDataPath()).value_or(std::string());
+}
+
+CFileDialogService& CKostenkochDocument::FileDialogs()
+{
+    return *m_services.FileDialogs;
 }
 
 // Printing comes with the print frame; until then CanPrint() keeps every print command greyed.

@@ -75,6 +75,8 @@ public:
     CGroupSelection GetGroupSelection() const override;
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string& path) override;
+    std::string DataDirectory() const override;
+    CFileDialogService& FileDialogs() override;
     bool CanPrint() const override { return false; }
     void PrintList(const CListCtrlEx& list, int titleId) override;
     void PrintRecipe(const CRecipe& recipe, const CRecipePrintRequest& request) override;

@@ -3,6 +3,7 @@
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "RecordingMessageService.h"
+#include "ScriptedFileDialogService.h"
 #include "catalogue/Data.h"
 #include "pages/PageHost.h"
 #include "settings/ChartSettings.h"
@@ -25,13 +26,15 @@ public:
     void OpenHelp(const std::string& address) override { Opened.push_back(address); }
     std::string HelpAddress(const std::string& anchor) const override { return "help#" + anchor; }
     void RebuildTabs(int select) override { Rebuilds.push_back(select); }
-    CGroupSelection GetGroupSelection() const override { return {}; }
+    CGroupSelection GetGroupSelection() const override { return Selection; }
     CChartSettings& ChartSettings() override { return Chart; }
     bool CopyPictureToDataDirectory(std::string& path) override
     {
         (void)path;
         return false;
     }
+    std::string DataDirectory() const override { return DataDirectoryPath; }
+    CFileDialogService& FileDialogs() override { return Dialogs; }
     bool CanPrint() const override { return Printing; }
     void PrintList(const CListCtrlEx& list, int titleId) override
     {
@@ -58,6 +61,9 @@ public:
     CMemoryProfileStore Store;
     CManualClock Time;
     CChartSettings Chart;
+    CScriptedFileDialogService Dialogs;
+    CGroupSelection Selection;
+    std::string DataDirectoryPath;
     std::vector<std::string> Log;
     std::vector<std::string> Opened;
     std::vector<int> Rebuilds;
