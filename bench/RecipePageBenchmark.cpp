@@ -4,6 +4,7 @@
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogRecipe.h"
 #include "pages/PageFactory.h"
+#include "pages/RecipeFigures.h"
 #include "pages/RecipePage.h"
 
 #include <QApplication>
@@ -92,16 +93,23 @@ void TimePage(CBenchHost& host, int repeat)
         QApplication::processEvents();
     });
     const double fill = Time(repeat, [&] { page->FillList(); });
+    double sink = 0.0;
+    const double costing = Time(repeat, [&] {
+        for (const CRecipe& recipe : host.GetData()->Recipes)
+            sink += CRecipeFigures::Of(recipe).PriceBuy;
+    });
     const double shown = Time(repeat, [&] {
         page->FillList();
         page->repaint();
         QApplication::processEvents();
     });
+    std::printf("(checksum %.2f)\n", sink);
     std::printf("recipes page: %d recipes, %d rows shown; recipe dialog: 30 lines, median of %d runs\n\n",
                 host.GetData()->GetNbRecipes(), page->List()->model()->rowCount(), repeat);
     std::printf("| %-66s | %11s |\n|---|---|\n", "work", "time");
     PrintRow("opening the page: create, fill every recipe, show and paint", open);
     PrintRow("FillList: figures of every recipe, rows, Fill, Sort", fill);
+    PrintRow("of which the figures of every recipe (costing alone)", costing);
     PrintRow("FillList and painting the shown page", shown);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+class CCostMemo;
 class CRecipe;
 
 // The computed fields of the recipe dialog and of its quantity calculation, taken from the
@@ -15,8 +16,10 @@ struct CRecipeFigures
     double PriceSell = 0.0;
     double PriceSellNoTax = 0.0;
 
-    // Every per-portion value of `recipe` times `portions`; the cost ratio as it is.
-    static CRecipeFigures Of(const CRecipe& recipe, double portions = 1.0);
+    // Every per-portion value of `recipe` times `portions`; the cost ratio as it is. `memo`
+    // keeps recipe costs across calls of one pass (a list fill); without one the figures still
+    // cost the recipe once, not once per figure.
+    static CRecipeFigures Of(const CRecipe& recipe, double portions = 1.0, CCostMemo* memo = nullptr);
     // What a line's amount and price are multiplied by for `portions` portions of `recipe`:
     // portions / NbPortion. False when the recipe yields no portions (nothing to divide by).
     static bool LineFactor(const CRecipe& recipe, double portions, double& factor);

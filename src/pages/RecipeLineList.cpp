@@ -1,5 +1,6 @@
 #include "RecipeLineList.h"
 
+#include "catalogue/CostMemo.h"
 #include "catalogue/Recipe.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/RecipeEditor.h"
@@ -27,22 +28,23 @@ void CRecipeLineList::AddColumns(CListCtrlEx& list)
 {
     for (int column = 0; column < kNbColumns; ++column)
         list.InsertColumnById(column, static_cast<std::uint32_t>(kColumns[column].HeaderId),
-                              CListColumn::FormatLeft, kColumns[column].Width);
+                              EColumnFormat::Left, kColumns[column].Width);
 }
 
 std::uint32_t CRecipeLineList::Fill(CListCtrlEx& list, const CRecipe& recipe, double factor, int selectLineId)
 {
     list.DeleteAllRows();
+    CCostMemo memo;
     std::uint32_t selected = 0;
     for (const CRecipeIngredient* line : CRecipeEditor::LinesInOrder(recipe)) {
         const std::uint32_t row = list.AddRow(static_cast<std::uint32_t>(line->Id));
         if (line->Id == selectLineId)
             selected = row;
-        list.SetCellNumber(row, kNumber, line->SortNum, CListCell::TypeInteger);
+        list.SetCellNumber(row, kNumber, line->SortNum, ECellType::Integer);
         list.SetCellText(row, kName, line->GetName());
-        list.SetCellNumber(row, kAmount, line->GetAmountGross() * factor, CListCell::TypeTwoDecimalsAlt);
+        list.SetCellNumber(row, kAmount, line->GetAmountGross() * factor, ECellType::TwoDecimalsAlt);
         list.SetCellText(row, kUnit, line->GetUnit());
-        list.SetCellNumber(row, kPrice, line->GetPrice() * factor, CListCell::TypeTwoDecimals);
+        list.SetCellNumber(row, kPrice, line->GetPrice(&memo) * factor, ECellType::TwoDecimals);
     }
     list.Fill();
     list.Sort();

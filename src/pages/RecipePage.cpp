@@ -1,5 +1,6 @@
 #include "RecipePage.h"
 
+#include "catalogue/CostMemo.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "datafile/ProgramMessages.h"
@@ -32,20 +33,20 @@ enum EColumn {
 struct CColumnSpec
 {
     int HeaderId;
-    std::uint32_t Format;
+    EColumnFormat Format;
     int Width;
 };
 
 constexpr CColumnSpec kColumns[kNbColumns] = {
-    {StringId::kNameHeader, CListColumn::FormatLeft, 200},
-    {StringId::kGroupHeader, CListColumn::FormatLeft, 120},
-    {StringId::kPurchasePriceHeader, CListColumn::FormatRight, 90},
-    {StringId::kCalculatedNetHeader, CListColumn::FormatRight, 90},
-    {StringId::kCalculatedGrossHeader, CListColumn::FormatRight, 90},
-    {StringId::kActualNetHeader, CListColumn::FormatRight, 90},
-    {StringId::kActualGrossHeader, CListColumn::FormatRight, 90},
-    {StringId::kMarginHeader, CListColumn::FormatRight, 90},
-    {StringId::kCostRatioHeader, CListColumn::FormatRight, 90},
+    {StringId::kNameHeader, EColumnFormat::Left, 200},
+    {StringId::kGroupHeader, EColumnFormat::Left, 120},
+    {StringId::kPurchasePriceHeader, EColumnFormat::Right, 90},
+    {StringId::kCalculatedNetHeader, EColumnFormat::Right, 90},
+    {StringId::kCalculatedGrossHeader, EColumnFormat::Right, 90},
+    {StringId::kActualNetHeader, EColumnFormat::Right, 90},
+    {StringId::kActualGrossHeader, EColumnFormat::Right, 90},
+    {StringId::kMarginHeader, EColumnFormat::Right, 90},
+    {StringId::kCostRatioHeader, EColumnFormat::Right, 90},
 };
 
 QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
@@ -127,16 +128,17 @@ void CRecipePage::Print()
 }
 
 // The recipes of the selected section in catalogue order, then sorted as the user last sorted
-// the list.
+// the list. Each sub-recipe is costed once for the whole list.
 void CRecipePage::FillList()
 {
     m_list->DeleteAllRows();
     m_rows.clear();
     if (const CData* data = Host().GetData()) {
         const CGroupSelection selection = Host().GetGroupSelection();
+        CCostMemo memo;
         for (CRecipe& recipe : Host().GetData()->Recipes) {
             if (selection.ShowsGroup(recipe.NameGroupIndex, *data)) {
-                AddRow(*data, recipe, static_cast<std::uint32_t>(m_rows.size()));
+                AddRow(*data, recipe, static_cast<std::uint32_t>(m_rows.size()), memo);
                 m_rows.push_back(&recipe);
             }
         }
@@ -146,19 +148,19 @@ void CRecipePage::FillList()
     UpdateHint();
 }
 
-void CRecipePage::AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index)
+void CRecipePage::AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index, CCostMemo& memo)
 {
-    const CRecipeFigures figures = CRecipeFigures::Of(recipe);
+    const CRecipeFigures figures = CRecipeFigures::Of(recipe, 1.0, &memo);
     const std::uint32_t row = m_list->AddRow(index);
     m_list->SetCellText(row, kName, recipe.Name);
     m_list->SetCellText(row, kGroup, data.GetGroupName(recipe.NameGroupIndex));
-    m_list->SetCellNumber(row, kPriceBuy, figures.PriceBuy, CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kCalculatedNet, figures.PriceSellCalculatedNoTax, CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kCalculatedGross, figures.PriceSellCalculatedTax, CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kActualNet, figures.PriceSellNoTax, CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kActualGross, figures.PriceSell, CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kMargin, figures.ContributionMargin, CListCell::TypeTwoDecimalsAlt);
-    m_list->SetCellNumber(row, kCostRatio, figures.CostRatio, CListCell::TypeTwoDecimalsAlt);
+    m_list->SetCellNumber(row, kPriceBuy, figures.PriceBuy, ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kCalculatedNet, figures.PriceSellCalculatedNoTax, ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kCalculatedGross, figures.PriceSellCalculatedTax, ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kActualNet, figures.PriceSellNoTax, ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kActualGross, figures.PriceSell, ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kMargin, figures.ContributionMargin, ECellType::TwoDecimalsAlt);
+    m_list->SetCellNumber(row, kCostRatio, figures.CostRatio, ECellType::TwoDecimalsAlt);
 }
 
 CRecipe* CRecipePage::SelectedRecipe() const

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+class CCostMemo;
 class CListCtrlEx;
 class CRecipe;
 struct CGroupSelection;
@@ -45,7 +46,7 @@ private:
     void BuildBody();
     QWidget* BuildButtons();
     void AddColumns();
-    void AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index);
+    void AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index, CCostMemo& memo);
     CRecipe* SelectedRecipe() const;
     void AfterCountChange(bool wasEmpty);
     void UpdateHint();
