@@ -7,6 +7,7 @@
 //   kk-bench list FILE [REPEAT]      time the list of all sales in the data model and the widget
 //   kk-bench ingredients FILE [REPEAT]  time the ingredients page filling its list
 //   kk-bench sales FILE [REPEAT]     time the sales page, a booking and the list of all sales
+//   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
@@ -16,6 +17,7 @@
 #include "PlainWriter.h"
 #include "PrintBenchmark.h"
 #include "PugiLoader.h"
+#include "RecipePageBenchmark.h"
 #include "SalesPageBenchmark.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
@@ -243,6 +245,12 @@ int Print(const std::string& path, int repeat, int argc, char** argv)
     return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunPrintBenchmark(data, repeat); });
 }
 
+int Recipes(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunRecipePageBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -266,8 +274,10 @@ int main(int argc, char** argv)
                               argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "print")
         return Print(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "recipes")
+        return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | sales FILE [REPEAT] | "
-                         "evaluation-page FILE [REPEAT] | print FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
+                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | print FILE [REPEAT]\n");
     return 2;
 }

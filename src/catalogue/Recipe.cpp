@@ -1,5 +1,6 @@
 #include "Recipe.h"
 
+#include "catalogue/CostMemo.h"
 #include "catalogue/Data.h"
 #include "catalogue/RecordCounter.h"
 #include "resources/StringIds.h"
@@ -178,17 +179,19 @@ void CRecipe::RestoreIngredients(bool haveIngredients, const std::function<CIngr
     }
 }
 
-double CRecipe::GetPriceBuy() const
+double CRecipe::GetPriceBuy(CCostMemo* memo) const
 {
+    if (const double* kept = memo ? memo->Find(this) : nullptr)
+        return *kept;
     double sum = 0.0;
     for (const CRecipeIngredient& line : RecipeIngredients)
-        sum += line.GetAmountGross() * line.GetPricePerUnit();
-    return sum;
+        sum += line.GetAmountGross() * line.GetPricePerUnit(memo);
+    return memo ? memo->Keep(this, sum) : sum;
 }
 
-double CRecipe::GetPriceBuyPerPortion() const
+double CRecipe::GetPriceBuyPerPortion(CCostMemo* memo) const
 {
-    return NbPortion != 0.0 ? GetPriceBuy() / NbPortion : 0.0;
+    return NbPortion != 0.0 ? GetPriceBuy(memo) / NbPortion : 0.0;
 }
 
 double CRecipe::GetPriceSellNoTax() const
@@ -201,27 +204,27 @@ double CRecipe::GetPriceSellCurrency2() const
     return (Owner ? Owner->CurrencyFactor2 : 1.0) * PriceSell;
 }
 
-double CRecipe::GetPriceSellCalculatedNoTax() const
+double CRecipe::GetPriceSellCalculatedNoTax(CCostMemo* memo) const
 {
-    const double cost = GetPriceBuyPerPortion();
+    const double cost = GetPriceBuyPerPortion(memo);
     const double quote = GroupQuote();
     return quote > 0.0 ? cost / quote * 100.0 : cost;
 }
 
-double CRecipe::GetPriceSellCalculatedTax() const
+double CRecipe::GetPriceSellCalculatedTax(CCostMemo* memo) const
 {
-    return GetPriceSellCalculatedNoTax() * (GroupTax() + 100.0) * 0.01;
+    return GetPriceSellCalculatedNoTax(memo) * (GroupTax() + 100.0) * 0.01;
 }
 
-double CRecipe::GetContributionMargin() const
+double CRecipe::GetContributionMargin(CCostMemo* memo) const
 {
-    return GetPriceSellNoTax() - GetPriceBuyPerPortion();
+    return GetPriceSellNoTax() - GetPriceBuyPerPortion(memo);
 }
 
-double CRecipe::GetCostRatio() const
+double CRecipe::GetCostRatio(CCostMemo* memo) const
 {
     const double net = GetPriceSellNoTax();
-    return net >= kTinyNetPrice ? GetPriceBuyPerPortion() * 100.0 / net : 0.0;
+    return net >= kTinyNetPrice ? GetPriceBuyPerPortion(memo) * 100.0 / net : 0.0;
 }
 
 double CRecipe::GroupTax() const

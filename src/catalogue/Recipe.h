@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class CCostMemo;
 class CData;
 class CIngredient;
 
@@ -46,21 +47,24 @@ public:
                             bool haveRecipes, const std::function<CRecipe*(int)>& findRecipe,
                             const std::function<bool(const CRecipe&)>& acceptSubRecipe);
 
+    // The cost getters take an optional memo (CostMemo.h) that keeps recipe costs for one pass
+    // over an unchanging catalogue; the figures are the same with or without it.
+
     // Cost of goods of the whole recipe.
-    double GetPriceBuy() const;
+    double GetPriceBuy(CCostMemo* memo = nullptr) const;
     // Cost of goods of one portion; 0 when NbPortion is 0.
-    double GetPriceBuyPerPortion() const;
+    double GetPriceBuyPerPortion(CCostMemo* memo = nullptr) const;
     // PriceSell without the VAT of the recipe's group.
     double GetPriceSellNoTax() const;
     double GetPriceSell() const { return PriceSell; }
     double GetPriceSellCurrency2() const;
     // Cost per portion raised to the group's target cost ratio; the cost itself without a ratio.
-    double GetPriceSellCalculatedNoTax() const;
-    double GetPriceSellCalculatedTax() const;
+    double GetPriceSellCalculatedNoTax(CCostMemo* memo = nullptr) const;
+    double GetPriceSellCalculatedTax(CCostMemo* memo = nullptr) const;
     // Net selling price minus cost per portion.
-    double GetContributionMargin() const;
+    double GetContributionMargin(CCostMemo* memo = nullptr) const;
     // Cost per portion in percent of the net selling price; 0 when that is below 1e-5.
-    double GetCostRatio() const;
+    double GetCostRatio(CCostMemo* memo = nullptr) const;
 
     static constexpr int ClassVersion = 1;
 

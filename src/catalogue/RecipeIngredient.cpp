@@ -39,10 +39,10 @@ double CRecipeIngredient::GetAmountGross() const
     return Amount * 100.0 / (100.0 - loss);
 }
 
-double CRecipeIngredient::GetPricePerUnit() const
+double CRecipeIngredient::GetPricePerUnit(CCostMemo* memo) const
 {
     if (SubRecipe)
-        return SubRecipe->NbPortion != 0.0 ? SubRecipe->GetPriceBuy() / SubRecipe->NbPortion : 0.0;
+        return SubRecipe->NbPortion != 0.0 ? SubRecipe->GetPriceBuy(memo) / SubRecipe->NbPortion : 0.0;
     if (Ingredient) {
         const CIngredientSupplier* supplier = Ingredient->SupplierInUse;
         const double price = supplier ? supplier->Price : 0.0;
@@ -52,7 +52,7 @@ double CRecipeIngredient::GetPricePerUnit() const
     return 0.0;
 }
 
-double CRecipeIngredient::GetPrice() const
+double CRecipeIngredient::GetPrice(CCostMemo* memo) const
 {
-    return GetPricePerUnit() * GetAmountGross();
+    return GetPricePerUnit(memo) * GetAmountGross();
 }

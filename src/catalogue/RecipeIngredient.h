@@ -2,6 +2,7 @@
 
 #include <string>
 
+class CCostMemo;
 class CIngredient;
 class CRecipe;
 
@@ -23,9 +24,10 @@ public:
     // Amount to buy so that Amount remains after the weight loss (loss taken as 0..99 %).
     double GetAmountGross() const;
     // Cost of one unit of the ingredient, or of one portion of the sub-recipe; 0 without either.
-    double GetPricePerUnit() const;
+    // `memo` keeps sub-recipe costs for one pass (CostMemo.h).
+    double GetPricePerUnit(CCostMemo* memo = nullptr) const;
     // Cost of the line: price per unit × gross amount.
-    double GetPrice() const;
+    double GetPrice(CCostMemo* memo = nullptr) const;
 
     static constexpr int ClassVersion = 1;
 

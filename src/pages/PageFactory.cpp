@@ -8,6 +8,7 @@
 #include "pages/IngredientPage.h"
 #include "pages/PageTable.h"
 #include "pages/PlaceholderPage.h"
+#include "pages/RecipePage.h"
 #include "pages/SalesPage.h"
 #include "pages/UserDataPage.h"
 #include "platform/qt/TextConversion.h"
@@ -114,6 +115,8 @@ CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* paren
         return new CCurrencyPage(host, options, parent);
     case EPage::Ingredients:
         return new CIngredientPage(host, options, parent);
+    case EPage::Recipes:
+        return new CRecipePage(host, options, parent);
     case EPage::Sales:
         return new CSalesPage(host, options, parent);
     case EPage::Evaluation:

@@ -56,6 +56,7 @@ constexpr CStringEntry kGerman[] = {
           "Spalten und versuchen Sie es nochmal."},
     {201, "Bitte geben Sie einen Namen für das Rezept ein."},
     {203, "Bitte wählen Sie eine Zutat aus und geben Sie eine Menge größer als Null an."},
+    {252, "Bitte geben Sie eine Anzahl der Portionen größer als Null an."},
     {225, "Die Bilddatei kann nicht geladen werden. Bitte prüfen Sie das Bildformat und die Datei."},
     {226, "Die Bilddatei existiert bereits im Datenverzeichnis und wird von einem anderen Rezept benutzt. "
           "Bitte benennen Sie die Datei anders."},

@@ -74,7 +74,22 @@ constexpr int kSavePdf = 272;                // "Als PDF speichern ..."
 constexpr int kPdfFilter = 273;              // the file dialog's filter for PDF files
 constexpr int kPrintNotStarted = 274;        // the printer refused to start the document
 constexpr int kCannotWriteExport = 275;      // a saved chart or exported table cannot be written
-constexpr int kEnterNumber = 61713;          // "Geben Sie eine Zahl ein."
+constexpr int kRecipeGeneralGroup = 116; // recipes cannot be added to "Alle", "Alle Speisen", "Alle Getränke"
+constexpr int kRecipeInUse = 122;        // a recipe that other recipes use cannot be deleted
+constexpr int kPurchasePriceHeader = 162;   // "EK"; the six price headings of the recipe list follow
+constexpr int kCalculatedNetHeader = 164;   // "kalk. VK netto"
+constexpr int kCalculatedGrossHeader = 163; // "kalk. VK brutto"
+constexpr int kActualNetHeader = 166;       // "tats. VK netto"
+constexpr int kActualGrossHeader = 165;     // "tats. VK brutto"
+constexpr int kMarginHeader = 167;          // "DB"
+constexpr int kCostRatioHeader = 168;       // "WE-Quote (%)"
+constexpr int kRecipeListTitle = 179;       // "Rezepturliste"
+constexpr int kDeleteRecipeQuestion = 187;  // delete the recipe 'xyz'?
+constexpr int kRecipeWithoutName = 201;     // a recipe needs a name
+constexpr int kLineNumberHeader = 223;      // "Nr."
+constexpr int kPictureUnreadable = 225;     // the picture file cannot be loaded
+constexpr int kNoPortions = 252;            // the portions must be more than zero
+constexpr int kEnterNumber = 61713;         // "Geben Sie eine Zahl ein."
 
 // The sales page and the sales list.
 constexpr int kAllSales = 119;           // "alle Verkäufe"

@@ -13,14 +13,19 @@
 #include "controls/FlatButton.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogIngredient.h"
+#include "pages/DialogRecipe.h"
 #include "pages/DialogSales.h"
 #include "pages/EvaluationPage.h"
 #include "pages/PageHost.h"
 #include "pages/SalesPage.h"
+#include "platform/PathText.h"
+#include "platform/qt/TextConversion.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QTabBar>
 #include <cstdio>
@@ -234,6 +239,59 @@ bool SaveEvaluation(CKostenkochDlg& window, const QDir& output)
     return saved;
 }
 
+// A picture of the dish, drawn here (no photograph is shipped): a plate on a wooden table
+// with a roast, onion rings and parsley.
+QImage DrawRoastPicture()
+{
+    QImage image(640, 440, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(image.rect(), QColor(150, 105, 65));
+    painter.setPen(QPen(QColor(125, 85, 50), 3));
+    for (int y = 20; y < image.height(); y += 55)
+        painter.drawLine(0, y, image.width(), y + 12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(235, 235, 230));
+    painter.drawEllipse(QPoint(320, 220), 250, 190);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPoint(320, 220), 200, 150);
+    painter.setBrush(QColor(120, 60, 35));
+    painter.drawRoundedRect(QRect(210, 150, 190, 120), 50, 50);
+    painter.setBrush(QColor(95, 45, 25));
+    painter.drawEllipse(QRect(240, 170, 120, 40));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(215, 160, 60), 9));
+    for (int ring = 0; ring < 6; ++ring)
+        painter.drawArc(QRect(235 + ring * 22, 120 + (ring % 2) * 14, 60, 44), 0, 180 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(235, 190, 90));
+    for (int wedge = 0; wedge < 5; ++wedge)
+        painter.drawPie(QRect(380 + (wedge % 3) * 18, 230 + wedge * 12, 80, 50), 30 * 16, 120 * 16);
+    painter.setBrush(QColor(60, 140, 50));
+    for (int leaf = 0; leaf < 9; ++leaf)
+        painter.drawEllipse(QPoint(250 + leaf * 17, 300 + (leaf % 3) * 7), 7, 5);
+    return image;
+}
+
+// The recipe dialog on the roast, with its picture, as "Ändern" opens it.
+bool SaveRecipeDialog(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    window.Tabs()->setCurrentIndex(2);
+    CData& data = *host.GetData();
+    const char* pictureName = "Zwiebelrostbraten.png";
+    const QString picturePath = ToQString(CPathText::Join(host.DataDirectory(), pictureName));
+    if (!DrawRoastPicture().save(picturePath))
+        return false;
+    CRecipe working(&data);
+    working.CopyFrom(*data.Recipes.Head());
+    working.PictureFilename = pictureName;
+    working.Comment = "Fleisch 2 cm dick schneiden, Zwiebeln in Butter goldbraun r\xF6sten.";
+    CDialogRecipe dialog(host, working, data.Recipes.Head(), &window);
+    dialog.resize(1000, 700);
+    dialog.show();
+    return Save(dialog, output, QStringLiteral("3-rezeptur-definieren"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -260,7 +318,8 @@ int main(int argc, char** argv)
     const bool tabs = SaveTabs(*window, output);
     const bool masterData = SaveMasterData(*window, output);
     const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
+    const bool recipe = SaveRecipeDialog(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool evaluation = SaveEvaluation(*window, output);
-    return tabs && masterData && dialog && sales && evaluation ? 0 : 1;
+    return tabs && masterData && dialog && recipe && sales && evaluation ? 0 : 1;
 }

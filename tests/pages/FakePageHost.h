@@ -27,13 +27,15 @@ public:
     void OpenHelp(const std::string& address) override { Opened.push_back(address); }
     std::string HelpAddress(const std::string& anchor) const override { return "help#" + anchor; }
     void RebuildTabs(int select) override { Rebuilds.push_back(select); }
-    CGroupSelection GetGroupSelection() const override { return {}; }
+    CGroupSelection GetGroupSelection() const override { return Selection; }
     CChartSettings& ChartSettings() override { return Chart; }
     bool CopyPictureToDataDirectory(std::string& path) override
     {
         (void)path;
         return false;
     }
+    std::string DataDirectory() const override { return DataDirectoryPath; }
+    CFileDialogService& FileDialogs() override { return Dialogs; }
     bool CanPrint() const override { return Printing; }
     void PrintList(const CListCtrlEx& list, int titleId) override
     {
@@ -61,6 +63,9 @@ public:
     CMemoryProfileStore Store;
     CManualClock Time;
     CChartSettings Chart;
+    CScriptedFileDialogService Dialogs;
+    CGroupSelection Selection;
+    std::string DataDirectoryPath;
     std::vector<std::string> Log;
     std::vector<std::string> Opened;
     std::vector<int> Rebuilds;

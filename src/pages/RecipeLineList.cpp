@@ -1,0 +1,52 @@
+#include "RecipeLineList.h"
+
+#include "catalogue/CostMemo.h"
+#include "catalogue/Recipe.h"
+#include "controls/ListCtrlEx.h"
+#include "pages/RecipeEditor.h"
+#include "resources/StringIds.h"
+
+namespace {
+
+enum EColumn { kNumber, kName, kAmount, kUnit, kPrice, kNbColumns };
+
+struct CColumnSpec
+{
+    int HeaderId;
+    int Width;
+};
+
+constexpr CColumnSpec kColumns[kNbColumns] = {{StringId::kLineNumberHeader, 30},
+                                              {StringId::kNameHeader, 180},
+                                              {StringId::kAmountHeader, 110},
+                                              {StringId::kUnitHeader, 110},
+                                              {StringId::kPriceHeader, 110}};
+
+} // namespace
+
+void CRecipeLineList::AddColumns(CListCtrlEx& list)
+{
+    for (int column = 0; column < kNbColumns; ++column)
+        list.InsertColumnById(column, static_cast<std::uint32_t>(kColumns[column].HeaderId),
+                              EColumnFormat::Left, kColumns[column].Width);
+}
+
+std::uint32_t CRecipeLineList::Fill(CListCtrlEx& list, const CRecipe& recipe, double factor, int selectLineId)
+{
+    list.DeleteAllRows();
+    CCostMemo memo;
+    std::uint32_t selected = 0;
+    for (const CRecipeIngredient* line : CRecipeEditor::LinesInOrder(recipe)) {
+        const std::uint32_t row = list.AddRow(static_cast<std::uint32_t>(line->Id));
+        if (line->Id == selectLineId)
+            selected = row;
+        list.SetCellNumber(row, kNumber, line->SortNum, ECellType::Integer);
+        list.SetCellText(row, kName, line->GetName());
+        list.SetCellNumber(row, kAmount, line->GetAmountGross() * factor, ECellType::TwoDecimalsAlt);
+        list.SetCellText(row, kUnit, line->GetUnit());
+        list.SetCellNumber(row, kPrice, line->GetPrice(&memo) * factor, ECellType::TwoDecimals);
+    }
+    list.Fill();
+    list.Sort();
+    return selected;
+}
