@@ -26,6 +26,7 @@ public:
     CGroupSelection GetGroupSelection() const override { return Selection; }
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string&) override { return false; }
+    std::string DataDirectory() const override { return {}; }
     bool CanPrint() const override { return false; }
     void PrintList(const CListCtrlEx&, int) override {}
     void PrintRecipe(const CRecipe&, const CRecipePrintRequest&) override {}

@@ -140,11 +140,6 @@ std::string CKostenkochDocument::DataDirectory() const
     return CPathText::DirectoryOf(GetDataPath()).value_or(std::string());
 }
 
-CFileDialogService& CKostenkochDocument::FileDialogs()
-{
-    return *m_services.FileDialogs;
-}
-
 void CKostenkochDocument::PrintList(const CListCtrlEx& list, int titleId)
 {
     const CListCtrlData& data = list.GetData();

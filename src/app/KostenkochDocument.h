@@ -79,7 +79,6 @@ public:
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string& path) override;
     std::string DataDirectory() const override;
-    CFileDialogService& FileDialogs() override;
     bool CanPrint() const override { return true; }
     // Each printout opens in the print preview, from which the user prints or saves a PDF file.
     void PrintList(const CListCtrlEx& list, int titleId) override;

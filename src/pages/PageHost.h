@@ -48,8 +48,6 @@ public:
     virtual bool CopyPictureToDataDirectory(std::string& path) = 0;
     // The directory of the data file, where the recipe pictures lie; empty without a data file.
     virtual std::string DataDirectory() const = 0;
-    // Asks the user for files (a recipe's picture).
-    virtual CFileDialogService& FileDialogs() = 0;
 
     // False while the program cannot print; the pages grey their print buttons then.
     virtual bool CanPrint() const = 0;

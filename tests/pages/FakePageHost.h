@@ -35,7 +35,6 @@ public:
         return false;
     }
     std::string DataDirectory() const override { return DataDirectoryPath; }
-    CFileDialogService& FileDialogs() override { return Dialogs; }
     bool CanPrint() const override { return Printing; }
     void PrintList(const CListCtrlEx& list, int titleId) override
     {
@@ -63,7 +62,6 @@ public:
     CMemoryProfileStore Store;
     CManualClock Time;
     CChartSettings Chart;
-    CScriptedFileDialogService Dialogs;
     CGroupSelection Selection;
     std::string DataDirectoryPath;
     std::vector<std::string> Log;
