@@ -10,6 +10,7 @@
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
 #include "IngredientPageBenchmark.h"
+#include "StockEntryBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
@@ -222,6 +223,11 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
+int Stock(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunStockEntryBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,7 +244,9 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
+        return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT]\n");
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | stock FILE [REPEAT]\n");
     return 2;
 }

@@ -1,13 +1,10 @@
 #include "IngredientPageBenchmark.h"
 
-#include "MemoryProfileStore.h"
-#include "RecordingMessageService.h"
+#include "BenchHost.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
-#include "pages/PageHost.h"
-#include "settings/ChartSettings.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -18,29 +15,6 @@
 namespace {
 
 using CSteadyClock = std::chrono::steady_clock;
-
-// The page's view of a main window: the catalogue and quiet services.
-class CBenchHost : public CPageHost
-{
-public:
-    explicit CBenchHost(CData& data) : m_data(data) {}
-    CData* GetData() override { return &m_data; }
-    CMessageService& Messages() override { return m_messages; }
-    CProfileStore& Profile() override { return m_profile; }
-    void WriteLog(const std::string&) override {}
-    void OpenHelp(const std::string&) override {}
-    std::string HelpAddress(const std::string& anchor) const override { return anchor; }
-    void RebuildTabs(int) override {}
-    CGroupSelection GetGroupSelection() const override { return {}; }
-    CChartSettings& ChartSettings() override { return m_chart; }
-    bool CopyPictureToDataDirectory(std::string&) override { return false; }
-
-private:
-    CData& m_data;
-    CRecordingMessageService m_messages;
-    CMemoryProfileStore m_profile;
-    CChartSettings m_chart;
-};
 
 double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
 {

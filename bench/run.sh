@@ -30,6 +30,8 @@ for size in S L; do
     python3 bench/whole-process.py "$bin" "build-bench/data-$size.xml" "${1:-5}"
 done
 echo "== list widget, file L"
-"$bench" list build-bench/data-L.xml "${1:-5}"
+"$bin/kk-bench" list build-bench/data-L.xml "${1:-5}"
 echo "== ingredients page, file L"
-"$bench" ingredients build-bench/data-L.xml "${1:-5}"
+"$bin/kk-bench" ingredients build-bench/data-L.xml "${1:-5}"
+echo "== stock dialog, file L"
+"$bin/kk-bench" stock build-bench/data-L.xml "${1:-5}"

@@ -8,6 +8,7 @@
 #include "app/TabRules.h"
 #include "app/WindowPlacer.h"
 #include "controls/AppFonts.h"
+#include "pages/DialogIngredientList.h"
 #include "pages/SubDialog.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
@@ -22,8 +23,8 @@
 namespace {
 
 constexpr QSize kDefaultSize{860, 620};
-// What the window can carry out so far: printing and the stock entry come with their pages.
-constexpr CMenuFeatures kFeatures{};
+// What the window can carry out so far: printing comes with its pages.
+constexpr CMenuFeatures kFeatures{.StockEntry = true};
 
 } // namespace
 
@@ -82,6 +83,7 @@ void CKostenkochDlg::ConnectMenu()
     on(CMainMenu::SaveAs, [this] { m_document.SaveAs(); });
     on(CMainMenu::Print, [this] { OnPrint(); });
     on(CMainMenu::Exit, [this] { reject(); });
+    on(CMainMenu::InventoryStockEntry, [this] { OnStockEntry(); });
     on(CMainMenu::German, [this] { m_document.SetLanguage(CStringTables::German); });
     on(CMainMenu::English, [this] { m_document.SetLanguage(CStringTables::English); });
     on(CMainMenu::Romanian, [this] { m_document.SetLanguage(CStringTables::Romanian); });
@@ -214,6 +216,14 @@ void CKostenkochDlg::OnPrint()
 {
     if (CurrentTab() != CTabRules::MasterData && CurrentPage())
         CurrentPage()->Print();
+}
+
+// The stock dialog reorders the ingredients, which the ingredients page shows.
+void CKostenkochDlg::OnStockEntry()
+{
+    CDialogIngredientList::Run(m_document, this);
+    if (CurrentPage() == Page(EPage::Ingredients))
+        CurrentPage()->RefreshPage();
 }
 
 // Another catalogue: title, pages, tabs and sections follow it.

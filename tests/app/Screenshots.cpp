@@ -3,17 +3,20 @@
 //
 //     kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]
 //
-// Besides one picture per tab it takes each master data section and the ingredient dialog, and
-// writes the sample catalogue as a data file when SAMPLE_FILE is given.
+// Besides one picture per tab it takes each master data section, the ingredient dialog and the
+// stock dialog, and writes the sample catalogue as a data file when SAMPLE_FILE is given.
 
 #include "WindowTestBed.h"
 #include "app/SectionBar.h"
 #include "controls/FlatButton.h"
 #include "pages/DialogIngredient.h"
+#include "pages/DialogIngredientList.h"
 #include "pages/PageHost.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTabBar>
 #include <cstdio>
@@ -162,6 +165,20 @@ bool SaveIngredientDialog(CKostenkochDlg& window, CPageHost& host, const QDir& o
     return Save(dialog, output, QStringLiteral("2-zutat-definieren"));
 }
 
+// The stock dialog as "Inventurbestände eintragen ..." opens it, moved on to the fourth
+// ingredient so that all five rows are filled.
+bool SaveStockDialog(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    host.GetData()->SortIngredients("Name", true);
+    CDialogIngredientList dialog(host, &window);
+    dialog.show();
+    for (int move = 0; move < 3; ++move) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(dialog.StockField(), &down);
+    }
+    return Save(dialog, output, QStringLiteral("6-bestandsdaten"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -188,5 +205,6 @@ int main(int argc, char** argv)
     const bool tabs = SaveTabs(*window, output);
     const bool masterData = SaveMasterData(*window, output);
     const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
-    return tabs && masterData && dialog ? 0 : 1;
+    const bool stock = SaveStockDialog(*window, window->Document(), output);
+    return tabs && masterData && dialog && stock ? 0 : 1;
 }
