@@ -10,10 +10,10 @@
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
 #include "IngredientPageBenchmark.h"
-#include "StockEntryBenchmark.h"
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
+#include "StockEntryBenchmark.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
 #include "catalogue/Data.h"
@@ -225,7 +225,8 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
 
 int Stock(const std::string& path, int repeat, int argc, char** argv)
 {
-    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunStockEntryBenchmark(data, repeat); });
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunStockEntryBenchmark(data, repeat); });
 }
 
 } // namespace

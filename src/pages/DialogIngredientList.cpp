@@ -24,7 +24,7 @@ namespace {
 // The characters a stock is typed with; every other character searches by name.
 const QString kNumberCharacters = QStringLiteral("0123456789.,-+");
 
-constexpr int kColumnWidths[] = {220, 90, 90, 60, 90};
+constexpr int kColumnWidths[] = {240, 100, 100, 70, 100};
 constexpr const char* kColumnNames[] = {"name", "pricePerUnit", "stock", "unit", "value"};
 
 bool IsNumberText(const QString& text)
@@ -55,11 +55,11 @@ QWidget* HeaderWithCurrency(const QString& text, const char* objectName, const Q
     auto* header = new QWidget(parent);
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
     layout->addWidget(new QLabel(text, header));
     auto* label = new QLabel(currency, header);
     label->setObjectName(QString::fromLatin1(objectName));
     layout->addWidget(label);
-    layout->addStretch(1);
     return header;
 }
 
@@ -106,7 +106,7 @@ QLayout* CDialogIngredientList::BuildRows()
     grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, kName);
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Preis / Einh."), "priceCurrency", currency, this), 0,
                     kPricePerUnit);
-    grid->addWidget(CFormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0, kStock);
+    grid->addWidget(CFormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0, kStock, Qt::AlignRight);
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Wert"), "valueCurrency", currency, this), 0, kValue);
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     m_scrollBar->setObjectName(QStringLiteral("scrollBar"));
@@ -126,7 +126,10 @@ QLineEdit* CDialogIngredientList::MakeField(int row, EColumn column)
     const bool editable = row == CStockEntry::kCurrentRow && column == kStock;
     QLineEdit* field = CFormFields::TextField(kColumnNames[column], this);
     field->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(kColumnNames[column])).arg(row + 1));
-    field->setMinimumWidth(kColumnWidths[column]);
+    if (column == kName)
+        field->setMinimumWidth(kColumnWidths[column]);
+    else
+        field->setFixedWidth(kColumnWidths[column]);
     field->setReadOnly(!editable);
     field->setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
     if (column != kName && column != kUnit)
@@ -149,13 +152,13 @@ QLayout* CDialogIngredientList::BuildFooter()
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
     m_total->setAlignment(Qt::AlignRight);
-    m_total->setMinimumWidth(kColumnWidths[kValue]);
+    m_total->setFixedWidth(kColumnWidths[kValue]);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &CDialogIngredientList::accept);
-    QAbstractButton* help = CDialogHelp::Attach(
-        *this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
+    QAbstractButton* help =
+        CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
     auto* row = new QHBoxLayout;
     row->addWidget(help);
     row->addStretch(1);

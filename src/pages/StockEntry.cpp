@@ -111,7 +111,8 @@ int CStockEntry::FindByName() const
     int found = -1;
     size_t longest = 0;
     for (int index = 0; index < Count() && longest < m_search.size(); ++index) {
-        const size_t length = CommonPrefixLength(CPathText::ToLower(m_data.Ingredients.At(index)->Name), m_search);
+        const size_t length =
+            CommonPrefixLength(CPathText::ToLower(m_data.Ingredients.At(index)->Name), m_search);
         if (length > longest) {
             longest = length;
             found = index;

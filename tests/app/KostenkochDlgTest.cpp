@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -690,6 +691,7 @@ TEST(KostenkochDlgTest, StockEntrySortsByNameAndStoresIntoTheCatalogue)
     auto dlg = bed.Start();
     dlg->show();
     ClickTab(*dlg, 1);
+    dlg->Document().Save();
     ASSERT_TRUE(dlg->Document().Session().IsUnchanged());
     OpenMenu(*dlg, "menuInventory");
     ASSERT_TRUE(Action(*dlg, "actionInventoryStockEntry")->isEnabled());

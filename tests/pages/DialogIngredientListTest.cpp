@@ -66,7 +66,8 @@ TEST(DialogIngredientList, OpensWithTheFirstOfThreeIngredientsInTheMiddleRow)
     EXPECT_TRUE(dialog.StockField()->hasFocus());
     EXPECT_FALSE(dialog.StockField()->isReadOnly());
     EXPECT_TRUE(dialog.Field(3, EColumn::kStock)->isReadOnly());
-    EXPECT_EQ(dialog.StockField()->selectedText(), QStringLiteral("1,50")) << "typing replaces the shown stock";
+    EXPECT_EQ(dialog.StockField()->selectedText(), QStringLiteral("1,50"))
+        << "typing replaces the shown stock";
     EXPECT_EQ(dialog.Total()->text(), QStringLiteral("6,30"));
     EXPECT_EQ(dialog.ScrollBar()->minimum(), 0);
     EXPECT_EQ(dialog.ScrollBar()->maximum(), 2);

@@ -131,10 +131,10 @@ TEST(StockEntry, ScrollingMovesByLinePageThumbAndEnds)
         int Thumb;
         int Expected;
     };
-    const CCase cases[] = {{EScroll::LineUp, 0, 0},    {EScroll::LineDown, 0, 1}, {EScroll::PageDown, 0, 6},
+    const CCase cases[] = {{EScroll::LineUp, 0, 0},    {EScroll::LineDown, 0, 1},  {EScroll::PageDown, 0, 6},
                            {EScroll::PageDown, 0, 11}, {EScroll::LineDown, 0, 11}, {EScroll::PageUp, 0, 6},
-                           {EScroll::PageUp, 0, 1},    {EScroll::PageUp, 0, 0},   {EScroll::Thumb, 7, 7},
-                           {EScroll::Thumb, 40, 11},   {EScroll::Top, 0, 0},      {EScroll::Bottom, 0, 11}};
+                           {EScroll::PageUp, 0, 1},    {EScroll::PageUp, 0, 0},    {EScroll::Thumb, 7, 7},
+                           {EScroll::Thumb, 40, 11},   {EScroll::Top, 0, 0},       {EScroll::Bottom, 0, 11}};
     int step = 0;
     for (const CCase& c : cases) {
         const int left = entry.Current();
