@@ -6,6 +6,8 @@
 //   kk-bench peak own|pugixml FILE   load once; print the peak resident memory in KiB
 //   kk-bench list FILE [REPEAT]      time the list of all sales in the data model and the widget
 //   kk-bench ingredients FILE [REPEAT]  time the ingredients page filling its list
+//   kk-bench sales FILE [REPEAT]     time the sales page, a booking and the list of all sales
+//   kk-bench stock FILE [REPEAT]     time the stock dialog's moves and type-ahead
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
@@ -13,6 +15,7 @@
 #include "ListBenchmark.h"
 #include "PlainWriter.h"
 #include "PugiLoader.h"
+#include "SalesPageBenchmark.h"
 #include "StockEntryBenchmark.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
@@ -223,6 +226,12 @@ int Ingredients(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunIngredientPageBenchmark(data, repeat); });
 }
 
+int Sales(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunSalesPageBenchmark(data, repeat); });
+}
+
 int Stock(const std::string& path, int repeat, int argc, char** argv)
 {
     return RunWidgetBenchmark(path, argc, argv,
@@ -245,9 +254,13 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "sales")
+        return Sales(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
         return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
-    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | stock FILE [REPEAT]\n");
+    std::fprintf(
+        stderr,
+        "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
+        "list FILE [REPEAT] | ingredients FILE [REPEAT] | sales FILE [REPEAT] | stock FILE [REPEAT]\n");
     return 2;
 }

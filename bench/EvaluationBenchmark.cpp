@@ -36,7 +36,7 @@ CEvaluationSettings Settings(const CDateTime& start, bool perMonth, bool origina
 {
     CEvaluationSettings settings;
     settings.OriginalData = originalData;
-    settings.Measure = CData::ContributionMargin; // needs both net revenue and cost
+    settings.Measure = EMeasure::ContributionMargin; // needs both net revenue and cost
     settings.PerMonth = perMonth;
     settings.Start = start;
     const int lastMonth = start.GetMonth() - 1 + kMonths - 1;

@@ -1,6 +1,6 @@
 #include "IngredientPageBenchmark.h"
 
-#include "BenchHost.h"
+#include "BenchPageHost.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
@@ -31,7 +31,7 @@ double Median(std::vector<double> times)
 
 void RunIngredientPageBenchmark(CData& data, int repeat)
 {
-    CBenchHost host(data);
+    CBenchPageHost host(data);
     std::unique_ptr<CIngredientPage> page(
         static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->resize(960, 600);

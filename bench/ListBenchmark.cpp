@@ -60,7 +60,7 @@ template <typename List> void FillSales(List& list, const CData& data)
     const char* headers[kColumnCount] = {"Name",  "Datum",      "Warengruppe",    "Menge",
                                          "Preis", "EK/Portion", "VK netto/Port.", "VK brutto/Port."};
     for (int column = 0; column < kColumnCount; ++column) {
-        const auto format = column >= kPortions ? CListColumn::FormatRight : CListColumn::FormatLeft;
+        const auto format = column >= kPortions ? EColumnFormat::Right : EColumnFormat::Left;
         list.InsertColumn(column, headers[column], format, 90);
     }
     std::uint32_t index = 0;
@@ -69,12 +69,11 @@ template <typename List> void FillSales(List& list, const CData& data)
         list.SetCellText(row, kName, sale.Name);
         list.SetCellText(row, kDate, DateText(sale.DateTime));
         list.SetCellText(row, kGroup, data.GetGroupName(sale.NameGroupIndex));
-        list.SetCellNumber(row, kPortions, sale.NbPortion, CListCell::TypeGeneral);
-        list.SetCellNumber(row, kPrice, sale.PriceSellPerPortionTax * sale.NbPortion,
-                           CListCell::TypeTwoDecimals);
-        list.SetCellNumber(row, kBuy, sale.PriceBuyPerPortion, CListCell::TypeTwoDecimals);
-        list.SetCellNumber(row, kSellNet, sale.PriceSellPerPortionNoTax, CListCell::TypeTwoDecimals);
-        list.SetCellNumber(row, kSellGross, sale.PriceSellPerPortionTax, CListCell::TypeTwoDecimals);
+        list.SetCellNumber(row, kPortions, sale.NbPortion, ECellType::General);
+        list.SetCellNumber(row, kPrice, sale.PriceSellPerPortionTax * sale.NbPortion, ECellType::TwoDecimals);
+        list.SetCellNumber(row, kBuy, sale.PriceBuyPerPortion, ECellType::TwoDecimals);
+        list.SetCellNumber(row, kSellNet, sale.PriceSellPerPortionNoTax, ECellType::TwoDecimals);
+        list.SetCellNumber(row, kSellGross, sale.PriceSellPerPortionTax, ECellType::TwoDecimals);
     }
 }
 

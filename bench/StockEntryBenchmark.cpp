@@ -1,6 +1,6 @@
 #include "StockEntryBenchmark.h"
 
-#include "BenchHost.h"
+#include "BenchPageHost.h"
 #include "catalogue/Data.h"
 #include "pages/DialogIngredientList.h"
 
@@ -45,7 +45,7 @@ void PrintRow(const char* work, const CTimes& times)
 
 void RunStockEntryBenchmark(CData& data, int repeat)
 {
-    CBenchHost host(data);
+    CBenchPageHost host(data);
     const CTimes sort = Measure(repeat, [&](int) { data.SortIngredients("Name", true); });
     CDialogIngredientList dialog(host, nullptr);
     dialog.show();

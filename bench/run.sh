@@ -12,6 +12,7 @@ kk_install_packages
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKK_BUILD_TESTS=OFF -DKK_BUILD_BENCH=ON
 cmake --build build-bench --target kk-bench kk-reference kostenkoch-cli
 bin=build-bench/bin
+bench="$bin/kk-bench"
 for size in S L; do
     file="build-bench/data-$size.xml"
     if [ ! -f "$file" ]; then
@@ -30,8 +31,10 @@ for size in S L; do
     python3 bench/whole-process.py "$bin" "build-bench/data-$size.xml" "${1:-5}"
 done
 echo "== list widget, file L"
-"$bin/kk-bench" list build-bench/data-L.xml "${1:-5}"
+"$bench" list build-bench/data-L.xml "${1:-5}"
 echo "== ingredients page, file L"
-"$bin/kk-bench" ingredients build-bench/data-L.xml "${1:-5}"
+"$bench" ingredients build-bench/data-L.xml "${1:-5}"
+echo "== sales page, file L"
+"$bench" sales build-bench/data-L.xml "${1:-5}"
 echo "== stock dialog, file L"
-"$bin/kk-bench" stock build-bench/data-L.xml "${1:-5}"
+"$bench" stock build-bench/data-L.xml "${1:-5}"

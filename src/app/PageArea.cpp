@@ -163,8 +163,7 @@ void CPageArea::ShowPage(int tab, CSubDialog* page)
         RefreshMasterDataLabels();
         break;
     case CTabRules::Evaluation:
-        m_host.ChartSettings().ChartActive =
-            std::clamp(m_sectionBar->GetSelected(), 0, CData::NbMeasures - 1);
+        m_host.ChartSettings().ChartActive = std::clamp(m_sectionBar->GetSelected(), 0, kNbMeasures - 1);
         page->RefreshPage();
         break;
     case CTabRules::Ingredients:

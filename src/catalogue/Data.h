@@ -2,6 +2,7 @@
 
 #include "catalogue/DateTime.h"
 #include "catalogue/Ingredient.h"
+#include "catalogue/Measure.h"
 #include "catalogue/Recipe.h"
 #include "catalogue/Ring.h"
 #include "catalogue/Sale.h"
@@ -64,12 +65,11 @@ public:
     // Series selectors of the sales sums beside the group indices 0..19.
     enum ESeries : unsigned { SeriesAll = 20, SeriesAllFood = 21, SeriesAllDrinks = 22, NbSeries = 23 };
     // Measures of the sales sums; any other index yields 0.
-    enum EMeasure { NetRevenue = 0, GrossRevenue, CostOfGoods, CostRatio, ContributionMargin, NbMeasures };
 
     // The measure over the sales of a series dated in [start, end), in catalogue order. Original
     // data uses the prices frozen in each sale; simulation uses the recipes' current prices and
     // skips sales whose recipe was deleted. Sales with a negative group belong to no series.
-    double EvaluateSales(unsigned selector, int measure, bool originalData, const CDateTime& start,
+    double EvaluateSales(unsigned selector, EMeasure measure, bool originalData, const CDateTime& start,
                          const CDateTime& end) const;
     // Figures of one recipe's sales dated in [start, end), from the prices frozen in the sales;
     // 0 for no recipe. The ratio is 0 when the net revenue is 0.

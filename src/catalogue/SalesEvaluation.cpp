@@ -27,7 +27,7 @@ CRecipeSums SumRecipeSales(const CData& data, const CRecipe* recipe, const CDate
 
 } // namespace
 
-double CData::EvaluateSales(unsigned selector, int measure, bool originalData, const CDateTime& start,
+double CData::EvaluateSales(unsigned selector, EMeasure measure, bool originalData, const CDateTime& start,
                             const CDateTime& end) const
 {
     CSalesSums sums;
@@ -50,15 +50,15 @@ double CData::GetRecipePortionsSold(const CRecipe* recipe, const CDateTime& star
 
 double CData::GetRecipeGrossRevenue(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const
 {
-    return SumRecipeSales(*this, recipe, start, end).Sums.Result(GrossRevenue);
+    return SumRecipeSales(*this, recipe, start, end).Sums.Result(EMeasure::GrossRevenue);
 }
 
 double CData::GetRecipeMargin(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const
 {
-    return SumRecipeSales(*this, recipe, start, end).Sums.Result(ContributionMargin);
+    return SumRecipeSales(*this, recipe, start, end).Sums.Result(EMeasure::ContributionMargin);
 }
 
 double CData::GetRecipeCostRatio(const CRecipe* recipe, const CDateTime& start, const CDateTime& end) const
 {
-    return SumRecipeSales(*this, recipe, start, end).Sums.Result(CostRatio);
+    return SumRecipeSales(*this, recipe, start, end).Sums.Result(EMeasure::CostRatio);
 }

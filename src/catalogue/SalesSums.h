@@ -65,18 +65,18 @@ public:
     }
 
     // The measure from the sums: the ratio and the margin come from the sums, not per sale.
-    double Result(int measure) const
+    double Result(EMeasure measure) const
     {
         switch (measure) {
-        case CData::NetRevenue:
+        case EMeasure::NetRevenue:
             return Net;
-        case CData::GrossRevenue:
+        case EMeasure::GrossRevenue:
             return Gross;
-        case CData::CostOfGoods:
+        case EMeasure::CostOfGoods:
             return Cost;
-        case CData::CostRatio:
+        case EMeasure::CostRatio:
             return Net != 0.0 ? Cost / Net * 100.0 : 0.0;
-        case CData::ContributionMargin:
+        case EMeasure::ContributionMargin:
             return Net - Cost;
         default:
             return 0.0;

@@ -105,7 +105,7 @@ namespace CliEvaluation {
 QJsonObject Report(const CData& data, const CEvaluationSettings& settings)
 {
     const CBuilt built = Build(data, settings);
-    return QJsonObject{{"measure", settings.Measure},
+    return QJsonObject{{"measure", static_cast<int>(settings.Measure)},
                        {"divisor", built.Divisor},
                        {"title", Text(built.Chart.GetTitle())},
                        {"categoryTitle", Text(built.Chart.GetCategoryTitle())},

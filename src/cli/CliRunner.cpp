@@ -285,7 +285,6 @@ std::optional<std::array<bool, CData::NbSeries>> ParseSeries(const std::string& 
     return flags;
 }
 
-constexpr int kLastMeasure = 4;
 // 100 years of 365.25 days.
 constexpr double kMaxEvaluationDays = 36525.0;
 constexpr const char* kDateForm = " (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS])";
@@ -308,7 +307,7 @@ std::optional<CEvaluationSettings> EvaluationSettings(const CRun& run, std::stri
     if (!measureText)
         return std::nullopt;
     const auto measure = ParseInt(*measureText);
-    if (!measure || *measure < 0 || *measure > kLastMeasure) {
+    if (!measure || *measure < 0 || *measure >= kNbMeasures) {
         reason = "invalid --measure: " + *measureText + " (0..4)";
         return std::nullopt;
     }
@@ -335,7 +334,7 @@ std::optional<CEvaluationSettings> EvaluationSettings(const CRun& run, std::stri
         return std::nullopt;
     }
     CEvaluationSettings settings;
-    settings.Measure = *measure;
+    settings.Measure = static_cast<EMeasure>(*measure);
     settings.PerMonth = !run.Args.Has("cumulative");
     settings.OriginalData = !run.Args.Has("simulation");
     settings.Start = *start;

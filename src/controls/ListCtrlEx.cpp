@@ -119,12 +119,12 @@ template <typename Change> void CListCtrlEx::ChangeRows(Change change)
         emit SelectionChanged();
 }
 
-int CListCtrlEx::InsertColumn(int index, const std::string& header, std::uint32_t format, int width)
+int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnFormat format, int width)
 {
     return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
-int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width)
+int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)
 {
     return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, width); });
 }
@@ -170,7 +170,7 @@ int CListCtrlEx::SetCellText(std::uint32_t rowId, int column, const std::string&
     return m_data.SetCellText(rowId, column, text);
 }
 
-int CListCtrlEx::SetCellNumber(std::uint32_t rowId, int column, double number, int type)
+int CListCtrlEx::SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type)
 {
     return m_data.SetCellNumber(rowId, column, number, type);
 }
@@ -180,7 +180,7 @@ int CListCtrlEx::SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, co
     return m_data.SetCellTextById(rowId, headerId, text);
 }
 
-int CListCtrlEx::SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, int type)
+int CListCtrlEx::SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type)
 {
     return m_data.SetCellNumberById(rowId, headerId, number, type);
 }

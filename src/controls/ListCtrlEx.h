@@ -34,16 +34,16 @@ public:
     // Drops rows and items; the list is empty until the next Fill.
     void DeleteAllRows();
     // Adds a column (see CListCtrlData::InsertColumn); -1 when the index is taken or negative.
-    int InsertColumn(int index, const std::string& header, std::uint32_t format, int width);
-    int InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width);
+    int InsertColumn(int index, const std::string& header, EColumnFormat format, int width);
+    int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width);
     // Hiding keeps the width; column 0 cannot be hidden.
     void SetColumnVisible(int index, bool visible);
 
     std::uint32_t AddRow(std::uint32_t userData);
     int SetCellText(std::uint32_t rowId, int column, const std::string& text);
-    int SetCellNumber(std::uint32_t rowId, int column, double number, int type);
+    int SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type);
     int SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, const std::string& text);
-    int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, int type);
+    int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type);
     // Shows the rows as they are now, in model order. The selection is cleared.
     void Fill();
     // Orders the shown rows by the sort state; the selection stays on the same rows.

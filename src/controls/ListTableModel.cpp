@@ -60,7 +60,7 @@ Qt::ItemFlags CListTableModel::flags(const QModelIndex& index) const
 
 QVariant CListTableModel::Alignment(int section) const
 {
-    const bool right = m_data.GetColumns()[static_cast<size_t>(section)].Format == CListColumn::FormatRight;
+    const bool right = m_data.GetColumns()[static_cast<size_t>(section)].Format == EColumnFormat::Right;
     return QVariant::fromValue(Qt::Alignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
 }
 

@@ -19,7 +19,7 @@ namespace {
 constexpr double kDivisorThreshold = 25000.0;
 constexpr double kDepthFactor = 0.1;
 constexpr int kSeriesNames[] = {112, 113, 114}; // all, all food, all drinks
-constexpr int kMeasureLabels[CData::NbMeasures] = {169, 170, 171, 156, 158};
+constexpr int kMeasureLabels[kNbMeasures] = {169, 170, 171, 156, 158};
 
 struct CPaletteColor
 {
@@ -67,9 +67,9 @@ std::string DivisorText(double divisor)
     return std::string(text, result.ptr);
 }
 
-bool IsKnownMeasure(int measure)
+bool IsKnownMeasure(EMeasure measure)
 {
-    return measure >= 0 && measure < CData::NbMeasures;
+    return static_cast<int>(measure) >= 0 && static_cast<int>(measure) < kNbMeasures;
 }
 
 } // namespace
@@ -107,24 +107,24 @@ void CEvaluationBuilder::FillTable(const CEvaluationSettings& settings, const CE
                                    const CEvaluationValues& values, CListCtrlData& table) const
 {
     table.Reset();
-    table.InsertColumn(0, "", CListColumn::FormatRight, 20);
-    table.InsertColumnById(1, StringId::kNameHeader, CListColumn::FormatLeft, 130);
+    table.InsertColumn(0, "", EColumnFormat::Right, 20);
+    table.InsertColumnById(1, StringId::kNameHeader, EColumnFormat::Left, 130);
     for (int month = 0; month < windows.GetCount(); ++month)
-        table.InsertColumn(month + 2, windows.GetTableLabel(month), CListColumn::FormatRight, 60);
-    const int cellType =
-        settings.Measure == CData::CostRatio ? CListCell::TypeTwoDecimals : CListCell::TypeTruncated;
+        table.InsertColumn(month + 2, windows.GetTableLabel(month), EColumnFormat::Right, 60);
+    const ECellType cellType =
+        settings.Measure == EMeasure::CostRatio ? ECellType::TwoDecimals : ECellType::Truncated;
     for (unsigned selector : ValueOrder())
         AddTableRow(selector, cellType, values, table);
 }
 
-void CEvaluationBuilder::AddTableRow(unsigned selector, int cellType, const CEvaluationValues& values,
+void CEvaluationBuilder::AddTableRow(unsigned selector, ECellType cellType, const CEvaluationValues& values,
                                      CListCtrlData& table) const
 {
     const std::string name = DisplayName(m_data, selector);
     if (selector < CData::SeriesAll && name.empty())
         return;
     const std::uint32_t row = table.AddRow(selector);
-    table.SetCellNumber(row, 0, RowSortKey(selector), CListCell::TypeTruncated);
+    table.SetCellNumber(row, 0, RowSortKey(selector), ECellType::Truncated);
     table.SetCellText(row, 1, name);
     for (int month = 0; month < values.GetMonthCount(); ++month)
         table.SetCellNumber(row, month + 2, values.Get(selector, month), cellType);
@@ -167,19 +167,20 @@ void CEvaluationBuilder::AssignSeries(const CEvaluationSettings& settings, CChar
     }
 }
 
-void CEvaluationBuilder::SetTitles(int measure, CChartGraph& chart) const
+void CEvaluationBuilder::SetTitles(EMeasure measure, CChartGraph& chart) const
 {
-    chart.SetTitle(IsKnownMeasure(measure) ? CStringTables::Load(kMeasureLabels[measure]) : std::string());
+    chart.SetTitle(IsKnownMeasure(measure) ? CStringTables::Load(kMeasureLabels[static_cast<int>(measure)])
+                                           : std::string());
     chart.SetCategoryTitle(CStringTables::Load(StringId::kMonthTitle));
     chart.SetValueTitle(ValueTitle(measure));
     chart.SetDepthFactor(kDepthFactor);
 }
 
-std::string CEvaluationBuilder::ValueTitle(int measure) const
+std::string CEvaluationBuilder::ValueTitle(EMeasure measure) const
 {
     if (!IsKnownMeasure(measure))
         return {};
     const std::string unit =
-        measure == CData::CostRatio ? CStringTables::Load(StringId::kPercentUnit) : m_data.CurrencyUnit;
+        measure == EMeasure::CostRatio ? CStringTables::Load(StringId::kPercentUnit) : m_data.CurrencyUnit;
     return m_divisor == 1.0 ? unit : DivisorText(m_divisor) + " " + unit;
 }

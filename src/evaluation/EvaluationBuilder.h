@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Data.h"
+#include "controls/model/CellType.h"
 #include "evaluation/EvaluationSettings.h"
 
 #include <array>
@@ -43,13 +44,13 @@ public:
 private:
     void FillTable(const CEvaluationSettings& settings, const CEvaluationWindows& windows,
                    const CEvaluationValues& values, CListCtrlData& table) const;
-    void AddTableRow(unsigned selector, int cellType, const CEvaluationValues& values,
+    void AddTableRow(unsigned selector, ECellType cellType, const CEvaluationValues& values,
                      CListCtrlData& table) const;
     CEvaluationAxis DrawPass(const CEvaluationSettings& settings, const CEvaluationWindows& windows,
                              const CEvaluationValues& values, CChartGraph& chart);
     void AssignSeries(const CEvaluationSettings& settings, CChartGraph& chart);
-    void SetTitles(int measure, CChartGraph& chart) const;
-    std::string ValueTitle(int measure) const;
+    void SetTitles(EMeasure measure, CChartGraph& chart) const;
+    std::string ValueTitle(EMeasure measure) const;
 
     const CData& m_data;
     double m_divisor = 1.0;

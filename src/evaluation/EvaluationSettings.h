@@ -5,7 +5,7 @@
 
 #include <array>
 
-// What the evaluation shows: the measure (CData::EMeasure), monthly values or running totals,
+// What the evaluation shows: the measure, monthly values or running totals,
 // the prices frozen in the sales or the current ones, the date range (start inclusive; the
 // end's month is the last month shown) and which series the chart draws, one flag per
 // selector (0..19 the groups, then CData::SeriesAll, SeriesAllFood, SeriesAllDrinks).
@@ -14,7 +14,7 @@ class CEvaluationSettings
 public:
     bool operator==(const CEvaluationSettings&) const = default;
 
-    int Measure = CData::NetRevenue;
+    EMeasure Measure = EMeasure::NetRevenue;
     bool PerMonth = true;
     bool OriginalData = true;
     CDateTime Start;

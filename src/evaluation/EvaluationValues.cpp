@@ -68,7 +68,7 @@ CEvaluationValues::CEvaluationValues(int monthCount)
 {}
 
 CEvaluationValues CEvaluationValues::Compute(const CData& data, const CEvaluationWindows& windows,
-                                             int measure, bool perMonth, bool originalData)
+                                             EMeasure measure, bool perMonth, bool originalData)
 {
     CWindowAccumulator sums(windows.GetValidCount(), !perMonth);
     AddSales(data, windows, originalData, sums);

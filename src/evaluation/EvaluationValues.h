@@ -14,7 +14,7 @@ class CEvaluationValues
 public:
     // One walk over the sales, each added to its month's sums in catalogue order; the values
     // equal the definition bit for bit. Current prices are taken once per recipe.
-    static CEvaluationValues Compute(const CData& data, const CEvaluationWindows& windows, int measure,
+    static CEvaluationValues Compute(const CData& data, const CEvaluationWindows& windows, EMeasure measure,
                                      bool perMonth, bool originalData);
     // Zero for every series and month.
     explicit CEvaluationValues(int monthCount);

@@ -139,7 +139,7 @@ void CDialogIngredient::AddColumns()
     const int ids[] = {StringId::kSupplierHeader, StringId::kPricePerUnitHeader, StringId::kPriceHeader,
                        StringId::kAmountHeader};
     for (int column = 0; column < 4; ++column)
-        m_list->InsertColumnById(column, ids[column], CListColumn::FormatLeft, kColumnWidth);
+        m_list->InsertColumnById(column, ids[column], EColumnFormat::Left, kColumnWidth);
 }
 
 void CDialogIngredient::FillGroups()
@@ -163,9 +163,9 @@ void CDialogIngredient::FillSuppliers()
         if (&supplier == m_editor.Used())
             usedRow = row;
         m_list->SetCellText(row, 0, supplier.Name);
-        m_list->SetCellNumber(row, 1, supplier.GetPricePerUnit(), CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, 2, supplier.Price, CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, 3, supplier.Amount, CListCell::TypeGeneral);
+        m_list->SetCellNumber(row, 1, supplier.GetPricePerUnit(), ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, 2, supplier.Price, ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, 3, supplier.Amount, ECellType::General);
     }
     m_list->Fill();
     m_list->Sort();

@@ -118,7 +118,7 @@ QLayout* CDialogRecipeIngredient::BuildFields()
 void CDialogRecipeIngredient::AddColumns()
 {
     for (int column = 0; column < 5; ++column)
-        m_list->InsertColumnById(column, kColumns[column].HeaderId, CListColumn::FormatLeft,
+        m_list->InsertColumnById(column, kColumns[column].HeaderId, EColumnFormat::Left,
                                  kColumns[column].Width);
 }
 
@@ -142,8 +142,8 @@ void CDialogRecipeIngredient::FillList()
         const std::uint32_t row = m_list->AddRow(index);
         m_list->SetCellText(row, 0, choice.Name);
         m_list->SetCellText(row, 1, choice.Group);
-        m_list->SetCellNumber(row, 2, choice.Price, CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, 3, choice.Amount, CListCell::TypeGeneral);
+        m_list->SetCellNumber(row, 2, choice.Price, ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, 3, choice.Amount, ECellType::General);
         m_list->SetCellText(row, 4, choice.Unit);
         if (SameItem(choice, m_chosen))
             chosenRow = row;

@@ -21,18 +21,18 @@ enum EColumn { kName, kSupplier, kGroup, kPricePerUnit, kTotalPrice, kAmount, kU
 struct CColumnSpec
 {
     int HeaderId;
-    std::uint32_t Format;
+    EColumnFormat Format;
     int Width;
 };
 
 constexpr CColumnSpec kColumns[kNbColumns] = {
-    {StringId::kNameHeader, CListColumn::FormatLeft, 180},
-    {StringId::kSupplierHeader, CListColumn::FormatLeft, 140},
-    {StringId::kGroupHeader, CListColumn::FormatLeft, 140},
-    {StringId::kPricePerUnitHeader, CListColumn::FormatRight, 90},
-    {StringId::kTotalPriceHeader, CListColumn::FormatRight, 90},
-    {StringId::kAmountHeader, CListColumn::FormatRight, 90},
-    {StringId::kUnitHeader, CListColumn::FormatLeft, 90},
+    {StringId::kNameHeader, EColumnFormat::Left, 180},
+    {StringId::kSupplierHeader, EColumnFormat::Left, 140},
+    {StringId::kGroupHeader, EColumnFormat::Left, 140},
+    {StringId::kPricePerUnitHeader, EColumnFormat::Right, 90},
+    {StringId::kTotalPriceHeader, EColumnFormat::Right, 90},
+    {StringId::kAmountHeader, EColumnFormat::Right, 90},
+    {StringId::kUnitHeader, EColumnFormat::Left, 90},
 };
 
 QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
@@ -142,9 +142,9 @@ void CIngredientPage::AddRow(const CIngredient& ingredient, std::uint32_t index)
     m_list->SetCellText(row, kName, ingredient.Name);
     m_list->SetCellText(row, kSupplier, ingredient.GetSupplierName());
     m_list->SetCellText(row, kGroup, ingredient.Group);
-    m_list->SetCellNumber(row, kPricePerUnit, ingredient.GetPricePerUnit(), CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kTotalPrice, ingredient.GetPrice(), CListCell::TypeTwoDecimals);
-    m_list->SetCellNumber(row, kAmount, ingredient.GetAmount(), CListCell::TypeGeneral);
+    m_list->SetCellNumber(row, kPricePerUnit, ingredient.GetPricePerUnit(), ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kTotalPrice, ingredient.GetPrice(), ECellType::TwoDecimals);
+    m_list->SetCellNumber(row, kAmount, ingredient.GetAmount(), ECellType::General);
     m_list->SetCellText(row, kUnit, ingredient.Unit);
 }
 

@@ -7,6 +7,7 @@
 #include "pages/IngredientPage.h"
 #include "pages/PageTable.h"
 #include "pages/PlaceholderPage.h"
+#include "pages/SalesPage.h"
 #include "pages/UserDataPage.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
@@ -112,6 +113,8 @@ CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* paren
         return new CCurrencyPage(host, options, parent);
     case EPage::Ingredients:
         return new CIngredientPage(host, options, parent);
+    case EPage::Sales:
+        return new CSalesPage(host, options, parent);
     default:
         return nullptr;
     }

@@ -63,4 +63,22 @@ constexpr int kDiskFull = 247;               // "Datenträger voll"
 constexpr int kErrorNumber = 248;            // "Fehler %1"
 constexpr int kEnterNumber = 61713;          // "Geben Sie eine Zahl ein."
 
+// The sales page and the sales list.
+constexpr int kAllSales = 119;           // "alle Verkäufe"
+constexpr int kDateHeader = 149;         // "Datum"
+constexpr int kDayRevenueHeader = 150;   // "Tagesumsatz"
+constexpr int kDayPortionsHeader = 151;  // "Tagesmenge"
+constexpr int kMonthRevenueHeader = 152; // "Monatsumsatz"
+constexpr int kMonthPortionsHeader = 153;
+constexpr int kYearRevenueHeader = 154;
+constexpr int kYearPortionsHeader = 155;
+constexpr int kSalesListTitle = 180;     // "Verkaufsliste"
+constexpr int kDeleteSaleQuestion = 188; // delete the sale 'xyz'?
+constexpr int kDayMarginHeader = 217;    // "Tages-DB"
+constexpr int kDayRatioHeader = 218;     // "Tages-WE-Quote"
+constexpr int kMonthMarginHeader = 219;
+constexpr int kMonthRatioHeader = 220;
+constexpr int kYearMarginHeader = 221;
+constexpr int kYearRatioHeader = 222;
+
 } // namespace StringId

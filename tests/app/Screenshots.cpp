@@ -9,9 +9,12 @@
 #include "WindowTestBed.h"
 #include "app/SectionBar.h"
 #include "controls/FlatButton.h"
+#include "controls/ListCtrlEx.h"
 #include "pages/DialogIngredient.h"
 #include "pages/DialogIngredientList.h"
+#include "pages/DialogSales.h"
 #include "pages/PageHost.h"
+#include "pages/SalesPage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,6 +182,31 @@ bool SaveStockDialog(CKostenkochDlg& window, CPageHost& host, const QDir& output
     return Save(dialog, output, QStringLiteral("6-bestandsdaten"));
 }
 
+// The sales page after the day's first bookings, made there as a user makes them (they go
+// into the window's catalogue only, not into the sample file), and the sales list of one dish.
+bool SaveSalesPage(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    window.Tabs()->setCurrentIndex(3);
+    SettleLayouts();
+    auto* page = window.findChild<CSalesPage*>();
+    const std::string names[] = {"Zwiebelrostbraten", "Pils 0,4 l"};
+    const QString portions[] = {QStringLiteral("6"), QStringLiteral("38")};
+    for (int dish = 0; dish < 2; ++dish) {
+        const auto& shown = page->List()->GetData();
+        for (std::size_t item = 0; item < shown.GetItems().size(); ++item) {
+            if (shown.GetItemRow(item)->FindCell(0)->GetText() == names[dish])
+                page->List()->SelectRowById(shown.GetItems()[item]);
+        }
+        page->PortionsField()->setText(portions[dish]);
+        page->RecordSale();
+    }
+    bool saved = Save(window, output, QStringLiteral("4-abverkaeufe"));
+    CDialogSales dialog(host, host.GetData()->Recipes.At(0), &window);
+    dialog.show();
+    saved = Save(dialog, output, QStringLiteral("4-verkaufsliste")) && saved;
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -205,6 +233,7 @@ int main(int argc, char** argv)
     const bool tabs = SaveTabs(*window, output);
     const bool masterData = SaveMasterData(*window, output);
     const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
+    const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
-    return tabs && masterData && dialog && stock ? 0 : 1;
+    return tabs && masterData && dialog && sales && stock ? 0 : 1;
 }

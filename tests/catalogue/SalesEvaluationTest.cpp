@@ -19,7 +19,7 @@ CDateTime April()
 
 double NetOfMarch(const CData& data, unsigned selector, bool original = true)
 {
-    return data.EvaluateSales(selector, CData::NetRevenue, original, March(), April());
+    return data.EvaluateSales(selector, EMeasure::NetRevenue, original, March(), April());
 }
 
 TEST(SalesEvaluation, MeasuresComeFromTheSumsOfTheSeries)
@@ -27,12 +27,13 @@ TEST(SalesEvaluation, MeasuresComeFromTheSumsOfTheSeries)
     CData data; // group 12 is a drink group (F = 10)
     AddSale(data, {12, 2.0, 3.0, 10.0, 11.90, CDateTime(2009, 3, 15, 12, 0)});
     AddSale(data, {12, 1.0, 5.0, 5.0, 5.95, CDateTime(2009, 3, 16)});
-    const std::pair<int, double> measures[] = {
-        {CData::NetRevenue, 25.0}, {CData::GrossRevenue, 29.75},      {CData::CostOfGoods, 11.0},
-        {CData::CostRatio, 44.0},  {CData::ContributionMargin, 14.0}, {5, 0.0}};
+    const std::pair<EMeasure, double> measures[] = {
+        {EMeasure::NetRevenue, 25.0}, {EMeasure::GrossRevenue, 29.75},      {EMeasure::CostOfGoods, 11.0},
+        {EMeasure::CostRatio, 44.0},  {EMeasure::ContributionMargin, 14.0}, {static_cast<EMeasure>(5), 0.0}};
     for (const auto& [measure, expected] : measures) // the ratio of the sums, not the mean of 30 and 100
-        EXPECT_DOUBLE_EQ(data.EvaluateSales(12, measure, true, March(), April()), expected) << measure;
-    EXPECT_EQ(data.EvaluateSales(12, CData::CostRatio, true, April(), April()), 0.0);
+        EXPECT_DOUBLE_EQ(data.EvaluateSales(12, measure, true, March(), April()), expected)
+            << static_cast<int>(measure);
+    EXPECT_EQ(data.EvaluateSales(12, EMeasure::CostRatio, true, April(), April()), 0.0);
 }
 
 TEST(SalesEvaluation, GroupsBelongToSeriesByTheFoodGroupCount)
@@ -82,7 +83,8 @@ TEST(SalesEvaluation, DateRangeIncludesItsStartAndExcludesItsEnd)
         CData data;
         CRecipe& recipe = AddRecipe(data, "Suppe", 1.0);
         AddSale(data, {0, 1.0, 0.5, 1.0, 1.07, c.date, &recipe});
-        EXPECT_EQ(data.EvaluateSales(CData::SeriesAll, CData::NetRevenue, true, c.start, c.end), c.expected);
+        EXPECT_EQ(data.EvaluateSales(CData::SeriesAll, EMeasure::NetRevenue, true, c.start, c.end),
+                  c.expected);
         EXPECT_EQ(data.GetRecipePortionsSold(&recipe, c.start, c.end), c.expected);
     }
 }
@@ -98,11 +100,11 @@ TEST(SalesEvaluation, SimulationUsesCurrentPricesAndTheSalesGroupAndSkipsDeleted
     AddSale(data, {0, 3.0, 1.0, 9.0, 9.63, CDateTime(2009, 3, 10), roast}); // booked in group 0
 
     EXPECT_DOUBLE_EQ(NetOfMarch(data, 0, false), 60.0);
-    EXPECT_DOUBLE_EQ(data.EvaluateSales(0, CData::GrossRevenue, false, March(), April()), 64.2);
-    EXPECT_DOUBLE_EQ(data.EvaluateSales(0, CData::CostOfGoods, false, March(), April()), 12.0);
+    EXPECT_DOUBLE_EQ(data.EvaluateSales(0, EMeasure::GrossRevenue, false, March(), April()), 64.2);
+    EXPECT_DOUBLE_EQ(data.EvaluateSales(0, EMeasure::CostOfGoods, false, March(), April()), 12.0);
     EXPECT_EQ(NetOfMarch(data, 1, false), 0.0);
     roast->NbPortion = 0.0;
-    EXPECT_EQ(data.EvaluateSales(0, CData::CostOfGoods, false, March(), April()), 0.0);
+    EXPECT_EQ(data.EvaluateSales(0, EMeasure::CostOfGoods, false, March(), April()), 0.0);
 
     data.DeleteRecipe(roast);
     EXPECT_EQ(NetOfMarch(data, 0, false), 0.0);

@@ -26,10 +26,10 @@ protected:
     {
         auto list = std::make_unique<CListCtrlEx>();
         list->setObjectName(QStringLiteral("IngredientList"));
-        list->InsertColumn(kName, "Name", CListColumn::FormatLeft, 120);
-        list->InsertColumn(kPrice, "Preis", CListColumn::FormatRight, 70);
-        list->InsertColumn(kGroup, "Warengruppe", CListColumn::FormatLeft, 90);
-        list->InsertColumn(kAmount, "Menge", CListColumn::FormatRight, 60);
+        list->InsertColumn(kName, "Name", EColumnFormat::Left, 120);
+        list->InsertColumn(kPrice, "Preis", EColumnFormat::Right, 70);
+        list->InsertColumn(kGroup, "Warengruppe", EColumnFormat::Left, 90);
+        list->InsertColumn(kAmount, "Menge", EColumnFormat::Right, 60);
         const struct
         {
             const char* name;
@@ -47,9 +47,9 @@ protected:
         for (const auto& row : rows) {
             const std::uint32_t id = list->AddRow(0);
             list->SetCellText(id, kName, row.name);
-            list->SetCellNumber(id, kPrice, row.price, CListCell::TypeTwoDecimals);
+            list->SetCellNumber(id, kPrice, row.price, ECellType::TwoDecimals);
             list->SetCellText(id, kGroup, row.group);
-            list->SetCellNumber(id, kAmount, row.amount, CListCell::TypeGeneral);
+            list->SetCellNumber(id, kAmount, row.amount, ECellType::General);
         }
         list->resize(420, 200);
         return list;
@@ -230,7 +230,7 @@ TEST_F(ListCtrlEx, StaleLayoutRecordChangesNothing)
     CMemoryProfileStore store;
     CListCtrlEx fewer;
     for (int column = 0; column < 3; ++column)
-        fewer.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 33);
+        fewer.InsertColumn(column, "Spalte", EColumnFormat::Left, 33);
     fewer.SetColumnVisible(1, false);
     fewer.SaveLayout(store, "PageIngredient", "IngredientList");
     const CListLayoutRecord before = List->GetData().GetLayout();
@@ -250,7 +250,7 @@ TEST_F(ListCtrlEx, StaleLayoutRecordChangesNothing)
 TEST_F(ListCtrlEx, HeaderMenuNeedsAColumnThatCanBeHidden)
 {
     CListCtrlEx single;
-    single.InsertColumn(0, "Name", CListColumn::FormatLeft, 100);
+    single.InsertColumn(0, "Name", EColumnFormat::Left, 100);
     EXPECT_EQ(single.CreateHeaderMenu(nullptr), nullptr);
 }
 

@@ -68,7 +68,7 @@ TEST_F(Evaluation, WithoutSalesTheTableListsEverySeriesInKeyOrderAndTheBarsAreZe
     ASSERT_EQ(columns.size(), 14u);
     EXPECT_EQ(columns[1].Header, "Name");
     EXPECT_EQ(columns[13].Header, "Dez.");
-    EXPECT_EQ(columns[13].Format, CListColumn::FormatRight);
+    EXPECT_EQ(columns[13].Format, EColumnFormat::Right);
 
     std::string shown;
     for (std::uint32_t id : table.GetItems()) {
@@ -103,7 +103,7 @@ TEST_F(Evaluation, LargeValuesAreDrawnInThousandsWhileTheTableKeepsThem)
 
 TEST_F(Evaluation, CostRatioShowsTwoDecimalsAndDrawsTruncated)
 {
-    settings.Measure = CData::CostRatio;
+    settings.Measure = EMeasure::CostRatio;
     Sell(0, 3.0, CDateTime(2009, 5, 5), 1.0);
     Build();
     EXPECT_EQ(Cell(CData::SeriesAll, 4), "33,33");
@@ -210,7 +210,7 @@ TEST_F(Evaluation, EndMonthBeforeStartMonthEndsTheBuildWithoutMonths)
 
 TEST_F(Evaluation, ValuesBeyondTheIntegerRangeSaturateAndTheBuildEnds)
 {
-    settings.Measure = CData::ContributionMargin;
+    settings.Measure = EMeasure::ContributionMargin;
     Sell(0, std::numeric_limits<double>::infinity(), CDateTime(2009, 1, 3));
     Sell(1, 0.0, CDateTime(2009, 2, 3), 5e12);
     settings.SeriesFlags[0] = settings.SeriesFlags[1] = true;

@@ -89,11 +89,12 @@ TEST(EvaluationValues, OneWalkEqualsTheDefinitionBitForBitOnRandomCatalogues)
         const CEvaluationWindows windows(CDateTime(2008, 11, 17, 9, 30), CDateTime(2010, 1, 4));
         ASSERT_EQ(windows.GetCount(), 15);
         // Gross revenue, ratio and margin between them check all three sums.
-        for (int measure : {CData::GrossRevenue, CData::CostRatio, CData::ContributionMargin}) {
+        for (EMeasure measure : {EMeasure::GrossRevenue, EMeasure::CostRatio, EMeasure::ContributionMargin}) {
             for (bool perMonth : {true, false}) {
                 for (bool original : {true, false}) {
-                    SCOPED_TRACE(testing::Message() << "seed " << seed << " measure " << measure
-                                                    << " monthly " << perMonth << " original " << original);
+                    SCOPED_TRACE(testing::Message()
+                                 << "seed " << seed << " measure " << static_cast<int>(measure) << " monthly "
+                                 << perMonth << " original " << original);
                     const auto fast = CEvaluationValues::Compute(data, windows, measure, perMonth, original);
                     const auto literal =
                         ComputeEvaluationLiterally(data, windows, measure, perMonth, original);
@@ -113,11 +114,11 @@ TEST(EvaluationValues, RunningTotalsAddEachSaleInCatalogueOrderNotMonthlySums)
     AddSale(data, {0, 1.0, 0.0, 0.2, 0.0, CDateTime(2009, 2, 5)});
     AddSale(data, {0, 1.0, 0.0, 2.3, 0.0, CDateTime(2009, 1, 6)});
     const CEvaluationWindows windows(CDateTime(2009, 1, 1), CDateTime(2009, 2, 1));
-    const auto running = CEvaluationValues::Compute(data, windows, CData::NetRevenue, false, true);
+    const auto running = CEvaluationValues::Compute(data, windows, EMeasure::NetRevenue, false, true);
     ASSERT_NE((0.1 + 0.2) + 2.3, (0.1 + 2.3) + 0.2);
     EXPECT_EQ(running.Get(0, 1), (0.1 + 0.2) + 2.3);
     EXPECT_TRUE(
-        running.IsIdenticalTo(ComputeEvaluationLiterally(data, windows, CData::NetRevenue, false, true)));
+        running.IsIdenticalTo(ComputeEvaluationLiterally(data, windows, EMeasure::NetRevenue, false, true)));
 }
 
 TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
@@ -127,11 +128,11 @@ TEST(EvaluationValues, LastWindowBeforeYear10000HoldsNothingInEitherWay)
     AddSale(data, {0, 1.0, 0.0, 7.0, 0.0, CDateTime(9999, 12, 20)});
     const CEvaluationWindows windows(CDateTime(9999, 11, 1), CDateTime(9999, 12, 31));
     for (bool perMonth : {true, false}) {
-        const auto fast = CEvaluationValues::Compute(data, windows, CData::NetRevenue, perMonth, true);
+        const auto fast = CEvaluationValues::Compute(data, windows, EMeasure::NetRevenue, perMonth, true);
         EXPECT_EQ(fast.Get(CData::SeriesAll, 0), 5.0);
         EXPECT_EQ(fast.Get(CData::SeriesAll, 1), 0.0);
-        EXPECT_TRUE(
-            fast.IsIdenticalTo(ComputeEvaluationLiterally(data, windows, CData::NetRevenue, perMonth, true)));
+        EXPECT_TRUE(fast.IsIdenticalTo(
+            ComputeEvaluationLiterally(data, windows, EMeasure::NetRevenue, perMonth, true)));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "evaluation/EvaluationWindows.h"
 
 CEvaluationValues ComputeEvaluationLiterally(const CData& data, const CEvaluationWindows& windows,
-                                             int measure, bool perMonth, bool originalData)
+                                             EMeasure measure, bool perMonth, bool originalData)
 {
     CEvaluationValues values(windows.GetCount());
     for (unsigned selector = 0; selector < CData::NbSeries; ++selector) {

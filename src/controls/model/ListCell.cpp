@@ -43,15 +43,15 @@ unsigned char Folded(char c)
 }
 
 // Precision of the number text for each number type.
-int PrecisionOf(int type)
+int PrecisionOf(ECellType type)
 {
     switch (type) {
-    case CListCell::TypeGeneral:
+    case ECellType::General:
         return -2;
-    case CListCell::TypeOneDecimal:
+    case ECellType::OneDecimal:
         return 1;
-    case CListCell::TypeTwoDecimals:
-    case CListCell::TypeTwoDecimalsAlt:
+    case ECellType::TwoDecimals:
+    case ECellType::TwoDecimalsAlt:
         return 2;
     default:
         return -3;
@@ -75,7 +75,7 @@ CListCell CListCell::MakeText(int column, const std::string& text)
     return cell;
 }
 
-CListCell CListCell::MakeNumber(int column, double number, int type)
+CListCell CListCell::MakeNumber(int column, double number, ECellType type)
 {
     CListCell cell;
     cell.Column = column;
@@ -86,7 +86,7 @@ CListCell CListCell::MakeNumber(int column, double number, int type)
 
 std::string CListCell::GetText() const
 {
-    if (Type == TypeText)
+    if (Type == ECellType::Text)
         return m_text;
     return IsNumberType(Type) ? NumberText::Format(Number, PrecisionOf(Type)) : std::string();
 }
@@ -113,7 +113,7 @@ int CListCell::Compare(const CListCell& other) const
 {
     if (Type != other.Type)
         return Type < other.Type ? -1 : 1;
-    if (Type == TypeText) {
+    if (Type == ECellType::Text) {
         if (SortPrefix != other.SortPrefix)
             return SortPrefix < other.SortPrefix ? -1 : 1;
         // std::string compares bytes as unsigned char.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/model/CellType.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,19 +12,9 @@
 class CListCell
 {
 public:
-    enum EType {
-        TypeText = 1,
-        TypeGeneral = 2,        // shortest general notation
-        TypeTruncated = 3,      // whole number, truncated toward zero
-        TypeTwoDecimals = 4,    // two decimals, more for small magnitudes
-        TypeOneDecimal = 5,     // one decimal, more for small magnitudes
-        TypeTwoDecimalsAlt = 6, // shown like TypeTwoDecimals
-        TypeInteger = 7,        // whole number
-    };
-
     static CListCell MakeText(int column, const std::string& text);
     // A number shown in the format of `type`; a type that is no number type shows nothing.
-    static CListCell MakeNumber(int column, double number, int type);
+    static CListCell MakeNumber(int column, double number, ECellType type);
 
     // The text in capitals: a..z as in the C locale and ä, ö, ü (Windows-1252) to Ä, Ö, Ü;
     // every other byte, ß included, stays.
@@ -30,7 +22,10 @@ public:
     // The first four bytes of the sort text with Ä, Ö, Ü folded to A, O, U and ß to "s", as a
     // big-endian number; missing bytes count 0.
     static std::uint32_t MakeSortPrefix(const std::string& sortText);
-    static bool IsNumberType(int type) { return type >= TypeGeneral && type <= TypeInteger; }
+    static bool IsNumberType(ECellType type)
+    {
+        return type >= ECellType::General && type <= ECellType::Integer;
+    }
 
     // The text the list shows: a text cell's text, a number cell's number in the format of
     // its type.
@@ -43,7 +38,7 @@ public:
     int Compare(const CListCell& other) const;
 
     int Column = -1;
-    int Type = TypeText;
+    ECellType Type = ECellType::Text;
     // Text cells only.
     std::string SortText;
     std::uint32_t SortPrefix = 0;

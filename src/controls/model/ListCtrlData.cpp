@@ -43,7 +43,7 @@ void CListCtrlData::DeleteAllRows()
     m_rows.clear();
 }
 
-int CListCtrlData::InsertColumn(int index, const std::string& header, std::uint32_t format, int width)
+int CListCtrlData::InsertColumn(int index, const std::string& header, EColumnFormat format, int width)
 {
     auto position = m_columns.end();
     if (index < 0)
@@ -68,7 +68,7 @@ int CListCtrlData::InsertColumn(int index, const std::string& header, std::uint3
     return index;
 }
 
-int CListCtrlData::InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width)
+int CListCtrlData::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)
 {
     const int result = InsertColumn(index, CStringTables::Load(static_cast<int>(headerId)), format, width);
     if (result < 0 || headerId == 0)
@@ -219,7 +219,7 @@ int CListCtrlData::SetCellText(std::uint32_t rowId, int column, const std::strin
     return 1;
 }
 
-int CListCtrlData::SetCellNumber(std::uint32_t rowId, int column, double number, int type)
+int CListCtrlData::SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type)
 {
     CListRow* row = FindRowToEdit(rowId);
     if (row == nullptr)
@@ -234,7 +234,8 @@ int CListCtrlData::SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, 
     return column != nullptr ? SetCellText(rowId, column->Index, text) : 0;
 }
 
-int CListCtrlData::SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, int type)
+int CListCtrlData::SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number,
+                                     ECellType type)
 {
     const CListColumn* column = FindColumnById(headerId);
     return column != nullptr ? SetCellNumber(rowId, column->Index, number, type) : 0;
@@ -262,8 +263,8 @@ void CListCtrlData::Sort()
     cells.reserve(m_items.size());
     for (std::uint32_t id : m_items)
         cells.push_back(FindRow(id)->FindCell(column));
-    const int type = CommonType(cells);
-    if (type == CListCell::TypeText)
+    const ECellType type = CommonType(cells);
+    if (type == ECellType::Text)
         SortTexts(cells);
     else if (CListCell::IsNumberType(type))
         SortNumbers(cells);
@@ -271,14 +272,14 @@ void CListCtrlData::Sort()
         SortCells(cells);
 }
 
-int CListCtrlData::CommonType(const std::vector<const CListCell*>& cells)
+ECellType CListCtrlData::CommonType(const std::vector<const CListCell*>& cells)
 {
-    int type = 0;
+    ECellType type = ECellType::None;
     for (const CListCell* cell : cells) {
         if (cell == nullptr)
             continue;
-        if (type != 0 && cell->Type != type)
-            return 0;
+        if (type != ECellType::None && cell->Type != type)
+            return ECellType::None;
         type = cell->Type;
     }
     return type;

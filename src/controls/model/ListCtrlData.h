@@ -33,9 +33,9 @@ public:
     // Adds a column and returns its index; -1 when the index is negative or taken. Column 0
     // is never hideable and sorts the list ascending by it; every other column is hideable.
     // A new column is shown last. Inserting in ascending index order is O(1) per column.
-    int InsertColumn(int index, const std::string& header, std::uint32_t format, int width);
+    int InsertColumn(int index, const std::string& header, EColumnFormat format, int width);
     // The same with the header text from the string tables.
-    int InsertColumnById(int index, std::uint32_t headerId, std::uint32_t format, int width);
+    int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width);
     // In model order.
     const std::vector<CListColumn>& GetColumns() const { return m_columns; }
     const CListColumn* FindColumn(int index) const;
@@ -64,9 +64,9 @@ public:
     // Create or replace a cell; 0 when there is no such row, else 1. The ById forms address
     // the column by its header string id and also give 0 when no column has it.
     int SetCellText(std::uint32_t rowId, int column, const std::string& text);
-    int SetCellNumber(std::uint32_t rowId, int column, double number, int type);
+    int SetCellNumber(std::uint32_t rowId, int column, double number, ECellType type);
     int SetCellTextById(std::uint32_t rowId, std::uint32_t headerId, const std::string& text);
-    int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, int type);
+    int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type);
 
     // Rebuilds the items from the rows in model order; rows without a cell in column 0 get no
     // item. Does not sort.
@@ -106,7 +106,7 @@ private:
     CListRow* FindRowToEdit(std::uint32_t rowId);
     int CompareCells(const CListCell* a, const CListCell* b) const;
     // The type every given cell has, or 0 when they differ or there are none.
-    static int CommonType(const std::vector<const CListCell*>& cells);
+    static ECellType CommonType(const std::vector<const CListCell*>& cells);
     // Each puts the items in order by their cells (one per item, or null) in the sort column.
     void SortTexts(const std::vector<const CListCell*>& cells);
     void SortNumbers(const std::vector<const CListCell*>& cells);

@@ -41,21 +41,21 @@ TEST(ListCell, NumbersShowThroughTheNumberTextOfTheirType)
     struct Case
     {
         double number;
-        int type;
+        ECellType type;
         std::string shown;
     };
     const Case cases[] = {
-        {1234.5, CListCell::TypeGeneral, "1.234,5"},
-        {-2.7, CListCell::TypeTruncated, "-2"},
-        {0.05, CListCell::TypeTwoDecimals, "0,050"},
-        {3.14159, CListCell::TypeOneDecimal, "3,1"},
-        {1234567.891, CListCell::TypeTwoDecimalsAlt, "1.234.567,89"},
-        {3e9, CListCell::TypeInteger, "2.147.483.647"}, // saturated, not undefined
-        {5.0, 9, ""},
+        {1234.5, ECellType::General, "1.234,5"},
+        {-2.7, ECellType::Truncated, "-2"},
+        {0.05, ECellType::TwoDecimals, "0,050"},
+        {3.14159, ECellType::OneDecimal, "3,1"},
+        {1234567.891, ECellType::TwoDecimalsAlt, "1.234.567,89"},
+        {3e9, ECellType::Integer, "2.147.483.647"}, // saturated, not undefined
+        {5.0, ECellType::None, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CListCell::MakeNumber(2, c.number, c.type).GetText(), c.shown)
-            << c.number << " type " << c.type;
+            << c.number << " type " << static_cast<int>(c.type);
 }
 
 } // namespace

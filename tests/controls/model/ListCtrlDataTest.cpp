@@ -16,13 +16,13 @@ protected:
     void Fill(const std::vector<std::pair<std::string, double>>& rows)
     {
         list.Reset();
-        list.InsertColumn(0, "Name", CListColumn::FormatLeft, 120);
-        list.InsertColumn(1, "Preis", CListColumn::FormatRight, 60);
-        list.InsertColumn(2, "Gruppe", CListColumn::FormatLeft, 80);
+        list.InsertColumn(0, "Name", EColumnFormat::Left, 120);
+        list.InsertColumn(1, "Preis", EColumnFormat::Right, 60);
+        list.InsertColumn(2, "Gruppe", EColumnFormat::Left, 80);
         for (const auto& [name, number] : rows) {
             const std::uint32_t row = list.AddRow(list.GetRows().size());
             list.SetCellText(row, 0, name);
-            list.SetCellNumber(row, 1, number, CListCell::TypeTwoDecimals);
+            list.SetCellNumber(row, 1, number, ECellType::TwoDecimals);
         }
         list.Fill();
         list.Sort();
@@ -91,7 +91,7 @@ TEST_F(NameTable, RowsWithoutAFirstCellAreNotShownAndRowsWithoutTheSortCellComeL
 {
     Fill({{"B", 2.0}, {"A", 1.0}});
     const std::uint32_t orphan = list.AddRow(99);
-    list.SetCellNumber(orphan, 1, 0.5, CListCell::TypeTwoDecimals);
+    list.SetCellNumber(orphan, 1, 0.5, ECellType::TwoDecimals);
     const std::uint32_t noNumber = list.AddRow(7);
     list.SetCellText(noNumber, 0, "0 ohne Preis");
     list.Fill();
@@ -104,13 +104,13 @@ TEST_F(NameTable, RowsWithoutAFirstCellAreNotShownAndRowsWithoutTheSortCellComeL
 TEST(ListCtrlData, ColumnsAndRowsFollowTheirInsertionRules)
 {
     CListCtrlData list;
-    EXPECT_EQ(list.InsertColumn(1, "Preis", CListColumn::FormatRight, 60), 1);
+    EXPECT_EQ(list.InsertColumn(1, "Preis", EColumnFormat::Right, 60), 1);
     EXPECT_EQ(list.GetSortState(), 0);
-    EXPECT_EQ(list.InsertColumn(0, "", CListColumn::FormatRight, 20), 0);
+    EXPECT_EQ(list.InsertColumn(0, "", EColumnFormat::Right, 20), 0);
     EXPECT_EQ(list.GetSortState(), 1);
-    EXPECT_EQ(list.InsertColumn(1, "Doppelt", CListColumn::FormatLeft, 60), -1);
-    EXPECT_EQ(list.InsertColumn(-1, "Negativ", CListColumn::FormatLeft, 60), -1);
-    EXPECT_EQ(list.InsertColumnById(2, 123, CListColumn::FormatLeft, 130), 2);
+    EXPECT_EQ(list.InsertColumn(1, "Doppelt", EColumnFormat::Left, 60), -1);
+    EXPECT_EQ(list.InsertColumn(-1, "Negativ", EColumnFormat::Left, 60), -1);
+    EXPECT_EQ(list.InsertColumnById(2, 123, EColumnFormat::Left, 130), 2);
     EXPECT_EQ(list.GetColumns()[0].Index, 0); // kept by model index
     EXPECT_FALSE(list.GetColumns()[0].Hideable);
     EXPECT_EQ(list.FindColumn(2)->Header, "Name");
@@ -119,10 +119,10 @@ TEST(ListCtrlData, ColumnsAndRowsFollowTheirInsertionRules)
     EXPECT_EQ(list.AddRow(20), 2u);
     EXPECT_EQ(list.SetCellTextById(2, 123, "Bier"), 1);
     EXPECT_EQ(list.FindRow(2)->FindCell(2)->GetText(), "Bier");
-    EXPECT_EQ(list.SetCellNumberById(2, 999, 1.0, CListCell::TypeTruncated), 0);
+    EXPECT_EQ(list.SetCellNumberById(2, 999, 1.0, ECellType::Truncated), 0);
     EXPECT_EQ(list.SetCellText(7, 0, "keine Zeile"), 0);
-    list.SetCellNumber(1, 0, 3.0, CListCell::TypeTruncated);
-    list.SetCellNumber(1, 0, 4.0, CListCell::TypeTruncated); // replaces
+    list.SetCellNumber(1, 0, 3.0, ECellType::Truncated);
+    list.SetCellNumber(1, 0, 4.0, ECellType::Truncated); // replaces
     EXPECT_EQ(list.FindRow(1)->Cells.size(), 1u);
     EXPECT_EQ(list.FindRow(1)->FindCell(0)->GetText(), "4");
     list.DeleteAllRows();
@@ -137,7 +137,7 @@ protected:
     {
         CListCtrlData list;
         for (int column = 0; column < columns; ++column)
-            list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 50 + column);
+            list.InsertColumn(column, "Spalte", EColumnFormat::Left, 50 + column);
         return list;
     }
     void SetUp() override
@@ -241,8 +241,7 @@ TEST(ListCtrlData, DisplayPositionsSkipHiddenColumnsBothWays)
 {
     CListCtrlData list;
     for (int column = 0; column < 5; ++column)
-        list.InsertColumn(column, std::string(1, static_cast<char>('A' + column)), CListColumn::FormatLeft,
-                          40);
+        list.InsertColumn(column, std::string(1, static_cast<char>('A' + column)), EColumnFormat::Left, 40);
     ASSERT_TRUE(list.SetDisplayOrder({3, 0, 4, 1, 2}));
     struct Case
     {
@@ -281,7 +280,7 @@ TEST(ListCtrlData, DisplayOrderThatIsNoPermutationOfTheColumnsIsRefused)
 {
     CListCtrlData list;
     for (int column : {0, 2, 7})
-        list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 40);
+        list.InsertColumn(column, "Spalte", EColumnFormat::Left, 40);
     const std::vector<std::vector<int>> refused = {{0, 2}, {0, 2, 7, 7}, {0, 2, 2}, {0, 1, 7}, {7, 2, -1}};
     for (const auto& order : refused)
         EXPECT_FALSE(list.SetDisplayOrder(order));
@@ -294,9 +293,8 @@ TEST(ListCtrlData, ColumnsInsertedOutOfOrderAreKeptByIndexAndShownLast)
 {
     CListCtrlData list;
     for (int column : {5, 2, 0, 3})
-        EXPECT_EQ(list.InsertColumn(column, "S" + std::to_string(column), CListColumn::FormatLeft, 40),
-                  column);
-    EXPECT_EQ(list.InsertColumn(2, "doppelt", CListColumn::FormatLeft, 40), -1);
+        EXPECT_EQ(list.InsertColumn(column, "S" + std::to_string(column), EColumnFormat::Left, 40), column);
+    EXPECT_EQ(list.InsertColumn(2, "doppelt", EColumnFormat::Left, 40), -1);
     std::vector<int> indices;
     for (const CListColumn& column : list.GetColumns())
         indices.push_back(column.Index);
@@ -310,9 +308,9 @@ TEST(ListCtrlData, ColumnsInsertedOutOfOrderAreKeptByIndexAndShownLast)
 TEST(ListCtrlData, HeaderIdFindsTheFirstColumnInModelOrderAndNeverATextHeader)
 {
     CListCtrlData list;
-    list.InsertColumnById(3, 123, CListColumn::FormatLeft, 40);
-    list.InsertColumnById(1, 123, CListColumn::FormatLeft, 40);
-    list.InsertColumn(0, "Text", CListColumn::FormatLeft, 40);
+    list.InsertColumnById(3, 123, EColumnFormat::Left, 40);
+    list.InsertColumnById(1, 123, EColumnFormat::Left, 40);
+    list.InsertColumn(0, "Text", EColumnFormat::Left, 40);
     const std::uint32_t row = list.AddRow(0);
     EXPECT_EQ(list.SetCellTextById(row, 123, "Bier"), 1);
     EXPECT_NE(list.FindRow(row)->FindCell(1), nullptr);
@@ -327,7 +325,7 @@ TEST(ListCtrlData, CellsSetInAnyOrderAreFoundAndReplaced)
     CListCtrlData list;
     const std::uint32_t row = list.AddRow(0);
     for (int column : {3, 0, 9, 2, 3})
-        list.SetCellNumber(row, column, column * 10.0, CListCell::TypeTruncated);
+        list.SetCellNumber(row, column, column * 10.0, ECellType::Truncated);
     list.SetCellText(row, 9, "neu");
     const CListRow& cells = *list.FindRow(row);
     ASSERT_EQ(cells.Cells.size(), 4u);
@@ -381,18 +379,18 @@ TEST(ListCtrlData, EveryKindOfColumnSortsBothWaysWithMissingCellsAtTheEnd)
     };
     CListCtrlData list;
     for (int column = 0; column < 4; ++column)
-        list.InsertColumn(column, "Spalte", CListColumn::FormatLeft, 40);
+        list.InsertColumn(column, "Spalte", EColumnFormat::Left, 40);
     for (const Row& row : rows) {
         const std::uint32_t id = list.AddRow(0);
         list.SetCellText(id, 0, row.name);
         if (row.text)
             list.SetCellText(id, 1, *row.text);
         if (row.number)
-            list.SetCellNumber(id, 2, *row.number, CListCell::TypeTwoDecimals);
+            list.SetCellNumber(id, 2, *row.number, ECellType::TwoDecimals);
         if (row.mixed && *row.mixed < 0)
             list.SetCellText(id, 3, "Text");
         else if (row.mixed)
-            list.SetCellNumber(id, 3, *row.mixed, CListCell::TypeGeneral);
+            list.SetCellNumber(id, 3, *row.mixed, ECellType::General);
     }
     list.Fill();
     const auto shown = [&list] {

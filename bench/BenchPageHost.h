@@ -3,15 +3,15 @@
 #include "ManualClock.h"
 #include "MemoryProfileStore.h"
 #include "RecordingMessageService.h"
-#include "catalogue/Data.h"
 #include "pages/PageHost.h"
 #include "settings/ChartSettings.h"
 
-// A main window as the benchmarked pages and dialogs see it: the catalogue and quiet services.
-class CBenchHost : public CPageHost
+// The pages' view of a main window in the widget benchmarks: the catalogue, a clock that
+// stands still, the section the benchmark picks ("Alle" unless told), quiet services.
+class CBenchPageHost : public CPageHost
 {
 public:
-    explicit CBenchHost(CData& data) : m_data(data) {}
+    explicit CBenchPageHost(CData& data, const CLocalTime& now = {}) : m_data(data), m_clock(now) {}
     CData* GetData() override { return &m_data; }
     CMessageService& Messages() override { return m_messages; }
     CProfileStore& Profile() override { return m_profile; }
@@ -20,12 +20,14 @@ public:
     void OpenHelp(const std::string&) override {}
     std::string HelpAddress(const std::string& anchor) const override { return anchor; }
     void RebuildTabs(int) override {}
-    CGroupSelection GetGroupSelection() const override { return {}; }
+    CGroupSelection GetGroupSelection() const override { return Selection; }
     CChartSettings& ChartSettings() override { return m_chart; }
     bool CopyPictureToDataDirectory(std::string&) override { return false; }
     bool CanPrint() const override { return false; }
     void PrintList(const CListCtrlEx&, int) override {}
     void PrintRecipe(const CRecipe&, const CRecipePrintRequest&) override {}
+
+    CGroupSelection Selection{.Selected = 0, .All = 0, .AllFood = 1, .AllDrinks = 2};
 
 private:
     CData& m_data;

@@ -1,0 +1,45 @@
+#include "SalesList.h"
+
+#include "catalogue/Data.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
+{
+    std::vector<CSale*> sales;
+    sales.reserve(recipe ? 0 : static_cast<std::size_t>(data.Sales.Count()));
+    for (CSale& sale : data.Sales) {
+        if (recipe == nullptr || sale.Recipe == recipe)
+            sales.push_back(&sale);
+    }
+    return sales;
+}
+
+std::string CSalesList::Caption(const CRecipe* recipe)
+{
+    return "Verkaufsliste : " + (recipe ? recipe->Name : CStringTables::Load(StringId::kAllSales));
+}
+
+std::string CSalesList::DateText(const CDateTime& date)
+{
+    if (date.GetStatus() == CDateTime::Null)
+        return {};
+    if (!date.IsValid())
+        return "Invalid DateTime";
+    // By hand rather than through printf: the list of all sales formats 200,000 dates.
+    const CDateTime::CDateAndTime parts = date.GetDateAndTime();
+    std::string text = "00.00.0000";
+    const auto put = [&text](std::size_t end, int value, int digits) {
+        for (int digit = 0; digit < digits; ++digit, value /= 10)
+            text[end - static_cast<std::size_t>(digit)] = static_cast<char>('0' + value % 10);
+    };
+    put(1, parts.Day, 2);
+    put(4, parts.Month, 2);
+    put(9, parts.Year, 4);
+    return text;
+}
+
+double CSalesList::Price(const CSale& sale)
+{
+    return sale.PriceSellPerPortionTax * sale.NbPortion;
+}
