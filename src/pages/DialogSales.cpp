@@ -68,9 +68,9 @@ void CDialogSales::AddColumns()
 {
     int column = 0;
     if (!m_recipe)
-        m_list->InsertColumnById(column++, StringId::kNameHeader, CListColumn::FormatLeft, kColumnWidth);
+        m_list->InsertColumnById(column++, StringId::kNameHeader, EColumnFormat::Left, kColumnWidth);
     for (const int headerId : {StringId::kDateHeader, StringId::kPriceHeader, StringId::kAmountHeader})
-        m_list->InsertColumnById(column++, headerId, CListColumn::FormatLeft, kColumnWidth);
+        m_list->InsertColumnById(column++, headerId, EColumnFormat::Left, kColumnWidth);
 }
 
 void CDialogSales::FillList()
@@ -85,8 +85,8 @@ void CDialogSales::FillList()
         if (!m_recipe)
             m_list->SetCellText(row, kNameColumn, sale.Name);
         m_list->SetCellText(row, first, CSalesList::DateText(sale.DateTime));
-        m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, first + 2, sale.NbPortion, CListCell::TypeGeneral);
+        m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, first + 2, sale.NbPortion, ECellType::General);
     }
     m_list->Fill();
     m_list->Sort();

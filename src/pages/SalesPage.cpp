@@ -40,19 +40,19 @@ struct CColumnSpec
 
 // Name, then per period (day, month, year): revenue, portions, margin, cost-of-goods ratio.
 constexpr CColumnSpec kColumns[kNbColumns] = {
-    {StringId::kNameHeader, CListColumn::FormatLeft, 180},
-    {StringId::kDayRevenueHeader, CListColumn::FormatRight, 90},
-    {StringId::kDayPortionsHeader, CListColumn::FormatRight, 90},
-    {StringId::kDayMarginHeader, CListColumn::FormatRight, 90},
-    {StringId::kDayRatioHeader, CListColumn::FormatRight, 90},
-    {StringId::kMonthRevenueHeader, CListColumn::FormatRight, 90},
-    {StringId::kMonthPortionsHeader, CListColumn::FormatRight, 90},
-    {StringId::kMonthMarginHeader, CListColumn::FormatRight, 90},
-    {StringId::kMonthRatioHeader, CListColumn::FormatRight, 90},
-    {StringId::kYearRevenueHeader, CListColumn::FormatRight, 90},
-    {StringId::kYearPortionsHeader, CListColumn::FormatRight, 90},
-    {StringId::kYearMarginHeader, CListColumn::FormatRight, 90},
-    {StringId::kYearRatioHeader, CListColumn::FormatRight, 90},
+    {StringId::kNameHeader, EColumnFormat::Left, 180},
+    {StringId::kDayRevenueHeader, EColumnFormat::Right, 90},
+    {StringId::kDayPortionsHeader, EColumnFormat::Right, 90},
+    {StringId::kDayMarginHeader, EColumnFormat::Right, 90},
+    {StringId::kDayRatioHeader, EColumnFormat::Right, 90},
+    {StringId::kMonthRevenueHeader, EColumnFormat::Right, 90},
+    {StringId::kMonthPortionsHeader, EColumnFormat::Right, 90},
+    {StringId::kMonthMarginHeader, EColumnFormat::Right, 90},
+    {StringId::kMonthRatioHeader, EColumnFormat::Right, 90},
+    {StringId::kYearRevenueHeader, EColumnFormat::Right, 90},
+    {StringId::kYearPortionsHeader, EColumnFormat::Right, 90},
+    {StringId::kYearMarginHeader, EColumnFormat::Right, 90},
+    {StringId::kYearRatioHeader, EColumnFormat::Right, 90},
 };
 
 constexpr int kRatioColumns[] = {4, 8, 12};
@@ -254,10 +254,10 @@ void CSalesPage::AddRow(CRecipe& recipe, const CSalesFigures& figures)
         const CSalesFigures::CFigures shown =
             figures.Get(&recipe, static_cast<CSalesPeriods::EPeriod>(period));
         const int first = 1 + period * kFiguresPerPeriod;
-        m_list->SetCellNumber(row, first, shown.GrossRevenue, CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, first + 1, shown.Portions, CListCell::TypeTruncated);
-        m_list->SetCellNumber(row, first + 2, shown.Margin, CListCell::TypeTwoDecimals);
-        m_list->SetCellNumber(row, first + 3, shown.CostRatio, CListCell::TypeTwoDecimalsAlt);
+        m_list->SetCellNumber(row, first, shown.GrossRevenue, ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, first + 1, shown.Portions, ECellType::Truncated);
+        m_list->SetCellNumber(row, first + 2, shown.Margin, ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, first + 3, shown.CostRatio, ECellType::TwoDecimalsAlt);
     }
 }
 
