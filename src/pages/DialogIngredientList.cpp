@@ -102,12 +102,14 @@ QLayout* CDialogIngredientList::BuildRows()
         for (int column = 0; column < kNbColumns; ++column)
             grid->addWidget(MakeField(row, static_cast<EColumn>(column)), row + 1, column);
     }
-    m_stock = m_fields[CStockEntry::kCurrentRow][kStock];
-    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, kName);
+    m_stock = Field(CStockEntry::kCurrentRow, EColumn::Stock);
+    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, static_cast<int>(EColumn::Name));
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Preis / Einh."), "priceCurrency", currency, this), 0,
-                    kPricePerUnit);
-    grid->addWidget(CFormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0, kStock, Qt::AlignRight);
-    grid->addWidget(HeaderWithCurrency(QStringLiteral("Wert"), "valueCurrency", currency, this), 0, kValue);
+                    static_cast<int>(EColumn::PricePerUnit));
+    grid->addWidget(CFormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0,
+                    static_cast<int>(EColumn::Stock), Qt::AlignRight);
+    grid->addWidget(HeaderWithCurrency(QStringLiteral("Wert"), "valueCurrency", currency, this), 0,
+                    static_cast<int>(EColumn::Value));
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     m_scrollBar->setObjectName(QStringLiteral("scrollBar"));
     m_scrollBar->setRange(0, std::max(0, m_entry.Count() - 1));
@@ -116,23 +118,24 @@ QLayout* CDialogIngredientList::BuildRows()
     m_scrollBar->setFocusPolicy(Qt::NoFocus);
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &CDialogIngredientList::OnScrollAction);
     grid->addWidget(m_scrollBar, 1, kNbColumns, CStockEntry::kNbRows, 1);
-    grid->setColumnStretch(kName, 1);
+    grid->setColumnStretch(static_cast<int>(EColumn::Name), 1);
     return grid;
 }
 
 // Read-only fields take no focus, so Tab goes between the stock field and the buttons only.
 QLineEdit* CDialogIngredientList::MakeField(int row, EColumn column)
 {
-    const bool editable = row == CStockEntry::kCurrentRow && column == kStock;
-    QLineEdit* field = CFormFields::TextField(kColumnNames[column], this);
-    field->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(kColumnNames[column])).arg(row + 1));
-    if (column == kName)
-        field->setMinimumWidth(kColumnWidths[column]);
+    const int index = static_cast<int>(column);
+    const bool editable = row == CStockEntry::kCurrentRow && column == EColumn::Stock;
+    QLineEdit* field = CFormFields::TextField(kColumnNames[index], this);
+    field->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(kColumnNames[index])).arg(row + 1));
+    if (column == EColumn::Name)
+        field->setMinimumWidth(kColumnWidths[index]);
     else
-        field->setFixedWidth(kColumnWidths[column]);
+        field->setFixedWidth(kColumnWidths[index]);
     field->setReadOnly(!editable);
     field->setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
-    if (column != kName && column != kUnit)
+    if (column != EColumn::Name && column != EColumn::Unit)
         field->setAlignment(Qt::AlignRight);
     if (row == CStockEntry::kCurrentRow) {
         QFont font = field->font();
@@ -141,7 +144,7 @@ QLineEdit* CDialogIngredientList::MakeField(int row, EColumn column)
     }
     if (editable)
         field->installEventFilter(this);
-    m_fields[row][column] = field;
+    m_fields[row][index] = field;
     return field;
 }
 
@@ -152,7 +155,7 @@ QLayout* CDialogIngredientList::BuildFooter()
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
     m_total->setAlignment(Qt::AlignRight);
-    m_total->setFixedWidth(kColumnWidths[kValue]);
+    m_total->setFixedWidth(kColumnWidths[static_cast<int>(EColumn::Value)]);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setAutoDefault(false);

@@ -22,7 +22,8 @@ class CDialogIngredientList : public QDialog
     Q_OBJECT
 
 public:
-    enum EColumn { kName, kPricePerUnit, kStock, kUnit, kValue, kNbColumns };
+    enum class EColumn { Name, PricePerUnit, Stock, Unit, Value };
+    static constexpr int kNbColumns = 5;
 
     // "Inventurbestände eintragen ...": sorts the catalogue's ingredients by name and lets the
     // user enter their stock. Does nothing without a catalogue.
@@ -40,7 +41,7 @@ public:
     const CStockEntry& Entry() const { return m_entry; }
     QLineEdit* StockField() const { return m_stock; }
     // A shown field; row 0 .. 4, the stock of row 2 is StockField().
-    QLineEdit* Field(int row, EColumn column) const { return m_fields[row][column]; }
+    QLineEdit* Field(int row, EColumn column) const { return m_fields[row][static_cast<int>(column)]; }
     QScrollBar* ScrollBar() const { return m_scrollBar; }
     QLineEdit* Total() const { return m_total; }
     QPushButton* OkButton() const { return m_ok; }

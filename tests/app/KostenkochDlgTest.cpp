@@ -698,7 +698,7 @@ TEST(KostenkochDlgTest, StockEntrySortsByNameAndStoresIntoTheCatalogue)
 
     QString firstShown;
     WhenModalAppears<CDialogIngredientList>([&firstShown](CDialogIngredientList& dialog) {
-        firstShown = dialog.Field(2, CDialogIngredientList::kName)->text();
+        firstShown = dialog.Field(2, CDialogIngredientList::EColumn::Name)->text();
         dialog.StockField()->selectAll();
         QTest::keyClicks(dialog.StockField(), QStringLiteral("2,5"));
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);

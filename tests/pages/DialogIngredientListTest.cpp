@@ -57,15 +57,15 @@ TEST(DialogIngredientList, OpensWithTheFirstOfThreeIngredientsInTheMiddleRow)
     const CDialogIngredientList& dialog = stock.Dialog;
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Bestandsdaten"));
-    EXPECT_EQ(ColumnTexts(dialog, EColumn::kName),
+    EXPECT_EQ(ColumnTexts(dialog, EColumn::Name),
               (QStringList{"", "", "Butter", "Mehl", QStringLiteral("Äpfel")}));
-    EXPECT_EQ(ColumnTexts(dialog, EColumn::kPricePerUnit), (QStringList{"", "", "4,20", "1,00", "2,00"}));
-    EXPECT_EQ(ColumnTexts(dialog, EColumn::kStock), (QStringList{"", "", "1,50", "0,00", "0,00"}));
-    EXPECT_EQ(ColumnTexts(dialog, EColumn::kValue), (QStringList{"", "", "6,30", "0,00", "0,00"}));
-    EXPECT_EQ(dialog.Field(2, EColumn::kStock), dialog.StockField());
+    EXPECT_EQ(ColumnTexts(dialog, EColumn::PricePerUnit), (QStringList{"", "", "4,20", "1,00", "2,00"}));
+    EXPECT_EQ(ColumnTexts(dialog, EColumn::Stock), (QStringList{"", "", "1,50", "0,00", "0,00"}));
+    EXPECT_EQ(ColumnTexts(dialog, EColumn::Value), (QStringList{"", "", "6,30", "0,00", "0,00"}));
+    EXPECT_EQ(dialog.Field(2, EColumn::Stock), dialog.StockField());
     EXPECT_TRUE(dialog.StockField()->hasFocus());
     EXPECT_FALSE(dialog.StockField()->isReadOnly());
-    EXPECT_TRUE(dialog.Field(3, EColumn::kStock)->isReadOnly());
+    EXPECT_TRUE(dialog.Field(3, EColumn::Stock)->isReadOnly());
     EXPECT_EQ(dialog.StockField()->selectedText(), QStringLiteral("1,50"))
         << "typing replaces the shown stock";
     EXPECT_EQ(dialog.Total()->text(), QStringLiteral("6,30"));
@@ -89,21 +89,21 @@ TEST(DialogIngredientList, KeysMoveAndStoreTheTypedStock)
     stock.Type(QStringLiteral("12,5"), Qt::Key_Return);
     EXPECT_EQ(Stock(host, 0), 12.5);
     EXPECT_TRUE(dialog.isVisible()) << "Enter belongs to the stock field";
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Mehl"));
-    EXPECT_EQ(dialog.Field(1, EColumn::kStock)->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Mehl"));
+    EXPECT_EQ(dialog.Field(1, EColumn::Stock)->text(), QStringLiteral("12,50"));
     EXPECT_EQ(dialog.Total()->text(), QStringLiteral("12,50"));
     EXPECT_EQ(dialog.ScrollBar()->value(), 1);
 
     stock.Type(QStringLiteral("3"), Qt::Key_PageDown);
     stock.Type(QStringLiteral("-2"), Qt::Key_Down);
     EXPECT_EQ(Stock(host, 2), -2.0);
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Salz"));
-    EXPECT_EQ(ColumnTexts(dialog, EColumn::kName), (QStringList{"Brot", "Mehl", "Salz", "", ""}));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Salz"));
+    EXPECT_EQ(ColumnTexts(dialog, EColumn::Name), (QStringList{"Brot", "Mehl", "Salz", "", ""}));
 
     stock.Type(QStringLiteral("1.000"), Qt::Key_Up);
     EXPECT_EQ(Stock(host, 2), 1000.0);
     QTest::keyClick(dialog.StockField(), Qt::Key_PageUp);
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Brot"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Brot"));
     EXPECT_EQ(dialog.Total()->text(), QStringLiteral("1.015,50"));
 }
 
@@ -119,7 +119,7 @@ TEST(DialogIngredientList, ATextThatIsNoNumberBlocksMovingWithoutAMessage)
     stock.Type(QStringLiteral("1,2,3"), Qt::Key_Return);
     QTest::keyClick(dialog.StockField(), Qt::Key_S);
     dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Brot"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Brot"));
     EXPECT_EQ(dialog.StockField()->text(), QStringLiteral("1,2,3"));
     EXPECT_EQ(dialog.ScrollBar()->value(), 0) << "the bar stays on the current ingredient";
     EXPECT_EQ(Stock(host, 0), 4.0);
@@ -127,7 +127,7 @@ TEST(DialogIngredientList, ATextThatIsNoNumberBlocksMovingWithoutAMessage)
 
     stock.Type(QStringLiteral("5"), Qt::Key_Down);
     EXPECT_EQ(Stock(host, 0), 5.0);
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Salz"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Salz"));
 }
 
 // Letters search by name instead of landing in the field, storing the typed stock on the way.
@@ -142,11 +142,11 @@ TEST(DialogIngredientList, LettersSearchByName)
     TypeInto(dialog.StockField(), QStringLiteral("7"));
     TypeText(dialog.StockField(), QStringLiteral("sa"));
     EXPECT_EQ(Stock(host, 0), 7.0);
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Salz"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Salz"));
     EXPECT_EQ(dialog.StockField()->text(), QStringLiteral("0,00"));
     host.Time.AdvanceTicks(1500);
     TypeText(dialog.StockField(), QStringLiteral("z"));
-    EXPECT_EQ(dialog.Field(2, EColumn::kName)->text(), QStringLiteral("Zucker"));
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Zucker"));
     EXPECT_EQ(dialog.ScrollBar()->value(), 3);
 }
 
@@ -158,7 +158,7 @@ TEST(DialogIngredientList, ScrollBarMovesAndStores)
         AddIngredient(host.Data, "Zutat " + std::to_string(10 + i), "", "kg", 1.0, 1);
     CStockDialog stock(host);
     CDialogIngredientList& dialog = stock.Dialog;
-    const auto current = [&] { return dialog.Field(2, EColumn::kName)->text(); };
+    const auto current = [&] { return dialog.Field(2, EColumn::Name)->text(); };
 
     TypeInto(dialog.StockField(), QStringLiteral("2"));
     dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
