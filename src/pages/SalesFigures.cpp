@@ -29,6 +29,6 @@ CSalesFigures::CFigures CSalesFigures::Get(const CRecipe* recipe, CSalesPeriods:
     if (recipe == nullptr || found == m_sums.end())
         return {};
     const CSums& sums = found->second[static_cast<int>(period)];
-    return {sums.Prices.Result(CData::GrossRevenue), sums.Portions,
-            sums.Prices.Result(CData::ContributionMargin), sums.Prices.Result(CData::CostRatio)};
+    return {sums.Prices.Result(EMeasure::GrossRevenue), sums.Portions,
+            sums.Prices.Result(EMeasure::ContributionMargin), sums.Prices.Result(EMeasure::CostRatio)};
 }
