@@ -34,7 +34,7 @@ const QColor kTodayColour(255, 214, 153);
 struct CColumnSpec
 {
     int HeaderId;
-    std::uint32_t Format;
+    EColumnFormat Format;
     int Width;
 };
 
