@@ -8,6 +8,7 @@
 //   kk-bench ingredients FILE [REPEAT]  time the ingredients page filling its list
 //   kk-bench sales FILE [REPEAT]     time the sales page, a booking and the list of all sales
 //   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
+//   kk-bench stock FILE [REPEAT]     time the stock dialog's moves and type-ahead
 
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
@@ -19,6 +20,7 @@
 #include "PugiLoader.h"
 #include "RecipePageBenchmark.h"
 #include "SalesPageBenchmark.h"
+#include "StockEntryBenchmark.h"
 #include "StrongPugiLoader.h"
 #include "StrongWriter.h"
 #include "catalogue/Data.h"
@@ -251,6 +253,12 @@ int Recipes(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunRecipePageBenchmark(data, repeat); });
 }
 
+int Stock(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv,
+                              [repeat](CData& data) { RunStockEntryBenchmark(data, repeat); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -276,8 +284,11 @@ int main(int argc, char** argv)
         return Print(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "recipes")
         return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
+        return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
                          "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
-                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | print FILE [REPEAT]\n");
+                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | print FILE [REPEAT] | "
+                         "stock FILE [REPEAT]\n");
     return 2;
 }

@@ -8,6 +8,7 @@
 #include "app/TabRules.h"
 #include "app/WindowPlacer.h"
 #include "controls/AppFonts.h"
+#include "pages/DialogIngredientList.h"
 #include "pages/SubDialog.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
@@ -22,8 +23,8 @@
 namespace {
 
 constexpr QSize kDefaultSize{860, 620};
-// What the window can carry out so far: the stock entry comes with its dialog.
-constexpr CMenuFeatures kFeatures{.Printing = true};
+// What the window can carry out: every command is built.
+constexpr CMenuFeatures kFeatures{.Printing = true, .StockEntry = true};
 
 } // namespace
 
@@ -84,6 +85,7 @@ void CKostenkochDlg::ConnectMenu()
     on(CMainMenu::InventoryEmptyList, [this] { m_document.PrintInventoryList(CInventoryList::Empty); });
     on(CMainMenu::InventoryList, [this] { m_document.PrintInventoryList(CInventoryList::Filled); });
     on(CMainMenu::Exit, [this] { reject(); });
+    on(CMainMenu::InventoryStockEntry, [this] { OnStockEntry(); });
     on(CMainMenu::German, [this] { m_document.SetLanguage(CStringTables::German); });
     on(CMainMenu::English, [this] { m_document.SetLanguage(CStringTables::English); });
     on(CMainMenu::Romanian, [this] { m_document.SetLanguage(CStringTables::Romanian); });
@@ -216,6 +218,14 @@ void CKostenkochDlg::OnPrint()
 {
     if (CurrentTab() != CTabRules::MasterData && CurrentPage())
         CurrentPage()->Print();
+}
+
+// The stock dialog reorders the ingredients, which the ingredients page shows.
+void CKostenkochDlg::OnStockEntry()
+{
+    CDialogIngredientList::Run(m_document, this);
+    if (CurrentPage() == Page(EPage::Ingredients))
+        CurrentPage()->RefreshPage();
 }
 
 // Another catalogue: title, pages, tabs and sections follow it.

@@ -67,6 +67,7 @@ private:
     void OnMenuAboutToShow();
     void UpdateTitle();
     void OnPrint();
+    void OnStockEntry();
     void AfterLoad();
     void OnAbout();
     bool RunExitSequence();

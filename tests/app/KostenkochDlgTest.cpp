@@ -6,6 +6,7 @@
 #include "controls/LinkStatic.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataLocator.h"
+#include "pages/DialogIngredientList.h"
 #include "pages/SubDialog.h"
 #include "platform/StdFile.h"
 
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -260,10 +262,10 @@ TEST(KostenkochDlgTest, MenuStatesFollowTabCatalogueImportFileAndLanguage)
     ClickTab(*dlg, 1);
     fs::remove(importPath);
     OpenMenu(*dlg, "menuExtras");
-    // Printing works; the stock entry is not built yet: grey, never silently dead.
-    for (const char* name : {"actionPrint", "actionInventoryEmptyList", "actionInventoryList"})
+    // Printing and the stock entry work: enabled.
+    for (const char* name :
+         {"actionPrint", "actionInventoryEmptyList", "actionInventoryList", "actionInventoryStockEntry"})
         EXPECT_TRUE(Action(*dlg, name)->isEnabled()) << name;
-    EXPECT_FALSE(Action(*dlg, "actionInventoryStockEntry")->isEnabled());
     EXPECT_EQ(Action(*dlg, "actionImport"), nullptr);
     std::ofstream(importPath) << "x"; // once gone, it does not come back
     OpenMenu(*dlg, "menuExtras");
@@ -671,6 +673,45 @@ TEST(KostenkochDlgTest, EmptiedGroupNamesWithRecipesAreKeptWithOneMessage)
     EXPECT_THAT(bed.MessageTexts(), ElementsAre(CStringTables::Load(120)));
     EXPECT_EQ(dlg->Document().GetData()->NameGroup[0], first);
     EXPECT_EQ(dlg->Document().GetData()->NameGroup[1], second);
+}
+
+// "Inventurbestände eintragen ..." puts the ingredients in name order, opens the stock dialog
+// on the first, and what it stores makes the data differ from the file.
+TEST(KostenkochDlgTest, StockEntrySortsByNameAndStoresIntoTheCatalogue)
+{
+    CWindowTestBed bed;
+    {
+        CData data;
+        data.SetDefaults();
+        for (const char* name : {"Zwiebeln", "butter", "Brot"})
+            data.Ingredients.Append(std::make_unique<CIngredient>(&data)).Name = name;
+        bed.WriteDataFile(data, bed.DataPath());
+        bed.Profile.WriteString("", "DataPath", bed.DataPath());
+    }
+    auto dlg = bed.Start();
+    dlg->show();
+    ClickTab(*dlg, 1);
+    dlg->Document().Save();
+    ASSERT_TRUE(dlg->Document().Session().IsUnchanged());
+    OpenMenu(*dlg, "menuInventory");
+    ASSERT_TRUE(Action(*dlg, "actionInventoryStockEntry")->isEnabled());
+
+    QString firstShown;
+    WhenModalAppears<CDialogIngredientList>([&firstShown](CDialogIngredientList& dialog) {
+        firstShown = dialog.Field(2, CDialogIngredientList::EColumn::Name)->text();
+        dialog.StockField()->selectAll();
+        QTest::keyClicks(dialog.StockField(), QStringLiteral("2,5"));
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    });
+    Action(*dlg, "actionInventoryStockEntry")->trigger();
+
+    const CData& data = *dlg->Document().GetData();
+    EXPECT_EQ(firstShown, QStringLiteral("Brot"));
+    EXPECT_EQ(data.Ingredients.At(0)->Name, "Brot");
+    EXPECT_EQ(data.Ingredients.At(1)->Name, "butter");
+    EXPECT_EQ(data.Ingredients.At(2)->Name, "Zwiebeln");
+    EXPECT_EQ(data.Ingredients.At(0)->StockAmount, 2.5);
+    EXPECT_FALSE(dlg->Document().Session().IsUnchanged());
 }
 
 } // namespace

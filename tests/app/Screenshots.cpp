@@ -4,8 +4,8 @@
 //     kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]
 //
 // Besides one picture per tab it takes each master data section, the ingredient dialog and the
-// evaluation over two years of sales as chart and table, and writes the sample catalogue (without
-// those two years) as a data file when SAMPLE_FILE is given.
+// evaluation over two years of sales as chart and table, the stock dialog, and writes the sample catalogue
+// (without those two years) as a data file when SAMPLE_FILE is given.
 
 #include "SalesBuilder.h"
 #include "WindowTestBed.h"
@@ -13,6 +13,7 @@
 #include "controls/FlatButton.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogIngredient.h"
+#include "pages/DialogIngredientList.h"
 #include "pages/DialogRecipe.h"
 #include "pages/DialogSales.h"
 #include "pages/EvaluationPage.h"
@@ -23,6 +24,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -174,6 +176,20 @@ bool SaveIngredientDialog(CKostenkochDlg& window, CPageHost& host, const QDir& o
     return Save(dialog, output, QStringLiteral("2-zutat-definieren"));
 }
 
+// The stock dialog as "Inventurbestände eintragen ..." opens it, moved on to the fourth
+// ingredient so that all five rows are filled.
+bool SaveStockDialog(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    host.GetData()->SortIngredients("Name", true);
+    CDialogIngredientList dialog(host, &window);
+    dialog.show();
+    for (int move = 0; move < 3; ++move) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(dialog.StockField(), &down);
+    }
+    return Save(dialog, output, QStringLiteral("6-bestandsdaten"));
+}
+
 // The sales page after the day's first bookings, made there as a user makes them (they go
 // into the window's catalogue only, not into the sample file), and the sales list of one dish.
 bool SaveSalesPage(CKostenkochDlg& window, CPageHost& host, const QDir& output)
@@ -321,5 +337,6 @@ int main(int argc, char** argv)
     const bool recipe = SaveRecipeDialog(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool evaluation = SaveEvaluation(*window, output);
-    return tabs && masterData && dialog && recipe && sales && evaluation ? 0 : 1;
+    const bool stock = SaveStockDialog(*window, window->Document(), output);
+    return tabs && masterData && dialog && recipe && sales && evaluation && stock ? 0 : 1;
 }
