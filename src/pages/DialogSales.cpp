@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -84,7 +85,11 @@ void CDialogSales::FillList()
         const std::uint32_t row = m_list->AddRow(index);
         if (!m_recipe)
             m_list->SetCellText(row, kNameColumn, sale.Name);
-        m_list->SetCellDate(row, first, CSalesList::DateText(sale.DateTime), sale.DateTime.GetValue());
+        // A date that is not valid sorts last.
+        const double when = sale.DateTime.GetStatus() == CDateTime::Valid
+                                ? sale.DateTime.GetValue()
+                                : std::numeric_limits<double>::quiet_NaN();
+        m_list->SetCellDate(row, first, CSalesList::DateText(sale.DateTime), when);
         m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), ECellType::TwoDecimals);
         m_list->SetCellNumber(row, first + 2, sale.NbPortion, ECellType::General);
     }
