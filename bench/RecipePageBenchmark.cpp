@@ -1,6 +1,7 @@
 #include "RecipePageBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogRecipe.h"
 #include "pages/PageFactory.h"
@@ -82,7 +83,7 @@ void PrintRow(const char* work, double milliseconds)
     std::printf("| %-66s | %8.2f ms |\n", work, milliseconds);
 }
 
-void TimePage(CBenchHost& host, int repeat)
+void TimePage(CBenchPageHost& host, int repeat)
 {
     std::unique_ptr<CRecipePage> page;
     const double open = Time(repeat, [&] {
@@ -113,7 +114,7 @@ void TimePage(CBenchHost& host, int repeat)
     PrintRow("FillList and painting the shown page", shown);
 }
 
-void TimeDialog(CBenchHost& host, int repeat)
+void TimeDialog(CBenchPageHost& host, int repeat)
 {
     CData& data = *host.GetData();
     CRecipe recipe(&data);
@@ -152,7 +153,7 @@ void TimeDialog(CBenchHost& host, int repeat)
 
 void RunRecipePageBenchmark(CData& data, int repeat)
 {
-    CBenchHost host(data);
+    CBenchPageHost host(data);
     TimePage(host, repeat);
     TimeDialog(host, repeat);
 }
