@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -209,6 +210,17 @@ bool CDialogIngredientList::OnStockKey(int key, const QString& text, Qt::Keyboar
         moved = m_entry.TypeAhead(character, Typed()) || moved;
     AfterMove(moved);
     return true;
+}
+
+void CDialogIngredientList::wheelEvent(QWheelEvent* event)
+{
+    constexpr int kNotch = 120;
+    m_wheelDelta += event->angleDelta().y();
+    for (; m_wheelDelta >= kNotch; m_wheelDelta -= kNotch)
+        OnScrollAction(QAbstractSlider::SliderSingleStepSub);
+    for (; m_wheelDelta <= -kNotch; m_wheelDelta += kNotch)
+        OnScrollAction(QAbstractSlider::SliderSingleStepAdd);
+    event->accept();
 }
 
 void CDialogIngredientList::OnScrollAction(int action)

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class QWheelEvent;
 
 // "Bestandsdaten": the user enters the counted stock of every ingredient, one after the other.
 // Five rows show the current ingredient in the middle with its two neighbours on either side;
@@ -50,6 +51,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The mouse wheel over the rows moves one ingredient per notch, like the scroll bar's arrows.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void BuildForm();
@@ -69,4 +72,5 @@ private:
     QLineEdit* m_total = nullptr;
     QScrollBar* m_scrollBar = nullptr;
     QPushButton* m_ok = nullptr;
+    int m_wheelDelta = 0; // wheel turned but not yet a whole notch
 };

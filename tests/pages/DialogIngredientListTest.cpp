@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -180,6 +181,21 @@ TEST(DialogIngredientList, ScrollBarMovesAndStores)
     dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(current(), QStringLiteral("Zutat 10"));
     EXPECT_EQ(dialog.ScrollBar()->value(), 0);
+
+    // The wheel (which a row passes on to the dialog): two notches down, then half a notch up
+    // twice, which makes one notch.
+    const auto turn = [&](int delta) {
+        const QPointF at(dialog.width() / 2.0, dialog.height() / 2.0);
+        QWheelEvent wheel(at, dialog.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&dialog, &wheel);
+    };
+    turn(-240);
+    EXPECT_EQ(current(), QStringLiteral("Zutat 12"));
+    turn(60);
+    EXPECT_EQ(current(), QStringLiteral("Zutat 12"));
+    turn(60);
+    EXPECT_EQ(current(), QStringLiteral("Zutat 11"));
 }
 
 // A stock typed without moving on is stored by OK; a text that is no number keeps the dialog
