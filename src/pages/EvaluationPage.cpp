@@ -309,8 +309,8 @@ void CEvaluationPage::ChooseDisplayKind()
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("displayKindMenu"));
-    AddCommand(menu, QStringLiteral("Grafik"), kChartCommand, m_display == EChartDisplay::Chart);
-    AddCommand(menu, QStringLiteral("Tabelle"), kTableCommand, m_display == EChartDisplay::Table);
+    AddCommand(menu, QStringLiteral("&Grafik"), kChartCommand, m_display == EChartDisplay::Chart);
+    AddCommand(menu, QStringLiteral("&Tabelle"), kTableCommand, m_display == EChartDisplay::Table);
     const int command = ChooseCommand(menu, m_displayButton);
     if (command == kChartCommand)
         SetDisplayKind(EChartDisplay::Chart);

@@ -218,14 +218,14 @@ TEST_F(EvaluationPageTest, RadioButtonsSwitchToRunningTotalsAndCurrentPrices)
 TEST_F(EvaluationPageTest, TableModeHidesTheSeriesButtonAndShowsTheTable)
 {
     Open();
-    WhenMenuAppears(QStringLiteral("Tabelle"));
+    WhenMenuAppears(QStringLiteral("&Tabelle"));
     Click("displayKindButton");
     EXPECT_EQ(Page->DisplayKind(), EChartDisplay::Table);
     EXPECT_TRUE(Page->Table()->isVisible());
     EXPECT_FALSE(Page->Chart()->isVisible());
     EXPECT_FALSE(Find<QPushButton>("seriesButton")->isVisible());
     EXPECT_EQ(Host.Chart.ShowActive, EChartDisplay::Table);
-    WhenMenuAppears(QStringLiteral("Grafik"));
+    WhenMenuAppears(QStringLiteral("&Grafik"));
     Click("displayKindButton");
     EXPECT_TRUE(Page->Chart()->isVisible());
     EXPECT_TRUE(Find<QPushButton>("seriesButton")->isVisible());
@@ -236,7 +236,7 @@ TEST_F(EvaluationPageTest, ChoicesAreRememberedAcrossARestart)
     CRememberedValues remembered(Host.Store, Host.Time);
     Host.Chart = remembered.ReadChart();
     Open();
-    WhenMenuAppears(QStringLiteral("Tabelle"));
+    WhenMenuAppears(QStringLiteral("&Tabelle"));
     Click("displayKindButton");
     QTest::mouseClick(Find<QRadioButton>("cumulativeRadio"), Qt::LeftButton);
     QTest::mouseClick(Find<QRadioButton>("simulationRadio"), Qt::LeftButton);
