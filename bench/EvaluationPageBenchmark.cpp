@@ -1,6 +1,7 @@
 #include "EvaluationPageBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ChartWnd.h"
 #include "controls/ListCtrlEx.h"
@@ -16,14 +17,6 @@
 #include <vector>
 
 namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 CDateTime FirstMonth(const CData& data)
 {

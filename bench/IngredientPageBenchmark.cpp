@@ -1,6 +1,7 @@
 #include "IngredientPageBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
@@ -11,23 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
-
-double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
-{
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 void RunIngredientPageBenchmark(CData& data, int repeat)
 {

@@ -1,6 +1,7 @@
 #include "PrintBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/IngredientPage.h"
@@ -21,23 +22,6 @@
 #include <cstdio>
 #include <ctime>
 #include <vector>
-
-namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
-
-double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
-{
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 void RunPrintBenchmark(CData& data, int repeat)
 {

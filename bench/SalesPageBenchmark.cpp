@@ -1,6 +1,7 @@
 #include "SalesPageBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/DialogSales.h"
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
-
-double Milliseconds(CSteadyClock::time_point start, CSteadyClock::time_point end)
-{
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
 
 // Wall and CPU time of the process, medians; on a busy machine the CPU time is the steadier.
 struct CTimes

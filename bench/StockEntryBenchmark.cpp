@@ -1,6 +1,7 @@
 #include "StockEntryBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "pages/DialogIngredientList.h"
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-using CSteadyClock = std::chrono::steady_clock;
 
 struct CTimes
 {

@@ -106,8 +106,8 @@ private:
         m_painter.setBrush(Qt::NoBrush);
     }
 
-    // For every tick: a stub left of the front edge, a grey line on the left wall to the back
-    // plane, a light grey line across the back wall, and the value left of the stub.
+    // For every tick: a short tick mark left of the front edge, a grey line on the left wall to the back
+    // plane, a light grey line across the back wall, and the value left of the mark.
     void DrawValueScale()
     {
         const int originX = m_layout.GetOriginX();
@@ -128,7 +128,7 @@ private:
         }
     }
 
-    // Every group boundary: a stub below the front edge, a grey line across the floor, and the
+    // Every group boundary: a short tick mark below the front edge, a grey line across the floor, and the
     // group's label centred below its slot.
     void DrawCategories()
     {

@@ -124,6 +124,13 @@ int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnForma
     return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
+void CListCtrlEx::InsertColumns(std::span<const CListColumnSpec> columns)
+{
+    int index = 0;
+    for (const CListColumnSpec& column : columns)
+        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width);
+}
+
 int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)
 {
     return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, width); });

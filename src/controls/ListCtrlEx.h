@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controls/model/ListColumnSpec.h"
 #include "controls/model/ListCtrlData.h"
 
 #include <QTreeView>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,8 @@ public:
     void DeleteAllRows();
     // Adds a column (see CListCtrlData::InsertColumn); -1 when the index is taken or negative.
     int InsertColumn(int index, const std::string& header, EColumnFormat format, int width);
+    // Inserts the columns as columns 0, 1, ... in their order.
+    void InsertColumns(std::span<const CListColumnSpec> columns);
     int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width);
     // Hiding keeps the width; column 0 cannot be hidden.
     void SetColumnVisible(int index, bool visible);

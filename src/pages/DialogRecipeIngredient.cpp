@@ -23,17 +23,11 @@ namespace {
 constexpr int kFigurePrecision = 2;
 constexpr int kInputPrecision = -1;
 
-struct CColumnSpec
-{
-    int HeaderId;
-    int Width;
-};
-
-constexpr CColumnSpec kColumns[] = {{StringId::kNameHeader, 180},
-                                    {StringId::kGroupHeader, 140},
-                                    {StringId::kPriceHeader, 90},
-                                    {StringId::kAmountHeader, 90},
-                                    {StringId::kUnitHeader, 90}};
+constexpr CListColumnSpec kColumns[] = {{StringId::kNameHeader, EColumnFormat::Left, 180},
+                                        {StringId::kGroupHeader, EColumnFormat::Left, 140},
+                                        {StringId::kPriceHeader, EColumnFormat::Left, 90},
+                                        {StringId::kAmountHeader, EColumnFormat::Left, 90},
+                                        {StringId::kUnitHeader, EColumnFormat::Left, 90}};
 
 QLineEdit* DisplayField(const char* objectName, QWidget* parent)
 {
@@ -117,9 +111,7 @@ QLayout* CDialogRecipeIngredient::BuildFields()
 
 void CDialogRecipeIngredient::AddColumns()
 {
-    for (int column = 0; column < 5; ++column)
-        m_list->InsertColumnById(column, kColumns[column].HeaderId, EColumnFormat::Left,
-                                 kColumns[column].Width);
+    m_list->InsertColumns(kColumns);
 }
 
 void CDialogRecipeIngredient::TakeLine(const CRecipeIngredient& line)

@@ -18,14 +18,7 @@ namespace {
 
 enum EColumn { kName, kSupplier, kGroup, kPricePerUnit, kTotalPrice, kAmount, kUnit, kNbColumns };
 
-struct CColumnSpec
-{
-    int HeaderId;
-    EColumnFormat Format;
-    int Width;
-};
-
-constexpr CColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kSupplierHeader, EColumnFormat::Left, 140},
     {StringId::kGroupHeader, EColumnFormat::Left, 140},
@@ -95,9 +88,7 @@ QWidget* CIngredientPage::BuildButtons()
 
 void CIngredientPage::AddColumns()
 {
-    for (int column = 0; column < kNbColumns; ++column)
-        m_list->InsertColumnById(column, kColumns[column].HeaderId, kColumns[column].Format,
-                                 kColumns[column].Width);
+    m_list->InsertColumns(kColumns);
 }
 
 void CIngredientPage::InitFromData(CData& data)

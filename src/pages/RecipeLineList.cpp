@@ -10,25 +10,17 @@ namespace {
 
 enum EColumn { kNumber, kName, kAmount, kUnit, kPrice, kNbColumns };
 
-struct CColumnSpec
-{
-    int HeaderId;
-    int Width;
-};
-
-constexpr CColumnSpec kColumns[kNbColumns] = {{StringId::kLineNumberHeader, 30},
-                                              {StringId::kNameHeader, 180},
-                                              {StringId::kAmountHeader, 110},
-                                              {StringId::kUnitHeader, 110},
-                                              {StringId::kPriceHeader, 110}};
+constexpr CListColumnSpec kColumns[kNbColumns] = {{StringId::kLineNumberHeader, EColumnFormat::Left, 30},
+                                                  {StringId::kNameHeader, EColumnFormat::Left, 180},
+                                                  {StringId::kAmountHeader, EColumnFormat::Left, 110},
+                                                  {StringId::kUnitHeader, EColumnFormat::Left, 110},
+                                                  {StringId::kPriceHeader, EColumnFormat::Left, 110}};
 
 } // namespace
 
 void CRecipeLineList::AddColumns(CListCtrlEx& list)
 {
-    for (int column = 0; column < kNbColumns; ++column)
-        list.InsertColumnById(column, static_cast<std::uint32_t>(kColumns[column].HeaderId),
-                              EColumnFormat::Left, kColumns[column].Width);
+    list.InsertColumns(kColumns);
 }
 
 std::uint32_t CRecipeLineList::Fill(CListCtrlEx& list, const CRecipe& recipe, double factor, int selectLineId)

@@ -30,14 +30,7 @@ enum EColumn {
     kNbColumns
 };
 
-struct CColumnSpec
-{
-    int HeaderId;
-    EColumnFormat Format;
-    int Width;
-};
-
-constexpr CColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 200},
     {StringId::kGroupHeader, EColumnFormat::Left, 120},
     {StringId::kPurchasePriceHeader, EColumnFormat::Right, 90},
@@ -106,9 +99,7 @@ QWidget* CRecipePage::BuildButtons()
 
 void CRecipePage::AddColumns()
 {
-    for (int column = 0; column < kNbColumns; ++column)
-        m_list->InsertColumnById(column, static_cast<std::uint32_t>(kColumns[column].HeaderId),
-                                 kColumns[column].Format, kColumns[column].Width);
+    m_list->InsertColumns(kColumns);
 }
 
 void CRecipePage::InitFromData(CData& data)

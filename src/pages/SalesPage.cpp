@@ -31,15 +31,8 @@ constexpr int kLegendIconSize = 14;
 // The background of today in the calendar and of its legend icon.
 const QColor kTodayColour(255, 214, 153);
 
-struct CColumnSpec
-{
-    int HeaderId;
-    EColumnFormat Format;
-    int Width;
-};
-
 // Name, then per period (day, month, year): revenue, portions, margin, cost-of-goods ratio.
-constexpr CColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kDayRevenueHeader, EColumnFormat::Right, 90},
     {StringId::kDayPortionsHeader, EColumnFormat::Right, 90},
@@ -191,9 +184,7 @@ QWidget* CSalesPage::BuildBooking()
 
 void CSalesPage::AddColumns()
 {
-    for (int column = 0; column < kNbColumns; ++column)
-        m_list->InsertColumnById(column, kColumns[column].HeaderId, kColumns[column].Format,
-                                 kColumns[column].Width);
+    m_list->InsertColumns(kColumns);
 }
 
 // Another catalogue: nothing of the last one stays selected, and the calendar shows today.
