@@ -14,6 +14,7 @@ class CDataFileNode
 public:
     explicit CDataFileNode(const CTarnXMLNode& node) : m_node(node) {}
 
+    const CTarnXMLNode& Node() const { return m_node; }
     EXmlName Name() const;
     std::string_view RawName() const;
     bool IsElement() const { return m_node.Kind == CTarnXMLNode::Element; }

@@ -4,6 +4,7 @@
 #include "datafile/DataFileFingerprint.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
+#include "datafile/DataFileRecordSink.h"
 #include "platform/File.h"
 #include "platform/LargePages.h"
 #include "resources/StringIds.h"
@@ -116,15 +117,20 @@ int CDataFileReader::Fail()
 }
 
 // The document parses the text in place: the text lives until the tree has been walked, and a
-// second copy would only add to the peak memory of a load.
+// second copy would only add to the peak memory of a load. The records are read as the parser
+// finishes them (CDataFileRecordSink); the walk afterwards reads the rest of the tree.
 void CDataFileReader::Parse(std::string_view text)
 {
     LogDataFile(m_data, "CData::ReadFromXML() XML parser start");
+    CDataFileRecordSink sink(m_data, m_records);
     CTarnXMLDocument document(kMaxNodes, kMaxDepth);
     document.SetCheckingMode(CTarnXMLDocument::Lenient);
+    document.SetElementSink(&sink);
     document.Parse(text.data(), text.size(), CTarnXMLDocument::DetectFormat, 1);
     LogDataFile(m_data, "CData::ReadFromXML() XML parser finished");
+    m_sink = &sink;
     Init(document.GetRoot());
+    m_sink = nullptr;
 }
 
 void CDataFileReader::Init(const CTarnXMLNode* node)
@@ -218,6 +224,11 @@ void CDataFileReader::ReadRecipes(const CDataFileNode& node)
 {
     LogDataFile(m_data, "CData::InitFromXML() -> Recipes");
     const std::string status = m_data.Owner ? CStringTables::Load(StringId::kStatusRecipes) : std::string();
+    // The status follows every child of the section, those read during the parse included.
+    if (m_data.Owner && m_sink) {
+        for (std::size_t dropped = m_sink->DroppedChildren(node.Node()); dropped != 0; --dropped)
+            m_data.Owner->ShowStatus(status);
+    }
     node.ForEachChild([&](const CDataFileNode& child) {
         if (m_data.Owner)
             m_data.Owner->ShowStatus(status);

@@ -7,6 +7,7 @@
 class CData;
 class CDataFileFingerprint;
 class CDataFileNode;
+class CDataFileRecordSink;
 class CFile;
 struct CTarnXMLNode;
 
@@ -42,6 +43,8 @@ private:
     CData& m_data;
     CDataFileRecordReader m_records;
     CDataFileFingerprint* m_fingerprint;
+    // While the tree of a parse is walked: the records read during the parse.
+    const CDataFileRecordSink* m_sink = nullptr;
     // Records were added since the lines were last linked.
     bool m_restorePending = true;
     bool m_rootFound = false;

@@ -81,6 +81,7 @@ struct CTarnXMLDocument::CImpl
     int Mode;
     int Format = DetectFormat;
     int MultiObject = 0;
+    CTarnXMLElementSink* Sink = nullptr;
     std::unique_ptr<char, CFreeDeleter> OwnText;
     char* Text = nullptr;
     std::uint32_t TextLength = 0;
@@ -125,16 +126,23 @@ void CTarnXMLDocument::Parse(const char* text, size_t length, int format, int us
     void* zero = std::memchr(begin, 0, length);
     char* end = zero != nullptr ? static_cast<char*>(zero) : begin + length;
     m_impl->Nodes.SetMaximum(std::max<std::uint64_t>(m_impl->MaxNodes, length / 2 + kSpareNodes));
-    m_impl->Nodes.ExpectText(length);
     m_impl->Format = format == DetectFormat ? DetectTextFormat(begin) : format;
     const bool strict = m_impl->Mode != Lenient;
+    CTarnXMLElementSink* sink = m_impl->Format == XmlFormat ? m_impl->Sink : nullptr;
+    // With a sink that drops elements the records no longer grow with the text.
+    m_impl->Nodes.ExpectText(sink == nullptr ? length : 0);
     if (m_impl->Format == XmlFormat) {
-        CTarnXMLParser(begin, end, strict, m_impl->MaxDepth, m_impl->Nodes).Run();
+        CTarnXMLParser(begin, end, strict, m_impl->MaxDepth, m_impl->Nodes, sink).Run();
     } else {
         CTarnXMLObjectTextParser parser(begin, end, strict, m_impl->Nodes);
         parser.Run();
         m_impl->MultiObject = parser.IsMultiObject() ? 1 : 0;
     }
+}
+
+void CTarnXMLDocument::SetElementSink(CTarnXMLElementSink* sink)
+{
+    m_impl->Sink = sink;
 }
 
 void CTarnXMLDocument::Clear()

@@ -13,6 +13,8 @@
 // by a state machine, and described by fixed-size node records that point into it. Node
 // records live in one address-space reservation committed page by page. Every failure throws
 // CTarnXMLException; after one, only another Parse or destruction is safe.
+class CTarnXMLElementSink;
+
 class CTarnXMLDocument
 {
 public:
@@ -41,6 +43,10 @@ public:
     // and it must outlive the document. Texts of 4 GiB - 101 bytes or more are refused with
     // code 0, as is a single name or value of 2 GiB or more.
     void Parse(const char* text, size_t length = 0, int format = DetectFormat, int useCallerBuffer = 0);
+
+    // XML texts only: from the next Parse on, `sink` (none = no sink) is told of every element
+    // as it ends and may have it dropped from the tree. The tree then holds what the sink kept.
+    void SetElementSink(CTarnXMLElementSink* sink);
 
     // First top-level node, or none while the document is empty.
     CTarnXMLNode* GetRoot() const;

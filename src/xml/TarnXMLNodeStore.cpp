@@ -96,6 +96,20 @@ void CTarnXMLNodeStore::Link(CTarnXMLNode* node, CTarnXMLNode* parent, CTarnXMLN
     slot = node;
 }
 
+void CTarnXMLNodeStore::ReleaseLastSubtree(CTarnXMLNode* node)
+{
+    CTarnXMLNode* previous = node->Previous;
+    if (previous != nullptr)
+        previous->Next = nullptr;
+    else if (node->Parent != nullptr)
+        node->Parent->FirstChild = nullptr;
+    else
+        m_root = nullptr;
+    const auto first = static_cast<std::uint64_t>(node - m_base);
+    std::memset(node, 0, static_cast<std::size_t>((m_count - first) * kRecordSize));
+    m_count = first;
+}
+
 bool CTarnXMLNodeStore::IsLiveRecord(const CTarnXMLNode* node) const
 {
     if (m_base == nullptr)

@@ -52,6 +52,11 @@ public:
             m_root = node;
     }
 
+    // Unlinks `node`, the last child of its parent (or the last top-level node), and takes it
+    // back with every record handed out after it, which must all lie in its subtree. The
+    // records are zero-filled again and handed out anew.
+    void ReleaseLastSubtree(CTarnXMLNode* node);
+
     // True when `node` points at a handed-out record of this store.
     bool IsLiveRecord(const CTarnXMLNode* node) const;
 

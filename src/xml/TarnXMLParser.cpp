@@ -51,8 +51,8 @@ bool IsCDataStart(const char* p)
 } // namespace
 
 CTarnXMLParser::CTarnXMLParser(char* begin, char* end, bool strict, std::uint64_t maxDepth,
-                               CTarnXMLNodeStore& nodes)
-    : m_begin(begin), m_end(end), m_strict(strict), m_nodes(nodes),
+                               CTarnXMLNodeStore& nodes, CTarnXMLElementSink* sink)
+    : m_begin(begin), m_end(end), m_strict(strict), m_nodes(nodes), m_sink(sink),
       m_open(StackCapacity(maxDepth, begin, end)), m_returns(StackCapacity(maxDepth + 100, begin, end))
 {}
 
@@ -166,7 +166,7 @@ char* CTarnXMLParser::OnInTag(char* p)
         m_state = AttrName;
     } else if (m_emptyElement) {
         m_emptyElement = false;
-        m_open.Pop();
+        CloseElement();
         m_state = static_cast<EState>(m_returns.Pop());
     } else {
         m_contentStart = p + 1;
@@ -338,8 +338,23 @@ void CTarnXMLParser::CloseEndTag(char* nameStart, char* close)
         ThrowTarnXMLSyntaxError(LineOf(close), "End tag \"%s\" does not match start tag \"%s\"",
                                 endName.c_str(), startName.c_str());
     }
-    m_open.Pop();
+    CloseElement();
     m_state = static_cast<EState>(m_returns.Pop());
+}
+
+void CTarnXMLParser::CloseElement()
+{
+    CTarnXMLNode* element = m_open.Pop().Node;
+    if (m_sink == nullptr || !m_sink->OnElementEnd(*element))
+        return;
+    // The element was the last node linked under its parent, and every record handed out
+    // after it belongs to its subtree.
+    CTarnXMLNode* previous = element->Previous;
+    m_nodes.ReleaseLastSubtree(element);
+    if (m_open.Empty())
+        m_lastTopLevel = previous;
+    else
+        m_open.Top().LastChild = previous;
 }
 
 char* CTarnXMLParser::Finish(char* p)

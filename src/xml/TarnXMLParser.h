@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TarnXMLElementSink.h"
 #include "TarnXMLNodeStore.h"
 #include "TarnXMLStack.h"
 
@@ -12,8 +13,10 @@
 class CTarnXMLParser
 {
 public:
-    // `begin`..`end` is the text; `*end` is its terminating zero.
-    CTarnXMLParser(char* begin, char* end, bool strict, std::uint64_t maxDepth, CTarnXMLNodeStore& nodes);
+    // `begin`..`end` is the text; `*end` is its terminating zero. A `sink`, when given, is told
+    // of every element as it ends and may have it dropped.
+    CTarnXMLParser(char* begin, char* end, bool strict, std::uint64_t maxDepth, CTarnXMLNodeStore& nodes,
+                   CTarnXMLElementSink* sink = nullptr);
 
     // Builds the tree; throws CTarnXMLException (code 6 with line for syntax, 7 for nesting).
     void Run();
@@ -53,6 +56,8 @@ private:
     void EnterSkipMarkup();
     CTarnXMLNode* OpenNode(int kind, char* nameStart, char* nameEnd);
     void CloseEndTag(char* nameStart, char* close);
+    // Pops the open element and offers it to the sink.
+    void CloseElement();
     // At the terminating zero: returns null when every element is closed, else throws.
     char* Finish(char* p);
     // Throws a syntax message whose "%s" is the token from `tokenStart` to `position`.
@@ -63,6 +68,7 @@ private:
     char* m_end;
     bool m_strict;
     CTarnXMLNodeStore& m_nodes;
+    CTarnXMLElementSink* m_sink;
     CTarnXMLStack<COpen> m_open;
     CTarnXMLStack<std::uint8_t> m_returns;
     CTarnXMLNode* m_lastTopLevel = nullptr;

@@ -4,14 +4,18 @@
 #include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
+#include "datafile/DataFileReader.h"
+#include "datafile/DataFileRecordSink.h"
 #include "datafile/XmlNameCode.h"
 #include "platform/StdFile.h"
 #include "resources/StringTables.h"
+#include "xml/TarnXMLDocument.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -394,3 +398,121 @@ TEST(DataFileReader, RoundTripThroughAFileOnDisk)
 }
 
 } // namespace
+
+namespace {
+
+// The records of a catalogue and their links by name, independent of the run's Ids.
+std::string Describe(const CData& data)
+{
+    std::ostringstream out;
+    for (const CIngredient& ingredient : data.Ingredients) {
+        out << "I " << ingredient.Name << " in use " << (ingredient.SupplierInUse ? ingredient.SupplierInUse->Name : "-")
+            << ":";
+        for (const CIngredientSupplier& supplier : ingredient.Suppliers)
+            out << " " << supplier.Name << "/" << supplier.Amount << "/" << supplier.Price;
+        out << "\n";
+    }
+    for (const CRecipe& recipe : data.Recipes) {
+        out << "R " << recipe.Name << " " << recipe.NbPortion << ":";
+        for (const CRecipeIngredient& line : recipe.RecipeIngredients)
+            out << " " << (line.Ingredient ? line.Ingredient->Name : "-") << "/"
+                << (line.SubRecipe ? line.SubRecipe->Name : "-") << "/" << line.Amount << "/" << line.SortNum;
+        out << "\n";
+    }
+    for (const CSale& sale : data.Sales)
+        out << "S " << sale.Name << " " << sale.NbPortion << " " << (sale.Recipe ? sale.Recipe->Name : "-") << "\n";
+    return out.str();
+}
+
+std::vector<std::string> InitLines(const std::vector<std::string>& log)
+{
+    std::vector<std::string> lines;
+    std::copy_if(log.begin(), log.end(), std::back_inserter(lines),
+                 [](const std::string& line) { return line.starts_with("CData::InitFromXML()"); });
+    return lines;
+}
+
+// Roots below a wrapper, a root inside a root (not read), records between unknown elements, a
+// record-like element outside its section, an empty sale, sales before and after their recipes
+// and a section outside every root.
+const std::string kOddLayout = kDeclaration + R"(<Sicherung>
+ <Kostenkoch>
+  <Ingredients Art="x">
+   <Ingredient Index="1"><Name>A</Name><IngredientSuppliers><IngredientSupplier Index="4"><Name>L</Name>
+   <Amount>2</Amount></IngredientSupplier><IngredientSupplierUseIndex>4</IngredientSupplierUseIndex></IngredientSuppliers></Ingredient>
+   <Fremd><Ingredient><Name>Nein</Name></Ingredient></Fremd>
+   <Ingredient/>
+  </Ingredients>
+  <Kostenkoch><Ingredients><Ingredient><Name>Innen</Name></Ingredient></Ingredients></Kostenkoch>
+  <Sales><Sale><NbPortion>2</NbPortion></Sale><Sale Index="3"><Name>Vorher</Name><RecipeIndex>7</RecipeIndex></Sale></Sales>
+  <Recipes>
+   <Recipe Index="7"><Name>R</Name><RecipeIngredients><RecipeIngredient><Amount>1</Amount>
+   <IngredientIndex>1</IngredientIndex></RecipeIngredient><RecipeIngredient><Amount>2</Amount>
+   <RecipeIndex>9</RecipeIndex></RecipeIngredient></RecipeIngredients></Recipe>
+   <Recipe/><Notiz>x</Notiz>
+  </Recipes>
+  <Sale><Name>Lose</Name></Sale>
+ </Kostenkoch>
+ <Kostenkoch><Recipes><Recipe Index="9"><Name>Zweiter</Name></Recipe></Recipes>
+ <Sales><Sale><Name>Nachher</Name><RecipeIndex>7</RecipeIndex></Sale></Sales></Kostenkoch>
+ <Ingredients><Ingredient><Name>Draussen</Name></Ingredient></Ingredients>
+</Sicherung>)";
+
+} // namespace
+
+// The reader reads the records while the text is parsed and drops their elements. Whatever the
+// layout, the catalogue, the log and the progress texts are those of one walk over the whole
+// tree after the parse.
+TEST(DataFileReader, RecordsReadDuringTheParseMatchAWalkOverTheWholeTree)
+{
+    CData sample;
+    BuildSampleCatalogue(sample);
+    for (const std::string& text : {Written(sample), kOddLayout}) {
+        CRecordingOwner streamedOwner;
+        CData streamed(&streamedOwner);
+        ASSERT_EQ(Read(streamed, text), 0);
+
+        CRecordingOwner walkedOwner;
+        CData walked(&walkedOwner);
+        CTarnXMLDocument document(100, 100, CTarnXMLDocument::Lenient);
+        document.Parse(text.c_str(), text.size());
+        CDataFileReader(walked).Init(document.GetRoot());
+
+        EXPECT_EQ(Describe(streamed), Describe(walked));
+        EXPECT_EQ(InitLines(streamedOwner.Log), InitLines(walkedOwner.Log));
+        EXPECT_EQ(streamedOwner.Status, walkedOwner.Status);
+    }
+    CData odd;
+    ASSERT_EQ(Read(odd, kOddLayout), 0);
+    EXPECT_EQ(Describe(odd), "I A in use L: L/2/0\n"
+                             "R R 1: A/-/1/1 -/Zweiter/2/2\n"
+                             "R Zweiter 1:\n"
+                             "S undefined 2 -\n"
+                             "S Vorher 1 -\n"
+                             "S Nachher 1 R\n");
+}
+
+// Only the elements of one record at a time are kept, and records read before a fault in the
+// text stay in the catalogue, as after a fault in the walk.
+TEST(DataFileReader, RecordsAreReadOneAtATimeAndThoseBeforeAFaultStay)
+{
+    std::string text = kDeclaration + "<Kostenkoch><Version>1.0</Version><Sales>";
+    for (int i = 0; i < 1000; ++i)
+        text += "<Sale Index=\"" + std::to_string(i) + "\"><Name>V" + std::to_string(i) +
+                "</Name><NbPortion>1</NbPortion></Sale>";
+    text += "</Sales></Kostenkoch>";
+
+    CData data;
+    CDataFileRecordReader records(data);
+    CDataFileRecordSink sink(data, records);
+    CTarnXMLDocument document(100, 100, CTarnXMLDocument::Lenient);
+    document.SetElementSink(&sink);
+    document.Parse(text.c_str(), text.size());
+    EXPECT_EQ(data.Sales.Count(), 1000);
+    EXPECT_EQ(document.GetNodeCount(), 3u) << "Kostenkoch, Version and Sales are left";
+    EXPECT_EQ(sink.DroppedChildren(*document.GetRoot()->FirstChild->Next), 1000u);
+
+    CData cut;
+    EXPECT_EQ(Read(cut, text.substr(0, text.find("<Sale Index=\"600\"") + 20)), 1);
+    EXPECT_EQ(cut.Sales.Count(), 600);
+}
