@@ -15,7 +15,7 @@ public:
     // text could not be read, parsed or walked (what was read so far stays in `data`), 2 = it
     // holds no Kostenkoch element.
     int ReadFromXML(CData& data, CFile& file);
-    // Renders the whole catalogue and writes it; 0. The fingerprint is taken only once the
+    // Renders the catalogue and writes it, part by part; 0. The fingerprint is taken only once the
     // file holds the text, so a failed write leaves the catalogue counted as changed.
     int WriteToXML(const CData& data, CFile& file);
     // Whether rendering `data` now gives the text last read or written.

@@ -5,6 +5,7 @@
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
 #include "datafile/DataFileRecordSink.h"
+#include "datafile/TextDigest.h"
 #include "platform/File.h"
 #include "platform/LargePages.h"
 #include "resources/StringIds.h"
@@ -85,20 +86,31 @@ CDataFileReader::CDataFileReader(CData& data, CDataFileFingerprint* fingerprint)
     : m_data(data), m_records(data), m_fingerprint(fingerprint)
 {}
 
+// The file is mapped where the system can (its pages are already in memory, and a copy would
+// cost fresh memory of the file's size) and read into a buffer otherwise. A mapped file that
+// another program cuts short meanwhile reads as damaged: the read fails, as any read that
+// meets a broken text.
 int CDataFileReader::Read(CFile& file)
 {
     LogDataFile(m_data, "CData::ReadFromXML()");
     LogDataFile(m_data, "CData::ReadFromXML() file read start");
     try {
-        const CFileText text = ReadText(file);
+        const std::unique_ptr<CFileView> view = file.MapForReading();
+        const CFileText buffer = view ? CFileText{} : ReadText(file);
+        const std::string_view text = view ? view->Text() : buffer.View();
         LogDataFile(m_data, "CData::ReadFromXML() file read finished");
-        Parse(text.View());
+        Parse(text);
+        CTextDigest digest;
+        if (m_fingerprint)
+            digest.Add(text);
+        if (view && view->IsDamaged())
+            return Fail();
         if (!m_rootFound) {
             LogDataFile(m_data, "CData::ReadFromXML() no Kostenkoch element");
             return 2;
         }
         if (m_fingerprint)
-            m_fingerprint->Remember(text.View());
+            m_fingerprint->Remember(digest);
     } catch (const CTarnXMLException&) {
         return Fail();
     } catch (const CFileException&) {

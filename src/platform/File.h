@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "platform/FileView.h"
 
 // Failure of a file operation: the operating system's error code and the file's path.
 struct CFileException
@@ -24,4 +27,6 @@ public:
     virtual std::size_t Read(void* buffer, std::size_t count) = 0;
     // Writes all `count` bytes at the current position.
     virtual void Write(const void* data, std::size_t count) = 0;
+    // The whole file mapped for reading, or none where it cannot be mapped (then Read it).
+    virtual std::unique_ptr<CFileView> MapForReading() { return nullptr; }
 };

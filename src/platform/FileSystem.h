@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/FileView.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,12 @@ public:
     virtual int Sync(Handle handle) = 0;
     // Releases the handle in every case; the result reports a failure to write back.
     virtual int Close(Handle handle) = 0;
+    // The first `length` bytes of an open file mapped for reading, or none where this file
+    // system does not map files (the caller reads instead). The view outlives the handle.
+    virtual std::unique_ptr<CFileView> MapForReading(Handle /*handle*/, std::uint64_t /*length*/)
+    {
+        return nullptr;
+    }
 
     // Renames `from` to `to`, replacing a file at `to` in one step.
     virtual int Rename(const std::string& from, const std::string& to) = 0;

@@ -36,6 +36,11 @@ void CFileSystemFile::Write(const void* data, std::size_t count)
     ThrowIfFailed(m_handle == CFileSystem::kNoHandle ? EBADF : m_files.Write(m_handle, data, count));
 }
 
+std::unique_ptr<CFileView> CFileSystemFile::MapForReading()
+{
+    return m_handle == CFileSystem::kNoHandle ? nullptr : m_files.MapForReading(m_handle, GetLength());
+}
+
 int CFileSystemFile::Sync()
 {
     return m_handle == CFileSystem::kNoHandle ? EBADF : m_files.Sync(m_handle);

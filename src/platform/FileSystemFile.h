@@ -21,6 +21,7 @@ public:
     void SeekToBegin() override;
     std::size_t Read(void* buffer, std::size_t count) override;
     void Write(const void* data, std::size_t count) override;
+    std::unique_ptr<CFileView> MapForReading() override;
 
     // 0 or the error code.
     int Sync();

@@ -1,5 +1,6 @@
 #include "PosixFileSystem.h"
 
+#include "MappedFileView.h"
 #include "PlatformPaths.h"
 #include "Windows1252.h"
 
@@ -480,6 +481,11 @@ int CPosixFileSystem::Write(Handle handle, const void* data, std::size_t count)
         written += static_cast<std::size_t>(put);
     }
     return 0;
+}
+
+std::unique_ptr<CFileView> CPosixFileSystem::MapForReading(Handle handle, std::uint64_t length)
+{
+    return CMappedFileView::Map(handle, length);
 }
 
 int CPosixFileSystem::Seek(Handle handle, std::uint64_t position)

@@ -16,6 +16,7 @@ public:
     int GetSize(Handle handle, std::uint64_t& size) override;
     int Sync(Handle handle) override;
     int Close(Handle handle) override;
+    std::unique_ptr<CFileView> MapForReading(Handle handle, std::uint64_t length) override;
 
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;

@@ -516,3 +516,60 @@ TEST(DataFileReader, RecordsAreReadOneAtATimeAndThoseBeforeAFaultStay)
     EXPECT_EQ(Read(cut, text.substr(0, text.find("<Sale Index=\"600\"") + 20)), 1);
     EXPECT_EQ(cut.Sales.Count(), 600);
 }
+
+namespace {
+
+// A file read through a view of its text, which can report that the file was cut short.
+class CMappedMemoryFile : public CMemoryFile
+{
+public:
+    CMappedMemoryFile(const std::string& text, bool damaged) : m_text(text), m_damaged(damaged) {}
+
+    // Reading would find nothing: the text is only in the view.
+    std::unique_ptr<CFileView> MapForReading() override { return std::make_unique<CView>(m_text, m_damaged); }
+
+private:
+    struct CView : CFileView
+    {
+        CView(const std::string& text, bool damaged) : Bytes(text), Damaged(damaged) {}
+        std::string_view Text() const override { return Bytes; }
+        bool IsDamaged() const override { return Damaged; }
+        const std::string& Bytes;
+        bool Damaged;
+    };
+
+    std::string m_text;
+    bool m_damaged;
+};
+
+} // namespace
+
+// A mapped file is read from its view; one that another program cut short while it was read
+// fails like a broken text and is not remembered as the file's text.
+TEST(DataFileReader, AMappedFileIsReadAndOneCutShortMeanwhileFails)
+{
+    for (const bool damaged : {false, true}) {
+        // Numbered as this run will number the records, so that a good read counts as unchanged.
+        const int ingredient = NextId<CIngredient>(), supplier = NextId<CIngredientSupplier>();
+        const int recipe = NextId<CRecipe>(), line = NextId<CRecipeIngredient>(), sale = NextId<CSale>();
+        const std::string text = Fill(SampleText(), {{"I0", ingredient},
+                                                     {"I1", ingredient + 1},
+                                                     {"S0", supplier},
+                                                     {"S1", supplier + 1},
+                                                     {"R0", recipe},
+                                                     {"R1", recipe + 1},
+                                                     {"L0", line},
+                                                     {"L1", line + 1},
+                                                     {"V0", sale},
+                                                     {"V1", sale + 1}});
+        CRecordingOwner owner;
+        CData data(&owner);
+        CDataFile dataFile;
+        CMappedMemoryFile file(text, damaged);
+        EXPECT_EQ(dataFile.ReadFromXML(data, file), damaged ? 1 : 0);
+        EXPECT_EQ(owner.Log.back(),
+                  damaged ? "CData::ReadFromXML() XML parser failed" : "CData::ReadFromXML() -> OK");
+        EXPECT_EQ(data.GetNbIngredients(), 2);
+        EXPECT_EQ(dataFile.IsUnchanged(data), !damaged);
+    }
+}

@@ -3,7 +3,10 @@
 #include "DataFileTestSupport.h"
 #include "datafile/DataFileWriter.h"
 
+#include "datafile/TextChecksum.h"
+
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace {
@@ -49,6 +52,47 @@ TEST(TextDigest, PartsOfAnyLengthGiveTheFiguresOfTheWholeText)
             EXPECT_EQ(digest.Hash(), c.Hash) << c.Length << " in parts of " << part;
             EXPECT_EQ(digest.Length(), c.Length);
         }
+    }
+}
+
+// The checksum as defined: each byte (signed) times its position, the product wrapped to 32
+// signed bits, the sum in 64 bits.
+std::int64_t LiteralChecksum(const std::string& text)
+{
+    std::int64_t total = 0;
+    std::uint32_t position = 0;
+    for (const char c : text) {
+        const auto product = static_cast<std::uint32_t>(static_cast<signed char>(c)) * position++;
+        total += static_cast<std::int32_t>(product);
+    }
+    return total;
+}
+
+// The checksum is summed sixteen bytes at a time while no product can wrap (below 16 MiB) and
+// byte by byte beyond; parts that start anywhere and cross that border give the literal sum.
+TEST(TextDigest, ChecksumOfLongTextsInRandomPartsIsTheLiteralSum)
+{
+    std::mt19937 random(42);
+    std::string text((std::size_t{1} << 24) + 70000, '\0');
+    for (char& c : text) {
+        // Mostly text, with runs of the extreme bytes that make the products largest.
+        const unsigned roll = random() % 16;
+        c = static_cast<char>(roll == 0 ? 0x80 : roll == 1 ? 0x7F : 32 + random() % 95);
+    }
+    const std::int64_t literal = LiteralChecksum(text);
+    for (int round = 0; round < 3; ++round) {
+        CTextDigest digest;
+        std::size_t done = 0;
+        while (done < text.size()) {
+            const std::size_t part = round == 0 ? text.size() : 1 + random() % (round == 1 ? 100 : 3000000);
+            digest.Add(std::string_view(text).substr(done, part));
+            done += part;
+        }
+        EXPECT_EQ(digest.Checksum(), literal) << "round " << round;
+    }
+    for (const std::size_t length : {std::size_t{15}, std::size_t{16}, std::size_t{17}, std::size_t{32769}}) {
+        const std::string piece = text.substr(0, length);
+        EXPECT_EQ(TextChecksum(piece), LiteralChecksum(piece)) << length;
     }
 }
 
