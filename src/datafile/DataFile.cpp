@@ -32,16 +32,17 @@ int CDataFile::WriteToXML(const CData& data, CFile& file)
     m_writtenUnchanged = false;
     CTextDigest digest;
     bool writing = false;
-    CDataFileWriter(data, true).Render(
-        [&](std::string_view part) {
-            if (!writing) {
-                LogDataFile(data, "CData::WriteToXML() -> write to file");
-                writing = true;
-            }
-            digest.Add(part);
-            file.Write(part.data(), part.size());
-        },
-        kPartBytes);
+    CDataFileWriter(data, true)
+        .Render(
+            [&](std::string_view part) {
+                if (!writing) {
+                    LogDataFile(data, "CData::WriteToXML() -> write to file");
+                    writing = true;
+                }
+                digest.Add(part);
+                file.Write(part.data(), part.size());
+            },
+            kPartBytes);
     if (!writing)
         LogDataFile(data, "CData::WriteToXML() -> write to file");
     m_writtenUnchanged = m_fingerprint.Matches(digest);

@@ -86,8 +86,8 @@ std::int64_t WeightedByteSum(const char* bytes, std::size_t count, std::uint64_t
             const __m128i high = _mm_srai_epi16(_mm_unpackhi_epi8(v, v), 8);
             earlier = _mm_add_epi32(earlier, sums);
             sums = _mm_add_epi32(sums, _mm_add_epi32(_mm_madd_epi16(low, ones), _mm_madd_epi16(high, ones)));
-            weighted = _mm_add_epi32(weighted, _mm_add_epi32(_mm_madd_epi16(low, lowOffsets),
-                                                             _mm_madd_epi16(high, highOffsets)));
+            weighted = _mm_add_epi32(
+                weighted, _mm_add_epi32(_mm_madd_epi16(low, lowOffsets), _mm_madd_epi16(high, highOffsets)));
         }
         // Block k starts at position + 16 k: sum of k × (block k's sum) = (n - 1) × sum - earlier.
         const std::int64_t sum = SumOfLanes(sums);

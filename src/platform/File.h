@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/FileView.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-
-#include "platform/FileView.h"
 
 // Failure of a file operation: the operating system's error code and the file's path.
 struct CFileException

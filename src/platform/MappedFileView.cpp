@@ -59,8 +59,8 @@ void OnBusError(int signal, siginfo_t* info, void* context)
     for (CGuardedRange& range : g_ranges) {
         if (address >= range.Begin.load() && address < range.End.load()) {
             void* start = reinterpret_cast<void*>(address / g_pageSize * g_pageSize);
-            if (mmap(start, g_pageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
-                MAP_FAILED) {
+            if (mmap(start, g_pageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1,
+                     0) != MAP_FAILED) {
                 range.Damaged.store(true);
                 return;
             }

@@ -1,10 +1,11 @@
+#include "datafile/DataFileReader.h"
+
 #include "DataFileTestSupport.h"
 #include "MemoryFile.h"
 #include "TempDir.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNumber.h"
-#include "datafile/DataFileReader.h"
 #include "datafile/DataFileRecordSink.h"
 #include "datafile/XmlNameCode.h"
 #include "platform/StdFile.h"
@@ -406,8 +407,8 @@ std::string Describe(const CData& data)
 {
     std::ostringstream out;
     for (const CIngredient& ingredient : data.Ingredients) {
-        out << "I " << ingredient.Name << " in use " << (ingredient.SupplierInUse ? ingredient.SupplierInUse->Name : "-")
-            << ":";
+        out << "I " << ingredient.Name << " in use "
+            << (ingredient.SupplierInUse ? ingredient.SupplierInUse->Name : "-") << ":";
         for (const CIngredientSupplier& supplier : ingredient.Suppliers)
             out << " " << supplier.Name << "/" << supplier.Amount << "/" << supplier.Price;
         out << "\n";
@@ -420,7 +421,8 @@ std::string Describe(const CData& data)
         out << "\n";
     }
     for (const CSale& sale : data.Sales)
-        out << "S " << sale.Name << " " << sale.NbPortion << " " << (sale.Recipe ? sale.Recipe->Name : "-") << "\n";
+        out << "S " << sale.Name << " " << sale.NbPortion << " " << (sale.Recipe ? sale.Recipe->Name : "-")
+            << "\n";
     return out.str();
 }
 

@@ -2,7 +2,6 @@
 
 #include "DataFileTestSupport.h"
 #include "datafile/DataFileWriter.h"
-
 #include "datafile/TextChecksum.h"
 
 #include <gtest/gtest.h>

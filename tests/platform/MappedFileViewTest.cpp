@@ -1,7 +1,6 @@
+#include "TempDir.h"
 #include "platform/FileSystemFile.h"
 #include "platform/PosixFileSystem.h"
-
-#include "TempDir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

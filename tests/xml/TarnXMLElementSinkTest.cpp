@@ -128,7 +128,8 @@ TEST(TarnXMLElementSink, DroppedElementsLeaveTheTreeCutAsTheWholeTreeShows)
         std::string text = "<?xml version=\"1.0\"?>\n";
         for (int top = 1 + static_cast<int>(random() % 2); top > 0; --top)
             AddRandomElement(random, 0, text);
-        ExpectSinkMatchesWholeTree(text, round % 2 == 0 ? CTarnXMLDocument::Strict : CTarnXMLDocument::Lenient);
+        ExpectSinkMatchesWholeTree(text,
+                                   round % 2 == 0 ? CTarnXMLDocument::Strict : CTarnXMLDocument::Lenient);
     }
 }
 
@@ -140,7 +141,8 @@ TEST(TarnXMLElementSink, BrokenMarkupFailsAsWithoutASink)
         std::string text(random() % 40, ' ');
         for (char& c : text)
             c = alphabet[random() % alphabet.size()];
-        ExpectSinkMatchesWholeTree(text, round % 2 == 0 ? CTarnXMLDocument::Strict : CTarnXMLDocument::Lenient);
+        ExpectSinkMatchesWholeTree(text,
+                                   round % 2 == 0 ? CTarnXMLDocument::Strict : CTarnXMLDocument::Lenient);
     }
 }
 
