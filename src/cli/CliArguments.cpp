@@ -87,9 +87,9 @@ const std::vector<std::string>& CCliArguments::FlagOptions()
 
 namespace {
 
-// The help options every program has: -h and --help show the help, --help-all (which would add
-// the options of the toolkit) is known but shows nothing of its own here; -? is a help option
-// on Windows only.
+// The help options: -h and --help show the help, and so does --help-all, kept for the scripts
+// of earlier versions, which listed toolkit options under it; -? is a help option on Windows
+// only.
 #ifdef _WIN32
 constexpr const char* kHelpNames[] = {"?", "h", "help"};
 #else
@@ -231,7 +231,7 @@ std::string CCliArguments::HelpText()
 #else
     options.push_back({NameColumn({"h", "help"}, nullptr), "Displays help on commandline options."});
 #endif
-    options.push_back({NameColumn({kHelpAll}, nullptr), "Displays help including Qt specific options."});
+    options.push_back({NameColumn({kHelpAll}, nullptr), "The same as --help."});
     for (const COptionText& option : kOptions)
         options.push_back({NameColumn({option.Name}, option.ValueName), option.Description});
     std::size_t width = std::strlen(kPositionalName);

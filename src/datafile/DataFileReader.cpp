@@ -134,7 +134,7 @@ int CDataFileReader::Fail()
 void CDataFileReader::Parse(std::string_view text)
 {
     LogDataFile(m_data, "CData::ReadFromXML() XML parser start");
-    CDataFileRecordSink sink(m_data, m_records);
+    CDataFileRecordSink sink(m_records);
     CTarnXMLDocument document(kMaxNodes, kMaxDepth);
     document.SetCheckingMode(CTarnXMLDocument::Lenient);
     document.SetElementSink(&sink);
@@ -225,10 +225,8 @@ void CDataFileReader::ReadIngredients(const CDataFileNode& node)
     node.ForEachChild([&](const CDataFileNode& child) {
         if (child.Name() != EXmlName::Ingredient)
             return;
-        if (auto ingredient = m_records.ReadIngredient(child)) {
-            m_data.Ingredients.Append(std::move(ingredient));
+        if (m_records.AppendIngredient(child))
             m_restorePending = true;
-        }
     });
 }
 
@@ -246,10 +244,8 @@ void CDataFileReader::ReadRecipes(const CDataFileNode& node)
             m_data.Owner->ShowStatus(status);
         if (child.Name() != EXmlName::Recipe)
             return;
-        if (auto recipe = m_records.ReadRecipe(child)) {
-            m_records.AddRecipe(m_data.Recipes.Append(std::move(recipe)));
+        if (m_records.AppendRecipe(child))
             m_restorePending = true;
-        }
     });
 }
 
@@ -260,8 +256,7 @@ void CDataFileReader::ReadSales(const CDataFileNode& node)
     node.ForEachChild([&](const CDataFileNode& child) {
         if (child.Name() != EXmlName::Sale)
             return;
-        if (auto sale = m_records.ReadSale(child))
-            m_data.Sales.Append(std::move(sale));
+        m_records.AppendSale(child);
     });
 }
 

@@ -11,10 +11,11 @@ class CDataFileRecordSink;
 class CFile;
 struct CTarnXMLNode;
 
-// Reads a data file into a catalogue: the whole text at once, parsed by the XML document
-// library, then one pass over the tree that appends records and finally links the recipe lines
-// to their ingredients and sub-recipes. Logs each step and shows the progress texts through the
-// catalogue's owner.
+// Reads a data file into a catalogue: the whole text at once (mapped where the system can),
+// parsed by the XML document library, which hands each record to CDataFileRecordSink as soon as
+// it is parsed; then one pass over what is left of the tree, and finally the recipe lines are
+// linked to their ingredients and sub-recipes. Logs each step and shows the progress texts
+// through the catalogue's owner.
 class CDataFileReader
 {
 public:

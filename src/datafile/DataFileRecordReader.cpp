@@ -249,3 +249,30 @@ CRecipe* CDataFileRecordReader::FindRecipe(int fileIndex) const
     const auto it = m_recipesByIndex.find(fileIndex);
     return it != m_recipesByIndex.end() ? it->second : nullptr;
 }
+
+bool CDataFileRecordReader::AppendIngredient(const CDataFileNode& node)
+{
+    auto ingredient = ReadIngredient(node);
+    if (!ingredient)
+        return false;
+    m_data.Ingredients.Append(std::move(ingredient));
+    return true;
+}
+
+bool CDataFileRecordReader::AppendRecipe(const CDataFileNode& node)
+{
+    auto recipe = ReadRecipe(node);
+    if (!recipe)
+        return false;
+    AddRecipe(m_data.Recipes.Append(std::move(recipe)));
+    return true;
+}
+
+bool CDataFileRecordReader::AppendSale(const CDataFileNode& node)
+{
+    auto sale = ReadSale(node);
+    if (!sale)
+        return false;
+    m_data.Sales.Append(std::move(sale));
+    return true;
+}

@@ -24,6 +24,10 @@ public:
     std::unique_ptr<CRecipe> ReadRecipe(const CDataFileNode& node);
     std::unique_ptr<CSale> ReadSale(const CDataFileNode& node);
     void AddRecipe(CRecipe& recipe);
+    // Read the record and append it to the catalogue when it is accepted; true when appended.
+    bool AppendIngredient(const CDataFileNode& node);
+    bool AppendRecipe(const CDataFileNode& node);
+    bool AppendSale(const CDataFileNode& node);
 
 private:
     // Appends the suppliers of an IngredientSuppliers element; sets `useIndex` when it names one.

@@ -1,6 +1,5 @@
 #include "DataFileRecordSink.h"
 
-#include "catalogue/Data.h"
 #include "datafile/DataFileNode.h"
 #include "datafile/DataFileRecordReader.h"
 #include "xml/TarnXMLNode.h"
@@ -20,9 +19,7 @@ bool IsRootElement(const CTarnXMLNode& node)
 
 } // namespace
 
-CDataFileRecordSink::CDataFileRecordSink(CData& data, CDataFileRecordReader& records)
-    : m_data(data), m_records(records)
-{}
+CDataFileRecordSink::CDataFileRecordSink(CDataFileRecordReader& records) : m_records(records) {}
 
 bool CDataFileRecordSink::IsReadRoot(const CTarnXMLNode& node)
 {
@@ -55,20 +52,17 @@ bool CDataFileRecordSink::ReadRecord(const CTarnXMLNode& section, const CTarnXML
     case EXmlName::Ingredients:
         if (node.Name() != EXmlName::Ingredient)
             return false;
-        if (auto ingredient = m_records.ReadIngredient(node))
-            m_data.Ingredients.Append(std::move(ingredient));
+        m_records.AppendIngredient(node);
         return true;
     case EXmlName::Recipes:
         if (node.Name() != EXmlName::Recipe)
             return false;
-        if (auto recipe = m_records.ReadRecipe(node))
-            m_records.AddRecipe(m_data.Recipes.Append(std::move(recipe)));
+        m_records.AppendRecipe(node);
         return true;
     case EXmlName::Sales:
         if (node.Name() != EXmlName::Sale)
             return false;
-        if (auto sale = m_records.ReadSale(node))
-            m_data.Sales.Append(std::move(sale));
+        m_records.AppendSale(node);
         return true;
     default:
         return false;

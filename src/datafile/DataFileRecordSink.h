@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-class CData;
 class CDataFileRecordReader;
 
 // Reads the records of a data file while its text is parsed. Each Ingredient, Recipe and Sale
@@ -19,7 +18,7 @@ class CDataFileRecordReader;
 class CDataFileRecordSink : public CTarnXMLElementSink
 {
 public:
-    CDataFileRecordSink(CData& data, CDataFileRecordReader& records);
+    explicit CDataFileRecordSink(CDataFileRecordReader& records);
 
     bool OnElementEnd(const CTarnXMLNode& element) override;
 
@@ -31,11 +30,11 @@ public:
     static bool IsReadRoot(const CTarnXMLNode& node);
 
 private:
-    // Reads `element` when it is a record of `section`; false when it is none.
+    // Reads `element` (and appends it when accepted) if it is a record of `section`; false when
+    // it is none.
     bool ReadRecord(const CTarnXMLNode& section, const CTarnXMLNode& element);
     void CountDropped(const CTarnXMLNode& section);
 
-    CData& m_data;
     CDataFileRecordReader& m_records;
     // The sections with dropped children, in the order they were first met.
     std::vector<std::pair<const CTarnXMLNode*, std::size_t>> m_dropped;

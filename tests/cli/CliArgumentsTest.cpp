@@ -130,7 +130,8 @@ TEST(CliArguments, ReadAsTheToolkitsParserReadsThem)
         ExpectSame(args);
 }
 
-// The help is the text the toolkit's parser made of the same options and descriptions.
+// The help is the text the toolkit's parser made of the same options and descriptions; only
+// --help-all no longer promises toolkit options.
 TEST(CliArguments, HelpTextIsUnchanged)
 {
 #ifndef _WIN32

@@ -506,7 +506,7 @@ TEST(DataFileReader, RecordsAreReadOneAtATimeAndThoseBeforeAFaultStay)
 
     CData data;
     CDataFileRecordReader records(data);
-    CDataFileRecordSink sink(data, records);
+    CDataFileRecordSink sink(records);
     CTarnXMLDocument document(100, 100, CTarnXMLDocument::Lenient);
     document.SetElementSink(&sink);
     document.Parse(text.c_str(), text.size());
