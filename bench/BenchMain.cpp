@@ -25,6 +25,8 @@
 #include "StrongWriter.h"
 #include "catalogue/Data.h"
 #include "datafile/DataFile.h"
+#include "platform/FileSystemFile.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/StdFile.h"
 
 #include <QApplication>
@@ -62,9 +64,14 @@ std::string ReadWhole(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
 }
 
+// Through the file system the program uses, so the file is mapped as when the program opens it.
 bool LoadOwn(const std::string& path, CData& data, CDataFile& dataFile)
 {
-    CStdFile file(path, CStdFile::OpenRead);
+    CPosixFileSystem files;
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    if (files.Open(path, CFileSystem::ReadOnly, handle) != 0)
+        return false;
+    CFileSystemFile file(files, handle, path);
     return dataFile.ReadFromXML(data, file) == 0;
 }
 

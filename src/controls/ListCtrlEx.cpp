@@ -3,6 +3,7 @@
 #include "controls/ListTableModel.h"
 #include "controls/model/ListColor.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/StringTables.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <memory>
 
@@ -124,11 +126,17 @@ int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnForma
     return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
+// Each column is at least as wide as its header's text in the program's font, so that no
+// header is cut; a width the user sets later is kept as it is.
 void CListCtrlEx::InsertColumns(std::span<const CListColumnSpec> columns)
 {
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header()) + 2;
     int index = 0;
-    for (const CListColumnSpec& column : columns)
-        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width);
+    for (const CListColumnSpec& column : columns) {
+        const QString text = ToQString(CStringTables::Load(column.HeaderId));
+        const int width = std::max(column.Width, header()->fontMetrics().horizontalAdvance(text) + margins);
+        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, width);
+    }
 }
 
 int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)

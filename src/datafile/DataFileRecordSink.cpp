@@ -4,7 +4,6 @@
 #include "datafile/DataFileRecordReader.h"
 #include "xml/TarnXMLNode.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace {

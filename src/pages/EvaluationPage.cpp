@@ -4,6 +4,7 @@
 #include "controls/ChartPainter.h"
 #include "controls/ChartWnd.h"
 #include "controls/ListCtrlEx.h"
+#include "controls/model/AccessKeys.h"
 #include "datafile/ProgramMessages.h"
 #include "evaluation/ChartSettingsConversion.h"
 #include "evaluation/EvaluationBuilder.h"
@@ -42,12 +43,6 @@ QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* pa
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
-}
-
-// Menu texts show "&" as such.
-QString MenuText(const std::string& name)
-{
-    return ToQString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QAction* AddCommand(QMenu& menu, const QString& text, int command, bool checked)
@@ -334,8 +329,13 @@ void CEvaluationPage::ChooseSeries()
     m_seriesMenu.emplace(*data, m_settings.SeriesFlags);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("seriesMenu"));
-    for (const CSeriesMenuPlan::CEntry& entry : m_seriesMenu->GetEntries())
-        AddCommand(menu, MenuText(entry.Name), entry.Command, entry.Checked);
+    const auto& entries = m_seriesMenu->GetEntries();
+    std::vector<std::string> names;
+    for (const CSeriesMenuPlan::CEntry& entry : entries)
+        names.push_back(entry.Name);
+    const std::vector<std::string> texts = MenuTextsWithAccessKeys(names);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        AddCommand(menu, ToQString(texts[i]), entries[i].Command, entries[i].Checked);
     if (const int command = ChooseCommand(menu, m_seriesButton))
         SeriesCommand(command);
 }

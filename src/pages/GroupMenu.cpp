@@ -1,31 +1,29 @@
 #include "GroupMenu.h"
 
+#include "controls/model/AccessKeys.h"
 #include "pages/GroupMenuTable.h"
 #include "platform/qt/TextConversion.h"
 
 #include <QMenu>
 #include <memory>
-
-namespace {
-
-// Menu texts show "&" as such.
-QString MenuText(const std::string& name)
-{
-    return ToQString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-} // namespace
+#include <string>
+#include <vector>
 
 QMenu* CGroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("groupMenu"));
     const auto entries = table.MenuEntries();
+    std::vector<std::string> names;
     for (const CGroupMenuTable::CEntry& entry : entries)
-        menu->addAction(MenuText(entry.Name))->setData(entry.Command);
+        names.push_back(entry.Name);
+    names.push_back("alle Warengruppen");
+    const std::vector<std::string> texts = MenuTextsWithAccessKeys(names);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        menu->addAction(ToQString(texts[i]))->setData(entries[i].Command);
     if (!entries.empty())
         menu->addSeparator();
-    menu->addAction(QStringLiteral("alle Warengruppen"))->setData(CGroupMenuTable::kAllCommand);
+    menu->addAction(ToQString(texts.back()))->setData(CGroupMenuTable::kAllCommand);
     return menu;
 }
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
+class CTarnXMLElementSink;
+
 // A small XML (and section-based object text) document: the text is copied once, scanned once
 // by a state machine, and described by fixed-size node records that point into it. Node
 // records live in one address-space reservation committed page by page. Every failure throws
 // CTarnXMLException; after one, only another Parse or destruction is safe.
-class CTarnXMLElementSink;
-
 class CTarnXMLDocument
 {
 public:

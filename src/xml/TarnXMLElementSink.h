@@ -12,7 +12,7 @@ public:
     virtual ~CTarnXMLElementSink() = default;
 
     // True when `element` and its subtree are no longer needed: the document then unlinks the
-    // element from its parent and reuses its records for what follows. The subtree must not
-    // be kept beyond this call either way when true is returned.
+    // element from its parent and reuses its records for what follows, so a sink that returns
+    // true keeps no pointer into them.
     virtual bool OnElementEnd(const CTarnXMLNode& element) = 0;
 };

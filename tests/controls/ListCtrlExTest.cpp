@@ -1,6 +1,7 @@
 #include "controls/ListCtrlEx.h"
 
 #include "MemoryProfileStore.h"
+#include "resources/StringIds.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -312,4 +313,19 @@ TEST_F(ListCtrlEx, SelectionShowsTheHighlightOnlyWhileTheListHasTheFocus)
     EXPECT_NEAR(focused[0].toInt(), highlight.red(), 4);
     EXPECT_NEAR(focused[1].toInt(), highlight.green(), 4);
     EXPECT_NEAR(focused[2].toInt(), highlight.blue(), 4);
+}
+
+// Columns from a column table are never narrower than their header's text, so no header is cut;
+// a column wide enough keeps the width the table gives it.
+TEST(ListCtrlExColumns, ColumnsFromATableFitTheirHeaders)
+{
+    CListCtrlEx list;
+    const CListColumnSpec columns[] = {
+        {StringId::kNameHeader, EColumnFormat::Left, 200},
+        {StringId::kCalculatedGrossHeader, EColumnFormat::Right, 30},
+    };
+    list.InsertColumns(columns);
+    EXPECT_EQ(list.columnWidth(0), 200);
+    EXPECT_GT(list.columnWidth(1),
+              list.header()->fontMetrics().horizontalAdvance(QStringLiteral("kalk. VK brutto")));
 }

@@ -86,7 +86,7 @@ TEST(DialogRecipeIngredient, ChangingALineStartsFromIt)
     QStringList seen;
     WhenMenuAppears(QStringLiteral("Rezepturzutat"), &seen);
     QTest::mouseClick(dialog.GroupButton(), Qt::LeftButton);
-    EXPECT_EQ(seen, (QStringList{"Milchprodukte", "Rezepturzutat", "-", "alle Warengruppen"}));
+    EXPECT_EQ(seen, (QStringList{"&Milchprodukte", "&Rezepturzutat", "-", "&alle Warengruppen"}));
     EXPECT_EQ(Column(*dialog.List(), kName), QStringList{QStringLiteral("Fond")});
     EXPECT_EQ(dialog.ChosenRecipe(), fond);
 }

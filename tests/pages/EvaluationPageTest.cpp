@@ -139,8 +139,9 @@ TEST_F(EvaluationPageTest, SeriesMenuSkipsUnnamedGroupsAndKeepsBetweenOneAndEigh
 {
     Open();
     const QStringList entries = ChooseSeries(QStringLiteral("Suppen"));
-    EXPECT_EQ(entries, QStringList({"Alle", "Alle Speisen", "Suppen", "Salate", "Fisch", "Desserts", "Pasta",
-                                    "Pizza", "Alle Getränke", "Bier", "Wein"}));
+    // Every entry has an access key of its own, at a word's start where one is free.
+    EXPECT_EQ(entries, QStringList({"&Alle", "Alle &Speisen", "S&uppen", "Sa&late", "&Fisch", "&Desserts",
+                                    "&Pasta", "P&izza", "Alle &Getränke", "&Bier", "&Wein"}));
     EXPECT_EQ(ShownSeries(), 4);
     for (const char* name : {"Salate", "Fisch", "Desserts", "Pasta"})
         ChooseSeries(QString::fromUtf8(name));

@@ -114,7 +114,7 @@ TEST_F(IngredientPageTest, FilterByGroup)
     QStringList seen;
     WhenMenuAppears(QStringLiteral("Obst"), &seen);
     Click("groupButton");
-    EXPECT_EQ(seen, (QStringList{"Obst", "Brot", "-", "alle Warengruppen"}));
+    EXPECT_EQ(seen, (QStringList{"&Obst", "&Brot", "-", "&alle Warengruppen"}));
     EXPECT_EQ(Page->Filter(), "Obst");
     EXPECT_EQ(Column(*Page->List(), kGroup), (QStringList{"Obst", "Obst"}));
     WhenMenuAppears(QStringLiteral("alle Warengruppen"));

@@ -9,13 +9,21 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
 
-// Chooses the entry `text` of the next popup menu, or closes it when `text` is empty; hands the
-// menu's entries to `seen` first.
+// A menu text as it shows: access-key markers dropped, "&&" as "&".
+inline QString ShownMenuText(QString text)
+{
+    static const QRegularExpression kMarker(QStringLiteral("&(.)"));
+    return text.replace(kMarker, QStringLiteral("\\1"));
+}
+
+// Chooses the entry `text` (as written, or as it shows) of the next popup menu, or closes it
+// when `text` is empty; hands the menu's entries as written to `seen` first.
 inline void WhenMenuAppears(const QString& text, QStringList* seen = nullptr)
 {
     auto* timer = new QTimer;
@@ -29,7 +37,7 @@ inline void WhenMenuAppears(const QString& text, QStringList* seen = nullptr)
         for (QAction* action : menu->actions()) {
             if (seen)
                 *seen << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (!action->isSeparator() && action->text() == text)
+            if (!action->isSeparator() && (action->text() == text || ShownMenuText(action->text()) == text))
                 chosen = action;
         }
         if (chosen) {

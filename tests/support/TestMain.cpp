@@ -10,6 +10,22 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The sanitizers read these before main when the test build has them (tests/support/CMakeLists.txt).
+extern "C" const char* __asan_default_options()
+{
+    return KK_ASAN_OPTIONS;
+}
+
+extern "C" const char* __lsan_default_options()
+{
+    return KK_LSAN_OPTIONS;
+}
+
+extern "C" const char* __ubsan_default_options()
+{
+    return KK_UBSAN_OPTIONS;
+}
+
 namespace {
 
 void SetEnv(const char* name, const std::filesystem::path& value)

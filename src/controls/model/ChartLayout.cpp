@@ -80,12 +80,14 @@ void CChartLayout::LayOutLegend()
     m_axisWidth = m_legendLeft - m_originX - 10;
 }
 
+// The back wall and the floor reach `m_depth` to the right of the front: beside a legend the
+// axis gives up that much more, so that the last bars end left of the legend, not under it.
 void CChartLayout::ApplyDepth()
 {
     m_depth = CChartValue::Truncate(m_axisHeight * m_graph.GetDepthFactor());
     m_originX += m_depth;
     m_originY -= m_depth;
-    m_axisWidth -= m_depth;
+    m_axisWidth -= m_legend ? 2 * m_depth : m_depth;
     m_axisHeight -= m_depth;
 }
 

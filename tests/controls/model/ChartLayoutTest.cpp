@@ -76,7 +76,9 @@ TEST(ChartLayout, LegendBoxTakesItsWidthFromTheLongestName)
     EXPECT_EQ(layout.GetLegendRight(), 790);
     EXPECT_EQ(layout.GetLegendLeft(), 790 - 13 * 7 - 25);
     EXPECT_EQ(layout.GetLegendWidth(), 116);
-    EXPECT_EQ(layout.GetAxisWidth(), 674 - 68 - 10 - 24);
+    // The front gives up the depth twice: the back wall ends 10 pixels left of the legend.
+    EXPECT_EQ(layout.GetAxisWidth(), 674 - 68 - 10 - 24 - 24);
+    EXPECT_EQ(layout.GetOriginX() + layout.GetAxisWidth() + layout.GetDepth(), layout.GetLegendLeft() - 10);
 
     ASSERT_EQ(layout.GetLegendEntryCount(), 3);
     const CChartLayout::CLegendEntry second = layout.GetLegendEntry(1);
