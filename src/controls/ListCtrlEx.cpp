@@ -121,27 +121,31 @@ template <typename Change> void CListCtrlEx::ChangeRows(Change change)
         emit SelectionChanged();
 }
 
-int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnFormat format, int width)
-{
-    return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, width); });
-}
-
 // Each column is at least as wide as its header's text in the program's font, so that no
 // header is cut; a width the user sets later is kept as it is.
+int CListCtrlEx::HeaderFitWidth(const std::string& header, int width) const
+{
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this->header()) + 2;
+    return std::max(width, this->header()->fontMetrics().horizontalAdvance(ToQString(header)) + margins);
+}
+
+int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnFormat format, int width)
+{
+    const int fitting = HeaderFitWidth(header, width);
+    return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, fitting); });
+}
+
 void CListCtrlEx::InsertColumns(std::span<const CListColumnSpec> columns)
 {
-    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header()) + 2;
     int index = 0;
-    for (const CListColumnSpec& column : columns) {
-        const QString text = ToQString(CStringTables::Load(column.HeaderId));
-        const int width = std::max(column.Width, header()->fontMetrics().horizontalAdvance(text) + margins);
-        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, width);
-    }
+    for (const CListColumnSpec& column : columns)
+        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width);
 }
 
 int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)
 {
-    return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, width); });
+    const int fitting = HeaderFitWidth(CStringTables::Load(static_cast<int>(headerId)), width);
+    return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, fitting); });
 }
 
 // One new section for the column; the header learns its width, and its place when it is not

@@ -35,7 +35,8 @@ public:
     void Reset();
     // Drops rows and items; the list is empty until the next Fill.
     void DeleteAllRows();
-    // Adds a column (see CListCtrlData::InsertColumn); -1 when the index is taken or negative.
+    // Adds a column (see CListCtrlData::InsertColumn), at least as wide as its header's text;
+    // -1 when the index is taken or negative.
     int InsertColumn(int index, const std::string& header, EColumnFormat format, int width);
     // Inserts the columns as columns 0, 1, ... in their order.
     void InsertColumns(std::span<const CListColumnSpec> columns);
@@ -103,6 +104,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // `width`, or more where the header's text needs it.
+    int HeaderFitWidth(const std::string& header, int width) const;
     void SetUpView();
     void SetUpHeader();
     void UpdatePalette();

@@ -25,11 +25,10 @@ public:
     // How many children of `section` were read and dropped (refused records included).
     std::size_t DroppedChildren(const CTarnXMLNode& section) const;
 
+private:
     // Whether `node` is a root the reader reads: an element named exactly Kostenkoch with no
     // such element above it (the walk does not look for roots inside a root).
     static bool IsReadRoot(const CTarnXMLNode& node);
-
-private:
     // Reads `element` (and appends it when accepted) if it is a record of `section`; false when
     // it is none.
     bool ReadRecord(const CTarnXMLNode& section, const CTarnXMLNode& element);

@@ -27,13 +27,6 @@ constexpr int kAmountPrecision = -1;
 constexpr int kColumnWidth = 90;
 const QString kOptional = QStringLiteral("(Eingabe nicht zwingend erforderlich)");
 
-QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 } // namespace
 
 CDialogIngredient::CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget* parent)
@@ -109,13 +102,11 @@ QWidget* CDialogIngredient::BuildSupplierButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = MakeButton(QStringLiteral("&Hinzufügen"), "addSupplier", row);
-    QPushButton* change = MakeButton(QStringLiteral("Än&dern"), "changeSupplier", row);
-    QPushButton* remove = MakeButton(QStringLiteral("Lö&schen"), "deleteSupplier", row);
-    for (QPushButton* button : {add, change, remove}) {
-        button->setAutoDefault(false);
+    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addSupplier", row, false);
+    QPushButton* change = CFormFields::Button(QStringLiteral("Än&dern"), "changeSupplier", row, false);
+    QPushButton* remove = CFormFields::Button(QStringLiteral("Lö&schen"), "deleteSupplier", row, false);
+    for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
-    }
     layout->addStretch(1);
     connect(add, &QPushButton::clicked, this, &CDialogIngredient::AddSupplier);
     connect(change, &QPushButton::clicked, this, qOverload<>(&CDialogIngredient::ChangeSupplier));

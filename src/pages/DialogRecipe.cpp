@@ -72,14 +72,6 @@ CDialogRecipe::CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* o
     m_name->setFocus();
 }
 
-QPushButton* CDialogRecipe::MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAutoDefault(false);
-    return button;
-}
-
 // Left the recipe and its lines, right the picture, the figures, the quantity calculation and
 // printing.
 void CDialogRecipe::BuildForm()
@@ -135,11 +127,11 @@ QWidget* CDialogRecipe::BuildLineButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = MakeButton(QStringLiteral("&Hinzufügen"), "addLine", row);
-    QPushButton* change = MakeButton(QStringLiteral("Än&dern"), "changeLine", row);
-    QPushButton* remove = MakeButton(QStringLiteral("&Löschen"), "deleteLine", row);
-    QPushButton* up = MakeButton(QString(), "moveUp", row);
-    QPushButton* down = MakeButton(QString(), "moveDown", row);
+    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addLine", row, false);
+    QPushButton* change = CFormFields::Button(QStringLiteral("Än&dern"), "changeLine", row, false);
+    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteLine", row, false);
+    QPushButton* up = CFormFields::Button(QString(), "moveUp", row, false);
+    QPushButton* down = CFormFields::Button(QString(), "moveDown", row, false);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     up->setToolTip(QStringLiteral("Zutat nach oben schieben (Strg+Pfeil oben)"));
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -170,8 +162,8 @@ QWidget* CDialogRecipe::BuildPictureBox()
     m_picture = new CPictureCtrl(box);
     m_picture->setObjectName(QStringLiteral("picture"));
     m_picture->setMinimumSize(240, 160);
-    QPushButton* open = MakeButton(QStringLiteral("Ö&ffnen ..."), "openPicture", box);
-    QPushButton* remove = MakeButton(QStringLiteral("Lö&schen"), "deletePicture", box);
+    QPushButton* open = CFormFields::Button(QStringLiteral("Ö&ffnen ..."), "openPicture", box, false);
+    QPushButton* remove = CFormFields::Button(QStringLiteral("Lö&schen"), "deletePicture", box, false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(open);
@@ -191,7 +183,8 @@ QWidget* CDialogRecipe::BuildQuantityBox()
     m_quantity = CFormFields::TextField("quantityPortions", box);
     m_quantity->setAlignment(Qt::AlignRight);
     CNumberField::Show(m_quantity, 1.0, kPortionsPrecision);
-    QPushButton* calculate = MakeButton(QStringLiteral("Bere&chnen"), "calculateQuantity", box);
+    QPushButton* calculate =
+        CFormFields::Button(QStringLiteral("Bere&chnen"), "calculateQuantity", box, false);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(CFormFields::Label(QStringLiteral("&Anzahl der Portionen :"), m_quantity, box));
     layout->addWidget(m_quantity, 1);
@@ -204,8 +197,9 @@ QWidget* CDialogRecipe::BuildQuantityBox()
 QWidget* CDialogRecipe::BuildPrintBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Drucken"), this);
-    QPushButton* calculation = MakeButton(QStringLiteral("&Kalkulation"), "printCalculation", box);
-    QPushButton* sheet = MakeButton(QStringLiteral("&Rezeptblatt"), "printRecipeSheet", box);
+    QPushButton* calculation =
+        CFormFields::Button(QStringLiteral("&Kalkulation"), "printCalculation", box, false);
+    QPushButton* sheet = CFormFields::Button(QStringLiteral("&Rezeptblatt"), "printRecipeSheet", box, false);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(calculation);
     layout->addWidget(sheet);

@@ -73,7 +73,6 @@ private:
     void MoveLine(bool up);
     CRecipeIngredient* SelectedLine() const;
     void Print(const CRecipePrintRequest& request);
-    QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent);
 
     CRecipe& m_working;
     CRecipeEditor m_editor;

@@ -10,6 +10,7 @@
 #include "evaluation/EvaluationBuilder.h"
 #include "evaluation/EvaluationRange.h"
 #include "evaluation/EvaluationTableText.h"
+#include "pages/FormFields.h"
 #include "pages/PageHost.h"
 #include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
@@ -37,13 +38,6 @@ namespace {
 // A picture of a chart that has never been laid out still gets a readable size.
 const QSize kSmallestPicture(400, 300);
 const QSize kDefaultPicture(800, 500);
-
-QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
 
 QAction* AddCommand(QMenu& menu, const QString& text, int command, bool checked)
 {
@@ -121,8 +115,10 @@ void CEvaluationPage::BuildBody()
     m_views->addWidget(m_table);
     layout->addWidget(m_views, 1);
     auto* exports = new QHBoxLayout;
-    QPushButton* saveChart = MakeButton(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
-    QPushButton* exportTable = MakeButton(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
+    QPushButton* saveChart =
+        CFormFields::Button(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
+    QPushButton* exportTable =
+        CFormFields::Button(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
     exports->addStretch(1);
     exports->addWidget(saveChart);
     exports->addWidget(exportTable);
@@ -136,8 +132,8 @@ QWidget* CEvaluationPage::BuildCommandRow()
     auto* row = new QWidget(Body());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_displayButton = MakeButton(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
-    m_seriesButton = MakeButton(QStringLiteral("&Datenreihen"), "seriesButton", row);
+    m_displayButton = CFormFields::Button(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
+    m_seriesButton = CFormFields::Button(QStringLiteral("&Datenreihen"), "seriesButton", row);
     layout->addWidget(m_displayButton);
     layout->addWidget(m_seriesButton);
     layout->addStretch(1);
@@ -360,20 +356,20 @@ void CEvaluationPage::ToggleSeries(unsigned selector)
 
 void CEvaluationPage::PickStart(const QDate& picked)
 {
-    CEvaluationRange range(m_settings.Start, m_settings.End);
-    if (range.PickStart(ToDateTime(picked))) {
-        m_settings.Start = range.Start;
-        m_settings.End = range.End;
-        Remember();
-        Rebuild();
-    }
-    ShowSettings();
+    PickDate(&CEvaluationRange::PickStart, picked);
 }
 
 void CEvaluationPage::PickEnd(const QDate& picked)
 {
+    PickDate(&CEvaluationRange::PickEnd, picked);
+}
+
+// The range rules decide what the picked day does to the other end; a changed range is
+// remembered and drawn, and the pickers always show the range as it is.
+void CEvaluationPage::PickDate(bool (CEvaluationRange::*pick)(const CDateTime&), const QDate& picked)
+{
     CEvaluationRange range(m_settings.Start, m_settings.End);
-    if (range.PickEnd(ToDateTime(picked))) {
+    if ((range.*pick)(ToDateTime(picked))) {
         m_settings.Start = range.Start;
         m_settings.End = range.End;
         Remember();

@@ -9,6 +9,7 @@
 #include <optional>
 
 class CChartWnd;
+class CEvaluationRange;
 class CListCtrlEx;
 class QDateEdit;
 class QPushButton;
@@ -61,6 +62,7 @@ public:
     void ToggleSeries(unsigned selector);
     void PickStart(const QDate& picked);
     void PickEnd(const QDate& picked);
+    void PickDate(bool (CEvaluationRange::*pick)(const CDateTime&), const QDate& picked);
     void SetPerMonth(bool perMonth);
     void SetOriginalData(bool originalData);
     void SaveChart();

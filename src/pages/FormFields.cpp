@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 QLineEdit* CFormFields::TextField(const char* objectName, QWidget* parent)
 {
@@ -14,6 +15,16 @@ QLineEdit* CFormFields::TextField(const char* objectName, QWidget* parent)
     field->setObjectName(QString::fromLatin1(objectName));
     field->setValidator(new CCodePageValidator(field));
     return field;
+}
+
+QPushButton* CFormFields::Button(const QString& text, const char* objectName, QWidget* parent,
+                                 bool autoDefault)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    if (!autoDefault)
+        button->setAutoDefault(false);
+    return button;
 }
 
 QComboBox* CFormFields::ComboField(const char* objectName, QWidget* parent)

@@ -7,6 +7,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // The fields of the pages' and dialogs' forms: text fields that take only what the catalogue
@@ -15,6 +16,10 @@ class CFormFields
 {
 public:
     static QLineEdit* TextField(const char* objectName, QWidget* parent);
+    // A push button with its access key in `text` and a name the tests find it by. Without
+    // `autoDefault` Enter in the window never presses it, even while it has the focus.
+    static QPushButton* Button(const QString& text, const char* objectName, QWidget* parent,
+                               bool autoDefault = true);
     // An editable combo box with free text that never adds what is typed to its entries.
     static QComboBox* ComboField(const char* objectName, QWidget* parent);
     // A label whose access key ("&Name :") moves the focus to `buddy`.

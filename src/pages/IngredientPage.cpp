@@ -4,6 +4,7 @@
 #include "controls/ListCtrlEx.h"
 #include "datafile/ProgramMessages.h"
 #include "pages/DialogIngredient.h"
+#include "pages/FormFields.h"
 #include "pages/GroupMenu.h"
 #include "pages/MessageText.h"
 #include "pages/PageHost.h"
@@ -27,13 +28,6 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kAmountHeader, EColumnFormat::Right, 90},
     {StringId::kUnitHeader, EColumnFormat::Left, 90},
 };
-
-QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
 
 } // namespace
 
@@ -71,10 +65,10 @@ QWidget* CIngredientPage::BuildButtons()
     auto* row = new QWidget(Body());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = MakeButton(QStringLiteral("&Hinzufügen"), "addIngredient", row);
-    QPushButton* change = MakeButton(QStringLiteral("Ä&ndern"), "changeIngredient", row);
-    QPushButton* remove = MakeButton(QStringLiteral("&Löschen"), "deleteIngredient", row);
-    m_groupButton = MakeButton(QStringLiteral("&Warengruppen"), "groupButton", row);
+    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addIngredient", row);
+    QPushButton* change = CFormFields::Button(QStringLiteral("Ä&ndern"), "changeIngredient", row);
+    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteIngredient", row);
+    m_groupButton = CFormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", row);
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
     layout->addStretch(1);

@@ -5,6 +5,7 @@
 #include "controls/ListCtrlEx.h"
 #include "datafile/ProgramMessages.h"
 #include "pages/DialogRecipe.h"
+#include "pages/FormFields.h"
 #include "pages/GroupSelection.h"
 #include "pages/MessageText.h"
 #include "pages/PageHost.h"
@@ -42,13 +43,6 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kCostRatioHeader, EColumnFormat::Right, 90},
 };
 
-QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 } // namespace
 
 CRecipePage::CRecipePage(CPageHost& host, const COptions& options, QWidget* parent)
@@ -85,9 +79,9 @@ QWidget* CRecipePage::BuildButtons()
     auto* row = new QWidget(Body());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = MakeButton(QStringLiteral("&Hinzufügen"), "addRecipe", row);
-    QPushButton* change = MakeButton(QStringLiteral("Ä&ndern"), "changeRecipe", row);
-    QPushButton* remove = MakeButton(QStringLiteral("&Löschen"), "deleteRecipe", row);
+    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addRecipe", row);
+    QPushButton* change = CFormFields::Button(QStringLiteral("Ä&ndern"), "changeRecipe", row);
+    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteRecipe", row);
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
     layout->addStretch(1);

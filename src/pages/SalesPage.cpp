@@ -50,14 +50,6 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
 
 constexpr int kRatioColumns[] = {4, 8, 12};
 
-QPushButton* MakeButton(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QPixmap LegendIcon(const QColor& colour)
 {
     QPixmap icon(kLegendIconSize, kLegendIconSize);
@@ -162,8 +154,8 @@ QWidget* CSalesPage::BuildBooking()
     m_portions->setMaximumWidth(100);
     m_portions->installEventFilter(this);
     CNumberField::Show(m_portions, 1.0, kInputPrecision);
-    m_add = MakeButton(QStringLiteral("&Hinzufügen"), "addSale", column);
-    m_salesList = MakeButton(QStringLiteral("&Verkaufsliste"), "salesList", column);
+    m_add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addSale", column, false);
+    m_salesList = CFormFields::Button(QStringLiteral("&Verkaufsliste"), "salesList", column, false);
     auto* hint =
         new QLabel(QStringLiteral("(Klicken Sie auf ein Gericht aus der Liste, geben Sie die verkaufte "
                                   "Menge ein und drücken Sie \"Hinzufügen\") "),

@@ -69,37 +69,36 @@ int CPrintLayout::WrappedHeight(const QString& text, const CPrintFont& font, int
     return bounds.height();
 }
 
+CPrintItem& CPrintLayout::NewItem(CPrintItem::EKind kind, int page)
+{
+    CPrintItem& item = m_items.emplace_back();
+    item.Kind = kind;
+    item.Page = page;
+    return item;
+}
+
 void CPrintLayout::AddText(int page, const QString& text, int flags, const QRect& rect,
                            const CPrintFont& font)
 {
-    CPrintItem item;
-    item.Kind = CPrintItem::EKind::Text;
-    item.Page = page;
+    CPrintItem& item = NewItem(CPrintItem::EKind::Text, page);
     item.Text = text;
     item.Flags = flags;
     item.Rect = rect;
     item.Font = font;
-    m_items.push_back(std::move(item));
 }
 
 void CPrintLayout::AddLine(int page, const QPoint& from, const QPoint& to)
 {
-    CPrintItem item;
-    item.Kind = CPrintItem::EKind::Line;
-    item.Page = page;
+    CPrintItem& item = NewItem(CPrintItem::EKind::Line, page);
     item.From = from;
     item.To = to;
-    m_items.push_back(std::move(item));
 }
 
 void CPrintLayout::AddPicture(int page, const QString& path, const QRect& rect)
 {
-    CPrintItem item;
-    item.Kind = CPrintItem::EKind::Picture;
-    item.Page = page;
+    CPrintItem& item = NewItem(CPrintItem::EKind::Picture, page);
     item.Path = path;
     item.Rect = rect;
-    m_items.push_back(std::move(item));
 }
 
 void CPrintLayout::AddRule(int page, int y)

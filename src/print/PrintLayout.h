@@ -69,6 +69,8 @@ public:
     int Failure() const { return m_failure; }
 
 private:
+    // Appends an item of `kind` on `page`; the caller fills in the rest.
+    CPrintItem& NewItem(CPrintItem::EKind kind, int page);
     void MeasureHeaderAndFooter();
     void AppendHeader(std::vector<CPrintItem>& items, int page);
     void AppendFooter(std::vector<CPrintItem>& items, int page);

@@ -315,9 +315,9 @@ TEST_F(ListCtrlEx, SelectionShowsTheHighlightOnlyWhileTheListHasTheFocus)
     EXPECT_NEAR(focused[2].toInt(), highlight.blue(), 4);
 }
 
-// Columns from a column table are never narrower than their header's text, so no header is cut;
-// a column wide enough keeps the width the table gives it.
-TEST(ListCtrlExColumns, ColumnsFromATableFitTheirHeaders)
+// Columns are never narrower than their header's text, so no header is cut; a column wide
+// enough keeps the width it was given.
+TEST(ListCtrlExColumns, ColumnsFitTheirHeaders)
 {
     CListCtrlEx list;
     const CListColumnSpec columns[] = {

@@ -105,20 +105,30 @@ TEST(DataFileReader, WriteReadWriteGivesTheSameFileRenumbered)
     EXPECT_EQ(copy.Sales.At(1)->DateTime.GetStatus(), CDateTime::Invalid);
 }
 
-TEST(DataFileReader, FileNumberedLikeTheReadingRunReadsBackUnchanged)
+namespace {
+
+// The sample file with the Index numbers the next read in this run will hand out.
+std::string SampleTextNumberedForThisRun()
 {
     const int ingredient = NextId<CIngredient>(), supplier = NextId<CIngredientSupplier>();
     const int recipe = NextId<CRecipe>(), line = NextId<CRecipeIngredient>(), sale = NextId<CSale>();
-    const std::string text = Fill(SampleText(), {{"I0", ingredient},
-                                                 {"I1", ingredient + 1},
-                                                 {"S0", supplier},
-                                                 {"S1", supplier + 1},
-                                                 {"R0", recipe},
-                                                 {"R1", recipe + 1},
-                                                 {"L0", line},
-                                                 {"L1", line + 1},
-                                                 {"V0", sale},
-                                                 {"V1", sale + 1}});
+    return Fill(SampleText(), {{"I0", ingredient},
+                               {"I1", ingredient + 1},
+                               {"S0", supplier},
+                               {"S1", supplier + 1},
+                               {"R0", recipe},
+                               {"R1", recipe + 1},
+                               {"L0", line},
+                               {"L1", line + 1},
+                               {"V0", sale},
+                               {"V1", sale + 1}});
+}
+
+} // namespace
+
+TEST(DataFileReader, FileNumberedLikeTheReadingRunReadsBackUnchanged)
+{
+    const std::string text = SampleTextNumberedForThisRun();
     CData data;
     CDataFile dataFile;
     ASSERT_EQ(Read(data, text, dataFile), 0);
@@ -552,18 +562,7 @@ TEST(DataFileReader, AMappedFileIsReadAndOneCutShortMeanwhileFails)
 {
     for (const bool damaged : {false, true}) {
         // Numbered as this run will number the records, so that a good read counts as unchanged.
-        const int ingredient = NextId<CIngredient>(), supplier = NextId<CIngredientSupplier>();
-        const int recipe = NextId<CRecipe>(), line = NextId<CRecipeIngredient>(), sale = NextId<CSale>();
-        const std::string text = Fill(SampleText(), {{"I0", ingredient},
-                                                     {"I1", ingredient + 1},
-                                                     {"S0", supplier},
-                                                     {"S1", supplier + 1},
-                                                     {"R0", recipe},
-                                                     {"R1", recipe + 1},
-                                                     {"L0", line},
-                                                     {"L1", line + 1},
-                                                     {"V0", sale},
-                                                     {"V1", sale + 1}});
+        const std::string text = SampleTextNumberedForThisRun();
         CRecordingOwner owner;
         CData data(&owner);
         CDataFile dataFile;
