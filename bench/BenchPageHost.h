@@ -5,7 +5,7 @@
 #include "RecordingMessageService.h"
 #include "ScriptedFileDialogService.h"
 #include "catalogue/Data.h"
-#include "pages/PageHost.h"
+#include "pages/common/PageHost.h"
 #include "settings/ChartSettings.h"
 
 // The pages' view of a main window in the widget benchmarks: the catalogue, a clock that

@@ -5,8 +5,8 @@
 #include "catalogue/Data.h"
 #include "controls/ChartWnd.h"
 #include "controls/ListCtrlEx.h"
-#include "pages/EvaluationPage.h"
 #include "pages/PageFactory.h"
+#include "pages/evaluation/EvaluationPage.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -56,7 +56,7 @@ void RunEvaluationPageBenchmark(CData& data, int repeat)
     host.ChartSettings().End =
         CDateTime(start.GetYear() + 2, start.GetMonth(), 1) - CDateTimeSpan(0, 0, 0, 1);
     std::unique_ptr<CEvaluationPage> page(
-        static_cast<CEvaluationPage*>(CPageFactory::Create(EPage::Evaluation, host, nullptr)));
+        static_cast<CEvaluationPage*>(PageFactory::Create(EPage::Evaluation, host, nullptr)));
     page->InitFromData(data);
     page->resize(1000, 650);
     page->show();

@@ -4,8 +4,8 @@
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
-#include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
+#include "pages/ingredients/IngredientPage.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -17,7 +17,7 @@ void RunIngredientPageBenchmark(CData& data, int repeat)
 {
     CBenchPageHost host(data);
     std::unique_ptr<CIngredientPage> page(
-        static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
+        static_cast<CIngredientPage*>(PageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->resize(960, 600);
     page->show();
     QApplication::processEvents();

@@ -4,8 +4,8 @@
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
-#include "pages/IngredientPage.h"
 #include "pages/PageFactory.h"
+#include "pages/ingredients/IngredientPage.h"
 #include "print/PrintJob.h"
 #include "print/PrintLayout.h"
 #include "print/PrintRunner.h"
@@ -27,7 +27,7 @@ void RunPrintBenchmark(CData& data, int repeat)
 {
     CBenchPageHost host(data, CLocalTime{2024, 3, 14, 12, 30, 0});
     std::unique_ptr<CIngredientPage> page(
-        static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
+        static_cast<CIngredientPage*>(PageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->InitFromData(data);
     const CListCtrlData& list = page->List()->GetData();
     const CPrintJob job(CPrintHeader::Make(data, StringId::kIngredientListTitle, host.Clock().LocalNow()),

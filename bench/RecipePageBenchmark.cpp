@@ -3,10 +3,10 @@
 #include "BenchPageHost.h"
 #include "BenchTiming.h"
 #include "controls/ListCtrlEx.h"
-#include "pages/DialogRecipe.h"
 #include "pages/PageFactory.h"
-#include "pages/RecipeFigures.h"
-#include "pages/RecipePage.h"
+#include "pages/recipes/DialogRecipe.h"
+#include "pages/recipes/RecipeFigures.h"
+#include "pages/recipes/RecipePage.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -87,7 +87,7 @@ void TimePage(CBenchPageHost& host, int repeat)
 {
     std::unique_ptr<CRecipePage> page;
     const double open = Time(repeat, [&] {
-        page.reset(static_cast<CRecipePage*>(CPageFactory::Create(EPage::Recipes, host, nullptr)));
+        page.reset(static_cast<CRecipePage*>(PageFactory::Create(EPage::Recipes, host, nullptr)));
         page->resize(1100, 640);
         page->InitFromData(*host.GetData());
         page->show();

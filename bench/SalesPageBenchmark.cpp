@@ -4,9 +4,9 @@
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
-#include "pages/DialogSales.h"
 #include "pages/PageFactory.h"
-#include "pages/SalesPage.h"
+#include "pages/sales/DialogSales.h"
+#include "pages/sales/SalesPage.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -73,7 +73,7 @@ void RunSalesPageBenchmark(CData& data, int repeat)
     CBenchPageHost host(data, {2008, 12, 20, 14, 0, 0});
     const int group = LargestGroup(data);
     std::unique_ptr<CSalesPage> page(
-        static_cast<CSalesPage*>(CPageFactory::Create(EPage::Sales, host, nullptr)));
+        static_cast<CSalesPage*>(PageFactory::Create(EPage::Sales, host, nullptr)));
     page->resize(1100, 700);
     page->show();
     QApplication::processEvents();

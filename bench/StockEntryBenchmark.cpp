@@ -3,7 +3,7 @@
 #include "BenchPageHost.h"
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
-#include "pages/DialogIngredientList.h"
+#include "pages/stock/DialogIngredientList.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -11,6 +11,21 @@ import pathlib
 import re
 import sys
 
+# What every folder of the pages library may include, and its tab folders with the tabs each
+# builds on.
+PAGE_BASE = ["platform", "platform/qt", "resources", "catalogue", "datafile", "settings",
+             "controls/model", "evaluation", "controls", "print"]
+PAGE_TABS = {
+    "common":      [],
+    "masterdata":  [],
+    "ingredients": [],
+    "recipes":     ["ingredients"],
+    "sales":       [],
+    "evaluation":  [],
+    "stock":       [],
+}
+PAGE_FOLDERS = [f"pages/{tab}" for tab in PAGE_TABS]
+
 # Bottom to top. A library may include only what it names here; the build gives it exactly
 # these include roots, so this table and the CMake files tell the same story.
 LAYERS = {
@@ -26,10 +41,14 @@ LAYERS = {
     "controls":       (["platform", "platform/qt", "resources", "catalogue", "controls/model"], True),
     "print":          (["platform", "platform/qt", "resources", "catalogue", "controls/model",
                         "controls"], True),
-    "pages":          (["platform", "platform/qt", "resources", "catalogue", "datafile", "settings",
-                        "controls/model", "evaluation", "controls", "print"], True),
+    # One folder per tab; a tab includes common/ and the tabs it builds on, never one beside
+    # it. The pages folder itself holds only PageFactory, which sees every tab.
+    **{f"pages/{tab}": (PAGE_BASE + ["pages/common"] + [f"pages/{b}" for b in below], True)
+       for tab, below in PAGE_TABS.items()},
+    "pages":          (PAGE_BASE + PAGE_FOLDERS, True),
     "app":            (["platform", "platform/qt", "resources", "catalogue", "xml", "datafile",
-                        "settings", "controls/model", "evaluation", "controls", "print", "pages"],
+                        "settings", "controls/model", "evaluation", "controls", "print", "pages"]
+                       + PAGE_FOLDERS,
                        True),
     # Qt-free: a report starts without loading the toolkit.
     "cli":            (["platform", "resources", "catalogue", "xml", "datafile", "settings",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/GroupSelection.h"
+#include "pages/common/GroupSelection.h"
 
 // What the document asks of the window that shows it: the tab row and the group sections of
 // the section bar are the window's, though pages ask the document for them.

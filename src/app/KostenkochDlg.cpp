@@ -8,8 +8,8 @@
 #include "app/TabRules.h"
 #include "app/WindowPlacer.h"
 #include "controls/AppFonts.h"
-#include "pages/DialogIngredientList.h"
-#include "pages/SubDialog.h"
+#include "pages/common/SubDialog.h"
+#include "pages/stock/DialogIngredientList.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
 

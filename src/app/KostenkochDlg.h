@@ -3,7 +3,7 @@
 #include "app/DocumentFrame.h"
 #include "app/KostenkochDocument.h"
 #include "app/MainMenu.h"
-#include "pages/PageKind.h"
+#include "pages/common/PageKind.h"
 
 #include <QDialog>
 

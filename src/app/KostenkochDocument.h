@@ -3,7 +3,7 @@
 #include "app/AppServices.h"
 #include "catalogue/CatalogueOwner.h"
 #include "datafile/DataSession.h"
-#include "pages/PageHost.h"
+#include "pages/common/PageHost.h"
 #include "platform/FileUtilities.h"
 #include "platform/LogSink.h"
 #include "print/InventoryList.h"

@@ -6,9 +6,9 @@
 #include "catalogue/Data.h"
 #include "datafile/ProgramMessages.h"
 #include "pages/PageFactory.h"
-#include "pages/PageHost.h"
-#include "pages/PageTable.h"
-#include "pages/SubDialog.h"
+#include "pages/common/PageHost.h"
+#include "pages/common/PageTable.h"
+#include "pages/common/SubDialog.h"
 #include "resources/StringIds.h"
 #include "settings/ChartSettings.h"
 
@@ -70,7 +70,7 @@ void CPageArea::BuildPages()
     m_empty = new QWidget(m_stack);
     m_stack->addWidget(m_empty);
     for (int index = 0; index < kNbPages; ++index) {
-        CSubDialog* page = CPageFactory::Create(PageAt(index), m_host, m_stack);
+        CSubDialog* page = PageFactory::Create(PageAt(index), m_host, m_stack);
         page->SetHelpAddress(m_host.HelpAddress(CPageTable::HelpAnchor(PageAt(index))));
         m_stack->addWidget(page);
         m_pages[index] = page;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/GroupSelection.h"
-#include "pages/PageKind.h"
+#include "pages/common/GroupSelection.h"
+#include "pages/common/PageKind.h"
 
 #include <QFrame>
 #include <array>

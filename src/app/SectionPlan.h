@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/Data.h"
-#include "pages/GroupSelection.h"
+#include "pages/common/GroupSelection.h"
 
 #include <array>
 #include <optional>

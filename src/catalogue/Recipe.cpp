@@ -7,6 +7,7 @@
 #include "resources/StringTables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace {
@@ -235,4 +236,23 @@ double CRecipe::GroupTax() const
 double CRecipe::GroupQuote() const
 {
     return Owner ? Owner->GetQuote(NameGroupIndex) : 0.0;
+}
+
+std::vector<const CRecipeIngredient*> CRecipe::GetLinesInOrder() const
+{
+    std::vector<const CRecipeIngredient*> lines;
+    lines.reserve(static_cast<size_t>(GetNbRecipeIngredients()));
+    for (const CRecipeIngredient& line : RecipeIngredients)
+        lines.push_back(&line);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const CRecipeIngredient* a, const CRecipeIngredient* b) { return a->SortNum < b->SortNum; });
+    return lines;
+}
+
+bool CRecipe::GetPortionFactor(double portions, double& factor) const
+{
+    if (NbPortion == 0.0 || !std::isfinite(NbPortion))
+        return false;
+    factor = portions / NbPortion;
+    return std::isfinite(factor);
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CCostMemo;
 class CData;
@@ -65,6 +66,14 @@ public:
     double GetContributionMargin(CCostMemo* memo = nullptr) const;
     // Cost per portion in percent of the net selling price; 0 when that is below 1e-5.
     double GetCostRatio(CCostMemo* memo = nullptr) const;
+
+    // The lines as the recipe lists them: by SortNum, lines of equal number in stored order.
+    // The dialog, the quantity calculation and the printed sheets all show this order.
+    std::vector<const CRecipeIngredient*> GetLinesInOrder() const;
+    // What a line's amount and price are multiplied by for `portions` portions: portions /
+    // NbPortion. False when the recipe yields no portions (0 or not a number), so that nothing
+    // is scaled by a meaningless factor; the quantity calculation is then refused.
+    bool GetPortionFactor(double portions, double& factor) const;
 
     static constexpr int ClassVersion = 1;
 

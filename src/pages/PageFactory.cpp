@@ -1,72 +1,16 @@
 #include "PageFactory.h"
 
-#include "catalogue/Data.h"
-#include "pages/CurrencyPage.h"
-#include "pages/EvaluationPage.h"
-#include "pages/GroupNamesPage.h"
-#include "pages/GroupRatesPage.h"
-#include "pages/IngredientPage.h"
-#include "pages/PageTable.h"
-#include "pages/PlaceholderPage.h"
-#include "pages/RecipePage.h"
-#include "pages/SalesPage.h"
-#include "pages/UserDataPage.h"
-#include "platform/qt/TextConversion.h"
-#include "resources/StringTables.h"
-
-#include <array>
+#include "pages/common/PageTable.h"
+#include "pages/evaluation/EvaluationPage.h"
+#include "pages/ingredients/IngredientPage.h"
+#include "pages/masterdata/CurrencyPage.h"
+#include "pages/masterdata/GroupNamesPage.h"
+#include "pages/masterdata/GroupRatesPage.h"
+#include "pages/masterdata/UserDataPage.h"
+#include "pages/recipes/RecipePage.h"
+#include "pages/sales/SalesPage.h"
 
 namespace {
-
-bool NoIngredients(const CData& data)
-{
-    return data.GetNbIngredients() == 0;
-}
-
-bool NoRecipes(const CData& data)
-{
-    return data.GetNbRecipes() == 0;
-}
-
-bool NoSales(const CData& data)
-{
-    return data.Sales.Count() == 0;
-}
-
-// The headings of the pages and, where a page has one, the hint below it with the rule that
-// says when it is true; a subtitle by string id where the text has one.
-struct CPlaceholderText
-{
-    const char* Title;
-    const char* Subtitle;
-    int SubtitleId;
-    CPlaceholderPage::HintRule Hint = nullptr;
-};
-
-constexpr std::array<CPlaceholderText, kNbPages> kTexts = {{
-    {"Bitte geben Sie hier Ihre Benutzerdaten ein.", nullptr, 108},
-    {"Bitte geben Sie hier die Namen der Speisen-Gruppen ein.", nullptr, 111},
-    {"Bitte geben Sie hier die Namen der Getränke-Gruppen ein.", nullptr, 115},
-    {"Bitte geben Sie hier die Umsatzsteuersätze der Speisen-Gruppen ein", nullptr, 109},
-    {"Bitte geben Sie hier die Umsatzsteuersätze der Getränke-Gruppen ein", nullptr, 132},
-    {"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Speisen-Gruppen ein.", nullptr, 110},
-    {"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Getränke-Gruppen ein.", nullptr, 133},
-    {"Bitte legen Sie hier Ihre Währungs-Einstellungen fest", nullptr, 183},
-    {"Einkauf und Zutaten",
-     "Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten Schritt Rezepturen zusammen "
-     "stellen",
-     0, NoIngredients},
-    {"Rezepturen",
-     "Sobald Sie mindestens eine Rezeptur angelegt haben, können Sie im nächsten Schritt Abverkäufe aus "
-     "Ihrem "
-     "Journal erfassen",
-     0, NoRecipes},
-    {"Abverkäufe lt. Kassenjournal (Erfassung z.B. monatlich)",
-     "Sobald Sie mindestens einen Abverkauf erfasst haben, können Sie im nächsten Schritt Ihre "
-     "betriebswirtschaftlichen Kennzahlen auswerten",
-     0, NoSales},
-    {"Hier können Sie Ihre wichtigsten Kennzahlen abfragen und auswerten", nullptr, 107},
-}};
 
 // The master data pages scroll beside the bar; the ingredients page covers the bar's place;
 // the pages with lists and charts arrange their controls themselves.
@@ -78,23 +22,7 @@ CSubDialog::COptions OptionsOf(EPage page)
     return options;
 }
 
-QString SubtitleOf(const CPlaceholderText& text)
-{
-    return text.Subtitle ? QString::fromUtf8(text.Subtitle) : ToQString(CStringTables::Load(text.SubtitleId));
-}
-
-} // namespace
-
-CSubDialog* CPageFactory::Create(EPage page, CPageHost& host, QWidget* parent)
-{
-    CSubDialog* created = CreatePage(page, host, parent);
-    if (!created)
-        created = CreatePlaceholder(page, host, parent);
-    created->setObjectName(QString::fromLatin1(CPageTable::ObjectName(page)));
-    return created;
-}
-
-CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* parent)
+CSubDialog* CreatePage(EPage page, CPageHost& host, QWidget* parent)
 {
     const CSubDialog::COptions options = OptionsOf(page);
     switch (page) {
@@ -121,14 +49,15 @@ CSubDialog* CPageFactory::CreatePage(EPage page, CPageHost& host, QWidget* paren
         return new CSalesPage(host, options, parent);
     case EPage::Evaluation:
         return new CEvaluationPage(host, options, parent);
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
-CSubDialog* CPageFactory::CreatePlaceholder(EPage page, CPageHost& host, QWidget* parent)
+} // namespace
+
+CSubDialog* PageFactory::Create(EPage page, CPageHost& host, QWidget* parent)
 {
-    const CPlaceholderText& text = kTexts[IndexOf(page)];
-    return new CPlaceholderPage(host, OptionsOf(page), QString::fromUtf8(text.Title), SubtitleOf(text),
-                                text.Hint, parent);
+    CSubDialog* created = CreatePage(page, host, parent);
+    created->setObjectName(QString::fromLatin1(CPageTable::ObjectName(page)));
+    return created;
 }

@@ -1,21 +1,16 @@
 #pragma once
 
-#include "pages/PageKind.h"
+#include "pages/common/PageKind.h"
 
 class CPageHost;
 class CSubDialog;
 class QWidget;
 
-// Creates the work pages. The main window asks for each of the twelve once and talks to them
-// only through CSubDialog, so a finished page takes its placeholder's place here alone.
-class CPageFactory
-{
-public:
-    // A new page owned by `parent`, named after CPageTable::ObjectName.
-    static CSubDialog* Create(EPage page, CPageHost& host, QWidget* parent);
+// Creates the work pages: the one place of the pages library that sees every tab's folder.
+// The main window asks for each of the twelve once and talks to them only through CSubDialog.
+namespace PageFactory {
 
-private:
-    // The finished page, or null while a placeholder stands for it.
-    static CSubDialog* CreatePage(EPage page, CPageHost& host, QWidget* parent);
-    static CSubDialog* CreatePlaceholder(EPage page, CPageHost& host, QWidget* parent);
-};
+// A new page owned by `parent`, named after CPageTable::ObjectName.
+CSubDialog* Create(EPage page, CPageHost& host, QWidget* parent);
+
+} // namespace PageFactory

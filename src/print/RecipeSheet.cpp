@@ -47,17 +47,6 @@ QString WithPortions(int id, double portions)
     return text;
 }
 
-// The lines in the recipe's order.
-std::vector<const CRecipeIngredient*> OrderedLines(const CRecipe& recipe)
-{
-    std::vector<const CRecipeIngredient*> lines;
-    for (const CRecipeIngredient& line : recipe.RecipeIngredients)
-        lines.push_back(&line);
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const auto* a, const auto* b) { return a->SortNum < b->SortNum; });
-    return lines;
-}
-
 } // namespace
 
 CRecipeSheet::CRecipeSheet(const CRecipe& recipe, const CRecipePrintRequest& request, QString picturePath)
@@ -69,18 +58,20 @@ double CRecipeSheet::MoneyFactor() const
     return m_request.ForPortions ? m_request.Portions : 1.0;
 }
 
-// Line amounts and prices are for the recipe's portions; a recipe of 0 portions counts as one.
+// Line amounts and prices are for the recipe's portions, or scaled to the requested portions;
+// a recipe that cannot be scaled (no portions) prints as it is.
 void CRecipeSheet::FillLines(CListCtrlData& list, const CRecipe& recipe, const CRecipePrintRequest& request)
 {
-    const double own = recipe.NbPortion != 0.0 ? recipe.NbPortion : 1.0;
-    const double factor = request.ForPortions ? request.Portions / own : 1.0;
+    double factor = 1.0;
+    if (!request.ForPortions || !recipe.GetPortionFactor(request.Portions, factor))
+        factor = 1.0;
     list.Reset();
     list.InsertColumnById(0, kNumberHeader, EColumnFormat::Left, 30);
     list.InsertColumnById(1, kNameHeader, EColumnFormat::Left, 180);
     list.InsertColumnById(2, kAmountHeader, EColumnFormat::Left, 110);
     list.InsertColumnById(3, kUnitHeader, EColumnFormat::Left, 110);
     list.InsertColumnById(4, kPriceHeader, EColumnFormat::Left, 110);
-    for (const CRecipeIngredient* line : OrderedLines(recipe)) {
+    for (const CRecipeIngredient* line : recipe.GetLinesInOrder()) {
         const std::uint32_t row = list.AddRow(0);
         list.SetCellNumber(row, 0, line->SortNum, ECellType::Integer);
         list.SetCellText(row, 1, line->GetName());

@@ -1,4 +1,4 @@
-#include "pages/GroupSelection.h"
+#include "pages/common/GroupSelection.h"
 
 #include "CatalogueFixtures.h"
 #include "app/SectionPlan.h"

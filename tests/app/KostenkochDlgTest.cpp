@@ -6,8 +6,8 @@
 #include "controls/LinkStatic.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataLocator.h"
-#include "pages/DialogIngredientList.h"
-#include "pages/SubDialog.h"
+#include "pages/common/SubDialog.h"
+#include "pages/stock/DialogIngredientList.h"
 #include "platform/StdFile.h"
 
 #include <QAction>

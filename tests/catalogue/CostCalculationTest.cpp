@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 namespace {
 
 // The worked recipe: 0.5 kg bought at 4.00 for 2 kg with 20 % loss, plus 2 portions of a
@@ -88,6 +92,31 @@ TEST_F(WorkedRecipe, GroupOutsideTheTwentyCountsWithoutRateAndRatio)
         EXPECT_DOUBLE_EQ(recipe->GetPriceSellCalculatedNoTax(), 1.375) << group;
         EXPECT_EQ(data.GetGroupName(group), "") << group;
     }
+}
+
+// The dialog, the quantity calculation and both printed sheets scale and order lines by these
+// two rules; a recipe without portions is never scaled (print used to count it as one).
+TEST_F(WorkedRecipe, LinesScaleToPortionsAndKeepTheirOrder)
+{
+    double factor = 0.0;
+    ASSERT_TRUE(recipe->GetPortionFactor(5.0, factor));
+    EXPECT_DOUBLE_EQ(factor, 2.5);
+    for (const double noPortions : {0.0, std::nan("")}) {
+        recipe->NbPortion = noPortions;
+        factor = -1.0;
+        EXPECT_FALSE(recipe->GetPortionFactor(5.0, factor));
+        EXPECT_EQ(factor, -1.0);
+    }
+
+    // Numbers 2, 1, 2: the 1 first, the two 2s in stored order.
+    recipe->RecipeIngredients.At(0)->SortNum = 2;
+    recipe->RecipeIngredients.At(1)->SortNum = 1;
+    recipe->AddRecipeIngredient(nullptr, &AddIngredient(data, "Salz", 1.0, 1.0), 0.01, 0.0);
+    recipe->RecipeIngredients.At(2)->SortNum = 2;
+    std::vector<std::string> names;
+    for (const CRecipeIngredient* line : recipe->GetLinesInOrder())
+        names.push_back(line->GetName());
+    EXPECT_EQ(names, (std::vector<std::string>{"Fond", "Rindfleisch", "Salz"}));
 }
 
 TEST(RecipeLine, WeightLossIsHeldBetweenZeroAndNinetyNine)

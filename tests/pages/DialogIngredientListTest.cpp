@@ -1,4 +1,4 @@
-#include "pages/DialogIngredientList.h"
+#include "pages/stock/DialogIngredientList.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"

@@ -1,8 +1,8 @@
-#include "pages/DialogIngredient.h"
+#include "pages/ingredients/DialogIngredient.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
-#include "pages/DialogIngredientSupplier.h"
+#include "pages/ingredients/DialogIngredientSupplier.h"
 
 #include <QComboBox>
 #include <QLabel>

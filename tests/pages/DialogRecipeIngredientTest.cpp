@@ -1,4 +1,4 @@
-#include "pages/DialogRecipeIngredient.h"
+#include "pages/recipes/DialogRecipeIngredient.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"

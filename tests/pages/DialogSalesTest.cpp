@@ -1,4 +1,4 @@
-#include "pages/DialogSales.h"
+#include "pages/sales/DialogSales.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"

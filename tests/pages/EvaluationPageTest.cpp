@@ -1,4 +1,4 @@
-#include "pages/EvaluationPage.h"
+#include "pages/evaluation/EvaluationPage.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
@@ -58,7 +58,7 @@ protected:
     // catalogue, then the tab shown.
     void Open()
     {
-        Page.reset(static_cast<CEvaluationPage*>(CPageFactory::Create(EPage::Evaluation, Host, nullptr)));
+        Page.reset(static_cast<CEvaluationPage*>(PageFactory::Create(EPage::Evaluation, Host, nullptr)));
         Page->InitFromData(Host.Data);
         Page->resize(900, 600);
         Page->show();

@@ -5,7 +5,7 @@
 #include "RecordingMessageService.h"
 #include "ScriptedFileDialogService.h"
 #include "catalogue/Data.h"
-#include "pages/PageHost.h"
+#include "pages/common/PageHost.h"
 #include "settings/ChartSettings.h"
 
 #include <string>

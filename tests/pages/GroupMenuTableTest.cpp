@@ -1,6 +1,6 @@
-#include "pages/GroupMenuTable.h"
+#include "pages/common/GroupMenuTable.h"
 
-#include "PageTestSupport.h"
+#include "RuleTestSupport.h"
 
 #include <gtest/gtest.h>
 

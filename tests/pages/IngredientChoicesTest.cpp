@@ -1,6 +1,6 @@
-#include "pages/IngredientChoices.h"
+#include "pages/recipes/IngredientChoices.h"
 
-#include "PageTestSupport.h"
+#include "RuleTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "pages/IngredientPage.h"
+#include "pages/ingredients/IngredientPage.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
-#include "pages/DialogIngredient.h"
-#include "pages/DialogIngredientSupplier.h"
 #include "pages/PageFactory.h"
+#include "pages/ingredients/DialogIngredient.h"
+#include "pages/ingredients/DialogIngredientSupplier.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,7 +21,7 @@ class IngredientPageTest : public testing::Test
 protected:
     void Open()
     {
-        Page.reset(static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, Host, nullptr)));
+        Page.reset(static_cast<CIngredientPage*>(PageFactory::Create(EPage::Ingredients, Host, nullptr)));
         Page->InitFromData(Host.Data);
         Page->resize(900, 500);
         Page->show();

@@ -1,9 +1,9 @@
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
-#include "pages/CurrencyPage.h"
-#include "pages/GroupNamesPage.h"
-#include "pages/GroupRatesPage.h"
 #include "pages/PageFactory.h"
+#include "pages/masterdata/CurrencyPage.h"
+#include "pages/masterdata/GroupNamesPage.h"
+#include "pages/masterdata/GroupRatesPage.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 template <typename TPage> std::unique_ptr<TPage> MakePage(EPage kind, CFakePageHost& host)
 {
-    std::unique_ptr<TPage> page(static_cast<TPage*>(CPageFactory::Create(kind, host, nullptr)));
+    std::unique_ptr<TPage> page(static_cast<TPage*>(PageFactory::Create(kind, host, nullptr)));
     page->InitFromData(host.Data);
     page->show();
     QApplication::setActiveWindow(page.get());

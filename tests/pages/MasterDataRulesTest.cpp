@@ -1,7 +1,7 @@
-#include "pages/MasterDataRules.h"
+#include "pages/masterdata/MasterDataRules.h"
 
-#include "PageTestSupport.h"
-#include "pages/MessageText.h"
+#include "RuleTestSupport.h"
+#include "pages/common/MessageText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pages/PictureCtrl.h"
+#include "pages/recipes/PictureCtrl.h"
 
 #include "TempDir.h"
 #include "platform/PlatformPaths.h"

@@ -1,7 +1,7 @@
-#include "pages/RecipeEditor.h"
+#include "pages/recipes/RecipeEditor.h"
 
-#include "PageTestSupport.h"
-#include "pages/RecipeFigures.h"
+#include "RuleTestSupport.h"
+#include "pages/recipes/RecipeFigures.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 std::vector<int> Order(const CRecipe& recipe)
 {
     std::vector<int> amounts;
-    for (const CRecipeIngredient* line : CRecipeEditor::LinesInOrder(recipe))
+    for (const CRecipeIngredient* line : recipe.GetLinesInOrder())
         amounts.push_back(static_cast<int>(line->Amount));
     return amounts;
 }
@@ -106,10 +106,10 @@ TEST(RecipeFigures, ScalesToPortions)
     EXPECT_DOUBLE_EQ(ten.PriceSellCalculatedNoTax, 100.0);
     EXPECT_DOUBLE_EQ(ten.CostRatio, 30.0);
     double factor = 0.0;
-    EXPECT_TRUE(CRecipeFigures::LineFactor(recipe, 10, factor));
+    EXPECT_TRUE(recipe.GetPortionFactor(10, factor));
     EXPECT_DOUBLE_EQ(factor, 2.5);
     recipe.NbPortion = 0;
-    EXPECT_FALSE(CRecipeFigures::LineFactor(recipe, 10, factor));
+    EXPECT_FALSE(recipe.GetPortionFactor(10, factor));
     const CRecipeFigures none = CRecipeFigures::Of(recipe, 10);
     EXPECT_EQ(none.PriceBuy, 0.0);
     EXPECT_EQ(none.CostRatio, 0.0);

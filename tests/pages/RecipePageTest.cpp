@@ -1,4 +1,4 @@
-#include "pages/RecipePage.h"
+#include "pages/recipes/RecipePage.h"
 
 #include "FakePageHost.h"
 #include "RecipeTestSupport.h"
@@ -33,7 +33,7 @@ protected:
     }
     void Open()
     {
-        Page.reset(static_cast<CRecipePage*>(CPageFactory::Create(EPage::Recipes, Host, nullptr)));
+        Page.reset(static_cast<CRecipePage*>(PageFactory::Create(EPage::Recipes, Host, nullptr)));
         Page->InitFromData(Host.Data);
         Page->resize(1000, 500);
         Page->show();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "PageTestSupport.h"
-#include "pages/DialogRecipe.h"
-#include "pages/DialogRecipeIngredient.h"
-#include "pages/RecipeFiguresBox.h"
+#include "pages/recipes/DialogRecipe.h"
+#include "pages/recipes/DialogRecipeIngredient.h"
+#include "pages/recipes/RecipeFiguresBox.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
-#include "pages/SalesFigures.h"
+#include "pages/sales/SalesFigures.h"
 
 #include "SalesBuilder.h"
 #include "catalogue/Data.h"
-#include "pages/SalesList.h"
+#include "pages/sales/SalesList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "pages/SalesPage.h"
+#include "pages/sales/SalesPage.h"
 
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
 #include "SalesBuilder.h"
-#include "pages/DialogSales.h"
 #include "pages/PageFactory.h"
+#include "pages/sales/DialogSales.h"
 
 #include <QCalendarWidget>
 #include <QHeaderView>
@@ -41,7 +41,7 @@ protected:
     }
     void Open()
     {
-        Page.reset(static_cast<CSalesPage*>(CPageFactory::Create(EPage::Sales, Host, nullptr)));
+        Page.reset(static_cast<CSalesPage*>(PageFactory::Create(EPage::Sales, Host, nullptr)));
         Page->InitFromData(Host.Data);
         Page->resize(1100, 700);
         Page->show();

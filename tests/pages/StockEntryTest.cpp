@@ -1,11 +1,18 @@
-#include "pages/StockEntry.h"
+#include "pages/stock/StockEntry.h"
 
-#include "FakePageHost.h"
-#include "PageTestSupport.h"
+#include "ManualClock.h"
+#include "RuleTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The catalogue and the clock the stock entry works on.
+struct CStockCatalogue
+{
+    CData Data;
+    CManualClock Time;
+};
 
 using EScroll = CStockEntry::EScroll;
 
@@ -31,7 +38,7 @@ void AddNumbered(CData& data, int count)
 // first ingredient stay empty.
 TEST(StockEntry, OpensOnTheFirstIngredientWithItsNeighboursBelow)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddIngredient(host.Data, "Butter", "", "kg", 8.40, 2)->StockAmount = 1.5;
     AddIngredient(host.Data, "Mehl", "", "kg", 1.0, 1);
     AddIngredient(host.Data, "Eier", "", "St.", 2.5, 10)->StockAmount = 12;
@@ -54,7 +61,7 @@ TEST(StockEntry, OpensOnTheFirstIngredientWithItsNeighboursBelow)
 // current and still stores; Up on the first does nothing at all.
 TEST(StockEntry, MovesStoreTheTypedStockAndStopAtBothEnds)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddNumbered(host.Data, 3);
     CStockEntry entry(host.Data, host.Time);
     const auto stock = [&](int index) { return host.Data.Ingredients.At(index)->StockAmount; };
@@ -82,7 +89,7 @@ TEST(StockEntry, MovesStoreTheTypedStockAndStopAtBothEnds)
 // the move goes ahead.
 TEST(StockEntry, ATextThatIsNoNumberBlocksMoving)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddNumbered(host.Data, 8);
     host.Data.Ingredients.At(0)->StockAmount = 4;
     CStockEntry entry(host.Data, host.Time);
@@ -103,7 +110,7 @@ TEST(StockEntry, ATextThatIsNoNumberBlocksMoving)
 // decimals the field shows.
 TEST(StockEntry, PassingAnIngredientKeepsItsExactStock)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddNumbered(host.Data, 2);
     host.Data.Ingredients.At(0)->StockAmount = 1.23456;
     CStockEntry entry(host.Data, host.Time);
@@ -122,7 +129,7 @@ TEST(StockEntry, PassingAnIngredientKeepsItsExactStock)
 // past them; each move stores the typed stock.
 TEST(StockEntry, ScrollingMovesByLinePageThumbAndEnds)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddNumbered(host.Data, 12);
     CStockEntry entry(host.Data, host.Time);
     struct CCase
@@ -148,7 +155,7 @@ TEST(StockEntry, ScrollingMovesByLinePageThumbAndEnds)
 // pause; it is lower case (umlauts too), and the name sharing its longest beginning is shown.
 TEST(StockEntry, TypeAheadFindsTheLongestBeginningAndRestartsAfterAPause)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     for (const char* name : {"Birne", "Brot", "Butter", "\xC4pfel", "Zucker", "Zwiebeln"})
         AddIngredient(host.Data, name, "", "kg", 1.0, 1.0);
     CStockEntry entry(host.Data, host.Time);
@@ -184,7 +191,7 @@ TEST(StockEntry, TypeAheadFindsTheLongestBeginningAndRestartsAfterAPause)
 // Going to an ingredient by name stores the stock typed for the one left.
 TEST(StockEntry, TypeAheadStoresTheTypedStock)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     AddIngredient(host.Data, "Brot", "", "St.", 3.0, 1.0);
     AddIngredient(host.Data, "Salz", "", "kg", 1.0, 1.0);
     CStockEntry entry(host.Data, host.Time);
@@ -197,7 +204,7 @@ TEST(StockEntry, TypeAheadStoresTheTypedStock)
 
 TEST(StockEntry, AnEmptyCatalogueShowsEmptyRowsAndDoesNotMove)
 {
-    CFakePageHost host;
+    CStockCatalogue host;
     CStockEntry entry(host.Data, host.Time);
 
     EXPECT_EQ(entry.Current(), -1);

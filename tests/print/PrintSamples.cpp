@@ -10,7 +10,7 @@
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
 #include "datafile/DataFile.h"
-#include "pages/IngredientPage.h"
+#include "pages/ingredients/IngredientPage.h"
 #include "pages/PageFactory.h"
 #include "platform/FileSystemFile.h"
 #include "platform/PosixFileSystem.h"
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
     AddMoreIngredients(data);
 
     std::unique_ptr<CIngredientPage> page(
-        static_cast<CIngredientPage*>(CPageFactory::Create(EPage::Ingredients, host, nullptr)));
+        static_cast<CIngredientPage*>(PageFactory::Create(EPage::Ingredients, host, nullptr)));
     page->InitFromData(data);
     const CListCtrlData& list = page->List()->GetData();
     bool written = Write(output, "zutatenliste.pdf", data, StringId::kIngredientListTitle,

@@ -1,0 +1,443 @@
+#include "EvaluationPage.h"
+
+#include "catalogue/Data.h"
+#include "controls/ChartPainter.h"
+#include "controls/ChartWnd.h"
+#include "controls/ListCtrlEx.h"
+#include "controls/model/AccessKeys.h"
+#include "datafile/ProgramMessages.h"
+#include "evaluation/ChartSettingsConversion.h"
+#include "evaluation/EvaluationBuilder.h"
+#include "evaluation/EvaluationRange.h"
+#include "evaluation/EvaluationTableText.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/PageHost.h"
+#include "platform/FileDialogService.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// A picture of a chart that has never been laid out still gets a readable size.
+const QSize kSmallestPicture(400, 300);
+const QSize kDefaultPicture(800, 500);
+
+QAction* AddCommand(QMenu& menu, const QString& text, int command, bool checked)
+{
+    QAction* action = menu.addAction(text);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    action->setData(command);
+    return action;
+}
+
+// The chosen command of a popup menu at the top right corner of its button; 0 for none.
+int ChooseCommand(QMenu& menu, QWidget* button)
+{
+    const QAction* chosen = menu.exec(button->mapToGlobal(button->rect().topRight()));
+    return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+QDate ToQDate(const CDateTime& date)
+{
+    return date.IsValid() ? QDate(date.GetYear(), date.GetMonth(), date.GetDay()) : QDate();
+}
+
+CDateTime ToDateTime(const QDate& date)
+{
+    return date.isValid() ? CDateTime(date.year(), date.month(), date.day()) : CDateTime::MakeInvalid();
+}
+
+QDateEdit* MakePicker(const char* objectName, QWidget* parent)
+{
+    auto* picker = new QDateEdit(parent);
+    picker->setObjectName(QString::fromLatin1(objectName));
+    picker->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    picker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+} // namespace
+
+CEvaluationPage::CEvaluationPage(CPageHost& host, const COptions& options, QWidget* parent)
+    : CSubDialog(host, options, parent)
+{
+    Title()->setText(QStringLiteral("Hier können Sie Ihre wichtigsten Kennzahlen abfragen und auswerten"));
+    Subtitle()->setText(ToQString(CStringTables::Load(StringId::kEvaluationHeading)));
+    BuildBody();
+    m_table->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    TakeRemembered();
+    ShowSettings();
+    ShowDisplayKind();
+}
+
+// The pickers report leaving the field while the widgets go; the page is no page by then.
+CEvaluationPage::~CEvaluationPage()
+{
+    for (QDateEdit* picker : {m_startPicker, m_endPicker}) {
+        disconnect(picker, nullptr, this, nullptr);
+        disconnect(picker->calendarWidget(), nullptr, this, nullptr);
+    }
+    m_table->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
+}
+
+void CEvaluationPage::BuildBody()
+{
+    auto* layout = new QVBoxLayout(Body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(BuildCommandRow());
+    layout->addWidget(BuildChoices());
+    m_views = new QStackedWidget(Body());
+    m_chart = new CChartWnd(m_views);
+    m_chart->setObjectName(QStringLiteral("evaluationChart"));
+    m_table = new CListCtrlEx(m_views);
+    m_table->setObjectName(QStringLiteral("evaluationTable"));
+    m_views->addWidget(m_chart);
+    m_views->addWidget(m_table);
+    layout->addWidget(m_views, 1);
+    auto* exports = new QHBoxLayout;
+    QPushButton* saveChart =
+        CFormFields::Button(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
+    QPushButton* exportTable =
+        CFormFields::Button(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
+    exports->addStretch(1);
+    exports->addWidget(saveChart);
+    exports->addWidget(exportTable);
+    layout->addLayout(exports);
+    connect(saveChart, &QPushButton::clicked, this, &CEvaluationPage::SaveChart);
+    connect(exportTable, &QPushButton::clicked, this, &CEvaluationPage::ExportTable);
+}
+
+QWidget* CEvaluationPage::BuildCommandRow()
+{
+    auto* row = new QWidget(Body());
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_displayButton = CFormFields::Button(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
+    m_seriesButton = CFormFields::Button(QStringLiteral("&Datenreihen"), "seriesButton", row);
+    layout->addWidget(m_displayButton);
+    layout->addWidget(m_seriesButton);
+    layout->addStretch(1);
+    m_startPicker = MakePicker("startPicker", row);
+    m_endPicker = MakePicker("endPicker", row);
+    for (const auto& [text, picker] : {std::pair{QStringLiteral("&Start :"), m_startPicker},
+                                       std::pair{QStringLiteral("&Ende :"), m_endPicker}}) {
+        auto* label = new QLabel(text, row);
+        label->setBuddy(picker);
+        layout->addWidget(label);
+        layout->addWidget(picker);
+    }
+    connect(m_displayButton, &QPushButton::clicked, this, &CEvaluationPage::ChooseDisplayKind);
+    connect(m_seriesButton, &QPushButton::clicked, this, &CEvaluationPage::ChooseSeries);
+    ConnectPicker(m_startPicker, &CEvaluationPage::PickStart);
+    ConnectPicker(m_endPicker, &CEvaluationPage::PickEnd);
+    return row;
+}
+
+// A day chosen in the drop-down calendar, or a date typed and confirmed with Enter or by
+// leaving the field. The calendar's choice is taken once the picker has closed it.
+void CEvaluationPage::ConnectPicker(QDateEdit* picker, void (CEvaluationPage::*pick)(const QDate&))
+{
+    QCalendarWidget* calendar = picker->calendarWidget();
+    const auto picked = [this, pick](QDate date) { (this->*pick)(date); };
+    connect(calendar, &QCalendarWidget::clicked, this, picked, Qt::QueuedConnection);
+    connect(calendar, &QCalendarWidget::activated, this, picked, Qt::QueuedConnection);
+    connect(picker, &QDateEdit::editingFinished, this, [this, picker, pick] {
+        const CDateTime& shown = picker == m_startPicker ? m_settings.Start : m_settings.End;
+        if (picker->date() != ToQDate(shown))
+            (this->*pick)(picker->date());
+    });
+}
+
+QWidget* CEvaluationPage::BuildChoices()
+{
+    auto* box = new QWidget(Body());
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_perMonth = AddRadio(box, QStringLiteral("&Monatswerte"), "perMonthRadio");
+    m_cumulative = AddRadio(box, QStringLiteral("&Gesamt (kumuliert)"), "cumulativeRadio");
+    m_original = AddRadio(
+        box,
+        QStringLiteral(
+            "&Originaldaten (Ist-Darstellung: verwendet die beim jeweiligen Abverkauf gültigen Werte)"),
+        "originalRadio");
+    m_simulation = AddRadio(
+        box,
+        QStringLiteral(
+            "a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)"),
+        "simulationRadio");
+    // The two short choices side by side, the two long ones below each other, so that the page
+    // fits beside the section bar in the smallest window.
+    layout->addWidget(m_perMonth, 0, 0);
+    layout->addWidget(m_cumulative, 0, 1);
+    layout->addWidget(m_original, 1, 0, 1, 3);
+    layout->addWidget(m_simulation, 2, 0, 1, 3);
+    layout->setColumnStretch(2, 1);
+    for (QRadioButton* first : {m_perMonth, m_original}) {
+        auto* group = new QButtonGroup(box);
+        group->addButton(first);
+        group->addButton(first == m_perMonth ? m_cumulative : m_simulation);
+    }
+    connect(m_perMonth, &QRadioButton::clicked, this, [this] { SetPerMonth(true); });
+    connect(m_cumulative, &QRadioButton::clicked, this, [this] { SetPerMonth(false); });
+    connect(m_original, &QRadioButton::clicked, this, [this] { SetOriginalData(true); });
+    connect(m_simulation, &QRadioButton::clicked, this, [this] { SetOriginalData(false); });
+    return box;
+}
+
+QRadioButton* CEvaluationPage::AddRadio(QWidget* parent, const QString& text, const char* objectName)
+{
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(QString::fromLatin1(objectName));
+    return radio;
+}
+
+void CEvaluationPage::InitFromData(CData& data)
+{
+    TakeRemembered();
+    for (int group = 0; group < CData::kNbGroups; ++group) {
+        if (data.GetGroupName(group).empty())
+            m_settings.SeriesFlags[static_cast<std::size_t>(group)] = false;
+    }
+    if (std::none_of(m_settings.SeriesFlags.begin(), m_settings.SeriesFlags.end(),
+                     [](bool flag) { return flag; }))
+        m_settings.SeriesFlags = CSeriesMenuPlan::DefaultFlags();
+    m_seriesMenu.reset();
+    // Nothing of the catalogue that was replaced stays on show until the next build.
+    m_chart->Graph().Reset();
+    m_chart->update();
+    m_table->Assign(CListCtrlData());
+    ShowSettings();
+    ShowDisplayKind();
+}
+
+// The remembered choices; the series drawn so far stay.
+void CEvaluationPage::TakeRemembered()
+{
+    const CChartSettings& chart = Host().ChartSettings();
+    const auto flags = m_settings.SeriesFlags;
+    const bool fresh = std::none_of(flags.begin(), flags.end(), [](bool flag) { return flag; });
+    m_settings = CChartSettingsConversion::ToEvaluation(chart, Host().Clock().LocalNow());
+    if (!fresh)
+        m_settings.SeriesFlags = flags;
+    m_display = chart.ShowActive == EChartDisplay::Table ? EChartDisplay::Table : EChartDisplay::Chart;
+    Remember();
+}
+
+void CEvaluationPage::RefreshPage()
+{
+    BuildEvaluation(Host().ChartSettings().ChartActive);
+}
+
+void CEvaluationPage::Print()
+{
+    Host().PrintList(*m_table, StringId::kEvaluationTableTitle);
+}
+
+void CEvaluationPage::BuildEvaluation(EMeasure measure)
+{
+    m_settings.Measure = measure;
+    Remember();
+    Rebuild();
+}
+
+// A builder over the catalogue of this moment: the catalogue is replaced by every load.
+void CEvaluationPage::Rebuild()
+{
+    const CData* data = Host().GetData();
+    if (data == nullptr)
+        return;
+    CListCtrlData table;
+    CEvaluationBuilder(*data).Build(m_settings, m_chart->Graph(), table);
+    m_table->Assign(std::move(table));
+    m_chart->update();
+}
+
+void CEvaluationPage::Remember()
+{
+    CChartSettings& chart = Host().ChartSettings();
+    CChartSettingsConversion::Remember(m_settings, chart);
+    chart.ShowActive = m_display;
+}
+
+void CEvaluationPage::ShowSettings()
+{
+    const QSignalBlocker blockStart(m_startPicker);
+    const QSignalBlocker blockEnd(m_endPicker);
+    m_startPicker->setDate(ToQDate(m_settings.Start));
+    m_endPicker->setDate(ToQDate(m_settings.End));
+    (m_settings.PerMonth ? m_perMonth : m_cumulative)->setChecked(true);
+    (m_settings.OriginalData ? m_original : m_simulation)->setChecked(true);
+}
+
+void CEvaluationPage::ShowDisplayKind()
+{
+    const bool chart = m_display == EChartDisplay::Chart;
+    m_views->setCurrentWidget(chart ? static_cast<QWidget*>(m_chart) : m_table);
+    m_seriesButton->setVisible(chart);
+}
+
+void CEvaluationPage::ChooseDisplayKind()
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("displayKindMenu"));
+    AddCommand(menu, QStringLiteral("&Grafik"), kChartCommand, m_display == EChartDisplay::Chart);
+    AddCommand(menu, QStringLiteral("&Tabelle"), kTableCommand, m_display == EChartDisplay::Table);
+    const int command = ChooseCommand(menu, m_displayButton);
+    if (command == kChartCommand)
+        SetDisplayKind(EChartDisplay::Chart);
+    else if (command == kTableCommand)
+        SetDisplayKind(EChartDisplay::Table);
+}
+
+// Both views are filled by every build: switching shows the other one without building.
+void CEvaluationPage::SetDisplayKind(EChartDisplay display)
+{
+    m_display = display;
+    ShowDisplayKind();
+    Remember();
+}
+
+void CEvaluationPage::ChooseSeries()
+{
+    const CData* data = Host().GetData();
+    if (data == nullptr)
+        return;
+    m_seriesMenu.emplace(*data, m_settings.SeriesFlags);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("seriesMenu"));
+    const auto& entries = m_seriesMenu->GetEntries();
+    std::vector<std::string> names;
+    for (const CSeriesMenuPlan::CEntry& entry : entries)
+        names.push_back(entry.Name);
+    const std::vector<std::string> texts = MenuTextsWithAccessKeys(names);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        AddCommand(menu, ToQString(texts[i]), entries[i].Command, entries[i].Checked);
+    if (const int command = ChooseCommand(menu, m_seriesButton))
+        SeriesCommand(command);
+}
+
+void CEvaluationPage::SeriesCommand(int command)
+{
+    const std::optional<unsigned> selector = m_seriesMenu ? m_seriesMenu->SelectorOf(command) : std::nullopt;
+    if (selector)
+        ToggleSeries(*selector);
+}
+
+void CEvaluationPage::ToggleSeries(unsigned selector)
+{
+    const CSeriesMenuPlan::EToggle result = CSeriesMenuPlan::Toggle(m_settings.SeriesFlags, selector);
+    if (result != CSeriesMenuPlan::EToggle::Switched) {
+        if (const int message = CSeriesMenuPlan::RefusalMessage(result))
+            CProgramMessages::Show(Host().Messages(), message);
+        return;
+    }
+    Rebuild();
+}
+
+void CEvaluationPage::PickStart(const QDate& picked)
+{
+    PickDate(&CEvaluationRange::PickStart, picked);
+}
+
+void CEvaluationPage::PickEnd(const QDate& picked)
+{
+    PickDate(&CEvaluationRange::PickEnd, picked);
+}
+
+// The range rules decide what the picked day does to the other end; a changed range is
+// remembered and drawn, and the pickers always show the range as it is.
+void CEvaluationPage::PickDate(bool (CEvaluationRange::*pick)(const CDateTime&), const QDate& picked)
+{
+    CEvaluationRange range(m_settings.Start, m_settings.End);
+    if ((range.*pick)(ToDateTime(picked))) {
+        m_settings.Start = range.Start;
+        m_settings.End = range.End;
+        Remember();
+        Rebuild();
+    }
+    ShowSettings();
+}
+
+void CEvaluationPage::SetPerMonth(bool perMonth)
+{
+    m_settings.PerMonth = perMonth;
+    ShowSettings();
+    Remember();
+    Rebuild();
+}
+
+void CEvaluationPage::SetOriginalData(bool originalData)
+{
+    m_settings.OriginalData = originalData;
+    ShowSettings();
+    Remember();
+    Rebuild();
+}
+
+void CEvaluationPage::SaveChart()
+{
+    const std::optional<std::string> path = AskSavePath("png", "PNG-Bild (*.png)|*.png||");
+    if (!path)
+        return;
+    QSize size = m_chart->size();
+    if (size.width() < kSmallestPicture.width() || size.height() < kSmallestPicture.height())
+        size = kDefaultPicture;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CChartPainter::Render(m_chart->Graph(), size, m_chart->devicePixelRatioF()).save(&buffer, "PNG");
+    WriteFile(*path, bytes);
+}
+
+// UTF-8 with a byte order mark, so that spreadsheets read the umlauts of the group names.
+void CEvaluationPage::ExportTable()
+{
+    const std::optional<std::string> path =
+        AskSavePath("csv", "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||");
+    if (!path)
+        return;
+    QByteArray bytes("\xEF\xBB\xBF");
+    bytes += ToQString(CEvaluationTableText::ToCsv(m_table->GetData())).toUtf8();
+    WriteFile(*path, bytes);
+}
+
+std::optional<std::string> CEvaluationPage::AskSavePath(const char* extension, const char* filter)
+{
+    CFileDialogRequest request;
+    request.DefaultExtension = extension;
+    const std::string& title = m_chart->Graph().GetTitle();
+    request.DefaultFileName = (title.empty() ? std::string("Auswertung") : title) + "." + extension;
+    request.Filter = filter;
+    return Host().FileDialogs().AskSavePath(request);
+}
+
+// The whole file or nothing: a failed write leaves an older file of that name as it was.
+bool CEvaluationPage::WriteFile(const std::string& path, const QByteArray& bytes)
+{
+    QSaveFile file(ToQString(path));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    CProgramMessages::ShowText(Host().Messages(),
+                               CProgramMessages::Format(StringId::kCannotWriteExport, {path}));
+    return false;
+}

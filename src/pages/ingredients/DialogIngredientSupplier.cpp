@@ -1,0 +1,93 @@
+#include "DialogIngredientSupplier.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/FieldLeaveWatcher.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/NumberField.h"
+#include "pages/common/PageHost.h"
+#include "pages/ingredients/IngredientEditor.h"
+#include "platform/qt/TextConversion.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kPricePrecision = 2;
+constexpr int kAmountPrecision = -1;
+
+} // namespace
+
+CDialogIngredientSupplier::CDialogIngredientSupplier(CPageHost& host, const CIngredient& ingredient,
+                                                     const CIngredientSupplier* supplier, QWidget* parent)
+    : CEditDialog(host, "DialogIngredientSupplier", parent)
+{
+    setWindowTitle(QStringLiteral("Lieferant"));
+    setObjectName(QStringLiteral("dialogIngredientSupplier"));
+    BuildForm(ingredient);
+    FillNames();
+    if (supplier) {
+        m_amount = supplier->Amount;
+        m_price = supplier->Price;
+        CFormFields::SetText(m_name, supplier->Name);
+    }
+    CNumberField::Show(m_amountField, m_amount, kAmountPrecision);
+    CNumberField::Show(m_priceField, m_price, kPricePrecision);
+}
+
+void CDialogIngredientSupplier::BuildForm(const CIngredient& ingredient)
+{
+    m_name = CFormFields::ComboField("supplierName", this);
+    m_amountField = CFormFields::TextField("amount", this);
+    m_priceField = CFormFields::TextField("price", this);
+    auto* grid = new QGridLayout;
+    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Lieferant :"), m_name, 2);
+    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    grid->addWidget(new QLabel(ToQString(ingredient.Unit), this), 1, 2);
+    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Preis :"), m_priceField);
+    const CData* data = Host().GetData();
+    grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 2, 2);
+    grid->setColumnStretch(2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(MakeButtonRow());
+    Watcher().Watch(m_priceField, [this] { LeavePrice(); });
+    Watcher().Watch(m_amountField,
+                    [this] { CNumberField::Read(m_amountField, Host().Messages(), m_amount); });
+}
+
+void CDialogIngredientSupplier::FillNames()
+{
+    if (const CData* data = Host().GetData()) {
+        for (const std::string& name : CIngredientEditor::SupplierNames(*data, nullptr))
+            m_name->addItem(ToQString(name));
+    }
+    m_name->setEditText(QString());
+}
+
+std::string CDialogIngredientSupplier::Name() const
+{
+    return CFormFields::Text(m_name);
+}
+
+void CDialogIngredientSupplier::LeavePrice()
+{
+    if (CNumberField::Read(m_priceField, Host().Messages(), m_price))
+        CNumberField::Show(m_priceField, m_price, kPricePrecision);
+}
+
+bool CDialogIngredientSupplier::ReadNumbers()
+{
+    return CNumberField::ReadOnClose(m_amountField, Host().Messages(), m_amount) &&
+           CNumberField::ReadOnClose(m_priceField, Host().Messages(), m_price);
+}
+
+// Any name goes, an empty one too; the numbers must read as numbers.
+void CDialogIngredientSupplier::accept()
+{
+    if (ReadNumbers())
+        CEditDialog::accept();
+}

@@ -1,0 +1,87 @@
+#include "CurrencyPage.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/FieldLeaveWatcher.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/NumberField.h"
+#include "pages/common/PageHost.h"
+#include "pages/masterdata/MasterDataRules.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringTables.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kSectionId = 183; // "Währungen"
+constexpr int kFactorPrecision = -1;
+
+} // namespace
+
+CCurrencyPage::CCurrencyPage(CPageHost& host, const COptions& options, QWidget* parent)
+    : CSubDialog(host, options, parent), m_watcher(new CFieldLeaveWatcher(this))
+{
+    Title()->setText(QStringLiteral("Bitte legen Sie hier Ihre Währungs-Einstellungen fest"));
+    Subtitle()->setText(ToQString(CStringTables::Load(kSectionId)));
+    BuildForm();
+}
+
+void CCurrencyPage::BuildForm()
+{
+    m_currency = CFormFields::TextField("currency", Body());
+    m_currency2 = CFormFields::TextField("currency2", Body());
+    m_factor = CFormFields::TextField("factor", Body());
+    m_factor->setAlignment(Qt::AlignRight);
+    m_factorBefore = CFormFields::Label(QString(), m_factor, Body());
+    m_factorBefore->setObjectName(QStringLiteral("factorBefore"));
+    m_factorAfter = new QLabel(Body());
+    m_factorAfter->setObjectName(QStringLiteral("factorAfter"));
+    auto* grid = new QGridLayout(Body());
+    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Währung :"), m_currency);
+    CFormFields::AddRow(grid, 1, 0, QStringLiteral("Währung &2 :"), m_currency2);
+    grid->addWidget(new QLabel(QStringLiteral("(z.B. SFR)"), Body()), 1, 2);
+    grid->addWidget(m_factorBefore, 2, 0, Qt::AlignRight);
+    grid->addWidget(m_factor, 2, 1);
+    grid->addWidget(m_factorAfter, 2, 2);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(3, 1);
+    m_watcher->Watch(m_currency, [this] { UpdateLabels(); });
+    m_watcher->Watch(m_currency2, [this] { UpdateLabels(); });
+    m_watcher->Watch(m_factor, [this] { CheckFactor(); });
+}
+
+void CCurrencyPage::InitFromData(CData& data)
+{
+    CFormFields::SetText(m_currency, data.CurrencyUnit);
+    CFormFields::SetText(m_currency2, data.CurrencyUnit2);
+    CNumberField::Show(m_factor, data.CurrencyFactor2, kFactorPrecision);
+    UpdateLabels();
+}
+
+bool CCurrencyPage::TakeIntoData(CData& data)
+{
+    data.CurrencyUnit = CFormFields::Text(m_currency);
+    data.CurrencyUnit2 = CFormFields::Text(m_currency2);
+    CNumberField::ReadQuietly(m_factor, data.CurrencyFactor2);
+    return true;
+}
+
+void CCurrencyPage::RefreshPage()
+{
+    UpdateLabels();
+}
+
+void CCurrencyPage::UpdateLabels()
+{
+    const QString before = ToQString(CMasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
+    m_factorBefore->setText(QString(before).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    m_factorAfter->setText(m_currency2->text());
+}
+
+void CCurrencyPage::CheckFactor()
+{
+    double value = 0.0;
+    CNumberField::Read(m_factor, Host().Messages(), value);
+}

@@ -1,0 +1,72 @@
+#include "GroupNamesPage.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/FormFields.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringTables.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kFoodSectionId = 111;  // "Speisen-Gruppen"
+constexpr int kDrinkSectionId = 115; // "Getränke-Gruppen"
+constexpr int kRowsPerColumn = 5;
+
+// "Gruppe &1 :" .. "Gruppe 1&0 :": the access key is the row's last digit.
+QString RowLabel(int row)
+{
+    const QString number = QString::number(row + 1);
+    return QStringLiteral("Gruppe %1&%2 :").arg(number.left(number.size() - 1), number.right(1));
+}
+
+} // namespace
+
+CGroupNamesPage::CGroupNamesPage(CPageHost& host, const COptions& options, bool drinks, QWidget* parent)
+    : CSubDialog(host, options, parent), m_drinks(drinks)
+{
+    Title()->setText(drinks ? QStringLiteral("Bitte geben Sie hier die Namen der Getränke-Gruppen ein.")
+                            : QStringLiteral("Bitte geben Sie hier die Namen der Speisen-Gruppen ein."));
+    Subtitle()->setText(ToQString(CStringTables::Load(drinks ? kDrinkSectionId : kFoodSectionId)));
+    BuildForm();
+}
+
+void CGroupNamesPage::BuildForm()
+{
+    auto* grid = new QGridLayout(Body());
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
+        const QByteArray name = "group" + QByteArray::number(row + 1);
+        m_fields[row] = CFormFields::TextField(name.constData(), Body());
+        CFormFields::AddRow(grid, row % kRowsPerColumn, 2 * (row / kRowsPerColumn), RowLabel(row),
+                            m_fields[row]);
+    }
+    // Tab order runs down the left column, then down the right one.
+    for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
+        setTabOrder(m_fields[row - 1], m_fields[row]);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(kRowsPerColumn, 1);
+}
+
+void CGroupNamesPage::InitFromData(CData& data)
+{
+    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+        CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
+}
+
+// Shows a kept name again, so the page says what the catalogue holds.
+bool CGroupNamesPage::TakeIntoData(CData& data)
+{
+    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    bool keptNone = true;
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
+        if (!CMasterDataRules::StoreGroupName(data, first + row, CFormFields::Text(m_fields[row]))) {
+            keptNone = false;
+            CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
+        }
+    }
+    return keptNone;
+}

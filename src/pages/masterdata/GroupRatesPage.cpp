@@ -1,0 +1,122 @@
+#include "GroupRatesPage.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/FieldLeaveWatcher.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/NumberField.h"
+#include "pages/common/PageHost.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kRowsPerColumn = 5;
+// Rates are shown as typed: up to 15 significant digits, no trailing zeros (19 reads "19").
+constexpr int kPrecision = -1;
+
+struct CPageTexts
+{
+    const char* Title;
+    int SectionId;
+};
+
+// By kind, then food or drinks.
+constexpr CPageTexts kTexts[2][2] = {
+    {{"Bitte geben Sie hier die Umsatzsteuersätze der Speisen-Gruppen ein", 109},
+     {"Bitte geben Sie hier die Umsatzsteuersätze der Getränke-Gruppen ein", 132}},
+    {{"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Speisen-Gruppen ein.", 110},
+     {"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Getränke-Gruppen ein.", 133}},
+};
+
+std::array<double, CData::kNbGroups>& Rates(CData& data, CGroupRatesPage::EKind kind)
+{
+    return kind == CGroupRatesPage::Taxes ? data.Taxes : data.Quotes;
+}
+
+} // namespace
+
+CGroupRatesPage::CGroupRatesPage(CPageHost& host, const COptions& options, EKind kind, bool drinks,
+                                 QWidget* parent)
+    : CSubDialog(host, options, parent), m_kind(kind), m_drinks(drinks),
+      m_watcher(new CFieldLeaveWatcher(this))
+{
+    const CPageTexts& texts = kTexts[kind][drinks ? 1 : 0];
+    Title()->setText(QString::fromUtf8(texts.Title));
+    Subtitle()->setText(ToQString(CStringTables::Load(texts.SectionId)));
+    BuildForm();
+}
+
+void CGroupRatesPage::BuildForm()
+{
+    auto* grid = new QGridLayout(Body());
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+        AddRow(grid, row);
+    for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
+        setTabOrder(m_fields[row - 1], m_fields[row]);
+    // The two columns keep together at the left; the room to spare stays right of them.
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(7, 1);
+    grid->setRowStretch(kRowsPerColumn, 1);
+}
+
+// Label, number field and "Prozent"; rows 6 to 10 in the right column.
+void CGroupRatesPage::AddRow(QGridLayout* grid, int row)
+{
+    const int column = 4 * (row / kRowsPerColumn);
+    const QByteArray name = "rate" + QByteArray::number(row + 1);
+    m_fields[row] = CFormFields::TextField(name.constData(), Body());
+    m_fields[row]->setAlignment(Qt::AlignRight);
+    m_fields[row]->setMaximumWidth(90);
+    m_labels[row] = CFormFields::Label(QString(), m_fields[row], Body());
+    auto* unit = new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), Body());
+    grid->addWidget(m_labels[row], row % kRowsPerColumn, column);
+    grid->addWidget(m_fields[row], row % kRowsPerColumn, column + 1);
+    grid->addWidget(unit, row % kRowsPerColumn, column + 2);
+    m_watcher->Watch(m_fields[row], [this, row] { CheckNumber(row); });
+}
+
+void CGroupRatesPage::InitFromData(CData& data)
+{
+    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+        CNumberField::Show(m_fields[row], Rates(data, m_kind)[first + row], kPrecision);
+    UpdateLabels(data);
+}
+
+// A field that reads as no number keeps the catalogue's value; leaving it told the user.
+bool CGroupRatesPage::TakeIntoData(CData& data)
+{
+    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
+        if (CData::IsValidGroup(first + row))
+            CNumberField::ReadQuietly(m_fields[row], Rates(data, m_kind)[first + row]);
+    }
+    return true;
+}
+
+void CGroupRatesPage::RefreshPage()
+{
+    if (const CData* data = Host().GetData())
+        UpdateLabels(*data);
+}
+
+void CGroupRatesPage::UpdateLabels(const CData& data)
+{
+    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
+        const std::string label = CMasterDataRules::RowLabel(data, first + row);
+        m_labels[row]->setText(ToQString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_fields[row]->setEnabled(!label.empty());
+    }
+}
+
+void CGroupRatesPage::CheckNumber(int row)
+{
+    double value = 0.0;
+    CNumberField::Read(m_fields[row], Host().Messages(), value);
+}

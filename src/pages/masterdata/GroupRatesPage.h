@@ -1,0 +1,45 @@
+#pragma once
+
+#include "pages/common/SubDialog.h"
+#include "pages/masterdata/MasterDataRules.h"
+
+#include <array>
+
+class CFieldLeaveWatcher;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// The VAT rates or the target cost-of-goods ratios of the ten food or drink groups, in percent.
+// Each row is labelled with its group's name; a group without a name has an empty label and a
+// disabled field.
+class CGroupRatesPage : public CSubDialog
+{
+    Q_OBJECT
+
+public:
+    enum EKind { Taxes, Quotes };
+
+    CGroupRatesPage(CPageHost& host, const COptions& options, EKind kind, bool drinks,
+                    QWidget* parent = nullptr);
+
+    void InitFromData(CData& data) override;
+    bool TakeIntoData(CData& data) override;
+    // The row labels follow the group names last stored.
+    void RefreshPage() override;
+
+    QLineEdit* Field(int row) const { return m_fields[row]; }
+    QLabel* RowLabel(int row) const { return m_labels[row]; }
+
+private:
+    void BuildForm();
+    void AddRow(QGridLayout* grid, int row);
+    void UpdateLabels(const CData& data);
+    void CheckNumber(int row);
+
+    EKind m_kind;
+    bool m_drinks;
+    CFieldLeaveWatcher* m_watcher;
+    std::array<QLabel*, CMasterDataRules::kNbRows> m_labels{};
+    std::array<QLineEdit*, CMasterDataRules::kNbRows> m_fields{};
+};

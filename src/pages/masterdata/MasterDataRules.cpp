@@ -1,0 +1,41 @@
+#include "MasterDataRules.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/MessageText.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+int CMasterDataRules::FirstGroup(const CData& data, bool drinks)
+{
+    return drinks ? data.NbFoodGroups : 0;
+}
+
+bool CMasterDataRules::GroupHasRecipes(const CData& data, int group)
+{
+    for (const CRecipe& recipe : data.Recipes) {
+        if (recipe.NameGroupIndex == group)
+            return true;
+    }
+    return false;
+}
+
+bool CMasterDataRules::StoreGroupName(CData& data, int group, const std::string& name)
+{
+    if (!CData::IsValidGroup(group))
+        return true;
+    if (name.empty() && GroupHasRecipes(data, group))
+        return false;
+    data.NameGroup[group] = name;
+    return true;
+}
+
+std::string CMasterDataRules::RowLabel(const CData& data, int group)
+{
+    const std::string name = data.GetGroupName(group);
+    return name.empty() ? std::string() : name + " :";
+}
+
+std::string CMasterDataRules::FactorLabel(const std::string& currency)
+{
+    return CMessageText::ReplaceAll(CStringTables::Load(StringId::kFactorLabel), "UNIT", currency);
+}

@@ -1,0 +1,96 @@
+#include "DialogQuantityCalculation.h"
+
+#include "catalogue/Data.h"
+#include "catalogue/NumberText.h"
+#include "controls/DialogHelp.h"
+#include "controls/ListCtrlEx.h"
+#include "pages/common/MessageText.h"
+#include "pages/common/PageHost.h"
+#include "pages/recipes/RecipeFigures.h"
+#include "pages/recipes/RecipeFiguresBox.h"
+#include "pages/recipes/RecipeLineList.h"
+#include "platform/Windows1252.h"
+#include "platform/qt/TextConversion.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPortionsPrecision = -1;
+
+// The title in catalogue text: the portions as number text, the recipe's name in quotes.
+std::string TitleText(const CRecipe& recipe, double portions)
+{
+    std::string text;
+    Utf8ToWindows1252(CDialogQuantityCalculation::kTitleTemplate, text);
+    text = CMessageText::ReplaceAll(text, "xyz", NumberText::Format(portions, kPortionsPrecision));
+    return CMessageText::ReplaceAll(text, "zzz", recipe.Name);
+}
+
+} // namespace
+
+CDialogQuantityCalculation::CDialogQuantityCalculation(CPageHost& host, const CRecipe& recipe,
+                                                       double portions, QWidget* parent)
+    : QDialog(parent), m_recipe(recipe), m_portions(portions)
+{
+    setWindowTitle(QStringLiteral("Mengenkalkulation"));
+    setObjectName(QStringLiteral("dialogQuantityCalculation"));
+    BuildForm(host);
+    CRecipeLineList::AddColumns(*m_list);
+    m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    double factor = 0.0;
+    if (!recipe.GetPortionFactor(portions, factor))
+        factor = 0.0;
+    CRecipeLineList::Fill(*m_list, recipe, factor);
+    m_figures->Show(CRecipeFigures::Of(recipe, portions));
+}
+
+void CDialogQuantityCalculation::BuildForm(CPageHost& host)
+{
+    m_title = new QLabel(ToQString(TitleText(m_recipe, m_portions)), this);
+    m_title->setObjectName(QStringLiteral("title"));
+    QFont font = m_title->font();
+    font.setBold(true);
+    m_title->setFont(font);
+    m_list = new CListCtrlEx(this);
+    m_list->setObjectName(QStringLiteral("lineList"));
+    m_list->setMinimumSize(560, 200);
+    m_figures = new CRecipeFiguresBox(host.GetData(), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_title);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_figures);
+    layout->addLayout(BuildButtons(host));
+}
+
+// The print buttons are greyed while the program cannot print.
+QLayout* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
+{
+    auto* calculation = new QPushButton(QStringLiteral("&Kalkulation"), this);
+    calculation->setObjectName(QStringLiteral("printCalculation"));
+    auto* sheet = new QPushButton(QStringLiteral("&Rezeptblatt"), this);
+    sheet->setObjectName(QStringLiteral("printRecipeSheet"));
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setDefault(true);
+    for (QPushButton* button : {calculation, sheet}) {
+        button->setAutoDefault(false);
+        button->setEnabled(host.CanPrint());
+    }
+    connect(calculation, &QPushButton::clicked, this, [this] { done(kPrintCalculation); });
+    connect(sheet, &QPushButton::clicked, this, [this] { done(kPrintRecipeSheet); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const std::string address = host.HelpAddress("DialogRecipe");
+    QAbstractButton* help = CDialogHelp::Attach(*this, [&host, address] { host.OpenHelp(address); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(help);
+    row->addStretch(1);
+    row->addWidget(calculation);
+    row->addWidget(sheet);
+    row->addWidget(cancel);
+    return row;
+}

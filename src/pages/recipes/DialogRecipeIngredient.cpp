@@ -1,0 +1,207 @@
+#include "DialogRecipeIngredient.h"
+
+#include "catalogue/Data.h"
+#include "controls/ListCtrlEx.h"
+#include "datafile/ProgramMessages.h"
+#include "pages/common/FieldLeaveWatcher.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/GroupMenu.h"
+#include "pages/common/NumberField.h"
+#include "pages/common/PageHost.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFigurePrecision = 2;
+constexpr int kInputPrecision = -1;
+
+constexpr CListColumnSpec kColumns[] = {{StringId::kNameHeader, EColumnFormat::Left, 180},
+                                        {StringId::kGroupHeader, EColumnFormat::Left, 140},
+                                        {StringId::kPriceHeader, EColumnFormat::Left, 90},
+                                        {StringId::kAmountHeader, EColumnFormat::Left, 90},
+                                        {StringId::kUnitHeader, EColumnFormat::Left, 90}};
+
+QLineEdit* DisplayField(const char* objectName, QWidget* parent)
+{
+    QLineEdit* field = CFormFields::TextField(objectName, parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+bool SameItem(const CIngredientChoices::CChoice& a, const CIngredientChoices::CChoice& b)
+{
+    return a.Ingredient == b.Ingredient && a.Recipe == b.Recipe;
+}
+
+} // namespace
+
+CDialogRecipeIngredient::CDialogRecipeIngredient(CPageHost& host, const CRecipe* edited,
+                                                 const CRecipeIngredient* line, QWidget* parent)
+    : CEditDialog(host, "DialogRecipeIngredient", parent), m_edited(edited),
+      m_groups(CIngredientChoices::RecipeGroup())
+{
+    setWindowTitle(QStringLiteral("Zutat auswählen"));
+    setObjectName(QStringLiteral("dialogRecipeIngredient"));
+    BuildForm();
+    AddColumns();
+    m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    if (line)
+        TakeLine(*line);
+    CNumberField::Show(m_amountField, m_amount, kInputPrecision);
+    CNumberField::Show(m_weightLossField, m_weightLoss, kInputPrecision);
+    FillList();
+    m_amountField->setFocus();
+}
+
+void CDialogRecipeIngredient::BuildForm()
+{
+    m_list = new CListCtrlEx(this);
+    m_list->setObjectName(QStringLiteral("ingredientList"));
+    m_list->setMinimumSize(600, 220);
+    m_groupButton = new QPushButton(QStringLiteral("&Warengruppen"), this);
+    m_groupButton->setObjectName(QStringLiteral("groupButton"));
+    m_groupButton->setAutoDefault(false);
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addStretch(1);
+    groupRow->addWidget(m_groupButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildFields());
+    layout->addLayout(groupRow);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(MakeButtonRow());
+    connect(m_groupButton, &QPushButton::clicked, this, &CDialogRecipeIngredient::ChooseGroup);
+    connect(m_list, &CListCtrlEx::SelectionChanged, this, &CDialogRecipeIngredient::OnSelectionChanged);
+    Watcher().Watch(m_amountField, [this] { LeaveNumber(m_amountField, m_amount); });
+    Watcher().Watch(m_weightLossField, [this] { LeaveNumber(m_weightLossField, m_weightLoss); });
+}
+
+QLayout* CDialogRecipeIngredient::BuildFields()
+{
+    m_name = DisplayField("name", this);
+    m_amountField = CFormFields::TextField("amount", this);
+    m_weightLossField = CFormFields::TextField("weightLoss", this);
+    m_purchasePrice = DisplayField("purchasePrice", this);
+    m_purchaseAmount = DisplayField("purchaseAmount", this);
+    m_amountUnit = new QLabel(this);
+    m_purchaseUnit = new QLabel(this);
+    const CData* data = Host().GetData();
+    auto* grid = new QGridLayout;
+    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Zutat :"), m_name, 2);
+    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    grid->addWidget(m_amountUnit, 1, 2);
+    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Gewichtsverlust :"), m_weightLossField);
+    grid->addWidget(new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), this), 2, 2);
+    CFormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
+    grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 1, 5);
+    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufs&menge :"), m_purchaseAmount);
+    grid->addWidget(m_purchaseUnit, 2, 5);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(5, 1);
+    return grid;
+}
+
+void CDialogRecipeIngredient::AddColumns()
+{
+    m_list->InsertColumns(kColumns);
+}
+
+void CDialogRecipeIngredient::TakeLine(const CRecipeIngredient& line)
+{
+    m_amount = line.Amount;
+    m_weightLoss = line.WeightLoss;
+    m_chosen.Ingredient = line.SubRecipe ? nullptr : line.Ingredient;
+    m_chosen.Recipe = line.SubRecipe;
+}
+
+// Selects the row of the chosen item when the filter shows it; else nothing is chosen.
+void CDialogRecipeIngredient::FillList()
+{
+    m_filling = true;
+    m_list->DeleteAllRows();
+    m_choices = CIngredientChoices::Build(*Host().GetData(), m_edited, m_filter);
+    std::uint32_t chosenRow = 0;
+    for (std::uint32_t index = 0; index < m_choices.size(); ++index) {
+        const CIngredientChoices::CChoice& choice = m_choices[index];
+        const std::uint32_t row = m_list->AddRow(index);
+        m_list->SetCellText(row, 0, choice.Name);
+        m_list->SetCellText(row, 1, choice.Group);
+        m_list->SetCellNumber(row, 2, choice.Price, ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, 3, choice.Amount, ECellType::General);
+        m_list->SetCellText(row, 4, choice.Unit);
+        if (SameItem(choice, m_chosen))
+            chosenRow = row;
+    }
+    m_list->Fill();
+    m_list->Sort();
+    m_filling = false;
+    if (chosenRow == 0 || !m_list->SelectRowById(chosenRow))
+        m_chosen = {};
+    ShowChosen();
+}
+
+void CDialogRecipeIngredient::OnSelectionChanged()
+{
+    if (m_filling)
+        return;
+    const auto index = m_list->GetSelectedUserData();
+    m_chosen = index && *index < m_choices.size() ? m_choices[*index] : CIngredientChoices::CChoice{};
+    ShowChosen();
+}
+
+void CDialogRecipeIngredient::ShowChosen()
+{
+    CFormFields::SetText(m_name, m_chosen.Name);
+    m_amountUnit->setText(ToQString(m_chosen.Unit));
+    m_purchaseUnit->setText(ToQString(m_chosen.Unit));
+    ShowFigures();
+}
+
+void CDialogRecipeIngredient::ShowFigures()
+{
+    if (!m_chosen.Ingredient && !m_chosen.Recipe) {
+        m_purchasePrice->clear();
+        m_purchaseAmount->clear();
+        return;
+    }
+    const auto figures =
+        CIngredientChoices::LineFigures(m_chosen.Ingredient, m_chosen.Recipe, m_amount, m_weightLoss);
+    CNumberField::Show(m_purchaseAmount, figures.AmountGross, kFigurePrecision);
+    CNumberField::Show(m_purchasePrice, figures.Price, kFigurePrecision);
+}
+
+void CDialogRecipeIngredient::LeaveNumber(QLineEdit* field, double& value)
+{
+    if (CNumberField::Read(field, Host().Messages(), value))
+        ShowFigures();
+}
+
+void CDialogRecipeIngredient::ChooseGroup()
+{
+    m_groups.Rebuild(Host().GetData()->Ingredients);
+    if (const auto chosen = CGroupMenu::Choose(m_groups, m_groupButton)) {
+        m_filter = *chosen;
+        FillList();
+    }
+}
+
+void CDialogRecipeIngredient::accept()
+{
+    if (!CNumberField::ReadOnClose(m_amountField, Host().Messages(), m_amount) ||
+        !CNumberField::ReadOnClose(m_weightLossField, Host().Messages(), m_weightLoss))
+        return;
+    if ((!m_chosen.Ingredient && !m_chosen.Recipe) || !(m_amount > 0.0)) {
+        CProgramMessages::Show(Host().Messages(), StringId::kNoIngredientChosen);
+        return;
+    }
+    m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
+    CEditDialog::accept();
+}

@@ -1,0 +1,116 @@
+#include "RecipeFiguresBox.h"
+
+#include "catalogue/Data.h"
+#include "pages/common/FormFields.h"
+#include "pages/common/NumberField.h"
+#include "pages/recipes/RecipeFigures.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+#include "resources/StringTables.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+namespace {
+
+constexpr int kPrecision = 2;
+
+struct CRowSpec
+{
+    CRecipeFiguresBox::EFigure Figure;
+    const char* ObjectName;
+    const char* Label;
+};
+
+using EFigure = CRecipeFiguresBox::EFigure;
+
+constexpr CRowSpec kRows[CRecipeFiguresBox::kNbFigures] = {
+    {EFigure::PriceBuy, "priceBuy", "Einkaufspreis :"},
+    {EFigure::PriceSellCalculatedNoTax, "priceSellCalculatedNoTax", "kalkulierter Verkaufspreis netto :"},
+    {EFigure::PriceSellCalculatedTax, "priceSellCalculatedTax", "kalkulierter Verkaufspreis brutto :"},
+    {EFigure::PriceSell, "priceSell", "&tatsächlicher Verkaufspreis brutto :"},
+    {EFigure::PriceSellNoTax, "priceSellNoTax", "tatsächlicher Verkaufspreis netto :"},
+    {EFigure::PriceSellCurrency2, "priceSellCurrency2", "Verkaufspreis brutto Währung 2 :"},
+    {EFigure::ContributionMargin, "contributionMargin", "Deckungsbeitrag :"},
+    {EFigure::CostRatio, "costRatio", "Wareneinsatz-Quote :"},
+};
+
+} // namespace
+
+CRecipeFiguresBox::CRecipeFiguresBox(const CData* data, QWidget* parent) : QWidget(parent)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const QString currency = ToQString(data ? data->CurrencyUnit : std::string());
+    const QString currency2 = ToQString(data ? data->CurrencyUnit2 : std::string());
+    const QString percent = ToQString(CStringTables::Load(StringId::kPercentUnit));
+    for (int row = 0; row < kNbFigures; ++row) {
+        const EFigure figure = kRows[row].Figure;
+        const QString unit = figure == EFigure::CostRatio            ? percent
+                             : figure == EFigure::PriceSellCurrency2 ? currency2
+                                                                     : currency;
+        AddRow(row, figure, QString::fromUtf8(kRows[row].Label), unit);
+    }
+    grid->setColumnStretch(1, 1);
+    SetPriceSellEditable(false);
+}
+
+// The second currency's row (label, field, unit) stays hidden while it has no name.
+void CRecipeFiguresBox::AddRow(int row, EFigure figure, const QString& label, const QString& unit)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    QLineEdit* field = CFormFields::TextField(kRows[row].ObjectName, this);
+    field->setAlignment(Qt::AlignRight);
+    field->setReadOnly(true);
+    m_fields[static_cast<size_t>(figure)] = field;
+    QLabel* caption = CFormFields::Label(label, field, this);
+    auto* unitLabel = new QLabel(unit, this);
+    unitLabel->setObjectName(QString::fromLatin1(kRows[row].ObjectName) + QStringLiteral("Unit"));
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(unitLabel, row, 2);
+    if (figure == EFigure::PriceSellCurrency2 && unit.isEmpty()) {
+        caption->hide();
+        field->hide();
+        unitLabel->hide();
+    }
+}
+
+void CRecipeFiguresBox::Show(const CRecipeFigures& figures)
+{
+    SetFigure(EFigure::PriceBuy, figures.PriceBuy);
+    SetFigure(EFigure::PriceSellCalculatedNoTax, figures.PriceSellCalculatedNoTax);
+    SetFigure(EFigure::PriceSellCalculatedTax, figures.PriceSellCalculatedTax);
+    SetFigure(EFigure::PriceSell, figures.PriceSell);
+    SetFigure(EFigure::PriceSellNoTax, figures.PriceSellNoTax);
+    SetFigure(EFigure::PriceSellCurrency2, figures.PriceSellCurrency2);
+    SetFigure(EFigure::ContributionMargin, figures.ContributionMargin);
+    SetFigure(EFigure::CostRatio, figures.CostRatio);
+}
+
+void CRecipeFiguresBox::ShowPurchasePriceOnly(double priceBuy)
+{
+    for (QLineEdit* field : m_fields)
+        field->clear();
+    SetFigure(EFigure::PriceBuy, priceBuy);
+}
+
+void CRecipeFiguresBox::SetPriceSellEditable(bool editable)
+{
+    QLineEdit* field = PriceSellField();
+    field->setReadOnly(!editable);
+    field->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// A value beyond what a double holds (a typed 1e308 times a number of portions) shows as an
+// empty field, never as "inf".
+void CRecipeFiguresBox::SetFigure(EFigure figure, double value)
+{
+    QLineEdit* field = Field(figure);
+    if (std::isfinite(value))
+        CNumberField::Show(field, value, kPrecision);
+    else
+        field->clear();
+}

@@ -1,0 +1,130 @@
+#include "DialogSales.h"
+
+#include "catalogue/Data.h"
+#include "controls/DialogHelp.h"
+#include "controls/ListCtrlEx.h"
+#include "datafile/ProgramMessages.h"
+#include "pages/common/MessageText.h"
+#include "pages/common/PageHost.h"
+#include "pages/sales/SalesList.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int kColumnWidth = 90;
+constexpr int kNameColumn = 0;
+
+} // namespace
+
+CDialogSales::CDialogSales(CPageHost& host, const CRecipe* recipe, QWidget* parent)
+    : QDialog(parent), m_host(host), m_recipe(recipe)
+{
+    setObjectName(QStringLiteral("dialogSales"));
+    setWindowTitle(ToQString(CSalesList::Caption(recipe)));
+    BuildForm();
+    AddColumns();
+    m_list->LoadLayout(host.Profile(), kLayoutSection, LayoutEntry());
+    FillList();
+}
+
+void CDialogSales::BuildForm()
+{
+    m_list = new CListCtrlEx(this);
+    m_list->setObjectName(QStringLiteral("salesList"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setMinimumSize(m_recipe ? 320 : 420, 360);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setDefault(true);
+    m_delete = new QPushButton(QStringLiteral("&Löschen"), this);
+    m_delete->setObjectName(QStringLiteral("deleteSale"));
+    m_delete->setAutoDefault(false);
+    QAbstractButton* help =
+        CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addWidget(m_delete);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_delete, &QPushButton::clicked, this, &CDialogSales::DeleteSale);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &CDialogSales::DeleteSale);
+}
+
+// One dish: date, price, portions; all sales: the name first.
+void CDialogSales::AddColumns()
+{
+    int column = 0;
+    if (!m_recipe)
+        m_list->InsertColumnById(column++, StringId::kNameHeader, EColumnFormat::Left, kColumnWidth);
+    for (const int headerId : {StringId::kDateHeader, StringId::kPriceHeader, StringId::kAmountHeader})
+        m_list->InsertColumnById(column++, headerId, EColumnFormat::Left, kColumnWidth);
+}
+
+void CDialogSales::FillList()
+{
+    m_list->DeleteAllRows();
+    CData* data = m_host.GetData();
+    m_sales = data ? CSalesList::Select(*data, m_recipe) : std::vector<CSale*>{};
+    const int first = m_recipe ? kNameColumn : kNameColumn + 1;
+    for (std::uint32_t index = 0; index < m_sales.size(); ++index) {
+        const CSale& sale = *m_sales[index];
+        const std::uint32_t row = m_list->AddRow(index);
+        if (!m_recipe)
+            m_list->SetCellText(row, kNameColumn, sale.Name);
+        // A date that is not valid sorts last.
+        const double when = sale.DateTime.GetStatus() == CDateTime::Valid
+                                ? sale.DateTime.GetValue()
+                                : std::numeric_limits<double>::quiet_NaN();
+        m_list->SetCellDate(row, first, CSalesList::DateText(sale.DateTime), when);
+        m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), ECellType::TwoDecimals);
+        m_list->SetCellNumber(row, first + 2, sale.NbPortion, ECellType::General);
+    }
+    m_list->Fill();
+    m_list->Sort();
+}
+
+CSale* CDialogSales::SelectedSale() const
+{
+    const auto index = m_list->GetSelectedUserData();
+    return index && *index < m_sales.size() ? m_sales[*index] : nullptr;
+}
+
+// After a deletion the row that took the deleted one's place is selected, so that the user
+// can go on deleting from there.
+void CDialogSales::DeleteSale()
+{
+    CSale* sale = SelectedSale();
+    CData* data = m_host.GetData();
+    if (!sale || !data)
+        return;
+    if (!CProgramMessages::AskYesNo(m_host.Messages(),
+                                    CMessageText::WithName(StringId::kDeleteSaleQuestion, sale->Name)))
+        return;
+    const int position = m_list->GetData().FindItem(m_list->GetSelectedRowId());
+    data->DeleteSale(sale);
+    FillList();
+    const auto& items = m_list->GetData().GetItems();
+    if (!items.empty() && position >= 0)
+        m_list->SelectRowById(
+            items[std::min<std::size_t>(static_cast<std::size_t>(position), items.size() - 1)]);
+}
+
+void CDialogSales::done(int result)
+{
+    m_list->SaveLayout(m_host.Profile(), kLayoutSection, LayoutEntry());
+    QDialog::done(result);
+}
