@@ -4,6 +4,7 @@
 #include "catalogue/NumberText.h"
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
+#include "print/TextLines.h"
 #include "resources/StringTables.h"
 
 #include <QFontMetrics>
@@ -17,6 +18,9 @@ constexpr int kLeaderUnits = 60;
 // The gaps around the columns, in units of a 600 dpi printer.
 constexpr int kColumnGap = 30;
 constexpr int kPlaceholderGap = 10;
+// Leader dots a stock keeps at the least, and the lines a long name may take.
+constexpr int kSmallestLeader = 3;
+constexpr int kMostNameLines = 3;
 
 const QString& Leader()
 {
@@ -65,6 +69,7 @@ CInventoryList::CColumns CInventoryList::Measure(CPrintLayout& layout,
     for (const CIngredient* ingredient : ingredients) {
         columns.Name = std::max(columns.Name, metrics.horizontalAdvance(ToQString(ingredient->Name)));
         columns.Unit = std::max(columns.Unit, metrics.horizontalAdvance(ToQString(ingredient->Unit)));
+        columns.Stock = std::max(columns.Stock, metrics.horizontalAdvance(StockText(*ingredient)));
         if (m_kind == Filled)
             columns.Value =
                 std::max(columns.Value, metrics.horizontalAdvance(ValueText(ingredient->GetStockValue())));
@@ -73,6 +78,7 @@ CInventoryList::CColumns CInventoryList::Measure(CPrintLayout& layout,
         columns.Value = std::max(columns.Value, metrics.horizontalAdvance(ValueText(m_data.GetStockValue())));
     const int gap = layout.DeviceUnits(kColumnGap);
     columns.Name += gap;
+    columns.Stock += kSmallestLeader * metrics.horizontalAdvance(Leader());
     if (m_kind == Filled)
         columns.Value += gap;
     return columns;
@@ -82,20 +88,20 @@ CInventoryList::CColumns CInventoryList::Measure(CPrintLayout& layout,
 struct CInventoryList::CRowGeometry
 {
     int Left, Right, Line;
-    int StockLeft, StockRight, UnitLeft, ValueLeft;
+    int NameWidth, StockLeft, StockRight, UnitLeft, UnitWidth, ValueLeft;
     CColumns Columns;
 };
 
-// Each row is one line of font 2; a row (or a group heading) that would leave less than two
-// lines above the body's bottom goes to the next page.
+// Each row is one line of font 2, or up to three when a long name wraps; a row (or a group
+// heading) that would leave less than a line above the body's bottom goes to the next page.
 bool CInventoryList::Layout(CPrintLayout& layout) const
 {
     const std::vector<const CIngredient*> ingredients = Ingredients();
     const CRowGeometry row = Geometry(layout, Measure(layout, ingredients));
     const QRect& body = layout.Body();
     CCursor at{layout.Page(), body.y()};
-    const auto makeRoom = [&] {
-        if (at.Y + 2 * row.Line > body.y() + body.height()) {
+    const auto makeRoom = [&](int height) {
+        if (at.Y + height + row.Line > body.y() + body.height()) {
             at.Page = layout.NewPage();
             at.Y = body.y();
         }
@@ -105,24 +111,26 @@ bool CInventoryList::Layout(CPrintLayout& layout) const
         if (!group || ingredient->Group != *group) {
             if (group)
                 at.Y += row.Line / 2;
-            makeRoom();
+            makeRoom(row.Line);
             group = &ingredient->Group;
             const std::string heading = group->empty() ? CStringTables::Load(kOtherIngredients) : *group;
             layout.AddText(at.Page, ToQString(heading), Qt::AlignLeft | kSingleLine,
                            QRect(row.Left, at.Y, row.Right - row.Left, row.Line), layout.Font2());
             at.Y += row.Line;
         }
-        makeRoom();
-        AddRow(layout, at, row, *ingredient);
-        at.Y += row.Line;
+        const QStringList name = NameLines(layout, row, *ingredient);
+        makeRoom(row.Line * static_cast<int>(name.size()));
+        AddRow(layout, at, row, name, *ingredient);
     }
     if (m_kind == Filled) {
-        makeRoom();
+        makeRoom(row.Line);
         AddTotal(layout, at, row);
     }
     return true;
 }
 
+// Value and stock get the room of their widest text, the unit at most a quarter of the width,
+// and the name what is left up to its widest text: a long name never pushes a figure away.
 CInventoryList::CRowGeometry CInventoryList::Geometry(CPrintLayout& layout, const CColumns& columns) const
 {
     const QRect& body = layout.Body();
@@ -132,27 +140,44 @@ CInventoryList::CRowGeometry CInventoryList::Geometry(CPrintLayout& layout, cons
     row.Right = body.x() + body.width();
     row.Line = layout.LineHeight(layout.Font2());
     row.ValueLeft = row.Right - columns.Value;
-    row.UnitLeft = row.ValueLeft - columns.Unit;
-    row.StockLeft = row.Left + columns.Name;
+    row.UnitWidth = std::min(columns.Unit, body.width() / 4);
+    row.UnitLeft = row.ValueLeft - row.UnitWidth;
     row.StockRight = row.UnitLeft - layout.DeviceUnits(m_kind == Filled ? kColumnGap : kPlaceholderGap);
+    const int nameRoom = std::max(row.StockRight - columns.Stock - row.Left, body.width() / 4);
+    row.StockLeft = row.Left + std::min(columns.Name, nameRoom);
+    row.NameWidth = row.StockLeft - row.Left - layout.DeviceUnits(kColumnGap);
     return row;
 }
 
-void CInventoryList::AddRow(CPrintLayout& layout, const CCursor& at, const CRowGeometry& row,
-                            const CIngredient& ingredient) const
+QStringList CInventoryList::NameLines(CPrintLayout& layout, const CRowGeometry& row,
+                                      const CIngredient& ingredient) const
+{
+    return TextLines::Wrap(ToQString(ingredient.Name), layout.Metrics(layout.Font2()), row.NameWidth,
+                           kMostNameLines);
+}
+
+// The name's lines one below the other; stock, unit and value on the line of the name's end.
+void CInventoryList::AddRow(CPrintLayout& layout, CCursor& at, const CRowGeometry& row,
+                            const QStringList& name, const CIngredient& ingredient) const
 {
     const CPrintFont font = layout.Font2();
-    layout.AddText(at.Page, ToQString(ingredient.Name), Qt::AlignLeft | kSingleLine,
-                   QRect(row.Left, at.Y, row.Columns.Name, row.Line), font);
+    for (const QString& line : name) {
+        layout.AddText(at.Page, line, Qt::AlignLeft | kSingleLine,
+                       QRect(row.Left, at.Y, row.StockLeft - row.Left, row.Line), font);
+        at.Y += row.Line;
+    }
+    const int y = at.Y - (name.isEmpty() ? 0 : row.Line);
+    if (name.isEmpty())
+        at.Y += row.Line;
+    const QFontMetrics metrics = layout.Metrics(font);
     const int stockWidth = row.StockRight - row.StockLeft;
-    if (stockWidth > 0)
-        layout.AddText(at.Page, WithLeader(StockText(ingredient), stockWidth, layout.Metrics(font)),
-                       Qt::AlignRight | kSingleLine, QRect(row.StockLeft, at.Y, stockWidth, row.Line), font);
-    layout.AddText(at.Page, ToQString(ingredient.Unit), Qt::AlignLeft | kSingleLine,
-                   QRect(row.UnitLeft, at.Y, row.Columns.Unit, row.Line), font);
+    layout.AddText(at.Page, WithLeader(StockText(ingredient), stockWidth, metrics),
+                   Qt::AlignRight | kSingleLine, QRect(row.StockLeft, y, stockWidth, row.Line), font);
+    layout.AddText(at.Page, metrics.elidedText(ToQString(ingredient.Unit), Qt::ElideRight, row.UnitWidth),
+                   Qt::AlignLeft | kSingleLine, QRect(row.UnitLeft, y, row.UnitWidth, row.Line), font);
     if (m_kind == Filled)
         layout.AddText(at.Page, ValueText(ingredient.GetStockValue()), Qt::AlignRight | kSingleLine,
-                       QRect(row.ValueLeft, at.Y, row.Columns.Value, row.Line), font);
+                       QRect(row.ValueLeft, y, row.Columns.Value, row.Line), font);
 }
 
 // A rule, then "Gesamtsumme" with the total value below the values.

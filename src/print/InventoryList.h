@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class CData;
@@ -31,7 +32,8 @@ public:
 private:
     struct CColumns
     {
-        int Name = 0;  // the name column, gap included
+        int Name = 0;  // the widest name, gap included
+        int Stock = 0; // the widest stock with the shortest leader
         int Unit = 0;  // the widest unit
         int Value = 0; // the widest value with its currency, gap included
     };
@@ -44,7 +46,9 @@ private:
 
     CColumns Measure(CPrintLayout& layout, const std::vector<const CIngredient*>& ingredients) const;
     CRowGeometry Geometry(CPrintLayout& layout, const CColumns& columns) const;
-    void AddRow(CPrintLayout& layout, const CCursor& at, const CRowGeometry& row,
+    QStringList NameLines(CPrintLayout& layout, const CRowGeometry& row, const CIngredient& ingredient) const;
+    // Adds the row below the cursor and moves the cursor below it.
+    void AddRow(CPrintLayout& layout, CCursor& at, const CRowGeometry& row, const QStringList& name,
                 const CIngredient& ingredient) const;
     void AddTotal(CPrintLayout& layout, CCursor& at, const CRowGeometry& row) const;
     QString StockText(const CIngredient& ingredient) const;

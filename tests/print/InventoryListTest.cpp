@@ -5,9 +5,13 @@
 
 #include "CatalogueBuilder.h"
 #include "PrintTestSupport.h"
+#include "TempDir.h"
+#include "print/PrintJob.h"
 #include "print/PrintLayout.h"
+#include "print/PrintRunner.h"
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,4 +131,67 @@ TEST_F(InventoryListTest, LongListBreaksPagesInsideTheBody)
         EXPECT_EQ(texts[0].Rect.y(), body.y());
     }
     EXPECT_EQ(ItemsWithText(*m_layout, "Gesamtsumme").size(), 1u);
+}
+
+// A long name wraps inside a bounded name column: every figure prints whole on its own, right
+// of the name, on paper as in the layout.
+TEST(InventoryListLongNames, LongNamesNeverCutOrHideTheFigures)
+{
+    const std::string words = "Bio-Heumilch-Rahmjoghurt aus der Sennerei am Hochalmweg, cremig gereift, "
+                              "im Mehrweg-Pfandglas zu 500 g, Charge 2024, laktosefrei, mit Vanille "
+                              "aus Madagaskar und Bourbon-Vanillez\xFC"
+                              "cker";
+    for (const std::size_t length : {std::size_t{74}, std::size_t{96}, words.size()}) {
+        for (const CInventoryList::EKind kind : {CInventoryList::Empty, CInventoryList::Filled}) {
+            SCOPED_TRACE(testing::Message() << length << " characters, kind " << kind);
+            CData data;
+            data.SetDefaults();
+            AddIngredient(data, words.substr(0, length), 1.0, 1.0, "Milchprodukte").StockAmount = 11.0;
+            AddIngredient(data, "Salz", 0.5, 1.0, "Milchprodukte").StockAmount = 4.0;
+            CPdfDevice device;
+            CPrintLayout layout(device.Writer(), TestHeader());
+            ASSERT_TRUE(CInventoryList(data, kind).Layout(layout));
+
+            const QString stock = kind == CInventoryList::Filled ? "11,00" : ".........";
+            int figures = 0;
+            int nameRight = 0;
+            for (const CPrintItem& item : layout.Items()) {
+                const int width = layout.Metrics(item.Font).horizontalAdvance(item.Text);
+                EXPECT_LE(width, item.Rect.width()) << item.Text.toStdString();
+                EXPECT_TRUE(Inside(item, layout.Body())) << item.Text.toStdString();
+                if (item.Text.startsWith(QStringLiteral("Bio-")))
+                    nameRight = std::max(nameRight, item.Rect.x() + width);
+                if (item.Text.endsWith(stock) && item.Rect.y() == ItemsWithText(layout, "kg")[0].Rect.y()) {
+                    ++figures;
+                    EXPECT_GT(item.Rect.x() + item.Rect.width() -
+                                  layout.Metrics(item.Font).horizontalAdvance(stock),
+                              nameRight);
+                }
+            }
+            EXPECT_EQ(figures, 1);
+        }
+    }
+}
+
+// The same on paper: pdftotext finds the whole stock, unit and value beside the name's end.
+TEST(InventoryListLongNames, PrintedStockOfALongNameReadsWhole)
+{
+    CTempDir directory;
+    for (const std::size_t length : {std::size_t{74}, std::size_t{96}}) {
+        CData data;
+        data.SetDefaults();
+        const std::string name = std::string("Rahmjoghurt ") + std::string(length - 12, 'x');
+        AddIngredient(data, name, 2.0, 1.0, "Milchprodukte").StockAmount = 11.0;
+        const QString path = QString::fromStdString((directory.Path() / "inventur.pdf").string());
+        const CPrintJob job(TestHeader(), [&](CPrintLayout& layout) {
+            return CInventoryList(data, CInventoryList::Filled).Layout(layout);
+        });
+        ASSERT_EQ(CPrintRunner::WritePdf(job, path), 0);
+        const std::optional<QString> text = PdfText(path);
+        if (!text)
+            GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+        EXPECT_TRUE(text->contains(QRegularExpression(QStringLiteral("x +[ .]*11,00 +kg +22,00 EUR"))))
+            << length << "\n"
+            << text->toStdString();
+    }
 }
