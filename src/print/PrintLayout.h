@@ -27,6 +27,8 @@ public:
     CPrintLayout(const CPrintLayout&) = delete;
     CPrintLayout& operator=(const CPrintLayout&) = delete;
 
+    // The printer or PDF writer the layout measures for.
+    const QPaintDevice& Device() const { return m_device; }
     // The printable page without the margins.
     const QRect& Content() const { return m_content; }
     // Where documents place their items: the content between header and footer.

@@ -1,5 +1,6 @@
 #include "PrintPass.h"
 
+#include "controls/RecipePicture.h"
 #include "print/PrintLayout.h"
 
 #include <QImage>
@@ -41,7 +42,7 @@ void CPrintPass::DrawItem(QPainter& painter, CPrintLayout& layout, const CPrintI
         painter.drawLine(item.From, item.To);
         break;
     case CPrintItem::EKind::Picture: {
-        const QImage image(item.Path);
+        const QImage image = CRecipePicture::Read(item.Path, item.Rect.size());
         if (!image.isNull())
             painter.drawImage(item.Rect, image);
         break;

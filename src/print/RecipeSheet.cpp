@@ -3,13 +3,15 @@
 #include "catalogue/Data.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/Recipe.h"
+#include "controls/RecipePicture.h"
 #include "controls/model/ListCtrlData.h"
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
 #include "print/TablePrinter.h"
 #include "resources/StringTables.h"
 
-#include <QImageReader>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -164,33 +166,78 @@ void CRecipeSheet::AddName(CPrintLayout& layout, CCursor& at) const
 }
 
 // The picture at the left edge, the remark wrapped four lines to the right of it (at the left
-// edge without a picture). A remark longer than the page is cut at the page's bottom.
+// edge without a picture). A remark longer than the page goes on at the top of the next page,
+// across the whole width once it has passed the picture.
 void CRecipeSheet::AddPictureAndRemark(CPrintLayout& layout, CCursor& at) const
 {
     const QRect& body = layout.Body();
     const int line = layout.LineHeight(layout.Font2());
-    QSize picture;
-    if (!m_picturePath.isEmpty()) {
-        QImageReader reader(m_picturePath);
-        if (reader.canRead())
-            picture = PictureSize(reader.size(), layout.Content().width(), line);
-    }
-    QString remark = ToQString(m_recipe.Comment);
-    remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const int remarkX = body.x() + (picture.isEmpty() ? 0 : picture.width() + 4 * line);
-    const int remarkWidth = body.x() + body.width() - remarkX;
-    const int remarkHeight =
-        remark.trimmed().isEmpty() ? 0 : layout.WrappedHeight(remark, layout.Font2(), remarkWidth);
-    const int height = std::min(body.height(), std::max(picture.height(), remarkHeight));
-    if (height <= 0)
+    const QSize picture = m_picturePath.isEmpty() ? QSize()
+                                                  : PictureSize(CRecipePicture::Size(m_picturePath),
+                                                                layout.Content().width(), line);
+    const QStringList remark = RemarkParagraphs();
+    if (picture.isEmpty() && remark.isEmpty())
         return;
-    MakeRoom(layout, at, height);
-    if (!picture.isEmpty())
+    CBeside beside{at.Page, at.Y, body.x()};
+    if (!picture.isEmpty()) {
+        MakeRoom(layout, at, picture.height());
         layout.AddPicture(at.Page, m_picturePath, QRect(QPoint(body.x(), at.Y), picture));
-    if (remarkHeight > 0)
-        layout.AddText(at.Page, remark, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                       QRect(remarkX, at.Y, remarkWidth, std::min(remarkHeight, height)), layout.Font2());
-    at.Y += height + line / 2;
+        beside = {at.Page, at.Y + picture.height(), body.x() + picture.width() + 4 * line};
+    }
+    const int top = at.Y;
+    for (const QString& paragraph : remark)
+        AddParagraph(layout, at, beside, paragraph);
+    if (at.Page == beside.Page)
+        at.Y = std::max(at.Y, beside.Bottom);
+    if (at.Y > top || at.Page != beside.Page)
+        at.Y += line / 2;
+}
+
+// The remark's paragraphs, none when it holds nothing but blanks.
+QStringList CRecipeSheet::RemarkParagraphs() const
+{
+    QString remark = ToQString(m_recipe.Comment);
+    if (remark.trimmed().isEmpty())
+        return {};
+    remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    remark.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return remark.split(QLatin1Char('\n'));
+}
+
+// One paragraph line by line: beside the picture while the lines stand next to it, across the
+// whole width below it, on the next page when a line does not fit above the body's bottom.
+void CRecipeSheet::AddParagraph(CPrintLayout& layout, CCursor& at, const CBeside& beside,
+                                const QString& paragraph) const
+{
+    const QRect& body = layout.Body();
+    const int spacing = layout.Metrics(layout.Font2()).lineSpacing();
+    QTextLayout lines(paragraph, layout.QtFont(layout.Font2()), &layout.Device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lines.setTextOption(option);
+    lines.beginLayout();
+    for (QTextLine next = lines.createLine(); next.isValid() || paragraph.isEmpty();
+         next = lines.createLine()) {
+        if (at.Y + spacing > body.y() + body.height()) {
+            at.Page = layout.NewPage();
+            at.Y = body.y();
+        }
+        const bool besidePicture = at.Page == beside.Page && at.Y < beside.Bottom;
+        const int x = besidePicture ? beside.X : body.x();
+        const int width = body.x() + body.width() - x;
+        QString text;
+        if (next.isValid()) {
+            next.setLineWidth(width);
+            text = paragraph.mid(next.textStart(), next.textLength()).trimmed();
+        }
+        if (!text.isEmpty())
+            layout.AddText(at.Page, text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                           QRect(x, at.Y, width, spacing), layout.Font2());
+        at.Y += spacing;
+        if (paragraph.isEmpty())
+            break;
+    }
+    lines.endLayout();
 }
 
 // Money values are per portion, or for N portions on an N-portions sheet; the ratio stays.

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class CListCtrlData;
 class CPrintLayout;
@@ -34,6 +35,13 @@ private:
         int Page;
         int Y;
     };
+    // Where the remark stands beside the picture: on its page, above its bottom, from X on.
+    struct CBeside
+    {
+        int Page;
+        int Bottom;
+        int X;
+    };
 
     QString Money(double value, const std::string& currency) const;
     // Moves to the next page when a block of `height` does not fit below the cursor.
@@ -41,6 +49,9 @@ private:
     void AddLine(CPrintLayout& layout, CCursor& at, const QString& text) const;
     void AddName(CPrintLayout& layout, CCursor& at) const;
     void AddPictureAndRemark(CPrintLayout& layout, CCursor& at) const;
+    QStringList RemarkParagraphs() const;
+    void AddParagraph(CPrintLayout& layout, CCursor& at, const CBeside& beside,
+                      const QString& paragraph) const;
     void AddPrices(CPrintLayout& layout, CCursor& at) const;
     // What the money values are multiplied by: N for an N-portions sheet, else 1.
     double MoneyFactor() const;

@@ -7,9 +7,13 @@
 #include "PrintTestSupport.h"
 #include "TempDir.h"
 #include "print/PrintLayout.h"
+#include "print/PrintPass.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -174,12 +178,53 @@ TEST_F(RecipeSheetTest, RemarkIsWrappedBesideThePictureFourLinesToItsRight)
     EXPECT_EQ(picture->Rect.x(), m_layout->Body().x());
     EXPECT_EQ(remark->Rect.x(), picture->Rect.x() + picture->Rect.width() + 4 * line);
     EXPECT_EQ(remark->Rect.y(), picture->Rect.y());
-    EXPECT_TRUE(remark->Flags & Qt::TextWordWrap);
-    EXPECT_TRUE(remark->Text.contains("marinieren.\nZwiebeln"));
+    // The line break of the remark starts a new line.
+    EXPECT_TRUE(remark->Text.endsWith("marinieren.")) << remark->Text.toStdString();
+    EXPECT_EQ(ItemsWithText(*m_layout, QString::fromUtf8("Zwiebeln in Butter")).size(), 0u);
     // The lines table starts below the taller of the two.
     const std::vector<CPrintItem> headings = ItemsWithText(*m_layout, "Nr.");
     ASSERT_EQ(headings.size(), 1u);
     EXPECT_GT(headings[0].Rect.y(), picture->Rect.y() + picture->Rect.height());
+}
+
+// A remark longer than a page starts below the name and goes on over the next pages: no line
+// is cut at the bottom, and the lines table follows the remark's end.
+TEST_F(RecipeSheetTest, LongRemarkContinuesOnTheNextPageInsteadOfBeingCut)
+{
+    std::string remark;
+    for (int step = 1; step <= 150; ++step)
+        remark += "Schritt " + std::to_string(step) + ": alles gut verr\xFChren und kurz ruhen lassen.\r\n";
+    m_recipe->Comment = remark;
+    Texts({ERecipeSheet::Recipe, false, 0.0});
+
+    ASSERT_GE(m_layout->PageCount(), 2);
+    const QRect& body = m_layout->Body();
+    int firstPage = 0;
+    int lastPage = 0;
+    int lastY = 0;
+    int step = 0;
+    for (const CPrintItem& item : m_layout->Items()) {
+        ASSERT_TRUE(Inside(item, body)) << item.Text.toStdString();
+        if (item.Kind != CPrintItem::EKind::Text)
+            continue;
+        const QFontMetrics metrics = m_layout->Metrics(item.Font);
+        EXPECT_LE(metrics.boundingRect(item.Rect, item.Flags, item.Text).height(), item.Rect.height())
+            << item.Text.toStdString();
+        if (!item.Text.startsWith("Schritt "))
+            continue;
+        EXPECT_TRUE(item.Text.startsWith(QStringLiteral("Schritt %1:").arg(++step)))
+            << item.Text.toStdString();
+        EXPECT_TRUE(item.Page > lastPage || item.Rect.y() > lastY);
+        firstPage = firstPage > 0 ? firstPage : item.Page;
+        lastPage = item.Page;
+        lastY = item.Rect.y();
+    }
+    EXPECT_EQ(step, 150);
+    EXPECT_EQ(firstPage, 1);
+    const std::vector<CPrintItem> headings = ItemsWithText(*m_layout, "Nr.");
+    ASSERT_EQ(headings.size(), 1u);
+    EXPECT_EQ(headings[0].Page, lastPage);
+    EXPECT_GT(headings[0].Rect.y(), lastY);
 }
 
 TEST_F(RecipeSheetTest, PictureThatCannotBeLoadedIsLeftOut)
@@ -200,4 +245,52 @@ TEST_F(RecipeSheetTest, PictureThatCannotBeLoadedIsLeftOut)
         ASSERT_EQ(remark.size(), 1u);
         EXPECT_EQ(remark[0].Rect.x(), m_layout->Body().x());
     }
+}
+
+// A phone photo stored sideways with an orientation tag prints upright, as the recipe dialog
+// shows it: red on top, blue below, and in the proportions of the upright picture.
+TEST_F(RecipeSheetTest, PhotoWithAnOrientationTagPrintsUpright)
+{
+    CTempDir directory;
+    const QString path = QString::fromStdString((directory.Path() / "handy.jpg").string());
+    QImage stored(200, 100, QImage::Format_RGB32);
+    stored.fill(Qt::blue);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            stored.setPixelColor(x, y, Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(stored.save(&buffer, "JPEG", 95));
+    // An Exif block right after the start marker: one entry, orientation 6 (turn clockwise).
+    const char exif[] = "\xFF\xE1\x00\x22"
+                        "Exif\0\0"
+                        "MM\0\x2A\0\0\0\x08"
+                        "\0\x01"
+                        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
+                        "\0\0\0\0";
+    jpeg.insert(2, QByteArray(exif, sizeof(exif) - 1));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg);
+    file.close();
+    Texts({ERecipeSheet::Recipe, false, 0.0}, path);
+
+    const CPrintItem* picture = nullptr;
+    for (const CPrintItem& item : m_layout->Items())
+        if (item.Kind == CPrintItem::EKind::Picture)
+            picture = &item;
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Rect.height(), 2 * picture->Rect.width());
+    QImage page(picture->Rect.size(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.translate(-picture->Rect.topLeft());
+    CPrintPass::DrawItem(painter, *m_layout, *picture);
+    painter.end();
+    const auto isRed = [](const QColor& color) { return color.red() > 200 && color.blue() < 60; };
+    const auto isBlue = [](const QColor& color) { return color.blue() > 200 && color.red() < 60; };
+    const int middle = page.width() / 2;
+    EXPECT_TRUE(isRed(page.pixelColor(middle, page.height() / 4)));
+    EXPECT_TRUE(isBlue(page.pixelColor(middle, page.height() * 3 / 4)));
 }
