@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr std::int64_t kLargestStep = 1000000000;
+
 int Saturated(std::int64_t value)
 {
     return CChartValue::Truncate(static_cast<double>(value));
@@ -35,7 +37,12 @@ int CEvaluationAxis::GetStep() const
         return 2;
     if (span < 25)
         return 10;
-    return span < 250 ? 100 : 1000;
+    if (span < 250)
+        return 100;
+    std::int64_t step = 1000;
+    while (span * 10 >= 25 * step && step < kLargestStep)
+        step *= 10;
+    return static_cast<int>(step);
 }
 
 int CEvaluationAxis::GetMinimum() const

@@ -282,6 +282,38 @@ TEST_F(KostenkochCli, EvaluateReportsTableAndChart)
     EXPECT_EQ(Run({"evaluate", m_path, "--start", "2009-05-01", "--end", "2009-06-30"}), 2);
 }
 
+// Revenue beyond the 32-bit range reads as sold, in the JSON cells and in the CSV rows; the
+// chart's axis keeps a few ticks.
+TEST_F(KostenkochCli, EvaluateShowsRevenueBeyondTheIntegerRange)
+{
+    CData data;
+    data.SetDefaults();
+    CRecipe feast(&data);
+    feast.Name = "Festbankett";
+    feast.NameGroupIndex = 3;
+    feast.PriceSell = 3000000000.0;
+    data.AddRecipe(feast);
+    data.AddSaleFromRecipe(data.Recipes.At(0), 2, CDateTime(2009, 5, 19, 18, 30));
+    const std::string path = m_dir.File("Bankett.xml");
+    CStdFile file(path, CStdFile::CreateWrite);
+    CDataFile().WriteToXML(data, file);
+    file.Close();
+
+    const std::vector<std::string> evaluate = {"evaluate", path,         "--measure", "1",
+                                               "--start",  "2009-05-01", "--end",     "2009-06-30"};
+    ASSERT_EQ(Run(evaluate), 0) << m_err.str();
+    const QJsonObject json = Json();
+    const QJsonArray rows = json["table"].toObject()["rows"].toArray();
+    ASSERT_GE(rows.size(), 1);
+    EXPECT_EQ(rows[0].toObject()["cells"].toArray(), (QJsonArray{"6.000.000.000", "0"}));
+    EXPECT_LE(json["chart"].toObject()["tickCount"].toInt(), 26);
+
+    std::vector<std::string> csv = evaluate;
+    csv.insert(csv.end(), {"--series", "3", "--csv"});
+    ASSERT_EQ(Run(csv), 0) << m_err.str();
+    EXPECT_NE(m_out.str().find("\nFleischgerichte;6.000.000.000;0\n"), std::string::npos) << m_out.str();
+}
+
 TEST_F(KostenkochCli, VersionAndHelpComeFromTheParser)
 {
     EXPECT_EQ(Run({"--version"}), 0);

@@ -232,6 +232,43 @@ TEST(ChartPainterModels, AnEmptyChartPaintsItsFrameWithoutBars)
     EXPECT_FALSE(CChartPainter::Render(MakeGraph(), QSize(20, 10)).isNull());
 }
 
+// Nothing of the frame, the grid or the scale is drawn where the title stands, at any size.
+TEST(ChartPainterModels, FrameStaysClearOfTheTitleAtEverySize)
+{
+    for (const QSize size :
+         {QSize(300, 200), QSize(640, 420), QSize(800, 600), QSize(1200, 800), QSize(1800, 1000)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        CChartGraph graph = MakeGraph();
+        graph.SetTitle("Wareneinsatzquote");
+        const QImage titled = CChartPainter::Render(graph, size);
+        graph.SetTitle("");
+        const QImage untitled = CChartPainter::Render(graph, size);
+        const QRect title = Difference(titled, untitled).adjusted(-2, -2, 2, 2);
+        ASSERT_FALSE(title.isEmpty());
+        EXPECT_EQ(CountColored(untitled, title, {QColor(Qt::white)}), title.width() * title.height());
+    }
+}
+
+// An axis over the whole 32-bit range (a ratio over a tiny negative revenue) keeps its ticks
+// apart: the labels stay readable instead of merging into a black bar, and fit left of the axis.
+TEST(ChartPainterModels, HugeValueRangePaintsAFewReadableTicks)
+{
+    CChartGraph graph = MakeGraph();
+    graph.SetValueRange(-2147483000, 1000, 1000);
+    const CChartLayout layout(graph, kWidth, kHeight);
+    ASSERT_GE(layout.GetTickLineCount(), 3);
+    EXPECT_LE(layout.GetTickLineCount(), layout.GetAxisHeight() / 12 + 1);
+    for (int index = 1; index < layout.GetTickLineCount(); ++index)
+        EXPECT_GE(layout.GetTick(index - 1).Y - layout.GetTick(index).Y, 12) << index;
+    EXPECT_GE(layout.GetTick(0).LabelX, 10 + 16); // right of the value title
+    const QImage image = CChartPainter::Render(graph, QSize(kWidth, kHeight));
+    const int top = layout.GetOriginY() - layout.GetAxisHeight() - 6;
+    const QRect labels(10 + 16, top, layout.GetOriginX() - 2 - 26, layout.GetOriginY() + 8 - top);
+    const int ink = CountColored(image, labels, {QColor(Qt::black)});
+    EXPECT_GT(ink, 0);
+    EXPECT_LT(ink, labels.width() * labels.height() / 5);
+}
+
 TEST(ChartPainterModels, HighDpiDrawsTheSameChartAtTwiceThePixels)
 {
     const CChartGraph graph = MakeGraph();

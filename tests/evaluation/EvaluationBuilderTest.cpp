@@ -5,6 +5,7 @@
 #include "controls/model/ChartGraph.h"
 #include "controls/model/ListCtrlData.h"
 #include "evaluation/EvaluationAxis.h"
+#include "evaluation/EvaluationTableText.h"
 #include "resources/StringTables.h"
 
 #include <climits>
@@ -143,8 +144,16 @@ TEST_F(Evaluation, AxisFollowsTheDrawnValues)
         int minimum, maximum, step;
     };
     const Case cases[] = {
-        {0, 37, 0, 38, 2},        {120, 480, 100, 500, 100},  {-57, 100, -50, 110, 10},
-        {0, 2500, 0, 3000, 1000}, {0, 3e9, 0, INT_MAX, 1000}, // saturated instead of overflowing
+        {0, 37, 0, 38, 2},
+        {120, 480, 100, 500, 100},
+        {-57, 100, -50, 110, 10},
+        {0, 2500, 0, 3000, 1000},
+        {0, 24999, 0, 25000, 1000},
+        // Wider spans take steps ten times as large, so that the axis keeps at most 26 ticks.
+        {0, 25000, 0, 30000, 10000},
+        {-3e6, 90, -3000000, 1000000, 1000000},
+        {-1e12, 35, -2100000000, 100000000, 100000000}, // saturated at the 32-bit range
+        {0, 3e9, 0, INT_MAX, 100000000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.smallest << ".." << c.largest);
@@ -156,6 +165,23 @@ TEST_F(Evaluation, AxisFollowsTheDrawnValues)
         EXPECT_EQ(axis.GetMaximum(), c.maximum);
         EXPECT_EQ(axis.GetStep(), c.step);
     }
+}
+
+// A cost ratio over a net revenue just below zero is a huge negative percentage: the axis takes
+// a few large steps instead of millions of small ones.
+TEST_F(Evaluation, CostRatioOverATinyNegativeNetRevenueKeepsTheTicksFew)
+{
+    settings.Measure = EMeasure::CostRatio;
+    Sell(0, 10.0, CDateTime(2009, 3, 3), 3.0);
+    Sell(0, -10.000000001, CDateTime(2009, 3, 4));
+    Sell(0, 10.0, CDateTime(2009, 4, 3), 3.0);
+    Build();
+    EXPECT_EQ(ChartValue(3, 0), 30);
+    EXPECT_EQ(ChartValue(2, 0), INT_MIN);
+    EXPECT_GE(chart.GetTickCount(), 2);
+    EXPECT_LE(chart.GetTickCount(), 26);
+    EXPECT_LE(chart.GetValueMinimum(), -2000000000);
+    EXPECT_GE(chart.GetValueMaximum(), 30);
 }
 
 TEST_F(Evaluation, SeriesTakeSlotsWithAllDrinksBeforeTheFirstDrinkGroup)
@@ -219,8 +245,25 @@ TEST_F(Evaluation, ValuesBeyondTheIntegerRangeSaturateAndTheBuildEnds)
     EXPECT_EQ(ChartValue(0, 1), INT_MAX);
     EXPECT_EQ(ChartValue(1, 2), INT_MIN);
     EXPECT_EQ(chart.GetValueMaximum(), INT_MAX);
-    EXPECT_EQ(chart.GetValueMinimum(), -2147483000);
-    EXPECT_EQ(Cell(1, 1), "-2.147.483.648");
+    EXPECT_EQ(chart.GetValueMinimum(), -2000000000);
+}
+
+// The table shows what was sold, also beyond the 32-bit range of the chart's bars; so does its
+// text for a spreadsheet.
+TEST_F(Evaluation, TableShowsValuesBeyondTheIntegerRangeWhole)
+{
+    settings.Measure = EMeasure::ContributionMargin;
+    Sell(1, 0.0, CDateTime(2009, 2, 3), 5e12);
+    Sell(0, 3000000000.75, CDateTime(2009, 3, 3));
+    Sell(0, -2147483648.5, CDateTime(2009, 4, 3));
+    Build();
+    EXPECT_EQ(Cell(1, 1), "-5.000.000.000.000");
+    EXPECT_EQ(Cell(0, 2), "3.000.000.000");
+    EXPECT_EQ(Cell(0, 3), "-2.147.483.648");
+    EXPECT_EQ(Cell(CData::SeriesAll, 1), "-5.000.000.000.000");
+    const std::string csv = CEvaluationTableText::ToCsv(table);
+    EXPECT_NE(csv.find("Salate;0;-5.000.000.000.000;0;"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("Suppen;0;0;3.000.000.000;-2.147.483.648;"), std::string::npos) << csv;
 }
 
 } // namespace

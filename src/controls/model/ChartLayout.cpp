@@ -11,6 +11,10 @@ namespace {
 constexpr int kSmallestFont = 2;
 constexpr int kLegendRowHeight = 18;
 constexpr int kSwatchHeight = 12;
+// Tick lines stand at least a label's height apart.
+constexpr int kSmallestTickSpacing = 12;
+// The top of the plot area: below the title's line of at most 24 pixels from y = 10.
+constexpr int kPlotTop = 40;
 
 int Length(const std::string& text)
 {
@@ -43,6 +47,7 @@ CChartLayout::CChartLayout(const CChartGraph& graph, int width, int height)
     if (graph.IsLegendShown())
         LayOutLegend();
     ApplyDepth();
+    LayOutTicks();
     LayOutBars();
 }
 
@@ -59,12 +64,14 @@ int CChartLayout::AxisTitleFontHeight(int valueTitleLength, int categoryTitleLen
     return FittingFontHeight(16, categoryTitleLength, drawingWidth);
 }
 
+// The value axis stands right of the longer of its two end labels.
 void CChartLayout::LayOutPlotArea()
 {
-    const int maximumLength = Length(std::to_string(m_graph.GetValueMaximum()));
-    m_originX = (m_graph.GetTickFontHeight() / 2) * maximumLength + 50;
+    const int labelLength = std::max(Length(std::to_string(m_graph.GetValueMaximum())),
+                                     Length(std::to_string(m_graph.GetValueMinimum())));
+    m_originX = (m_graph.GetTickFontHeight() / 2) * labelLength + 50;
     m_originY = m_drawingHeight - 50;
-    m_axisHeight = m_originY - 40;
+    m_axisHeight = m_originY - kPlotTop;
     m_axisWidth = m_drawingWidth - m_originX - 5;
 }
 
@@ -80,15 +87,25 @@ void CChartLayout::LayOutLegend()
     m_axisWidth = m_legendLeft - m_originX - 10;
 }
 
-// The back wall and the floor reach `m_depth` to the right of the front: beside a legend the
-// axis gives up that much more, so that the last bars end left of the legend, not under it.
+// The back wall and the floor reach `m_depth` up and to the right of the front. Beside a
+// legend the axis gives up that much more width, so that the last bars end left of the legend,
+// not under it; and the axis gives up the depth twice in height, so that the back wall's top
+// stays at the plot area's top, below the title, not through it.
 void CChartLayout::ApplyDepth()
 {
     m_depth = CChartValue::Truncate(m_axisHeight * m_graph.GetDepthFactor());
     m_originX += m_depth;
     m_originY -= m_depth;
     m_axisWidth -= m_legend ? 2 * m_depth : m_depth;
-    m_axisHeight -= m_depth;
+    m_axisHeight -= 2 * m_depth;
+}
+
+// Every tick the model asks for while they stand a label apart; beyond, every n-th of them.
+void CChartLayout::LayOutTicks()
+{
+    const int count = std::max(m_graph.GetTickCount(), 0);
+    const int room = std::max(1, m_axisHeight / kSmallestTickSpacing);
+    m_tickStride = count > room ? count / room + (count % room != 0 ? 1 : 0) : 1;
 }
 
 void CChartLayout::LayOutBars()
@@ -140,17 +157,20 @@ CChartLayout::CLegendEntry CChartLayout::GetLegendEntry(int index) const
 
 int CChartLayout::GetTickLineCount() const
 {
-    return std::max(m_graph.GetTickCount(), 0) + 1;
+    return std::max(m_graph.GetTickCount(), 0) / m_tickStride + 1;
 }
 
 CChartLayout::CTick CChartLayout::GetTick(int index) const
 {
     const int tickCount = m_graph.GetTickCount();
-    const int spacing = tickCount > 0 ? m_axisHeight / tickCount : 0;
+    const std::int64_t step = static_cast<std::int64_t>(index) * m_tickStride;
+    std::int64_t rise = 0;
+    if (tickCount > 0)
+        rise = m_tickStride == 1 ? step * (m_axisHeight / tickCount) : step * m_axisHeight / tickCount;
     CTick tick;
-    tick.Y = Clamped(m_originY - static_cast<std::int64_t>(index) * spacing);
+    tick.Y = Clamped(m_originY - rise);
     tick.Label =
-        std::to_string(m_graph.GetValueMinimum() + static_cast<std::int64_t>(m_graph.GetTickStep()) * index);
+        std::to_string(m_graph.GetValueMinimum() + static_cast<std::int64_t>(m_graph.GetTickStep()) * step);
     tick.LabelX = m_originX - (m_graph.GetTickFontHeight() / 2) * Length(tick.Label) - 10;
     tick.LabelY = tick.Y - 6;
     return tick;

@@ -78,7 +78,8 @@ public:
     int GetLegendEntryCount() const;
     CLegendEntry GetLegendEntry(int index) const;
 
-    // Ticks 0 .. tick count of the value scale, from the bottom up.
+    // The ticks of the value scale from the bottom up: all of the model's 0 .. tick count, or
+    // every n-th of them when they would stand closer than a label's height.
     int GetTickLineCount() const;
     CTick GetTick(int index) const;
 
@@ -95,6 +96,7 @@ private:
     void LayOutPlotArea();
     void LayOutLegend();
     void ApplyDepth();
+    void LayOutTicks();
     void LayOutBars();
 
     const CChartGraph& m_graph;
@@ -116,5 +118,6 @@ private:
     int m_groupWidth = 0;
     int m_barWidth = 0;
     int m_clusterWidth = 0;
+    int m_tickStride = 1;
     double m_scale = 0.0;
 };

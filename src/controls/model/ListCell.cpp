@@ -42,6 +42,8 @@ unsigned char Folded(char c)
     }
 }
 
+constexpr int kWholeNumber = -3;
+
 // Precision of the number text for each number type.
 int PrecisionOf(ECellType type)
 {
@@ -54,8 +56,17 @@ int PrecisionOf(ECellType type)
     case ECellType::TwoDecimalsAlt:
         return 2;
     default:
-        return -3;
+        return kWholeNumber;
     }
+}
+
+// A whole number shows its value truncated toward zero, beyond the 32-bit range as well; what
+// is no number at all shows as the number text has it.
+std::string WholeNumberText(double number)
+{
+    if (!std::isfinite(number))
+        return NumberText::Format(number, kWholeNumber);
+    return NumberText::Format(std::trunc(number) + 0.0, 0);
 }
 
 int Sign(int value)
@@ -98,7 +109,10 @@ std::string CListCell::GetText() const
 {
     if (Type == ECellType::Text || Type == ECellType::Date)
         return m_text;
-    return IsNumberType(Type) ? NumberText::Format(Number, PrecisionOf(Type)) : std::string();
+    if (!IsNumberType(Type))
+        return std::string();
+    const int precision = PrecisionOf(Type);
+    return precision == kWholeNumber ? WholeNumberText(Number) : NumberText::Format(Number, precision);
 }
 
 std::string CListCell::MakeSortText(const std::string& text)

@@ -46,11 +46,13 @@ TEST(ChartLayout, DepthFactorPointOneOnAnAxisOf300GivesDepth30)
     const CChartLayout layout(graph, 800, 410); // axis height 410 - 20 - 50 - 40 = 300
     EXPECT_EQ(layout.GetDrawingWidth(), 795);
     EXPECT_EQ(layout.GetDepth(), 30);
-    EXPECT_EQ(layout.GetAxisHeight(), 270);
+    // The height gives up the depth twice: the back wall's top stays at 40, below the title.
+    EXPECT_EQ(layout.GetAxisHeight(), 240);
+    EXPECT_EQ(layout.GetOriginY() - layout.GetDepth() - layout.GetAxisHeight(), 40);
     EXPECT_EQ(layout.GetAxisWidth(), 692);
     EXPECT_EQ(layout.GetOriginX(), 98);
     EXPECT_EQ(layout.GetOriginY(), 310);
-    EXPECT_EQ(layout.GetValueTitleY(8), 187);
+    EXPECT_EQ(layout.GetValueTitleY(8), 310 - 120 + 12);
     EXPECT_EQ(layout.GetCategoryTitleX(8), 428);
     EXPECT_EQ(layout.GetCategoryTitleY(), 379);
     EXPECT_EQ(layout.GetTitleX(10), 340);

@@ -50,7 +50,11 @@ TEST(ListCell, NumbersShowThroughTheNumberTextOfTheirType)
         {0.05, ECellType::TwoDecimals, "0,050"},
         {3.14159, ECellType::OneDecimal, "3,1"},
         {1234567.891, ECellType::TwoDecimalsAlt, "1.234.567,89"},
-        {3e9, ECellType::Integer, "2.147.483.647"}, // saturated, not undefined
+        {-0.7, ECellType::Truncated, "0"},
+        // Whole numbers beyond the 32-bit range show their value, not a saturated one.
+        {3e9, ECellType::Integer, "3.000.000.000"},
+        {-5e12 - 0.9, ECellType::Truncated, "-5.000.000.000.000"},
+        {std::nan(""), ECellType::Truncated, "0"},
         {5.0, ECellType::None, ""},
     };
     for (const Case& c : cases)
