@@ -34,7 +34,6 @@
 
 namespace {
 
-const QSize kWindowSize(960, 640);
 const char* const kNames[] = {"1-stammdaten", "2-einkauf-und-zutaten", "3-rezepturen", "4-abverkaeufe",
                               "5-auswertungen"};
 
@@ -303,7 +302,6 @@ bool SaveRecipeDialog(CKostenkochDlg& window, CPageHost& host, const QDir& outpu
     working.PictureFilename = pictureName;
     working.Comment = "Fleisch 2 cm dick schneiden, Zwiebeln in Butter goldbraun r\xF6sten.";
     CDialogRecipe dialog(host, working, data.Recipes.Head(), &window);
-    dialog.resize(1000, 700);
     dialog.show();
     return Save(dialog, output, QStringLiteral("3-rezeptur-definieren"));
 }
@@ -328,7 +326,6 @@ int main(int argc, char** argv)
     if (argc == 3)
         bed.WriteDataFile(sample, argv[2]);
     const std::unique_ptr<CKostenkochDlg> window = bed.Start();
-    window->resize(kWindowSize);
     window->show();
     SettleLayouts();
     const bool tabs = SaveTabs(*window, output);
