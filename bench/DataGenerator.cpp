@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -209,7 +210,8 @@ void AddIngredients(CData& data, int count, std::mt19937& random)
             scratch.AddIngredientSupplier(Pick(kSuppliers, random), Price(random, 0.5, 60.0),
                                           Price(random, 0.25, 10.0));
         scratch.SupplierInUse = scratch.Suppliers.At(static_cast<int>(random() % suppliers));
-        data.AddIngredient(scratch);
+        if (data.AddIngredient(scratch) != 1)
+            std::abort(); // out of memory: no benchmark file to measure
     }
 }
 
@@ -251,7 +253,8 @@ void AddRecipes(CData& data, int count, std::mt19937& random)
         scratch.PriceSell = isBase ? 0.0 : Price(random, 3.5, 32.0);
         scratch.Comment = isBase ? "Im Voraus zubereiten & k\xFChl lagern." : "Anrichten <warm> servieren.";
         AddLines(data, scratch, UsableSubRecipes(i, baseRecipes), random);
-        data.AddRecipe(scratch);
+        if (data.AddRecipe(scratch) != 1)
+            std::abort(); // out of memory: no benchmark file to measure
     }
 }
 
@@ -275,7 +278,8 @@ void AddSales(CData& data, int count, std::mt19937& random)
         scratch.PriceSellPerPortionTax = recipe->PriceSell;
         scratch.DateTime = first + CDateTimeSpan(i / perDay, 11 + static_cast<int>(random() % 11), 0, 0);
         scratch.Recipe = recipe;
-        data.AddSale(scratch);
+        if (data.AddSale(scratch) != 1)
+            std::abort(); // out of memory: no benchmark file to measure
     }
 }
 

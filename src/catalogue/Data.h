@@ -29,18 +29,18 @@ public:
     void SetDefaults();
 
     // Append a copy of `source`. 1 = done, 0 = out of memory (logged, message 209 shown).
-    int AddIngredient(const CIngredient& source);
-    int AddRecipe(const CRecipe& source);
-    int AddSale(const CSale& source);
+    [[nodiscard]] int AddIngredient(const CIngredient& source);
+    [[nodiscard]] int AddRecipe(const CRecipe& source);
+    [[nodiscard]] int AddSale(const CSale& source);
     // Books portions of `recipe` at `dateTime` with its current prices, merging into a sale of
     // the same recipe, day and prices. 0 without a recipe.
-    int AddSaleFromRecipe(CRecipe* recipe, double portions, const CDateTime& dateTime);
+    [[nodiscard]] int AddSaleFromRecipe(CRecipe* recipe, double portions, const CDateTime& dateTime);
 
     bool CanDeleteIngredient(const CIngredient* ingredient) const;
     bool CanDeleteRecipe(const CRecipe* recipe) const;
-    int DeleteIngredient(CIngredient* ingredient);
-    int DeleteRecipe(CRecipe* recipe);
-    int DeleteSale(CSale* sale);
+    [[nodiscard]] int DeleteIngredient(CIngredient* ingredient);
+    [[nodiscard]] int DeleteRecipe(CRecipe* recipe);
+    [[nodiscard]] int DeleteSale(CSale* sale);
 
     // Reorders the ingredients by "Name" or "Group|Name"; equal keys keep their order.
     void SortIngredients(const std::string& key, bool ascending);

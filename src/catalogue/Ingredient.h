@@ -19,7 +19,7 @@ public:
     // Makes this a copy of `source`: its suppliers are replaced by duplicates of the source's,
     // and the duplicate of the source's supplier in use becomes the one in use. Returns false
     // when a supplier could not be duplicated.
-    bool CopyFrom(const CIngredient& source);
+    [[nodiscard]] bool CopyFrom(const CIngredient& source);
 
     // Appends a supplier; the supplier in use stays as it is. Returns 1, or 0 when memory ran out.
     int AddIngredientSupplier(const std::string& name, double price, double amount);

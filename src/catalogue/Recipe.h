@@ -23,7 +23,7 @@ public:
 
     // Makes this a copy of `source`, lines included; PortionUnit stays. Returns false when a
     // line could not be duplicated.
-    bool CopyFrom(const CRecipe& source);
+    [[nodiscard]] bool CopyFrom(const CRecipe& source);
 
     // Interactive form: the new line gets SortNum = 1 + the largest SortNum so far (1 first).
     int AddRecipeIngredient(CRecipe* subRecipe, CIngredient* ingredient, double amount, double weightLoss);

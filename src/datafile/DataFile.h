@@ -14,7 +14,7 @@ public:
     // Reads the whole file into `data`, which should be a fresh catalogue: 0 = done, 1 = the
     // text could not be read, parsed or walked (what was read so far stays in `data`), 2 = it
     // holds no Kostenkoch element.
-    int ReadFromXML(CData& data, CFile& file);
+    [[nodiscard]] int ReadFromXML(CData& data, CFile& file);
     // Renders the catalogue and writes it, part by part; 0. The fingerprint is taken only once the
     // file holds the text, so a failed write leaves the catalogue counted as changed.
     int WriteToXML(const CData& data, CFile& file);

@@ -150,7 +150,8 @@ void CDataSession::Save()
     if (!m_data)
         return;
     const CWaitCursor cursor(m_messages);
-    WriteKostenkochData();
+    // A failed save has told the user why; the catalogue stays as it is, unsaved.
+    static_cast<void>(WriteKostenkochData());
 }
 
 bool CDataSession::Open()
@@ -189,8 +190,9 @@ bool CDataSession::AskToSaveBeforeOpen()
     const auto answer = CProgramMessages::AskYesNoCancel(m_messages, StringId::kSaveBeforeOpenQuestion);
     if (answer == CMessageService::Cancel)
         return false;
-    if (answer == CMessageService::Yes)
-        WriteKostenkochData();
+    // When the save fails the open stops, so that the unsaved changes are not replaced.
+    if (answer == CMessageService::Yes && !WriteKostenkochData())
+        return false;
     return true;
 }
 

@@ -71,26 +71,26 @@ public:
     // Loads a data file into a fresh catalogue that replaces the current one only when the
     // whole file was read. True when it did; the window then refreshes all pages (at start-up
     // it refreshes them in every case).
-    bool ReadKostenkochData(const std::string& path);
+    [[nodiscard]] bool ReadKostenkochData(const std::string& path);
     // The save sequence (CSaveSequence) for the current catalogue and data file path.
-    bool WriteKostenkochData();
+    [[nodiscard]] bool WriteKostenkochData();
     // Whether saving now would write the text last read or written (CDataFile::IsUnchanged).
     bool IsUnchanged() const;
 
     // "Speichern": saves under the wait cursor; a failure has been answered by the user.
     void Save();
     // "Öffnen ...": true when another file's catalogue was loaded.
-    bool Open();
+    [[nodiscard]] bool Open();
     // "Speichern unter ...": saves under a new path and copies the recipes' pictures there.
     void SaveAs();
     // Whether the import file exists now (the menu shows "Daten importieren" only then).
     bool HasImportFile();
     // "Daten importieren": true when the import file's catalogue replaced the current one.
-    bool Import();
+    [[nodiscard]] bool Import();
     // The save of the exit sequence: true when the window may close.
-    bool SaveOnExit();
+    [[nodiscard]] bool SaveOnExit();
     // Brings a picture chosen in the recipe dialog next to the data file (CPictureFiles).
-    bool CopyPictureToDataDirectory(std::string& path);
+    [[nodiscard]] bool CopyPictureToDataDirectory(std::string& path);
 
 private:
     std::unique_ptr<CData> ReadFresh(const std::string& path, CDataFile& file);

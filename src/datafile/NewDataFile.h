@@ -19,9 +19,9 @@ public:
     CNewDataFile(CFileUtilities& utilities, std::string logPrefix);
 
     // Creates `newPath`, writes the catalogue's text into it, flushes and closes it.
-    bool Write(const CData& data, CDataFile& file, const std::string& newPath);
+    [[nodiscard]] bool Write(const CData& data, CDataFile& file, const std::string& newPath);
     // Renames `newPath` over `target` and flushes the directory.
-    bool Replace(const std::string& newPath, const std::string& target);
+    [[nodiscard]] bool Replace(const std::string& newPath, const std::string& target);
     // Removes what a failed save left at `newPath`.
     void Discard(const std::string& newPath);
 

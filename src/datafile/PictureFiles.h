@@ -31,11 +31,12 @@ public:
     // Copies the picture at `path` next to the data file; `path` becomes the bare name in
     // every case that gets that far (empty when the name is refused). True when the picture
     // is there now (already in the data directory, or copied).
-    bool CopyToDataDirectory(const CData& data, const std::string& dataPath, std::string& path);
+    [[nodiscard]] bool CopyToDataDirectory(const CData& data, const std::string& dataPath, std::string& path);
 
     // Copies every recipe's picture from the old to the new directory without overwriting;
     // false when a target exists already or a copy fails. Nothing to do within one directory.
-    bool CopyForSaveAs(const CData& data, const std::string& oldDirectory, const std::string& newDirectory);
+    [[nodiscard]] bool CopyForSaveAs(const CData& data, const std::string& oldDirectory,
+                                     const std::string& newDirectory);
 
 private:
     bool MakeRoom(const CData& data, const std::string& dataPath, const std::string& target,

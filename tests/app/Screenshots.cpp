@@ -31,6 +31,7 @@
 #include <QPixmap>
 #include <QTabBar>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -47,7 +48,8 @@ CIngredient* AddIngredient(CData& data, const char* name, const char* group, con
     scratch.StockAmount = amount;
     scratch.AddIngredientSupplier(supplier, price, amount);
     scratch.SupplierInUse = scratch.Suppliers.Head();
-    data.AddIngredient(scratch);
+    if (data.AddIngredient(scratch) != 1)
+        std::abort();
     return data.Ingredients.At(data.GetNbIngredients() - 1);
 }
 
@@ -59,7 +61,8 @@ CRecipe* AddRecipe(CData& data, const char* name, int group, double portions, do
     scratch.NameGroupIndex = group;
     scratch.NbPortion = portions;
     scratch.PriceSell = priceSell;
-    data.AddRecipe(scratch);
+    if (data.AddRecipe(scratch) != 1)
+        std::abort();
     CRecipe* recipe = data.Recipes.At(data.GetNbRecipes() - 1);
     int sortNum = 0;
     for (const auto& [ingredient, amount] : lines) {
@@ -118,10 +121,10 @@ void FillSample(CData& data)
         const int year = month < 9 ? 2023 : 2024;
         const int calendarMonth = (month + 3) % 12 + 1;
         const CDateTime day(year, calendarMonth, 14, 12);
-        data.AddSaleFromRecipe(roast, 60 + 7 * (month % 5), day);
-        data.AddSaleFromRecipe(cake, 90 + 11 * (month % 3), day);
-        data.AddSaleFromRecipe(spritzer, 150 + 20 * (month % 4), day);
-        data.AddSaleFromRecipe(pils, 260 + 35 * ((month + 2) % 6), day);
+        static_cast<void>(data.AddSaleFromRecipe(roast, 60 + 7 * (month % 5), day));
+        static_cast<void>(data.AddSaleFromRecipe(cake, 90 + 11 * (month % 3), day));
+        static_cast<void>(data.AddSaleFromRecipe(spritzer, 150 + 20 * (month % 4), day));
+        static_cast<void>(data.AddSaleFromRecipe(pils, 260 + 35 * ((month + 2) % 6), day));
     }
 }
 
@@ -165,7 +168,8 @@ bool SaveIngredientDialog(CKostenkochDlg& window, CPageHost& host, const QDir& o
     window.Tabs()->setCurrentIndex(1);
     CData& data = *host.GetData();
     CIngredient copy(&data);
-    copy.CopyFrom(*data.Ingredients.At(2));
+    if (!copy.CopyFrom(*data.Ingredients.At(2)))
+        return false;
     copy.AddIngredientSupplier("Gro\xDF"
                                "markt S\xFC"
                                "d",
@@ -298,7 +302,8 @@ bool SaveRecipeDialog(CKostenkochDlg& window, CPageHost& host, const QDir& outpu
     if (!DrawRoastPicture().save(picturePath))
         return false;
     CRecipe working(&data);
-    working.CopyFrom(*data.Recipes.Head());
+    if (!working.CopyFrom(*data.Recipes.Head()))
+        return false;
     working.PictureFilename = pictureName;
     working.Comment = "Fleisch 2 cm dick schneiden, Zwiebeln in Butter goldbraun r\xF6sten.";
     CDialogRecipe dialog(host, working, data.Recipes.Head(), &window);

@@ -48,7 +48,7 @@ TEST(Data, RingHeadAppendAndRemove)
     EXPECT_EQ(data.Ingredients.Head(), nullptr);
     CIngredient& a = AddIngredient(data, "A", 1, 1);
     EXPECT_EQ(data.Ingredients.Head(), &a);
-    data.DeleteIngredient(&a);
+    EXPECT_EQ(data.DeleteIngredient(&a), 1);
     EXPECT_EQ(data.Ingredients.Head(), nullptr);
     EXPECT_EQ(data.GetNbIngredients(), 0);
 
@@ -56,7 +56,7 @@ TEST(Data, RingHeadAppendAndRemove)
     CIngredient& second = AddIngredient(data, "B", 1, 1);
     AddIngredient(data, "C", 1, 1);
     EXPECT_EQ(Names(data.Ingredients), "A,B,C");
-    data.DeleteIngredient(&first);
+    EXPECT_EQ(data.DeleteIngredient(&first), 1);
     EXPECT_EQ(data.Ingredients.Head(), &second);
     EXPECT_EQ(Names(data.Ingredients), "B,C");
 }
@@ -65,8 +65,8 @@ TEST(Data, IdsCountEveryConstructionPerClass)
 {
     CData data;
     CIngredient scratch(&data);
-    data.AddIngredient(scratch);
-    data.AddIngredient(scratch);
+    EXPECT_EQ(data.AddIngredient(scratch), 1);
+    EXPECT_EQ(data.AddIngredient(scratch), 1);
     const CIngredient* first = data.Ingredients.At(0);
     const CIngredient* second = data.Ingredients.At(1);
     EXPECT_EQ(first->Id, scratch.Id + 1);
@@ -107,7 +107,7 @@ TEST(Data, IngredientCopyFollowsTheSupplierInUse)
     // Copying over an existing record replaces its suppliers.
     CIngredient target(&data);
     target.AddIngredientSupplier("Alt", 1, 1);
-    target.CopyFrom(source);
+    EXPECT_TRUE(target.CopyFrom(source));
     EXPECT_EQ(target.Suppliers.Count(), 2);
     EXPECT_EQ(target.Suppliers.Head()->Name, "Hof Meier");
 }
@@ -207,7 +207,7 @@ TEST(Data, DeletingARecipeKeepsItsSales)
     CRecipe& soup = AddRecipe(data, "Suppe", 1, 0);
     soup.PriceSell = 5.95;
     for (int day = 1; day <= 3; ++day)
-        data.AddSaleFromRecipe(&soup, 2, CDateTime(2009, 5, day));
+        EXPECT_EQ(data.AddSaleFromRecipe(&soup, 2, CDateTime(2009, 5, day)), 1);
     ASSERT_EQ(data.Sales.Count(), 3);
 
     EXPECT_EQ(data.DeleteRecipe(&soup), 1);
@@ -244,19 +244,19 @@ TEST(Data, SaleBookingMergesOnlySameDayAndPrices)
     EXPECT_DOUBLE_EQ(sale.PriceSellPerPortionNoTax, 3.0);
 
     fries.PriceSell = 3.95; // a price change breaks the merge and leaves the booked sale alone
-    data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 19));
+    EXPECT_EQ(data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 19)), 1);
     ASSERT_EQ(data.Sales.Count(), 2);
     EXPECT_DOUBLE_EQ(sale.PriceSellPerPortionTax, 3.57);
     EXPECT_DOUBLE_EQ(data.Sales.At(1)->PriceSellPerPortionTax, 3.95);
 
     potato.SupplierInUse->Price = 2.4; // so does a cost change
-    data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 19));
-    data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 20)); // another day
+    EXPECT_EQ(data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 19)), 1);
+    EXPECT_EQ(data.AddSaleFromRecipe(&fries, 1, CDateTime(2009, 5, 20)), 1); // another day
     EXPECT_EQ(data.Sales.Count(), 4);
 
     // Two dates that are both not valid count as the same day.
-    data.AddSaleFromRecipe(&fries, 1, CDateTime::MakeInvalid());
-    data.AddSaleFromRecipe(&fries, 1, CDateTime::MakeNull());
+    EXPECT_EQ(data.AddSaleFromRecipe(&fries, 1, CDateTime::MakeInvalid()), 1);
+    EXPECT_EQ(data.AddSaleFromRecipe(&fries, 1, CDateTime::MakeNull()), 1);
     EXPECT_EQ(data.Sales.Count(), 5);
     EXPECT_EQ(data.Sales.At(4)->NbPortion, 2.0);
 }
@@ -412,8 +412,8 @@ TEST(Data, DeletingARecordStillInUseLeavesNoDanglingLine)
     CRecipe& bread = AddRecipe(data, "Brot", 1);
     bread.AddRecipeIngredient(&dough, nullptr, 1, 0);
     bread.AddRecipeIngredient(nullptr, &flour, 1, 0);
-    data.DeleteIngredient(&flour);
-    data.DeleteRecipe(&dough);
+    EXPECT_EQ(data.DeleteIngredient(&flour), 1);
+    EXPECT_EQ(data.DeleteRecipe(&dough), 1);
     EXPECT_EQ(bread.RecipeIngredients.At(0)->SubRecipe, nullptr);
     EXPECT_EQ(bread.RecipeIngredients.At(1)->Ingredient, nullptr);
     EXPECT_EQ(bread.GetPriceBuy(), 0.0);

@@ -106,7 +106,7 @@ TEST(SalesEvaluation, SimulationUsesCurrentPricesAndTheSalesGroupAndSkipsDeleted
     roast->NbPortion = 0.0;
     EXPECT_EQ(data.EvaluateSales(0, EMeasure::CostOfGoods, false, March(), April()), 0.0);
 
-    data.DeleteRecipe(roast);
+    EXPECT_EQ(data.DeleteRecipe(roast), 1);
     EXPECT_EQ(NetOfMarch(data, 0, false), 0.0);
     EXPECT_DOUBLE_EQ(NetOfMarch(data, 0, true), 27.0);
 }

@@ -37,29 +37,29 @@ protected:
                                      "markt",
                                      1.0, 1.0);
         onions.SupplierInUse = onions.Suppliers.At(0);
-        data.AddIngredient(onions);
+        EXPECT_EQ(data.AddIngredient(onions), 1);
         CIngredient apples(&data);
         apples.Name = "\xC4pfel";
         apples.Group = "Obst";
-        data.AddIngredient(apples);
+        EXPECT_EQ(data.AddIngredient(apples), 1);
 
         CRecipe sauce(&data);
         sauce.Name = "Zwiebelsauce";
         sauce.NbPortion = 4.0;
         sauce.UseAsIngredient = 1;
         sauce.AddRecipeIngredient(nullptr, data.Ingredients.At(0), 1.0, 20.0);
-        data.AddRecipe(sauce);
+        EXPECT_EQ(data.AddRecipe(sauce), 1);
         CRecipe steak(&data);
         steak.Name = "Zwiebelrostbraten";
         steak.NameGroupIndex = 3;
         steak.PriceSell = 11.90;
         steak.AddRecipeIngredient(data.Recipes.At(0), nullptr, 2.0, 0.0);
-        data.AddRecipe(steak);
-        data.AddSaleFromRecipe(data.Recipes.At(1), 3, CDateTime(2009, 5, 19, 18, 30));
+        EXPECT_EQ(data.AddRecipe(steak), 1);
+        EXPECT_EQ(data.AddSaleFromRecipe(data.Recipes.At(1), 3, CDateTime(2009, 5, 19, 18, 30)), 1);
         CSale odd(&data);
         odd.Name = "Alt";
         odd.DateTime = CDateTime::MakeInvalid();
-        data.AddSale(odd);
+        EXPECT_EQ(data.AddSale(odd), 1);
 
         CStdFile file(m_path, CStdFile::CreateWrite);
         CDataFile().WriteToXML(data, file);
@@ -292,8 +292,8 @@ TEST_F(KostenkochCli, EvaluateShowsRevenueBeyondTheIntegerRange)
     feast.Name = "Festbankett";
     feast.NameGroupIndex = 3;
     feast.PriceSell = 3000000000.0;
-    data.AddRecipe(feast);
-    data.AddSaleFromRecipe(data.Recipes.At(0), 2, CDateTime(2009, 5, 19, 18, 30));
+    EXPECT_EQ(data.AddRecipe(feast), 1);
+    EXPECT_EQ(data.AddSaleFromRecipe(data.Recipes.At(0), 2, CDateTime(2009, 5, 19, 18, 30)), 1);
     const std::string path = m_dir.File("Bankett.xml");
     CStdFile file(path, CStdFile::CreateWrite);
     CDataFile().WriteToXML(data, file);

@@ -167,6 +167,20 @@ TEST_F(DataSessionTest, OpenAsksToSaveChangesFirst)
     EXPECT_EQ(applied, 2);
 }
 
+// "Ja" to saving first, and the save fails: no file is offered, so the unsaved changes cannot
+// be replaced by another file's catalogue.
+TEST_F(DataSessionTest, OpenStopsWhenTheSaveBeforeItFails)
+{
+    StartWithDataFile();
+    m_session.GetData()->Company = "Neu";
+    m_env.Files.DenyChangesIn(m_env.Path("data"));
+    m_env.Messages.QueueAnswer(CMessageService::Yes);
+    EXPECT_FALSE(m_session.Open());
+    EXPECT_TRUE(m_env.Dialogs.GetRequests().empty());
+    EXPECT_EQ(m_session.GetData()->Company, "Neu");
+    EXPECT_FALSE(m_session.IsUnchanged());
+}
+
 TEST_F(DataSessionTest, SaveAsCopiesThePicturesAsBareNames)
 {
     StartWithDataFile();

@@ -65,8 +65,8 @@ private:
 
     void DeleteSomeRecipes(CData& data)
     {
-        data.DeleteRecipe(data.Recipes.At(3));
-        data.DeleteRecipe(data.Recipes.At(7));
+        EXPECT_EQ(data.DeleteRecipe(data.Recipes.At(3)), 1);
+        EXPECT_EQ(data.DeleteRecipe(data.Recipes.At(7)), 1);
     }
 
     std::mt19937 m_random;

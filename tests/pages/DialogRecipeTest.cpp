@@ -32,7 +32,7 @@ protected:
     void Open(const CRecipe* original = nullptr)
     {
         if (original)
-            Working.CopyFrom(*original);
+            EXPECT_TRUE(Working.CopyFrom(*original));
         else
             Working.NameGroupIndex = 0;
         Dialog = std::make_unique<CDialogRecipe>(Host, Working, original);

@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 #include "resources/StringTables.h"
 
+#include <stdexcept>
 #include <string>
 
 // Catalogue builders and texts for the tests of the page rules; no Qt, so these tests need no
@@ -18,7 +19,8 @@ inline CIngredient* AddIngredient(CData& data, const std::string& name, const st
     scratch.Unit = unit;
     scratch.AddIngredientSupplier("Hofladen", price, amount);
     scratch.SupplierInUse = scratch.Suppliers.Head();
-    data.AddIngredient(scratch);
+    if (data.AddIngredient(scratch) != 1)
+        throw std::runtime_error("the catalogue refused a record");
     return data.Ingredients.At(data.GetNbIngredients() - 1);
 }
 
@@ -28,7 +30,8 @@ inline CRecipe* AddRecipe(CData& data, const std::string& name, int group, bool 
     scratch.Name = name;
     scratch.NameGroupIndex = group;
     scratch.UseAsIngredient = asIngredient ? 1 : 0;
-    data.AddRecipe(scratch);
+    if (data.AddRecipe(scratch) != 1)
+        throw std::runtime_error("the catalogue refused a record");
     return data.Recipes.At(data.GetNbRecipes() - 1);
 }
 

@@ -14,7 +14,7 @@ CRecipe* AddDish(CData& data, const std::string& name)
 {
     CRecipe scratch(&data);
     scratch.Name = name;
-    data.AddRecipe(scratch);
+    EXPECT_EQ(data.AddRecipe(scratch), 1);
     return data.Recipes.At(data.GetNbRecipes() - 1);
 }
 

@@ -246,7 +246,7 @@ TEST_F(SalesPageTest, SalesListForTheDishOrForAll)
     EXPECT_EQ(rows, 1);
     EXPECT_TRUE(Host.Rebuilds.empty());
 
-    Host.Data.DeleteSale(Host.Data.Sales.At(0));
+    EXPECT_EQ(Host.Data.DeleteSale(Host.Data.Sales.At(0)), 1);
     Host.Recorded.QueueAnswer(CMessageService::Yes);
     WhenModalAppears<CDialogSales>([](CDialogSales& dialog) {
         ClickRow(*dialog.List(), 0);

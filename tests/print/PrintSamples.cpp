@@ -106,7 +106,8 @@ void AddMoreIngredients(CData& data)
                                                      : "Hofladen Rieder",
                                           price, 1.0);
             scratch.SupplierInUse = scratch.Suppliers.Head();
-            data.AddIngredient(scratch);
+            if (data.AddIngredient(scratch) != 1)
+                return;
             ++number;
         }
     }

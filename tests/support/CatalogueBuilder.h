@@ -2,6 +2,7 @@
 
 #include "catalogue/Data.h"
 
+#include <stdexcept>
 #include <string>
 
 // Small helpers that build catalogue records the way the work pages do: fill a scratch record
@@ -15,7 +16,8 @@ inline CIngredient& AddIngredient(CData& data, const std::string& name, double p
     scratch.Unit = "kg";
     scratch.AddIngredientSupplier("Metzgerei", price, amount);
     scratch.SupplierInUse = scratch.Suppliers.Head();
-    data.AddIngredient(scratch);
+    if (data.AddIngredient(scratch) != 1)
+        throw std::runtime_error("the catalogue refused a record");
     return *data.Ingredients.At(data.GetNbIngredients() - 1);
 }
 
@@ -25,7 +27,8 @@ inline CRecipe& AddRecipe(CData& data, const std::string& name, double portions,
     scratch.Name = name;
     scratch.NbPortion = portions;
     scratch.NameGroupIndex = group;
-    data.AddRecipe(scratch);
+    if (data.AddRecipe(scratch) != 1)
+        throw std::runtime_error("the catalogue refused a record");
     return *data.Recipes.At(data.GetNbRecipes() - 1);
 }
 

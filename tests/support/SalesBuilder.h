@@ -2,6 +2,8 @@
 
 #include "catalogue/Data.h"
 
+#include <stdexcept>
+
 // Books a sale the way the data file reader does: prices frozen in the record, the recipe
 // reference as given (none for a deleted recipe).
 struct CSaleFields
@@ -25,6 +27,7 @@ inline CSale& AddSale(CData& data, const CSaleFields& fields)
     scratch.PriceSellPerPortionTax = fields.Gross;
     scratch.DateTime = fields.Date;
     scratch.Recipe = fields.Recipe;
-    data.AddSale(scratch);
+    if (data.AddSale(scratch) != 1)
+        throw std::runtime_error("the catalogue refused a record");
     return *data.Sales.At(data.Sales.Count() - 1);
 }

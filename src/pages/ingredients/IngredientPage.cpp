@@ -155,7 +155,8 @@ void CIngredientPage::AddIngredient()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool wasEmpty = data->GetNbIngredients() == 0;
-    data->AddIngredient(copy);
+    if (data->AddIngredient(copy) != 1)
+        return;
     FillList();
     AfterCountChange(wasEmpty);
 }
@@ -166,11 +167,13 @@ void CIngredientPage::ChangeIngredient()
     if (!ingredient)
         return;
     CIngredient copy(ingredient->Owner);
-    copy.CopyFrom(*ingredient);
+    if (!copy.CopyFrom(*ingredient))
+        return;
     CDialogIngredient dialog(Host(), copy, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ingredient->CopyFrom(copy);
+    // A failed copy (out of memory) has been reported; the list shows what is stored.
+    static_cast<void>(ingredient->CopyFrom(copy));
     FillList();
 }
 
@@ -187,7 +190,8 @@ void CIngredientPage::DeleteIngredient()
     if (!CProgramMessages::AskYesNo(
             Host().Messages(), CMessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
         return;
-    data->DeleteIngredient(ingredient);
+    if (data->DeleteIngredient(ingredient) != 1)
+        return;
     FillList();
     AfterCountChange(false);
 }

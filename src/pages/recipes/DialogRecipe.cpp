@@ -416,8 +416,8 @@ void CDialogRecipe::CalculateQuantity()
     ShowFigures();
     double factor = 0.0;
     QLineEdit* refused = !m_working.GetPortionFactor(portions, factor) ? m_portions
-                         : !(portions > 0.0)                                      ? m_quantity
-                                                                                  : nullptr;
+                         : !(portions > 0.0)                           ? m_quantity
+                                                                       : nullptr;
     if (refused) {
         CProgramMessages::Show(Host().Messages(), StringId::kNoPortions);
         refused->setFocus();

@@ -3,7 +3,6 @@
 #include "catalogue/CostMemo.h"
 #include "catalogue/Recipe.h"
 
-
 CRecipeFigures CRecipeFigures::Of(const CRecipe& recipe, double portions, CCostMemo* memo)
 {
     CCostMemo own;

@@ -184,7 +184,8 @@ void CRecipePage::AddRecipe()
         return;
     working.NameGroupIndex = *group;
     const bool wasEmpty = data->GetNbRecipes() == 0;
-    data->AddRecipe(working);
+    if (data->AddRecipe(working) != 1)
+        return;
     FillList();
     AfterCountChange(wasEmpty);
 }
@@ -195,11 +196,13 @@ void CRecipePage::ChangeRecipe()
     if (!recipe)
         return;
     CRecipe working(recipe->Owner);
-    working.CopyFrom(*recipe);
+    if (!working.CopyFrom(*recipe))
+        return;
     CDialogRecipe dialog(Host(), working, recipe, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    recipe->CopyFrom(working);
+    // A failed copy (out of memory) has been reported; the list shows what is stored.
+    static_cast<void>(recipe->CopyFrom(working));
     FillList();
 }
 
@@ -216,7 +219,8 @@ void CRecipePage::DeleteRecipe()
     if (!CProgramMessages::AskYesNo(Host().Messages(),
                                     CMessageText::WithName(StringId::kDeleteRecipeQuestion, recipe->Name)))
         return;
-    data->DeleteRecipe(recipe);
+    if (data->DeleteRecipe(recipe) != 1)
+        return;
     FillList();
     AfterCountChange(false);
 }

@@ -115,7 +115,8 @@ void CDialogSales::DeleteSale()
                                     CMessageText::WithName(StringId::kDeleteSaleQuestion, sale->Name)))
         return;
     const int position = m_list->GetData().FindItem(m_list->GetSelectedRowId());
-    data->DeleteSale(sale);
+    if (data->DeleteSale(sale) != 1)
+        return;
     FillList();
     const auto& items = m_list->GetData().GetItems();
     if (!items.empty() && position >= 0)

@@ -291,7 +291,8 @@ void CSalesPage::RecordSale()
     if (!date.IsValid())
         return;
     const bool first = data->Sales.IsEmpty();
-    data->AddSaleFromRecipe(recipe, portions, date);
+    if (data->AddSaleFromRecipe(recipe, portions, date) != 1)
+        return;
     FillList();
     CNumberField::Show(m_portions, 1.0, kInputPrecision);
     if (m_portions->hasFocus())
