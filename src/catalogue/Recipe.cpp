@@ -244,8 +244,9 @@ std::vector<const CRecipeIngredient*> CRecipe::GetLinesInOrder() const
     lines.reserve(static_cast<size_t>(GetNbRecipeIngredients()));
     for (const CRecipeIngredient& line : RecipeIngredients)
         lines.push_back(&line);
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const CRecipeIngredient* a, const CRecipeIngredient* b) { return a->SortNum < b->SortNum; });
+    std::stable_sort(lines.begin(), lines.end(), [](const CRecipeIngredient* a, const CRecipeIngredient* b) {
+        return a->SortNum < b->SortNum;
+    });
     return lines;
 }
 

@@ -1,8 +1,7 @@
 #include "CatalogueBuilder.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
