@@ -4,16 +4,19 @@
 #include "controls/DialogHelp.h"
 #include "controls/ListCtrlEx.h"
 #include "datafile/ProgramMessages.h"
+#include "pages/common/FormFields.h"
 #include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/sales/SalesList.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
-#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -33,7 +36,17 @@ CDialogSales::CDialogSales(CPageHost& host, const CRecipe* recipe, QWidget* pare
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, LayoutEntry());
+    FitListToColumns();
     FillList();
+}
+
+// The list is at least as wide as its columns, so that the dialog opens with every column
+// whole beside the scroll bar.
+void CDialogSales::FitListToColumns()
+{
+    const int frame = 2 * m_list->frameWidth();
+    const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    m_list->setMinimumWidth(std::max(m_list->minimumWidth(), m_list->header()->length() + frame + scrollBar));
 }
 
 void CDialogSales::BuildForm()
@@ -48,16 +61,16 @@ void CDialogSales::BuildForm()
     m_delete = new QPushButton(QStringLiteral("&Löschen"), this);
     m_delete->setObjectName(QStringLiteral("deleteSale"));
     m_delete->setAutoDefault(false);
-    QAbstractButton* help =
-        CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
+    CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
+    QDialogButtonBox* box = CFormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
     buttons->addWidget(m_delete);
     buttons->addStretch(1);
-    buttons->addWidget(m_ok);
+    buttons->addWidget(box);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
+    CFormFields::SetTabOrder({m_list, m_delete, box});
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_delete, &QPushButton::clicked, this, &CDialogSales::DeleteSale);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);

@@ -35,6 +35,7 @@ public:
 private:
     void BuildForm();
     void AddColumns();
+    void FitListToColumns();
     void FillList();
     CSale* SelectedSale() const;
     const char* LayoutEntry() const { return m_recipe ? kLayoutOneDish : kLayoutAll; }
