@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTreeView>
 #include <algorithm>
 #include <vector>
 
@@ -22,6 +24,8 @@ namespace {
 // cursor takes one more.
 constexpr int kLineEditTextMargin = 2;
 constexpr int kCursorWidth = 1;
+// A list never asks for more, however wide a remembered layout made its columns: it scrolls.
+constexpr int kWidestList = 1000;
 
 // The widgets Tab visits for `widget`: a button box's buttons in their shown order, else itself.
 std::vector<QWidget*> TabStops(QWidget* widget)
@@ -102,6 +106,15 @@ void CFormFields::FitWidth(QLineEdit* field, const QString& widest)
     const int width = WidthToShow(field, widest);
     if (field->minimumWidth() < width)
         field->setMinimumWidth(width);
+}
+
+void CFormFields::FitToColumns(QTreeView* list)
+{
+    const int frame = 2 * list->frameWidth();
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int width = std::min(list->header()->length() + frame + scrollBar, kWidestList);
+    if (list->minimumWidth() < width)
+        list->setMinimumWidth(width);
 }
 
 void CFormFields::SetTabOrder(const std::vector<QWidget*>& widgets)

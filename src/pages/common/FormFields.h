@@ -13,6 +13,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTreeView;
 class QWidget;
 
 // The fields of the pages' and dialogs' forms: text fields that take only what the catalogue
@@ -39,6 +40,10 @@ public:
     // Keeps `field` at least that wide, so that no layout squeezes it to the last characters of
     // what it shows; the window's minimum size follows through its layout.
     static void FitWidth(QLineEdit* field, const QString& widest);
+
+    // Keeps `list` at least as wide as its shown columns beside a vertical scroll bar (up to a
+    // bound, beyond which it scrolls), so that the window never opens with a column cut.
+    static void FitToColumns(QTreeView* list);
 
     // Tab visits `widgets` in this order, the layout's reading order; widgets that take no focus
     // are passed over. A button box stands for its buttons in the order they show.

@@ -43,6 +43,7 @@ CDialogQuantityCalculation::CDialogQuantityCalculation(CPageHost& host, const CR
     BuildForm(host);
     CRecipeLineList::AddColumns(*m_list);
     m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     double factor = 0.0;
     if (!recipe.GetPortionFactor(portions, factor))
         factor = 0.0;

@@ -68,6 +68,7 @@ CDialogRecipe::CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* o
     ShowRecipe();
     CRecipeLineList::AddColumns(*m_list);
     m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     m_picture->Load(host.DataDirectory(), working.PictureFilename);
     FillLines();
     WatchFields();

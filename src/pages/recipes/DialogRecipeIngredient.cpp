@@ -55,6 +55,7 @@ CDialogRecipeIngredient::CDialogRecipeIngredient(CPageHost& host, const CRecipe*
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     if (line)
         TakeLine(*line);
     CNumberField::Show(m_amountField, m_amount, kInputPrecision);

@@ -13,10 +13,8 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -36,17 +34,8 @@ CDialogSales::CDialogSales(CPageHost& host, const CRecipe* recipe, QWidget* pare
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, LayoutEntry());
-    FitListToColumns();
+    CFormFields::FitToColumns(m_list);
     FillList();
-}
-
-// The list is at least as wide as its columns, so that the dialog opens with every column
-// whole beside the scroll bar.
-void CDialogSales::FitListToColumns()
-{
-    const int frame = 2 * m_list->frameWidth();
-    const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
-    m_list->setMinimumWidth(std::max(m_list->minimumWidth(), m_list->header()->length() + frame + scrollBar));
 }
 
 void CDialogSales::BuildForm()

@@ -35,7 +35,6 @@ public:
 private:
     void BuildForm();
     void AddColumns();
-    void FitListToColumns();
     void FillList();
     CSale* SelectedSale() const;
     const char* LayoutEntry() const { return m_recipe ? kLayoutOneDish : kLayoutAll; }
