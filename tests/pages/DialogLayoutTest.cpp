@@ -108,16 +108,13 @@ QStringList CutLists(const QDialog& dialog)
     return cut;
 }
 
-// The object names Tab visits from the focused widget up to the first of the dialog's buttons.
+// The object names Tab visits from the focused widget until it comes back to it.
 QStringList TabWalk(QDialog& dialog)
 {
-    const auto* box = dialog.findChild<QDialogButtonBox*>();
     QStringList names;
     QWidget* first = QApplication::focusWidget();
     for (QWidget* focus = first; focus && names.size() < 60;) {
         names << focus->objectName();
-        if (box->isAncestorOf(focus))
-            break;
         QTest::keyClick(focus, Qt::Key_Tab);
         focus = QApplication::focusWidget();
         if (focus == first || !dialog.isAncestorOf(focus))
@@ -129,8 +126,9 @@ QStringList TabWalk(QDialog& dialog)
 // The names of the dialog's button box, left to right.
 QStringList BoxButtons(const QDialog& dialog)
 {
+    const auto* box = dialog.findChild<QDialogButtonBox*>();
     std::vector<QAbstractButton*> buttons;
-    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
+    for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>()) {
         if (button->isEnabled())
             buttons.push_back(button);
     }
@@ -178,7 +176,7 @@ TEST_F(DialogLayoutTest, FiguresAndColumnsShowWholeAtTheOpeningAndTheSmallestSiz
 }
 
 // Tab follows the layout: top down in each column, the left column first, the dialog's buttons
-// last (the first of them as they show).
+// last, in the order they show, and from the last button back to the first field.
 TEST_F(DialogLayoutTest, TabFollowsTheLayout)
 {
     const QStringList figuresNoPriceSell{
@@ -203,7 +201,7 @@ TEST_F(DialogLayoutTest, TabFollowsTheLayout)
         QApplication::setActiveWindow(dialog.get());
         const QStringList& walk = expected.at(c.Name);
         dialog->findChild<QWidget*>(walk.front())->setFocus();
-        EXPECT_EQ(Joined(TabWalk(*dialog)), Joined(walk + BoxButtons(*dialog).mid(0, 1)));
+        EXPECT_EQ(Joined(TabWalk(*dialog)), Joined(walk + BoxButtons(*dialog)));
     }
 }
 

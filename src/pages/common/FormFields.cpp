@@ -142,6 +142,9 @@ QDialogButtonBox* CFormFields::ButtonBox(QDialog* dialog, std::initializer_list<
         box->addButton(help, QDialogButtonBox::HelpRole);
     for (const CBoxButton& entry : buttons)
         box->addButton(entry.Button, entry.Role);
+    // The box hands its focus on to its OK button. Its buttons come from the dialog, so the box
+    // stands behind them in the tab chain, and Tab from the last button would go back to OK.
+    box->setFocusProxy(nullptr);
     // The box makes its first OK button the default when it is shown, unless one of its own
     // buttons is the default already: the kept one moves into it, outside its row.
     if (keptDefault && box->buttonRole(keptDefault) == QDialogButtonBox::InvalidRole) {
