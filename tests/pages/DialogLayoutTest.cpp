@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -140,6 +141,38 @@ QStringList BoxButtons(const QDialog& dialog)
     return names;
 }
 
+// The access key of a label or button text ("&Name" gives n); empty without one.
+QString AccessKey(const QString& text)
+{
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'&', at + 2)) {
+        if (text.at(at + 1) != u'&')
+            return text.mid(at + 1, 1).toLower();
+    }
+    return {};
+}
+
+// The access keys that more than one shown label or button of the dialog uses.
+QStringList TakenTwice(const QDialog& dialog)
+{
+    QStringList keys;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->isVisible())
+            keys << AccessKey(label->text());
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->isVisible())
+            keys << AccessKey(button->text());
+    }
+    keys.removeAll(QString());
+    QStringList twice;
+    for (const QString& key : keys) {
+        if (keys.count(key) > 1 && !twice.contains(key))
+            twice << key;
+    }
+    return twice;
+}
+
 std::string Joined(const QStringList& texts)
 {
     return texts.join(QStringLiteral(", ")).toStdString();
@@ -202,6 +235,17 @@ TEST_F(DialogLayoutTest, TabFollowsTheLayout)
         const QStringList& walk = expected.at(c.Name);
         dialog->findChild<QWidget*>(walk.front())->setFocus();
         EXPECT_EQ(Joined(TabWalk(*dialog)), Joined(walk + BoxButtons(*dialog)));
+    }
+}
+
+// An access key that two fields share only toggles between them: each one is used once.
+TEST_F(DialogLayoutTest, EveryAccessKeyIsUsedOnce)
+{
+    for (const CDialogCase& c : Dialogs()) {
+        SCOPED_TRACE(c.Name);
+        const std::unique_ptr<QDialog> dialog = c.Open();
+        dialog->show();
+        EXPECT_EQ(Joined(TakenTwice(*dialog)), "");
     }
 }
 

@@ -111,7 +111,7 @@ QLayout* CDialogRecipeIngredient::BuildFields()
     grid->addWidget(new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), this), 2, 2);
     CFormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 1, 5);
-    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufs&menge :"), m_purchaseAmount);
+    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufsme&nge :"), m_purchaseAmount);
     grid->addWidget(m_purchaseUnit, 2, 5);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(5, 1);
