@@ -213,6 +213,10 @@ constexpr CStringEntry kGerman[] = {
     {227, "Verkaufspreis brutto : "},
     {230, "Sonstige Zutaten"},
 
+    // Names that screen readers give to buttons showing an icon only
+    {270, "Zeile nach oben"},
+    {271, "Zeile nach unten"},
+
     // Framework texts
     {61713, "Geben Sie eine Zahl ein."},
 };

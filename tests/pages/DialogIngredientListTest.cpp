@@ -151,6 +151,27 @@ TEST(DialogIngredientList, LettersSearchByName)
     EXPECT_EQ(dialog.ScrollBar()->value(), 3);
 }
 
+// An input method or a compose key may send several letters in one key press: the stock typed
+// for the ingredient left is stored once, into that ingredient, never into one passed on the way.
+TEST(DialogIngredientList, SeveralLettersInOneKeyPressStoreNoStockIntoAnotherIngredient)
+{
+    CFakePageHost host;
+    for (const char* name : {"Apfel", "Birne", "Brot", "Salz"})
+        AddIngredient(host.Data, name, "", "kg", 1.0, 1)->StockAmount = 1.0;
+    CStockDialog stock(host);
+    CDialogIngredientList& dialog = stock.Dialog;
+
+    TypeInto(dialog.StockField(), QStringLiteral("7"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("br"));
+    QApplication::sendEvent(dialog.StockField(), &press);
+
+    EXPECT_EQ(dialog.Field(2, EColumn::Name)->text(), QStringLiteral("Brot"));
+    EXPECT_EQ(Stock(host, 0), 7.0);
+    EXPECT_EQ(Stock(host, 1), 1.0) << "Birne, passed by the first letter, keeps its stock";
+    EXPECT_EQ(Stock(host, 2), 1.0);
+    EXPECT_EQ(dialog.StockField()->text(), QStringLiteral("1,00"));
+}
+
 // The scroll bar moves by one and by five, to the thumb and to either end, storing the stock.
 TEST(DialogIngredientList, ScrollBarMovesAndStores)
 {

@@ -90,3 +90,51 @@ TEST(DialogRecipeIngredient, ChangingALineStartsFromIt)
     EXPECT_EQ(Column(*dialog.List(), kName), QStringList{QStringLiteral("Fond")});
     EXPECT_EQ(dialog.ChosenRecipe(), fond);
 }
+
+namespace {
+
+// The name in the selected row; empty without a selection.
+QString SelectedName(const CDialogRecipeIngredient& dialog)
+{
+    const QModelIndexList rows = dialog.List()->selectionModel()->selectedRows(kName);
+    return rows.size() == 1 ? rows.front().data().toString() : QString();
+}
+
+} // namespace
+
+// A filter that hides the chosen item does not unchoose it: back under "alle Warengruppen" its
+// row is selected again, the name still shows, and OK takes it. So for a clicked row and for
+// the item of a line being changed.
+TEST(DialogRecipeIngredient, TheChosenItemOutlivesAFilterThatHidesIt)
+{
+    CFakePageHost host;
+    CIngredient* butter = AddIngredient(host.Data, "Butter", "Milchprodukte", "kg", 8.40, 2);
+    AddIngredient(host.Data, "Mehl", "Backen", "kg", 1.0, 1);
+    AddRecipe(host.Data, "Fond", 0, true);
+    CRecipe* sauce = AddRecipe(host.Data, "Sauce", 0, false);
+    sauce->AddRecipeIngredient(nullptr, butter, 2, 0);
+    for (const bool changingALine : {false, true}) {
+        SCOPED_TRACE(changingALine ? "changing a line" : "a new line");
+        CDialogRecipeIngredient dialog(host, sauce,
+                                       changingALine ? sauce->RecipeIngredients.Head() : nullptr);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        if (!changingALine) {
+            ClickRow(*dialog.List(), static_cast<int>(Column(*dialog.List(), kName).indexOf("Butter")));
+            TypeInto(dialog.AmountField(), QStringLiteral("2"));
+        }
+        ASSERT_EQ(SelectedName(dialog), QStringLiteral("Butter"));
+        WhenMenuAppears(QStringLiteral("Rezepturzutat"));
+        QTest::mouseClick(dialog.GroupButton(), Qt::LeftButton);
+        EXPECT_EQ(Column(*dialog.List(), kName), QStringList{QStringLiteral("Fond")});
+        EXPECT_EQ(dialog.NameDisplay()->text(), QStringLiteral("Butter"));
+        WhenMenuAppears(QStringLiteral("alle Warengruppen"));
+        QTest::mouseClick(dialog.GroupButton(), Qt::LeftButton);
+        EXPECT_EQ(SelectedName(dialog), QStringLiteral("Butter"));
+        EXPECT_EQ(dialog.NameDisplay()->text(), QStringLiteral("Butter"));
+        EXPECT_EQ(dialog.PurchasePrice()->text(), QStringLiteral("8,40"));
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.ChosenIngredient(), butter);
+    }
+}

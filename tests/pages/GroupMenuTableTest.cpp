@@ -51,6 +51,16 @@ TEST(GroupMenuTable, AReservedFirstSlotIsTheLastEntry)
               (std::vector<CEntry>{{"Brot", 40129}, {"Aal", 40128}, {"Rezepturzutat", 40127}}));
 }
 
+// An ingredient group called "Rezepturzutat" is no second entry of that name: its filter shows
+// the ingredient recipes and those ingredients together.
+TEST(GroupMenuTable, AGroupNamedLikeTheReservedSlotIsListedOnce)
+{
+    CData data;
+    CGroupMenuTable table("Rezepturzutat");
+    table.Rebuild(WithGroups(data, {"Rezepturzutat", "Brot", "Rezepturzutat"}));
+    EXPECT_EQ(table.MenuEntries(), (std::vector<CEntry>{{"Brot", 40128}, {"Rezepturzutat", 40127}}));
+}
+
 // A full table keeps the 100 (or 99 beside a reserved slot) smallest names.
 TEST(GroupMenuTable, AFullTableDropsTheLargestNames)
 {

@@ -97,7 +97,7 @@ TEST(StockEntry, ATextThatIsNoNumberBlocksMoving)
     for (const std::string text : {"1,2,3", "abc", "+", ""}) {
         EXPECT_FALSE(entry.MoveDown(text)) << text;
         EXPECT_FALSE(entry.Scroll(EScroll::Bottom, 0, text)) << text;
-        EXPECT_FALSE(entry.TypeAhead('z', text)) << text;
+        EXPECT_FALSE(entry.TypeAhead("z", text)) << text;
         EXPECT_FALSE(entry.Store(text)) << text;
         EXPECT_EQ(entry.Current(), 0) << text;
         EXPECT_EQ(host.Data.Ingredients.At(0)->StockAmount, 4.0) << text;
@@ -161,29 +161,29 @@ TEST(StockEntry, TypeAheadFindsTheLongestBeginningAndRestartsAfterAPause)
     CStockEntry entry(host.Data, host.Time);
     const auto current = [&] { return host.Data.Ingredients.At(entry.Current())->Name; };
 
-    EXPECT_TRUE(entry.TypeAhead('B', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("B", entry.ShownStock()));
     EXPECT_EQ(current(), "Birne");
     host.Time.AdvanceTicks(1000);
-    EXPECT_TRUE(entry.TypeAhead('u', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("u", entry.ShownStock()));
     EXPECT_EQ(entry.SearchText(), "bu") << "exactly one second is no pause";
     EXPECT_EQ(current(), "Butter");
-    EXPECT_TRUE(entry.TypeAhead('x', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("x", entry.ShownStock()));
     EXPECT_EQ(current(), "Butter") << "no name begins with \"bux\"; \"bu\" is the longest match";
 
     host.Time.AdvanceTicks(1001);
-    EXPECT_TRUE(entry.TypeAhead('Z', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("Z", entry.ShownStock()));
     EXPECT_EQ(entry.SearchText(), "z");
     EXPECT_EQ(current(), "Zucker");
-    EXPECT_TRUE(entry.TypeAhead('w', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("w", entry.ShownStock()));
     EXPECT_EQ(current(), "Zwiebeln");
 
     host.Time.AdvanceTicks(5000);
-    EXPECT_TRUE(entry.TypeAhead('\xC4', entry.ShownStock()));
+    EXPECT_TRUE(entry.TypeAhead("\xC4", entry.ShownStock()));
     EXPECT_EQ(entry.SearchText(), "\xE4");
     EXPECT_EQ(current(), "\xC4pfel");
 
     host.Time.AdvanceTicks(5000);
-    EXPECT_FALSE(entry.TypeAhead('q', entry.ShownStock())) << "no name begins with q";
+    EXPECT_FALSE(entry.TypeAhead("q", entry.ShownStock())) << "no name begins with q";
     EXPECT_EQ(current(), "\xC4pfel");
     EXPECT_EQ(entry.SearchText(), "q");
 }
@@ -196,7 +196,7 @@ TEST(StockEntry, TypeAheadStoresTheTypedStock)
     AddIngredient(host.Data, "Salz", "", "kg", 1.0, 1.0);
     CStockEntry entry(host.Data, host.Time);
 
-    EXPECT_TRUE(entry.TypeAhead('s', "2"));
+    EXPECT_TRUE(entry.TypeAhead("s", "2"));
     EXPECT_EQ(host.Data.Ingredients.At(0)->StockAmount, 2.0);
     EXPECT_EQ(entry.Current(), 1);
     EXPECT_EQ(entry.TotalText(), "6,00");
@@ -212,7 +212,7 @@ TEST(StockEntry, AnEmptyCatalogueShowsEmptyRowsAndDoesNotMove)
     EXPECT_EQ(Names(entry), std::vector<std::string>(5));
     EXPECT_FALSE(entry.MoveDown("1"));
     EXPECT_FALSE(entry.Scroll(EScroll::Bottom, 0, "1"));
-    EXPECT_FALSE(entry.TypeAhead('a', "1"));
+    EXPECT_FALSE(entry.TypeAhead("a", "1"));
     EXPECT_TRUE(entry.Store("1")) << "nothing to store, nothing to refuse";
     EXPECT_EQ(entry.TotalText(), "0,00");
 }

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QDialogButtonBox>
 #include <QString>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
+class QAbstractButton;
 class QComboBox;
+class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTreeView;
 class QWidget;
 
 // The fields of the pages' and dialogs' forms: text fields that take only what the catalogue
@@ -28,6 +34,31 @@ public:
     // spans `span` columns.
     static void AddRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* field,
                        int span = 1);
+
+    // The width `field` needs to show `widest` whole in its own font, frame and margins included.
+    static int WidthToShow(const QLineEdit* field, const QString& widest);
+    // Keeps `field` at least that wide, so that no layout squeezes it to the last characters of
+    // what it shows; the window's minimum size follows through its layout.
+    static void FitWidth(QLineEdit* field, const QString& widest);
+
+    // Keeps `list` at least as wide as its shown columns beside a vertical scroll bar (up to a
+    // bound, beyond which it scrolls), so that the window never opens with a column cut.
+    static void FitToColumns(QTreeView* list);
+
+    // Tab visits `widgets` in this order, the layout's reading order; widgets that take no focus
+    // are passed over. A button box stands for its buttons in the order they show.
+    static void SetTabOrder(const std::vector<QWidget*>& widgets);
+
+    struct CBoxButton
+    {
+        QAbstractButton* Button;
+        QDialogButtonBox::ButtonRole Role;
+    };
+    // The dialog's OK/Cancel row as a button box, the buttons in the platform's order, with the
+    // dialog's "?" button (object name "helpButton") when it has one. The buttons keep their own
+    // connections. A default button the dialog keeps outside the box (the
+    // hidden "Update" button, so that Enter recomputes instead of closing) stays the default.
+    static QDialogButtonBox* ButtonBox(QDialog* dialog, std::initializer_list<CBoxButton> buttons);
 
     static std::string Text(const QLineEdit* field);
     static std::string Text(const QComboBox* field);

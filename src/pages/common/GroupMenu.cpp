@@ -4,6 +4,7 @@
 #include "pages/common/GroupMenuTable.h"
 #include "platform/qt/TextConversion.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <memory>
 #include <string>
@@ -27,9 +28,14 @@ QMenu* CGroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
     return menu;
 }
 
+// A screen reader announces the menu under the name of the button that opened it.
 std::optional<std::string> CGroupMenu::Choose(const CGroupMenuTable& table, QWidget* button)
 {
     const std::unique_ptr<QMenu> menu(Create(table, button));
+    if (QAccessibleInterface* opener = QAccessible::queryAccessibleInterface(button)) {
+        menu->setTitle(opener->text(QAccessible::Name));
+        menu->setAccessibleName(menu->title());
+    }
     const QAction* chosen = menu->exec(button->mapToGlobal(button->rect().topRight()));
     if (!chosen)
         return std::nullopt;

@@ -14,7 +14,8 @@ class CGroupMenu
 public:
     // The caller owns the menu; each action's data is its command id.
     static QMenu* Create(const CGroupMenuTable& table, QWidget* parent);
-    // Shows the menu at the top right corner of `button` and returns the chosen filter: a group
-    // name, empty for "alle Warengruppen", nothing when the menu was closed without a choice.
+    // Shows the menu at the top right corner of `button`, named like the button for screen
+    // readers, and returns the chosen filter: a group name, empty for "alle Warengruppen",
+    // nothing when the menu was closed without a choice.
     static std::optional<std::string> Choose(const CGroupMenuTable& table, QWidget* button);
 };

@@ -10,8 +10,9 @@ CGroupMenuTable::CGroupMenuTable(std::string reservedFirst) : m_reserved(std::mo
 void CGroupMenuTable::Rebuild(const CRing<CIngredient>& ingredients)
 {
     m_slots.clear();
+    // A group named like the reserved slot is that slot's entry, not a second one.
     for (const CIngredient& ingredient : ingredients) {
-        if (!ingredient.Group.empty())
+        if (!ingredient.Group.empty() && ingredient.Group != m_reserved)
             Insert(ingredient.Group);
     }
     if (!m_reserved.empty())

@@ -2,13 +2,32 @@
 
 #include "catalogue/NumberText.h"
 #include "datafile/ProgramMessages.h"
+#include "pages/common/FormFields.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
 #include <QLineEdit>
 
+namespace {
+
+constexpr double kWidestFigure = 99999.99;
+constexpr int kWidestFigurePrecision = 2;
+
+} // namespace
+
+QString CNumberField::WidestFigure()
+{
+    return ToQString(NumberText::Format(kWidestFigure, kWidestFigurePrecision));
+}
+
+void CNumberField::FitWidth(QLineEdit* field)
+{
+    CFormFields::FitWidth(field, WidestFigure());
+}
+
 void CNumberField::Show(QLineEdit* field, double value, int precision)
 {
+    FitWidth(field);
     field->setText(ToQString(NumberText::Format(value, precision)));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class CMessageService;
 class QLineEdit;
 
@@ -7,7 +9,12 @@ class QLineEdit;
 class CNumberField
 {
 public:
-    // Shows `value` with `precision` decimals (more for small magnitudes).
+    // The widest figure a field must show whole: a price of "99.999,99".
+    static QString WidestFigure();
+    // Keeps `field` wide enough for the widest figure.
+    static void FitWidth(QLineEdit* field);
+    // Shows `value` with `precision` decimals (more for small magnitudes), in a field kept wide
+    // enough for the widest figure.
     static void Show(QLineEdit* field, double value, int precision);
     // Reads the field into `value`. A text that is no number leaves `value` unchanged, shows
     // "Geben Sie eine Zahl ein." and gives the field the focus back with its text selected.

@@ -4,6 +4,7 @@
 #include "catalogue/NumberText.h"
 #include "controls/DialogHelp.h"
 #include "controls/ListCtrlEx.h"
+#include "pages/common/FormFields.h"
 #include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/recipes/RecipeFigures.h"
@@ -12,9 +13,9 @@
 #include "platform/Windows1252.h"
 #include "platform/qt/TextConversion.h"
 
-#include <QAbstractButton>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,6 +43,7 @@ CDialogQuantityCalculation::CDialogQuantityCalculation(CPageHost& host, const CR
     BuildForm(host);
     CRecipeLineList::AddColumns(*m_list);
     m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     double factor = 0.0;
     if (!recipe.GetPortionFactor(portions, factor))
         factor = 0.0;
@@ -60,15 +62,19 @@ void CDialogQuantityCalculation::BuildForm(CPageHost& host)
     m_list->setObjectName(QStringLiteral("lineList"));
     m_list->setMinimumSize(560, 200);
     m_figures = new CRecipeFiguresBox(host.GetData(), this);
+    QWidget* buttons = BuildButtons(host);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_title);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_figures);
-    layout->addLayout(BuildButtons(host));
+    layout->addWidget(buttons);
+    CFormFields::SetTabOrder({m_list, m_figures->FirstField()});
+    CFormFields::SetTabOrder({m_figures->LastField(), buttons});
 }
 
-// The print buttons are greyed while the program cannot print.
-QLayout* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
+// The print buttons are greyed while the program cannot print. Enter presses "Abbrechen":
+// nothing here is to be confirmed.
+QWidget* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
 {
     auto* calculation = new QPushButton(QStringLiteral("&Kalkulation"), this);
     calculation->setObjectName(QStringLiteral("printCalculation"));
@@ -85,12 +91,8 @@ QLayout* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
     connect(sheet, &QPushButton::clicked, this, [this] { done(kPrintRecipeSheet); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     const std::string address = host.HelpAddress("DialogRecipe");
-    QAbstractButton* help = CDialogHelp::Attach(*this, [&host, address] { host.OpenHelp(address); });
-    auto* row = new QHBoxLayout;
-    row->addWidget(help);
-    row->addStretch(1);
-    row->addWidget(calculation);
-    row->addWidget(sheet);
-    row->addWidget(cancel);
-    return row;
+    CDialogHelp::Attach(*this, [&host, address] { host.OpenHelp(address); });
+    return CFormFields::ButtonBox(this, {{calculation, QDialogButtonBox::ActionRole},
+                                         {sheet, QDialogButtonBox::ActionRole},
+                                         {cancel, QDialogButtonBox::RejectRole}});
 }

@@ -32,7 +32,7 @@ public:
 
 private:
     void BuildForm(CPageHost& host);
-    QLayout* BuildButtons(CPageHost& host);
+    QWidget* BuildButtons(CPageHost& host);
 
     const CRecipe& m_recipe;
     double m_portions;

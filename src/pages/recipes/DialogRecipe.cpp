@@ -20,8 +20,10 @@
 #include "platform/qt/TextConversion.h"
 #include "print/RecipePrintRequest.h"
 #include "resources/StringIds.h"
+#include "resources/StringTables.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,6 +68,7 @@ CDialogRecipe::CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* o
     ShowRecipe();
     CRecipeLineList::AddColumns(*m_list);
     m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     m_picture->Load(host.DataDirectory(), working.PictureFilename);
     FillLines();
     WatchFields();
@@ -92,9 +95,23 @@ void CDialogRecipe::BuildForm()
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
+    QDialogButtonBox* buttons = CFormFields::ButtonBox(
+        this, {{OkButton(), QDialogButtonBox::AcceptRole}, {CancelButton(), QDialogButtonBox::RejectRole}});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addLayout(MakeButtonRow());
+    layout->addWidget(buttons);
+    SetTabOrder(buttons);
+}
+
+// Left column top down, then the right one, then the dialog's buttons.
+void CDialogRecipe::SetTabOrder(QWidget* buttons)
+{
+    const auto child = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    CFormFields::SetTabOrder({m_name, m_portions, m_dish, m_asIngredient, m_remark, m_list, child("addLine"),
+                              child("changeLine"), child("deleteLine"), child("moveUp"), child("moveDown"),
+                              child("openPicture"), child("deletePicture"), m_figures->FirstField()});
+    CFormFields::SetTabOrder({m_figures->LastField(), m_quantity, child("calculateQuantity"),
+                              child("printCalculation"), child("printRecipeSheet"), buttons});
 }
 
 QLayout* CDialogRecipe::BuildRecipeFields()
@@ -134,8 +151,10 @@ QWidget* CDialogRecipe::BuildLineButtons()
     QPushButton* down = CFormFields::Button(QString(), "moveDown", row, false);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     up->setToolTip(QStringLiteral("Zutat nach oben schieben (Strg+Pfeil oben)"));
+    up->setAccessibleName(ToQString(CStringTables::Load(StringId::kMoveLineUp)));
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     down->setToolTip(QStringLiteral("Zutat nach unten schieben (Strg+Pfeil unten)"));
+    down->setAccessibleName(ToQString(CStringTables::Load(StringId::kMoveLineDown)));
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
     layout->addStretch(1);

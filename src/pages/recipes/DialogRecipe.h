@@ -56,6 +56,7 @@ public:
 
 private:
     void BuildForm();
+    void SetTabOrder(QWidget* buttons);
     QLayout* BuildRecipeFields();
     QWidget* BuildLineButtons();
     QWidget* BuildPictureBox();

@@ -12,6 +12,7 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,7 @@ CDialogRecipeIngredient::CDialogRecipeIngredient(CPageHost& host, const CRecipe*
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    CFormFields::FitToColumns(m_list);
     if (line)
         TakeLine(*line);
     CNumberField::Show(m_amountField, m_amount, kInputPrecision);
@@ -73,11 +75,16 @@ void CDialogRecipeIngredient::BuildForm()
     auto* groupRow = new QHBoxLayout;
     groupRow->addStretch(1);
     groupRow->addWidget(m_groupButton);
+    QDialogButtonBox* buttons = CFormFields::ButtonBox(
+        this, {{OkButton(), QDialogButtonBox::AcceptRole}, {CancelButton(), QDialogButtonBox::RejectRole}});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFields());
     layout->addLayout(groupRow);
     layout->addWidget(m_list, 1);
-    layout->addLayout(MakeButtonRow());
+    layout->addWidget(buttons);
+    // The fields row by row, the group menu above the list, then the dialog's buttons.
+    CFormFields::SetTabOrder({m_name, m_amountField, m_purchasePrice, m_weightLossField, m_purchaseAmount,
+                              m_groupButton, m_list, buttons});
     connect(m_groupButton, &QPushButton::clicked, this, &CDialogRecipeIngredient::ChooseGroup);
     connect(m_list, &CListCtrlEx::SelectionChanged, this, &CDialogRecipeIngredient::OnSelectionChanged);
     Watcher().Watch(m_amountField, [this] { LeaveNumber(m_amountField, m_amount); });
@@ -91,6 +98,8 @@ QLayout* CDialogRecipeIngredient::BuildFields()
     m_weightLossField = CFormFields::TextField("weightLoss", this);
     m_purchasePrice = DisplayField("purchasePrice", this);
     m_purchaseAmount = DisplayField("purchaseAmount", this);
+    for (QLineEdit* field : {m_amountField, m_weightLossField, m_purchasePrice, m_purchaseAmount})
+        CNumberField::FitWidth(field);
     m_amountUnit = new QLabel(this);
     m_purchaseUnit = new QLabel(this);
     const CData* data = Host().GetData();
@@ -102,7 +111,7 @@ QLayout* CDialogRecipeIngredient::BuildFields()
     grid->addWidget(new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), this), 2, 2);
     CFormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 1, 5);
-    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufs&menge :"), m_purchaseAmount);
+    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufsme&nge :"), m_purchaseAmount);
     grid->addWidget(m_purchaseUnit, 2, 5);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(5, 1);
@@ -122,7 +131,9 @@ void CDialogRecipeIngredient::TakeLine(const CRecipeIngredient& line)
     m_chosen.Recipe = line.SubRecipe;
 }
 
-// Selects the row of the chosen item when the filter shows it; else nothing is chosen.
+// Selects the row of the chosen item when the filter shows it. A filter that hides it keeps
+// it chosen (the name field still shows it), so that it is selected again when the filter
+// shows it once more; only a click on another row chooses anew.
 void CDialogRecipeIngredient::FillList()
 {
     m_filling = true;
@@ -143,8 +154,8 @@ void CDialogRecipeIngredient::FillList()
     m_list->Fill();
     m_list->Sort();
     m_filling = false;
-    if (chosenRow == 0 || !m_list->SelectRowById(chosenRow))
-        m_chosen = {};
+    if (chosenRow != 0)
+        m_list->SelectRowById(chosenRow);
     ShowChosen();
 }
 

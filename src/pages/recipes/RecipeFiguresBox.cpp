@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -54,7 +55,21 @@ CRecipeFiguresBox::CRecipeFiguresBox(const CData* data, QWidget* parent) : QWidg
         AddRow(row, figure, QString::fromUtf8(kRows[row].Label), unit);
     }
     grid->setColumnStretch(1, 1);
+    std::vector<QWidget*> order;
+    for (const CRowSpec& row : kRows)
+        order.push_back(Field(row.Figure));
+    CFormFields::SetTabOrder(order);
     SetPriceSellEditable(false);
+}
+
+QLineEdit* CRecipeFiguresBox::FirstField() const
+{
+    return Field(kRows[0].Figure);
+}
+
+QLineEdit* CRecipeFiguresBox::LastField() const
+{
+    return Field(kRows[kNbFigures - 1].Figure);
 }
 
 // The second currency's row (label, field, unit) stays hidden while it has no name.
@@ -64,6 +79,7 @@ void CRecipeFiguresBox::AddRow(int row, EFigure figure, const QString& label, co
     QLineEdit* field = CFormFields::TextField(kRows[row].ObjectName, this);
     field->setAlignment(Qt::AlignRight);
     field->setReadOnly(true);
+    CNumberField::FitWidth(field);
     m_fields[static_cast<size_t>(figure)] = field;
     QLabel* caption = CFormFields::Label(label, field, this);
     auto* unitLabel = new QLabel(unit, this);

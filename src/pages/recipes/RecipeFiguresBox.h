@@ -9,7 +9,8 @@ class QLineEdit;
 struct CRecipeFigures;
 
 // The computed fields of the recipe dialog and of the quantity calculation: read-only, right
-// aligned, two decimals, each with the currency beside it. The row of the second currency is
+// aligned, two decimals, each with the currency beside it and wide enough for a price of
+// "99.999,99". The row of the second currency is
 // hidden while that currency has no name. Only the actual gross selling price can be made
 // editable (the recipe dialog does so for a dish).
 class CRecipeFiguresBox : public QWidget
@@ -37,6 +38,9 @@ public:
     void SetPriceSellEditable(bool editable);
 
     QLineEdit* Field(EFigure figure) const { return m_fields[static_cast<size_t>(figure)]; }
+    // The first and the last field from the top: Tab goes through the fields top down.
+    QLineEdit* FirstField() const;
+    QLineEdit* LastField() const;
     QLineEdit* PriceSellField() const { return Field(EFigure::PriceSell); }
 
 private:

@@ -4,13 +4,14 @@
 #include "controls/DialogHelp.h"
 #include "controls/ListCtrlEx.h"
 #include "datafile/ProgramMessages.h"
+#include "pages/common/FormFields.h"
 #include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/sales/SalesList.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
-#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
@@ -33,6 +34,7 @@ CDialogSales::CDialogSales(CPageHost& host, const CRecipe* recipe, QWidget* pare
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, LayoutEntry());
+    CFormFields::FitToColumns(m_list);
     FillList();
 }
 
@@ -48,16 +50,16 @@ void CDialogSales::BuildForm()
     m_delete = new QPushButton(QStringLiteral("&Löschen"), this);
     m_delete->setObjectName(QStringLiteral("deleteSale"));
     m_delete->setAutoDefault(false);
-    QAbstractButton* help =
-        CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
+    CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
+    QDialogButtonBox* box = CFormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
     buttons->addWidget(m_delete);
     buttons->addStretch(1);
-    buttons->addWidget(m_ok);
+    buttons->addWidget(box);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
+    CFormFields::SetTabOrder({m_list, m_delete, box});
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_delete, &QPushButton::clicked, this, &CDialogSales::DeleteSale);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);

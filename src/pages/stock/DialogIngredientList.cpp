@@ -4,11 +4,12 @@
 #include "controls/DialogHelp.h"
 #include "datafile/ProgramMessages.h"
 #include "pages/common/FormFields.h"
+#include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
-#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -104,6 +105,9 @@ QLayout* CDialogIngredientList::BuildRows()
             grid->addWidget(MakeField(row, static_cast<EColumn>(column)), row + 1, column);
     }
     m_stock = Field(CStockEntry::kCurrentRow, EColumn::Stock);
+    m_stock->setAttribute(Qt::WA_InputMethodEnabled, false); // composed text arrives as key presses
+    for (const EColumn column : {EColumn::PricePerUnit, EColumn::Stock, EColumn::Value})
+        FitFigureColumn(column);
     grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, static_cast<int>(EColumn::Name));
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Preis / Einh."), "priceCurrency", currency, this), 0,
                     static_cast<int>(EColumn::PricePerUnit));
@@ -149,6 +153,17 @@ QLineEdit* CDialogIngredientList::MakeField(int row, EColumn column)
     return field;
 }
 
+// Every row of a figure column gets one width, wide enough for the widest figure in the bold
+// middle row, so that the columns stay aligned.
+void CDialogIngredientList::FitFigureColumn(EColumn column)
+{
+    int width = kColumnWidths[static_cast<int>(column)];
+    for (int row = 0; row < CStockEntry::kNbRows; ++row)
+        width = std::max(width, CFormFields::WidthToShow(Field(row, column), CNumberField::WidestFigure()));
+    for (int row = 0; row < CStockEntry::kNbRows; ++row)
+        Field(row, column)->setFixedWidth(width);
+}
+
 QLayout* CDialogIngredientList::BuildFooter()
 {
     m_total = new QLineEdit(this);
@@ -156,22 +171,23 @@ QLayout* CDialogIngredientList::BuildFooter()
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
     m_total->setAlignment(Qt::AlignRight);
-    m_total->setFixedWidth(kColumnWidths[static_cast<int>(EColumn::Value)]);
+    m_total->setFixedWidth(Field(0, EColumn::Value)->minimumWidth());
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &CDialogIngredientList::accept);
-    QAbstractButton* help =
-        CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
-    auto* row = new QHBoxLayout;
-    row->addWidget(help);
-    row->addStretch(1);
-    row->addWidget(new QLabel(QStringLiteral("Gesamtwert :"), this));
-    row->addWidget(m_total);
-    row->addWidget(new QLabel(CurrencyOf(m_host.GetData()), this));
-    row->addSpacing(24);
-    row->addWidget(m_ok);
-    return row;
+    CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
+    QDialogButtonBox* buttons = CFormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
+    auto* total = new QHBoxLayout;
+    total->addStretch(1);
+    total->addWidget(new QLabel(QStringLiteral("Gesamtwert :"), this));
+    total->addWidget(m_total);
+    total->addWidget(new QLabel(CurrencyOf(m_host.GetData()), this));
+    auto* footer = new QVBoxLayout;
+    footer->addLayout(total);
+    footer->addWidget(buttons);
+    CFormFields::SetTabOrder({m_stock, buttons});
+    return footer;
 }
 
 bool CDialogIngredientList::eventFilter(QObject* watched, QEvent* event)
@@ -204,11 +220,7 @@ bool CDialogIngredientList::OnStockKey(int key, const QString& text, Qt::Keyboar
     if (!IsTypedCharacter(text, modifiers) || IsNumberText(text))
         return false;
     bool ok = false;
-    const std::string keys = FromQString(text, &ok);
-    bool moved = false;
-    for (const char character : keys)
-        moved = m_entry.TypeAhead(character, Typed()) || moved;
-    AfterMove(moved);
+    AfterMove(m_entry.TypeAhead(FromQString(text, &ok), Typed()));
     return true;
 }
 

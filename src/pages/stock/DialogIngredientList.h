@@ -59,6 +59,7 @@ private:
     QLayout* BuildRows();
     QLayout* BuildFooter();
     QLineEdit* MakeField(int row, EColumn column);
+    void FitFigureColumn(EColumn column);
     bool OnStockKey(int key, const QString& text, Qt::KeyboardModifiers modifiers);
     void OnScrollAction(int action);
     void AfterMove(bool moved);

@@ -91,13 +91,13 @@ bool CStockEntry::Scroll(EScroll action, int thumb, const std::string& typed)
     return ShowAt(std::clamp(index, 0, Count() - 1), typed);
 }
 
-bool CStockEntry::TypeAhead(char key, const std::string& typed)
+bool CStockEntry::TypeAhead(const std::string& keys, const std::string& typed)
 {
     const uint32_t now = m_clock.TickCount();
     // Unsigned difference, so a wrapping tick count still measures the pause.
     if (now - m_lastKey > kTypeAheadPause)
         m_search.clear();
-    m_search = CPathText::ToLower(m_search + key);
+    m_search = CPathText::ToLower(m_search + keys);
     m_lastKey = now;
     const int found = FindByName();
     return found >= 0 && ShowAt(found, typed);

@@ -60,18 +60,20 @@ public:
     // The moves. `typed` is the text of the stock field. Each returns true when the rows were
     // shown anew (the typed stock is stored then), false when nothing moved and nothing was
     // stored: a text that is not a number, Up on the first ingredient, no ingredient at all.
-    bool MoveUp(const std::string& typed);
+    [[nodiscard]] bool MoveUp(const std::string& typed);
     // On the last ingredient it stays there, still storing the typed stock.
-    bool MoveDown(const std::string& typed);
+    [[nodiscard]] bool MoveDown(const std::string& typed);
     // The scroll bar: by 1 or kPageStep, to `thumb` (only for Thumb), to the first or last;
     // the index is kept inside the catalogue.
-    bool Scroll(EScroll action, int thumb, const std::string& typed);
-    // A type-ahead key (a Windows-1252 byte): the search text grows, or starts anew after a
-    // pause of more than kTypeAheadPause, and the ingredient whose lower-case name shares the
-    // longest beginning with it (the first in catalogue order) is shown.
-    bool TypeAhead(char key, const std::string& typed);
+    [[nodiscard]] bool Scroll(EScroll action, int thumb, const std::string& typed);
+    // The type-ahead keys of one key press (Windows-1252 bytes; an input method or a compose
+    // key may send several at once): the search text grows by all of them, or starts anew after
+    // a pause of more than kTypeAheadPause, and the ingredient whose lower-case name shares the
+    // longest beginning with it (the first in catalogue order) is shown. The typed stock is
+    // stored once, for the ingredient it was typed for.
+    [[nodiscard]] bool TypeAhead(const std::string& keys, const std::string& typed);
     // Stores the typed stock without moving (closing the dialog); false when it is no number.
-    bool Store(const std::string& typed);
+    [[nodiscard]] bool Store(const std::string& typed);
 
 private:
     bool ShowAt(int index, const std::string& typed);
