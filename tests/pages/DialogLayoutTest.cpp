@@ -34,7 +34,7 @@ protected:
         AddWorkedCatalogue(Host.Data);
         Host.Printing = true;
         Fond = Host.Data.Recipes.Head();
-        Working.CopyFrom(*Fond);
+        EXPECT_TRUE(Working.CopyFrom(*Fond));
     }
 
     struct CDialogCase
