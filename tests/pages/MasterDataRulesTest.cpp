@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
-// A name of a group that recipes use is kept when emptied; any other change goes through.
+// A name of a group that recipes use is kept when emptied; any other change goes through. A
+// group that has no name and holds recipes is no emptied name (the window says nothing then).
 TEST(MasterDataRules, StoreGroupNameKeepsOnlyANeededNameFromBeingEmptied)
 {
     CData data;
     data.SetDefaults();
     AddRecipe(data, "Suppe", 2);
+    AddRecipe(data, "Sorbet", 9); // group 9 has no name by default
     const struct
     {
         int group;
@@ -22,6 +24,7 @@ TEST(MasterDataRules, StoreGroupNameKeepsOnlyANeededNameFromBeingEmptied)
         {2, "Eint\xF6pfe", true, "Eint\xF6pfe"}, // renaming is fine
         {3, "", true, ""},                       // no recipe in group 3
         {12, "", true, ""},                      // a drink group without recipes
+        {9, "", true, ""},                       // already without a name: nothing is emptied
     };
     for (const auto& c : cases) {
         const std::string before = data.NameGroup[c.group];

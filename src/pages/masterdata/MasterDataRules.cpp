@@ -23,7 +23,7 @@ bool CMasterDataRules::StoreGroupName(CData& data, int group, const std::string&
 {
     if (!CData::IsValidGroup(group))
         return true;
-    if (name.empty() && GroupHasRecipes(data, group))
+    if (name.empty() && !data.NameGroup[group].empty() && GroupHasRecipes(data, group))
         return false;
     data.NameGroup[group] = name;
     return true;

@@ -15,9 +15,9 @@ public:
     // The group number of row 0 of a food page (0) or a drink page (the number of food groups).
     static int FirstGroup(const CData& data, bool drinks);
     static bool GroupHasRecipes(const CData& data, int group);
-    // Stores a group name; an empty name only when no recipe belongs to the group. False when the
-    // old name was kept.
-    static bool StoreGroupName(CData& data, int group, const std::string& name);
+    // Stores a group name. A name that recipes' group needs is not emptied: false when the old
+    // name was kept. A group that has no name already is no emptied name, recipes or not.
+    [[nodiscard]] static bool StoreGroupName(CData& data, int group, const std::string& name);
     // The group's name followed by " :", or empty for a group without a name (its row is off).
     static std::string RowLabel(const CData& data, int group);
     // "1 UNIT = " with UNIT replaced by the first currency's name.
