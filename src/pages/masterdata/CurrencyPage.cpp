@@ -28,6 +28,13 @@ CCurrencyPage::CCurrencyPage(CPageHost& host, const COptions& options, QWidget* 
     BuildForm();
 }
 
+// The field handlers go first: a field that has the focus loses it on its way out.
+CCurrencyPage::~CCurrencyPage()
+{
+    delete m_numbers;
+    delete m_watcher;
+}
+
 void CCurrencyPage::BuildForm()
 {
     m_currency = CFormFields::TextField("currency", Body());
@@ -81,7 +88,7 @@ void CCurrencyPage::RefreshPage()
 
 void CCurrencyPage::UpdateLabels()
 {
-    const QString before = ToQString(CMasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
+    const QString before = ToQString(MasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
     m_factorBefore->setText(QString(before).replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_factorAfter->setText(m_currency2->text());
 }

@@ -15,6 +15,7 @@ class CCurrencyPage : public CMasterDataPage
 
 public:
     CCurrencyPage(CPageHost& host, const COptions& options, QWidget* parent = nullptr);
+    ~CCurrencyPage() override;
 
     void InitFromData(CData& data) override;
     bool TakeIntoData(CData& data) override;

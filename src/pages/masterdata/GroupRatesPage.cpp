@@ -56,12 +56,18 @@ CGroupRatesPage::CGroupRatesPage(CPageHost& host, const COptions& options, EKind
     BuildForm();
 }
 
+// The field handlers go first: a field that has the focus loses it on its way out.
+CGroupRatesPage::~CGroupRatesPage()
+{
+    delete m_numbers;
+}
+
 void CGroupRatesPage::BuildForm()
 {
     auto* grid = new QGridLayout(Body());
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row)
         AddRow(grid, row);
-    for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
+    for (int row = 1; row < MasterDataRules::kNbRows; ++row)
         setTabOrder(m_fields[row - 1], m_fields[row]);
     // The two columns keep together at the left; the room to spare stays right of them.
     grid->setColumnMinimumWidth(3, 24);
@@ -85,7 +91,7 @@ void CGroupRatesPage::AddRow(QGridLayout* grid, int row)
     m_numbers->Bind(
         m_fields[row],
         [this, row](CData& data) {
-            return RateOf(data, m_kind, CMasterDataRules::FirstGroup(data, m_drinks) + row);
+            return RateOf(data, m_kind, MasterDataRules::FirstGroup(data, m_drinks) + row);
         },
         kPrecision);
 }
@@ -116,9 +122,9 @@ void CGroupRatesPage::RefreshPage()
 
 void CGroupRatesPage::UpdateLabels(const CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
-        const std::string label = CMasterDataRules::RowLabel(data, first + row);
+    const int first = MasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
+        const std::string label = MasterDataRules::RowLabel(data, first + row);
         m_labels[row]->setText(ToQString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
         m_fields[row]->setEnabled(!label.empty());
     }

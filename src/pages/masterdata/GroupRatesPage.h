@@ -22,6 +22,7 @@ public:
 
     CGroupRatesPage(CPageHost& host, const COptions& options, EKind kind, bool drinks,
                     QWidget* parent = nullptr);
+    ~CGroupRatesPage() override;
 
     void InitFromData(CData& data) override;
     bool TakeIntoData(CData& data) override;
@@ -40,6 +41,6 @@ private:
     EKind m_kind;
     bool m_drinks;
     CStoredNumbers* m_numbers;
-    std::array<QLabel*, CMasterDataRules::kNbRows> m_labels{};
-    std::array<QLineEdit*, CMasterDataRules::kNbRows> m_fields{};
+    std::array<QLabel*, MasterDataRules::kNbRows> m_labels{};
+    std::array<QLineEdit*, MasterDataRules::kNbRows> m_fields{};
 };

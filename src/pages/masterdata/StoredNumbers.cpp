@@ -55,11 +55,10 @@ void CStoredNumbers::ShowStored(const CBinding& binding, CData& data)
         binding.Field->clear();
 }
 
-// A field that loses the focus because it is being destroyed is no field any more.
 void CStoredNumbers::CheckOnLeave(QLineEdit* field)
 {
     double value = 0.0;
-    if (qobject_cast<QLineEdit*>(static_cast<QObject*>(field)) && field->isModified())
+    if (field->isModified())
         CNumberField::Read(field, m_host.Messages(), value);
 }
 

@@ -12,7 +12,8 @@ class QLineEdit;
 // The number fields of a master data page, each bound to the catalogue value it shows. Only
 // what the user changed goes back into the catalogue, so a value is never rounded to the digits
 // its field shows. Leaving a changed field whose text is no number says so and keeps the focus
-// there; Escape in a field shows its stored value again.
+// there; Escape in a field shows its stored value again. Its page deletes it before the fields,
+// which lose the focus on their way out.
 class CStoredNumbers : public QObject
 {
     Q_OBJECT
