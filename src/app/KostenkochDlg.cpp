@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -34,7 +35,6 @@ CKostenkochDlg::CKostenkochDlg(const CAppServices& services, QWidget* parent)
     m_document.SetFrame(this);
     BuildWindow();
     ConnectMenu();
-    m_document.Session().SetBeforeSave([this](CData& data) { m_pageArea->TakeMasterData(data); });
     RunStartUp();
 }
 
@@ -68,6 +68,28 @@ void CKostenkochDlg::BuildWindow()
     m_pageArea = new CPageArea(m_document, this);
     connect(m_pageArea, &CPageArea::SectionChosen, this, &CKostenkochDlg::ShowCurrentPage);
     layout->addWidget(m_pageArea, 1);
+    AddTabKeys();
+}
+
+// The keys of every tabbed desktop program, wherever the focus is in the window; they change
+// the tab as a click on it does, and wrap around at both ends.
+void CKostenkochDlg::AddTabKeys()
+{
+    const auto add = [this](const QKeySequence& keys, int step) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { StepTab(step); });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void CKostenkochDlg::StepTab(int step)
+{
+    const int count = m_tabs->count();
+    if (count > 0)
+        m_tabs->setCurrentIndex((CurrentTab() + step + count) % count);
 }
 
 void CKostenkochDlg::ConnectMenu()
@@ -76,11 +98,17 @@ void CKostenkochDlg::ConnectMenu()
         connect(m_menu.Action(command), &QAction::triggered, this, handler);
     };
     on(CMainMenu::Open, [this] {
-        if (m_document.Open())
+        if (TakeMasterData() && m_document.Open())
             AfterLoad();
     });
-    on(CMainMenu::Save, [this] { m_document.Save(); });
-    on(CMainMenu::SaveAs, [this] { m_document.SaveAs(); });
+    on(CMainMenu::Save, [this] {
+        if (TakeMasterData())
+            m_document.Save();
+    });
+    on(CMainMenu::SaveAs, [this] {
+        if (TakeMasterData())
+            m_document.SaveAs();
+    });
     on(CMainMenu::Print, [this] { OnPrint(); });
     on(CMainMenu::InventoryEmptyList, [this] { m_document.PrintInventoryList(CInventoryList::Empty); });
     on(CMainMenu::InventoryList, [this] { m_document.PrintInventoryList(CInventoryList::Filled); });
@@ -187,9 +215,22 @@ void CKostenkochDlg::RebuildTabs(int select)
     UpdateMenuStates();
 }
 
+// The master data pages' edits go into the catalogue before anything saves, closes or leaves
+// them; a number field that holds no number stops that (the user has been told).
+bool CKostenkochDlg::TakeMasterData()
+{
+    CData* data = m_document.GetData();
+    return !data || m_pageArea->TakeMasterData(*data);
+}
+
+// A refused number keeps the tab that shows it.
 void CKostenkochDlg::OnTabChanged(int tab)
 {
-    m_pageArea->TakeMasterData(*m_document.GetData());
+    if (!TakeMasterData()) {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(m_pageArea->ShownTab());
+        return;
+    }
     m_pageArea->SetSections(tab);
     ShowCurrentPage();
     UpdateMenuStates();
@@ -267,7 +308,7 @@ void CKostenkochDlg::reject()
 // The window placement is remembered only once the data are safe. False keeps the window open.
 bool CKostenkochDlg::RunExitSequence()
 {
-    if (!m_document.SaveOnExit())
+    if (!TakeMasterData() || !m_document.SaveOnExit())
         return false;
     m_document.Remembered().WriteWindowPlacement(CWindowPlacer::Capture(*this), isMaximized());
     return true;

@@ -62,6 +62,9 @@ private:
     void RunStartUp();
     void RestoreWindowPlacement();
     int FullTabRowWidth() const;
+    void AddTabKeys();
+    void StepTab(int step);
+    [[nodiscard]] bool TakeMasterData();
     void OnTabChanged(int tab);
     void UpdateMenuStates();
     void OnMenuAboutToShow();

@@ -4,17 +4,17 @@
 #include "app/SectionPlan.h"
 #include "app/TabRules.h"
 #include "catalogue/Data.h"
-#include "datafile/ProgramMessages.h"
 #include "pages/PageFactory.h"
 #include "pages/common/PageHost.h"
 #include "pages/common/PageTable.h"
 #include "pages/common/SubDialog.h"
-#include "resources/StringIds.h"
+#include "pages/masterdata/MasterDataTransfer.h"
 #include "settings/ChartSettings.h"
 
 #include <QHBoxLayout>
 #include <QStackedWidget>
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -48,7 +48,7 @@ CPageArea::CPageArea(CPageHost& host, QWidget* parent) : QFrame(parent), m_host(
     layout->setContentsMargins(6, kTopMargin, 6, 6);
     m_sectionBar = new CSectionBar(this);
     m_sectionBar->setFixedWidth(kSectionBarWidth);
-    connect(m_sectionBar, &CSectionBar::SectionClicked, this, [this] { emit SectionChosen(); });
+    connect(m_sectionBar, &CSectionBar::SectionClicked, this, &CPageArea::OnSectionClicked);
     layout->addWidget(m_sectionBar);
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("pageStack"));
@@ -117,16 +117,26 @@ void CPageArea::SetSections(int tab)
     }
 }
 
-// Leaving the address page may have named the first group: the tabs follow.
+// Another master data section is shown only once the pages' edits are in the catalogue; a
+// refused number keeps the section that shows it.
+void CPageArea::OnSectionClicked()
+{
+    if (m_tab == CTabRules::MasterData && !TakeMasterData(*m_host.GetData())) {
+        m_sectionBar->Select(m_shownSection);
+        return;
+    }
+    emit SectionChosen();
+}
+
+// The caller has taken the master data pages' edits into the catalogue. Leaving the address
+// page may have named the first group: the tabs follow.
 void CPageArea::ShowCurrentPage(int tab)
 {
-    CSubDialog* previous = CurrentPage();
-    if (previous == Page(EPage::UserData) && tab == CTabRules::MasterData) {
-        TakeMasterData(*m_host.GetData());
+    if (CurrentPage() == Page(EPage::UserData) && tab == CTabRules::MasterData)
         m_host.RebuildTabs(-1);
-    }
     m_stack->setCurrentWidget(m_empty);
     m_tab = tab;
+    m_shownSection = m_sectionBar->GetSelected();
     EPage page = EPage::UserData;
     if (PageForTab(tab, page))
         ShowPage(tab, Page(page));
@@ -190,21 +200,14 @@ void CPageArea::InitDialogsFromKostenkochData()
     m_host.WriteLog(std::string(kInitLog) + " -> OK");
 }
 
-void CPageArea::TakeMasterData(CData& data)
+bool CPageArea::TakeMasterData(CData& data)
 {
-    bool keptNone = true;
-    for (int index = 0; index < kNbMasterDataPages; ++index) {
-        if (!m_pages[index]->TakeIntoData(data))
-            keptNone = false;
-    }
-    if (!keptNone)
-        CProgramMessages::Show(m_host.Messages(), StringId::kGroupNameKept);
+    return MasterDataTransfer::Take(std::span(m_pages).first(kNbMasterDataPages), data, m_host.Messages());
 }
 
 // Group names and currency names may have changed on another master data page.
 void CPageArea::RefreshMasterDataLabels()
 {
-    TakeMasterData(*m_host.GetData());
     for (const EPage page : kLabelPages)
         Page(page)->RefreshPage();
 }

@@ -30,9 +30,12 @@ public:
     void ShowCurrentPage(int tab);
     // Refreshes every page from the catalogue after a load.
     void InitDialogsFromKostenkochData();
-    // Edits of the eight master data pages go into the catalogue; a group name that had to stay
-    // is reported once (message 120).
-    void TakeMasterData(CData& data);
+    // Edits of the eight master data pages go into the catalogue (MasterDataTransfer). False,
+    // with the user told and the field focused, when a number field holds no number: then
+    // nothing was stored, and the caller must not save, close or switch.
+    [[nodiscard]] bool TakeMasterData(CData& data);
+    // The tab whose page was shown last.
+    int ShownTab() const { return m_tab; }
 
     CGroupSelection GetGroupSelection() const;
     CSubDialog* Page(EPage page) const { return m_pages[IndexOf(page)]; }
@@ -48,6 +51,7 @@ private:
     bool PageForTab(int tab, EPage& page) const;
     void ShowPage(int tab, CSubDialog* page);
     void RefreshMasterDataLabels();
+    void OnSectionClicked();
 
     CPageHost& m_host;
     CSectionBar* m_sectionBar = nullptr;
@@ -56,4 +60,5 @@ private:
     std::array<CSubDialog*, kNbPages> m_pages{};
     CGroupSelection m_selectors;
     int m_tab = -1;
+    int m_shownSection = -1;
 };

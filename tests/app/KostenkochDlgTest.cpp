@@ -714,4 +714,46 @@ TEST(KostenkochDlgTest, StockEntrySortsByNameAndStoresIntoTheCatalogue)
     EXPECT_FALSE(dlg->Document().Session().IsUnchanged());
 }
 
+// Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and Ctrl+Page Up to the one
+// before, from wherever the focus is: a field, a list, the tab row. Both ends wrap around.
+TEST(KostenkochDlgTest, CtrlTabAndCtrlPageKeysChangeTheTabFromAnywhere)
+{
+    CWindowTestBed bed;
+    bed.RegisterDataFile(1, 1, 1);
+    auto dlg = bed.Start();
+    dlg->show();
+    QApplication::setActiveWindow(dlg.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    ASSERT_EQ(dlg->Tabs()->count(), 5);
+    const struct
+    {
+        const char* focus; // object name of the widget with the focus, empty: the tab row
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tabAfter;
+    } steps[] = {
+        {"company", Qt::Key_Tab, Qt::ControlModifier, 1},
+        {"ingredientList", Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {"recipeList", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {"ingredientList", Qt::Key_PageUp, Qt::ControlModifier, 0},
+        {"", Qt::Key_PageUp, Qt::ControlModifier, 4},
+        {"", Qt::Key_Tab, Qt::ControlModifier, 0},
+        {"street", Qt::Key_PageDown, Qt::ControlModifier, 1},
+    };
+    for (const auto& step : steps) {
+        QWidget* focus = *step.focus ? dlg->findChild<QWidget*>(QString::fromLatin1(step.focus))
+                                     : static_cast<QWidget*>(dlg->Tabs());
+        ASSERT_NE(focus, nullptr) << step.focus;
+        focus->setFocus();
+        QTest::keyClick(focus, step.key, step.modifiers);
+        EXPECT_EQ(dlg->CurrentTab(), step.tabAfter) << step.focus << " " << step.key;
+        EXPECT_EQ(dlg->CurrentPage(), dlg->Page(step.tabAfter == 0   ? EPage::UserData
+                                                : step.tabAfter == 1 ? EPage::Ingredients
+                                                : step.tabAfter == 2 ? EPage::Recipes
+                                                : step.tabAfter == 3 ? EPage::Sales
+                                                                     : EPage::Evaluation));
+    }
+    EXPECT_TRUE(bed.Messages.GetMessages().empty());
+}
+
 } // namespace

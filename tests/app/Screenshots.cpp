@@ -15,6 +15,7 @@
 #include "pages/common/PageHost.h"
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/ingredients/DialogIngredient.h"
+#include "pages/ingredients/DialogIngredientSupplier.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/sales/DialogSales.h"
 #include "pages/sales/SalesPage.h"
@@ -176,7 +177,10 @@ bool SaveIngredientDialog(CKostenkochDlg& window, CPageHost& host, const QDir& o
                                11.90, 25);
     CDialogIngredient dialog(host, copy, &window);
     dialog.show();
-    return Save(dialog, output, QStringLiteral("2-zutat-definieren"));
+    CDialogIngredientSupplier supplier(host, copy, copy.Suppliers.Head(), &dialog);
+    supplier.show();
+    return Save(dialog, output, QStringLiteral("2-zutat-definieren")) &&
+           Save(supplier, output, QStringLiteral("2-lieferant"));
 }
 
 // The stock dialog as "Inventurbestände eintragen ..." opens it, moved on to the fourth

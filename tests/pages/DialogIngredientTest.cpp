@@ -4,9 +4,12 @@
 #include "PageTestSupport.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -166,4 +169,151 @@ TEST_F(DialogIngredientTest, ARefusedNumberKeepsTheDialogOpenAndTheValue)
     EXPECT_TRUE(Dialog->isVisible());
     EXPECT_NE(Dialog->result(), QDialog::Accepted);
     EXPECT_EQ(Copy.SupplierInUse->Price, 3.20);
+}
+
+namespace {
+
+// A catalogue that knows the goods group "Milchprodukte" and the supplier "Hofladen Rieder".
+void AddKnownNames(CData& data)
+{
+    CIngredient& milk = data.Ingredients.Append(std::make_unique<CIngredient>(&data));
+    milk.Name = "Vollmilch";
+    milk.Unit = "l";
+    milk.Group = "Milchprodukte";
+    milk.AddIngredientSupplier("Hofladen Rieder", 1.1, 1);
+}
+
+// Types into a box and presses Tab where the keyboard then is: in a list of names offered
+// below the box, when one shows.
+void TypeAndLeave(QComboBox* box, const QString& text)
+{
+    TypeInto(box->lineEdit(), text);
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup ? popup : box->lineEdit(), Qt::Key_Tab);
+}
+
+} // namespace
+
+// "Milch" in the goods group and "Hof" as supplier stay what was typed when the field is left,
+// though longer names of the catalogue begin so; in the supplier dialog too.
+TEST(DialogIngredientFreeText, TypedNamesAreNotCompletedToExistingOnes)
+{
+    CFakePageHost host;
+    AddKnownNames(host.Data);
+    CIngredient copy(&host.Data);
+    copy.Name = "Quark";
+    copy.Unit = "kg";
+    copy.AddIngredientSupplier("Molkerei", 4.0, 1);
+    copy.SupplierInUse = copy.Suppliers.Head();
+    CDialogIngredient dialog(host, copy);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    TypeAndLeave(dialog.GroupField(), QStringLiteral("Milch"));
+    EXPECT_EQ(dialog.GroupField()->currentText(), QStringLiteral("Milch"));
+    TypeAndLeave(dialog.SupplierField(), QStringLiteral("Hof"));
+    EXPECT_EQ(dialog.SupplierField()->currentText(), QStringLiteral("Hof"));
+    EXPECT_EQ(copy.SupplierInUse->Name, "Hof");
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(copy.Group, "Milch");
+    EXPECT_EQ(copy.SupplierInUse->Name, "Hof");
+
+    CDialogIngredientSupplier supplier(host, copy, nullptr);
+    supplier.show();
+    QApplication::setActiveWindow(&supplier);
+    TypeAndLeave(supplier.NameField(), QStringLiteral("Hof"));
+    QTest::mouseClick(supplier.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(supplier.Name(), "Hof");
+}
+
+// OK after fixing only the name keeps the price of 12.345 that the field shows as "12,35";
+// passing through the price field is no change either. The supplier dialog does the same.
+TEST(DialogIngredientUntouched, OkKeepsUntouchedFiguresWithMoreDecimals)
+{
+    CFakePageHost host;
+    CIngredient copy(&host.Data);
+    copy.Name = "Sahen";
+    copy.Unit = "l";
+    copy.AddIngredientSupplier("Molkerei", 12.345, 1.0 / 3.0);
+    copy.SupplierInUse = copy.Suppliers.Head();
+    CDialogIngredient dialog(host, copy);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_EQ(dialog.PriceField()->text(), QStringLiteral("12,35"));
+    TypeInto(dialog.NameField(), QStringLiteral("Sahne"));
+    for (QLineEdit* field : {dialog.AmountField(), dialog.PriceField()}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    PressEnter(dialog.PriceField());
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(copy.Name, "Sahne");
+    EXPECT_EQ(copy.SupplierInUse->Price, 12.345);
+    EXPECT_EQ(copy.SupplierInUse->Amount, 1.0 / 3.0);
+
+    CDialogIngredientSupplier supplier(host, copy, copy.SupplierInUse);
+    supplier.show();
+    QApplication::setActiveWindow(&supplier);
+    supplier.PriceField()->setFocus();
+    QTest::keyClick(supplier.PriceField(), Qt::Key_Tab);
+    QTest::mouseClick(supplier.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(supplier.Price(), 12.345);
+    EXPECT_EQ(supplier.Amount(), 1.0 / 3.0);
+}
+
+namespace {
+
+// The object names of the widgets the Tab key visits from `first` on, `count` stops.
+QStringList TabStops(QWidget* first, int count)
+{
+    first->setFocus();
+    QStringList stops{first->objectName()};
+    for (int stop = 1; stop < count; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        // An editable combo box's line edit stands for its box.
+        if (focus && focus->objectName().isEmpty() && focus->parentWidget())
+            focus = focus->parentWidget();
+        stops << (focus ? focus->objectName() : QString());
+    }
+    return stops;
+}
+
+// The buttons of the window's QDialogButtonBox, left to right.
+QStringList BoxedButtons(const QDialog& dialog)
+{
+    QStringList names;
+    const auto* box = dialog.findChild<QDialogButtonBox*>();
+    if (!box)
+        return names;
+    QList<QAbstractButton*> buttons = box->buttons();
+    std::sort(buttons.begin(), buttons.end(),
+              [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+    for (const QAbstractButton* button : buttons)
+        names << button->objectName();
+    return names;
+}
+
+} // namespace
+
+// Tab goes through both dialogs as they read, top to bottom and left to right, and OK and
+// "Abbrechen" stand in a button box; Enter still only recomputes.
+TEST_F(DialogIngredientTest, TabFollowsTheLayoutAndOkCancelAreAButtonBox)
+{
+    EXPECT_EQ(
+        TabStops(Dialog->NameField(), 14),
+        (QStringList{"name", "group", "unit", "amount", "price", "supplier", "supplierList", "addSupplier",
+                     "changeSupplier", "deleteSupplier", "helpButton", "okButton", "cancelButton", "name"}));
+    EXPECT_EQ(BoxedButtons(*Dialog), (QStringList{"okButton", "cancelButton"}));
+    PressEnter(Dialog->AmountField());
+    EXPECT_TRUE(Dialog->isVisible());
+
+    CDialogIngredientSupplier supplier(Host, Copy, Copy.SupplierInUse);
+    supplier.show();
+    QApplication::setActiveWindow(&supplier);
+    EXPECT_EQ(TabStops(supplier.NameField(), 7), (QStringList{"supplierName", "amount", "price", "helpButton",
+                                                              "okButton", "cancelButton", "supplierName"}));
+    EXPECT_EQ(BoxedButtons(supplier), (QStringList{"okButton", "cancelButton"}));
+    PressEnter(supplier.PriceField());
+    EXPECT_TRUE(supplier.isVisible());
 }

@@ -1,5 +1,6 @@
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
+#include "controls/FlatButton.h"
 #include "pages/PageFactory.h"
 #include "pages/masterdata/CurrencyPage.h"
 #include "pages/masterdata/GroupNamesPage.h"
@@ -98,4 +99,87 @@ TEST(MasterDataPages, FieldsTakeOnlyWhatTheDataFileCanHold)
     auto page = MakePage<CCurrencyPage>(EPage::Currencies, host);
     TypeInto(page->Currency2(), QStringLiteral("Złoty"));
     EXPECT_EQ(page->Currency2()->text(), QStringLiteral("Zoty"));
+}
+
+// Figures the user did not touch keep every digit the catalogue holds, even those the field
+// does not show (it shows 15 significant digits).
+TEST(MasterDataPages, UntouchedRatesAndFactorKeepTheirStoredValue)
+{
+    CFakePageHost host;
+    const double rate = 7.1234567890123456;
+    const double factor = 1.0 / 3.0;
+    host.Data.Taxes[0] = rate;
+    host.Data.Quotes[12] = rate;
+    host.Data.CurrencyFactor2 = factor;
+    auto taxes = MakePage<CGroupRatesPage>(EPage::FoodTaxes, host);
+    auto quotes = MakePage<CGroupRatesPage>(EPage::DrinkQuotes, host);
+    auto currencies = MakePage<CCurrencyPage>(EPage::Currencies, host);
+    TypeInto(taxes->Field(1), QStringLiteral("10"));
+    EXPECT_TRUE(taxes->TakeIntoData(host.Data));
+    EXPECT_TRUE(quotes->TakeIntoData(host.Data));
+    EXPECT_TRUE(currencies->TakeIntoData(host.Data));
+    EXPECT_EQ(host.Data.Taxes[0], rate);
+    EXPECT_EQ(host.Data.Taxes[1], 10.0);
+    EXPECT_EQ(host.Data.Quotes[12], rate);
+    EXPECT_EQ(host.Data.CurrencyFactor2, factor);
+}
+
+// Escape in a number field that holds no number takes the stored value back, and the page
+// shows it again.
+TEST(MasterDataPages, EscapeTakesTheStoredNumberBack)
+{
+    CFakePageHost host;
+    host.Data.Taxes[13] = 19;
+    host.Data.CurrencyFactor2 = 1.5;
+    auto taxes = MakePage<CGroupRatesPage>(EPage::DrinkTaxes, host);
+    auto currencies = MakePage<CCurrencyPage>(EPage::Currencies, host);
+    const struct
+    {
+        QLineEdit* field;
+        const char* shown;
+    } cases[] = {{taxes->Field(3), "19"}, {currencies->Factor(), "1,5"}};
+    for (const auto& c : cases) {
+        TypeInto(c.field, QStringLiteral("7%"));
+        QTest::keyClick(c.field, Qt::Key_Escape);
+        EXPECT_EQ(c.field->text(), QString::fromLatin1(c.shown));
+    }
+    taxes->TakeIntoData(host.Data);
+    currencies->TakeIntoData(host.Data);
+    EXPECT_EQ(host.Data.Taxes[13], 19);
+    EXPECT_EQ(host.Data.CurrencyFactor2, 1.5);
+    EXPECT_TRUE(host.Texts().empty());
+}
+
+// Tab goes through each page's fields as they stand: down the left column, then the right.
+TEST(MasterDataPages, TabFollowsTheLayoutOnEveryPage)
+{
+    CFakePageHost host;
+    const auto names = [](const char* stem, int count) {
+        QStringList list;
+        for (int row = 1; row <= count; ++row)
+            list << QStringLiteral("%1%2").arg(QString::fromLatin1(stem)).arg(row);
+        return list;
+    };
+    const struct
+    {
+        EPage kind;
+        QStringList stops;
+    } cases[] = {
+        {EPage::UserData, {"company", "firstname", "lastname", "street", "postcode", "city", "country"}},
+        {EPage::FoodGroupNames, names("group", 10)},
+        {EPage::DrinkGroupNames, names("group", 10)},
+        {EPage::FoodTaxes, names("rate", 9)}, // food group 10 has no name: its row is off
+        {EPage::DrinkQuotes, names("rate", 7)},
+        {EPage::Currencies, {"currency", "currency2", "factor"}},
+    };
+    for (const auto& c : cases) {
+        auto page = MakePage<CSubDialog>(c.kind, host);
+        page->HelpButton()->setFocus();
+        QStringList visited;
+        for (int stop = 0; stop < c.stops.size(); ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(visited, c.stops) << static_cast<int>(c.kind);
+    }
 }

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
-// A name of a group that recipes use is kept when emptied; any other change goes through.
+// A name of a group that recipes use is kept when emptied; any other change goes through. A
+// group that has no name and holds recipes is no emptied name (the window says nothing then).
 TEST(MasterDataRules, StoreGroupNameKeepsOnlyANeededNameFromBeingEmptied)
 {
     CData data;
     data.SetDefaults();
     AddRecipe(data, "Suppe", 2);
+    AddRecipe(data, "Sorbet", 9); // group 9 has no name by default
     const struct
     {
         int group;
@@ -22,10 +24,11 @@ TEST(MasterDataRules, StoreGroupNameKeepsOnlyANeededNameFromBeingEmptied)
         {2, "Eint\xF6pfe", true, "Eint\xF6pfe"}, // renaming is fine
         {3, "", true, ""},                       // no recipe in group 3
         {12, "", true, ""},                      // a drink group without recipes
+        {9, "", true, ""},                       // already without a name: nothing is emptied
     };
     for (const auto& c : cases) {
         const std::string before = data.NameGroup[c.group];
-        EXPECT_EQ(CMasterDataRules::StoreGroupName(data, c.group, c.name), c.stored) << c.group << c.name;
+        EXPECT_EQ(MasterDataRules::StoreGroupName(data, c.group, c.name), c.stored) << c.group << c.name;
         EXPECT_EQ(data.NameGroup[c.group], c.held ? std::string(c.held) : before) << c.group;
     }
 }
@@ -36,17 +39,17 @@ TEST(MasterDataRules, RowLabelsAndFirstGroups)
     data.SetDefaults();
     data.NameGroup[10] = "Bier";
     data.NameGroup[11] = "";
-    EXPECT_EQ(CMasterDataRules::RowLabel(data, 10), "Bier :");
-    EXPECT_EQ(CMasterDataRules::RowLabel(data, 11), "");
-    EXPECT_EQ(CMasterDataRules::RowLabel(data, 25), "");
-    EXPECT_EQ(CMasterDataRules::FirstGroup(data, false), 0);
-    EXPECT_EQ(CMasterDataRules::FirstGroup(data, true), 10);
+    EXPECT_EQ(MasterDataRules::RowLabel(data, 10), "Bier :");
+    EXPECT_EQ(MasterDataRules::RowLabel(data, 11), "");
+    EXPECT_EQ(MasterDataRules::RowLabel(data, 25), "");
+    EXPECT_EQ(MasterDataRules::FirstGroup(data, false), 0);
+    EXPECT_EQ(MasterDataRules::FirstGroup(data, true), 10);
 }
 
 TEST(MasterDataRules, FactorLabelAndNamedMessages)
 {
-    EXPECT_EQ(CMasterDataRules::FactorLabel("EUR"), "1 EUR = ");
-    EXPECT_EQ(CMasterDataRules::FactorLabel(""), "1  = ");
+    EXPECT_EQ(MasterDataRules::FactorLabel("EUR"), "1 EUR = ");
+    EXPECT_EQ(MasterDataRules::FactorLabel(""), "1  = ");
     EXPECT_EQ(CMessageText::ReplaceAll("xyz und xyz", "xyz", "xyz!"), "xyz! und xyz!");
     EXPECT_EQ(CMessageText::WithName(186, "Mehl"),
               "Wollen Sie die Zutat 'Mehl' wirklich l\xF6schen? (Kann nicht r\xFC"

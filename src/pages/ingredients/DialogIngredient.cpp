@@ -9,9 +9,11 @@
 #include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/ingredients/IngredientDialogParts.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -68,7 +70,17 @@ void CDialogIngredient::BuildForm()
     layout->addWidget(BuildPurchaseBox());
     layout->addWidget(m_list, 1);
     layout->addWidget(BuildSupplierButtons());
-    layout->addLayout(MakeButtonRow());
+    QBoxLayout* buttons = MakeButtonRow();
+    IngredientDialogParts::BoxOkAndCancel(buttons, OkButton(), CancelButton());
+    layout->addLayout(buttons);
+    IngredientDialogParts::OfferNamesWithoutCompleting(m_group);
+    IngredientDialogParts::OfferNamesWithoutCompleting(m_supplier);
+    IngredientDialogParts::ChainTabOrder({m_name, m_group, m_unit, m_amount, m_price, m_supplier, m_list,
+                                          findChild<QWidget*>(QStringLiteral("addSupplier")),
+                                          findChild<QWidget*>(QStringLiteral("changeSupplier")),
+                                          findChild<QWidget*>(QStringLiteral("deleteSupplier")),
+                                          findChild<QWidget*>(QStringLiteral("helpButton")), OkButton(),
+                                          CancelButton()});
 }
 
 QWidget* CDialogIngredient::BuildPurchaseBox()
@@ -191,19 +203,22 @@ void CDialogIngredient::LeaveUnit()
     m_amountUnit->setText(m_unit->text());
 }
 
+// A field the user did not change leaves the used supplier's figure alone: the price field
+// shows only two decimals of it.
 void CDialogIngredient::LeaveAmount()
 {
     double amount = 0.0;
-    if (!CNumberField::Read(m_amount, Host().Messages(), amount))
+    if (!m_amount->isModified() || !CNumberField::Read(m_amount, Host().Messages(), amount))
         return;
     m_editor.SetUsedAmount(amount);
+    m_amount->setModified(false);
     FillSuppliers();
 }
 
 void CDialogIngredient::LeavePrice()
 {
     double price = 0.0;
-    if (!CNumberField::Read(m_price, Host().Messages(), price))
+    if (!m_price->isModified() || !CNumberField::Read(m_price, Host().Messages(), price))
         return;
     m_editor.SetUsedPrice(price);
     CNumberField::Show(m_price, price, kPricePrecision);
@@ -295,16 +310,21 @@ CIngredientSupplier* CDialogIngredient::SelectedSupplier() const
     return userData ? m_editor.SupplierById(static_cast<int>(*userData)) : nullptr;
 }
 
-// What the fields of the used supplier hold goes into it, as leaving them would have done.
+// What the user changed in the fields of the used supplier goes into it, as leaving them would
+// have done; an untouched figure keeps its stored value.
 bool CDialogIngredient::ReadUsedFields()
 {
     double amount = 0.0;
     double price = 0.0;
-    if (!CNumberField::ReadOnClose(m_amount, Host().Messages(), amount) ||
-        !CNumberField::ReadOnClose(m_price, Host().Messages(), price))
+    const bool amountChanged = m_amount->isModified();
+    const bool priceChanged = m_price->isModified();
+    if ((amountChanged && !CNumberField::ReadOnClose(m_amount, Host().Messages(), amount)) ||
+        (priceChanged && !CNumberField::ReadOnClose(m_price, Host().Messages(), price)))
         return false;
-    m_editor.SetUsedAmount(amount);
-    m_editor.SetUsedPrice(price);
+    if (amountChanged)
+        m_editor.SetUsedAmount(amount);
+    if (priceChanged)
+        m_editor.SetUsedPrice(price);
     m_editor.SetUsedName(CFormFields::Text(m_supplier));
     return true;
 }

@@ -5,6 +5,7 @@
 #include "pages/common/FormFields.h"
 #include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
+#include "pages/ingredients/IngredientDialogParts.h"
 #include "pages/ingredients/IngredientEditor.h"
 #include "platform/qt/TextConversion.h"
 
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -53,10 +55,15 @@ void CDialogIngredientSupplier::BuildForm(const CIngredient& ingredient)
     grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(MakeButtonRow());
+    QBoxLayout* buttons = MakeButtonRow();
+    IngredientDialogParts::BoxOkAndCancel(buttons, OkButton(), CancelButton());
+    layout->addLayout(buttons);
+    IngredientDialogParts::OfferNamesWithoutCompleting(m_name);
+    IngredientDialogParts::ChainTabOrder({m_name, m_amountField, m_priceField,
+                                          findChild<QWidget*>(QStringLiteral("helpButton")), OkButton(),
+                                          CancelButton()});
     Watcher().Watch(m_priceField, [this] { LeavePrice(); });
-    Watcher().Watch(m_amountField,
-                    [this] { CNumberField::Read(m_amountField, Host().Messages(), m_amount); });
+    Watcher().Watch(m_amountField, [this] { ReadChanged(m_amountField, m_amount); });
 }
 
 void CDialogIngredientSupplier::FillNames()
@@ -73,16 +80,35 @@ std::string CDialogIngredientSupplier::Name() const
     return CFormFields::Text(m_name);
 }
 
+// A field the user did not change keeps the entry's value: the price field shows only two
+// decimals of it.
+bool CDialogIngredientSupplier::ReadChanged(QLineEdit* field, double& value)
+{
+    if (!field->isModified())
+        return true;
+    if (!CNumberField::Read(field, Host().Messages(), value))
+        return false;
+    field->setModified(false);
+    return true;
+}
+
 void CDialogIngredientSupplier::LeavePrice()
 {
-    if (CNumberField::Read(m_priceField, Host().Messages(), m_price))
+    if (m_priceField->isModified() && ReadChanged(m_priceField, m_price))
         CNumberField::Show(m_priceField, m_price, kPricePrecision);
 }
 
 bool CDialogIngredientSupplier::ReadNumbers()
 {
-    return CNumberField::ReadOnClose(m_amountField, Host().Messages(), m_amount) &&
-           CNumberField::ReadOnClose(m_priceField, Host().Messages(), m_price);
+    double amount = m_amount;
+    double price = m_price;
+    if ((m_amountField->isModified() &&
+         !CNumberField::ReadOnClose(m_amountField, Host().Messages(), amount)) ||
+        (m_priceField->isModified() && !CNumberField::ReadOnClose(m_priceField, Host().Messages(), price)))
+        return false;
+    m_amount = amount;
+    m_price = price;
+    return true;
 }
 
 // Any name goes, an empty one too; the numbers must read as numbers.

@@ -32,8 +32,11 @@ public:
 private:
     void BuildForm(const CIngredient& ingredient);
     void FillNames();
+    // Reads a field the user changed into `value`; false when its text is no number (the user
+    // has been told, the field has the focus again).
+    bool ReadChanged(QLineEdit* field, double& value);
     void LeavePrice();
-    bool ReadNumbers();
+    [[nodiscard]] bool ReadNumbers();
 
     QComboBox* m_name = nullptr;
     QLineEdit* m_amountField = nullptr;

@@ -3,9 +3,8 @@
 #include "catalogue/Data.h"
 #include "pages/common/FieldLeaveWatcher.h"
 #include "pages/common/FormFields.h"
-#include "pages/common/NumberField.h"
-#include "pages/common/PageHost.h"
 #include "pages/masterdata/MasterDataRules.h"
+#include "pages/masterdata/StoredNumbers.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
 
@@ -21,11 +20,19 @@ constexpr int kFactorPrecision = -1;
 } // namespace
 
 CCurrencyPage::CCurrencyPage(CPageHost& host, const COptions& options, QWidget* parent)
-    : CSubDialog(host, options, parent), m_watcher(new CFieldLeaveWatcher(this))
+    : CMasterDataPage(host, options, parent), m_watcher(new CFieldLeaveWatcher(this)),
+      m_numbers(new CStoredNumbers(host, this))
 {
     Title()->setText(QStringLiteral("Bitte legen Sie hier Ihre Währungs-Einstellungen fest"));
     Subtitle()->setText(ToQString(CStringTables::Load(kSectionId)));
     BuildForm();
+}
+
+// The field handlers go first: a field that has the focus loses it on its way out.
+CCurrencyPage::~CCurrencyPage()
+{
+    delete m_numbers;
+    delete m_watcher;
 }
 
 void CCurrencyPage::BuildForm()
@@ -49,14 +56,15 @@ void CCurrencyPage::BuildForm()
     grid->setRowStretch(3, 1);
     m_watcher->Watch(m_currency, [this] { UpdateLabels(); });
     m_watcher->Watch(m_currency2, [this] { UpdateLabels(); });
-    m_watcher->Watch(m_factor, [this] { CheckFactor(); });
+    m_numbers->Bind(
+        m_factor, [](CData& data) { return &data.CurrencyFactor2; }, kFactorPrecision);
 }
 
 void CCurrencyPage::InitFromData(CData& data)
 {
     CFormFields::SetText(m_currency, data.CurrencyUnit);
     CFormFields::SetText(m_currency2, data.CurrencyUnit2);
-    CNumberField::Show(m_factor, data.CurrencyFactor2, kFactorPrecision);
+    m_numbers->Show(data);
     UpdateLabels();
 }
 
@@ -64,8 +72,13 @@ bool CCurrencyPage::TakeIntoData(CData& data)
 {
     data.CurrencyUnit = CFormFields::Text(m_currency);
     data.CurrencyUnit2 = CFormFields::Text(m_currency2);
-    CNumberField::ReadQuietly(m_factor, data.CurrencyFactor2);
+    m_numbers->Take(data);
     return true;
+}
+
+QLineEdit* CCurrencyPage::RefusedField() const
+{
+    return m_numbers->Refused();
 }
 
 void CCurrencyPage::RefreshPage()
@@ -75,13 +88,7 @@ void CCurrencyPage::RefreshPage()
 
 void CCurrencyPage::UpdateLabels()
 {
-    const QString before = ToQString(CMasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
+    const QString before = ToQString(MasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
     m_factorBefore->setText(QString(before).replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_factorAfter->setText(m_currency2->text());
-}
-
-void CCurrencyPage::CheckFactor()
-{
-    double value = 0.0;
-    CNumberField::Read(m_factor, Host().Messages(), value);
 }

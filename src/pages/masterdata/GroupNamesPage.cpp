@@ -36,14 +36,14 @@ CGroupNamesPage::CGroupNamesPage(CPageHost& host, const COptions& options, bool 
 void CGroupNamesPage::BuildForm()
 {
     auto* grid = new QGridLayout(Body());
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
         const QByteArray name = "group" + QByteArray::number(row + 1);
         m_fields[row] = CFormFields::TextField(name.constData(), Body());
         CFormFields::AddRow(grid, row % kRowsPerColumn, 2 * (row / kRowsPerColumn), RowLabel(row),
                             m_fields[row]);
     }
     // Tab order runs down the left column, then down the right one.
-    for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
+    for (int row = 1; row < MasterDataRules::kNbRows; ++row)
         setTabOrder(m_fields[row - 1], m_fields[row]);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -52,18 +52,18 @@ void CGroupNamesPage::BuildForm()
 
 void CGroupNamesPage::InitFromData(CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+    const int first = MasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row)
         CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
 }
 
 // Shows a kept name again, so the page says what the catalogue holds.
 bool CGroupNamesPage::TakeIntoData(CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
+    const int first = MasterDataRules::FirstGroup(data, m_drinks);
     bool keptNone = true;
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
-        if (!CMasterDataRules::StoreGroupName(data, first + row, CFormFields::Text(m_fields[row]))) {
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
+        if (!MasterDataRules::StoreGroupName(data, first + row, CFormFields::Text(m_fields[row]))) {
             keptNone = false;
             CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
         }

@@ -25,5 +25,5 @@ private:
     void BuildForm();
 
     bool m_drinks;
-    std::array<QLineEdit*, CMasterDataRules::kNbRows> m_fields{};
+    std::array<QLineEdit*, MasterDataRules::kNbRows> m_fields{};
 };

@@ -1,10 +1,9 @@
 #include "GroupRatesPage.h"
 
 #include "catalogue/Data.h"
-#include "pages/common/FieldLeaveWatcher.h"
 #include "pages/common/FormFields.h"
-#include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
+#include "pages/masterdata/StoredNumbers.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
@@ -38,12 +37,18 @@ std::array<double, CData::kNbGroups>& Rates(CData& data, CGroupRatesPage::EKind 
     return kind == CGroupRatesPage::Taxes ? data.Taxes : data.Quotes;
 }
 
+// Null for a group number beyond the catalogue's groups.
+double* RateOf(CData& data, CGroupRatesPage::EKind kind, int group)
+{
+    return CData::IsValidGroup(group) ? &Rates(data, kind)[group] : nullptr;
+}
+
 } // namespace
 
 CGroupRatesPage::CGroupRatesPage(CPageHost& host, const COptions& options, EKind kind, bool drinks,
                                  QWidget* parent)
-    : CSubDialog(host, options, parent), m_kind(kind), m_drinks(drinks),
-      m_watcher(new CFieldLeaveWatcher(this))
+    : CMasterDataPage(host, options, parent), m_kind(kind), m_drinks(drinks),
+      m_numbers(new CStoredNumbers(host, this))
 {
     const CPageTexts& texts = kTexts[kind][drinks ? 1 : 0];
     Title()->setText(QString::fromUtf8(texts.Title));
@@ -51,12 +56,18 @@ CGroupRatesPage::CGroupRatesPage(CPageHost& host, const COptions& options, EKind
     BuildForm();
 }
 
+// The field handlers go first: a field that has the focus loses it on its way out.
+CGroupRatesPage::~CGroupRatesPage()
+{
+    delete m_numbers;
+}
+
 void CGroupRatesPage::BuildForm()
 {
     auto* grid = new QGridLayout(Body());
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row)
         AddRow(grid, row);
-    for (int row = 1; row < CMasterDataRules::kNbRows; ++row)
+    for (int row = 1; row < MasterDataRules::kNbRows; ++row)
         setTabOrder(m_fields[row - 1], m_fields[row]);
     // The two columns keep together at the left; the room to spare stays right of them.
     grid->setColumnMinimumWidth(3, 24);
@@ -77,26 +88,30 @@ void CGroupRatesPage::AddRow(QGridLayout* grid, int row)
     grid->addWidget(m_labels[row], row % kRowsPerColumn, column);
     grid->addWidget(m_fields[row], row % kRowsPerColumn, column + 1);
     grid->addWidget(unit, row % kRowsPerColumn, column + 2);
-    m_watcher->Watch(m_fields[row], [this, row] { CheckNumber(row); });
+    m_numbers->Bind(
+        m_fields[row],
+        [this, row](CData& data) {
+            return RateOf(data, m_kind, MasterDataRules::FirstGroup(data, m_drinks) + row);
+        },
+        kPrecision);
 }
 
 void CGroupRatesPage::InitFromData(CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row)
-        CNumberField::Show(m_fields[row], Rates(data, m_kind)[first + row], kPrecision);
+    m_numbers->Show(data);
     UpdateLabels(data);
 }
 
-// A field that reads as no number keeps the catalogue's value; leaving it told the user.
+// Only the rates the user changed; the window asks RefusedField first.
 bool CGroupRatesPage::TakeIntoData(CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
-        if (CData::IsValidGroup(first + row))
-            CNumberField::ReadQuietly(m_fields[row], Rates(data, m_kind)[first + row]);
-    }
+    m_numbers->Take(data);
     return true;
+}
+
+QLineEdit* CGroupRatesPage::RefusedField() const
+{
+    return m_numbers->Refused();
 }
 
 void CGroupRatesPage::RefreshPage()
@@ -107,16 +122,10 @@ void CGroupRatesPage::RefreshPage()
 
 void CGroupRatesPage::UpdateLabels(const CData& data)
 {
-    const int first = CMasterDataRules::FirstGroup(data, m_drinks);
-    for (int row = 0; row < CMasterDataRules::kNbRows; ++row) {
-        const std::string label = CMasterDataRules::RowLabel(data, first + row);
+    const int first = MasterDataRules::FirstGroup(data, m_drinks);
+    for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
+        const std::string label = MasterDataRules::RowLabel(data, first + row);
         m_labels[row]->setText(ToQString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
         m_fields[row]->setEnabled(!label.empty());
     }
-}
-
-void CGroupRatesPage::CheckNumber(int row)
-{
-    double value = 0.0;
-    CNumberField::Read(m_fields[row], Host().Messages(), value);
 }

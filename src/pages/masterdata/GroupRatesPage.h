@@ -1,11 +1,11 @@
 #pragma once
 
-#include "pages/common/SubDialog.h"
+#include "pages/masterdata/MasterDataPage.h"
 #include "pages/masterdata/MasterDataRules.h"
 
 #include <array>
 
-class CFieldLeaveWatcher;
+class CStoredNumbers;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -13,7 +13,7 @@ class QLineEdit;
 // The VAT rates or the target cost-of-goods ratios of the ten food or drink groups, in percent.
 // Each row is labelled with its group's name; a group without a name has an empty label and a
 // disabled field.
-class CGroupRatesPage : public CSubDialog
+class CGroupRatesPage : public CMasterDataPage
 {
     Q_OBJECT
 
@@ -22,9 +22,11 @@ public:
 
     CGroupRatesPage(CPageHost& host, const COptions& options, EKind kind, bool drinks,
                     QWidget* parent = nullptr);
+    ~CGroupRatesPage() override;
 
     void InitFromData(CData& data) override;
     bool TakeIntoData(CData& data) override;
+    QLineEdit* RefusedField() const override;
     // The row labels follow the group names last stored.
     void RefreshPage() override;
 
@@ -35,11 +37,10 @@ private:
     void BuildForm();
     void AddRow(QGridLayout* grid, int row);
     void UpdateLabels(const CData& data);
-    void CheckNumber(int row);
 
     EKind m_kind;
     bool m_drinks;
-    CFieldLeaveWatcher* m_watcher;
-    std::array<QLabel*, CMasterDataRules::kNbRows> m_labels{};
-    std::array<QLineEdit*, CMasterDataRules::kNbRows> m_fields{};
+    CStoredNumbers* m_numbers;
+    std::array<QLabel*, MasterDataRules::kNbRows> m_labels{};
+    std::array<QLineEdit*, MasterDataRules::kNbRows> m_fields{};
 };

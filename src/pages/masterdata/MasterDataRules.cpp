@@ -5,12 +5,12 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
-int CMasterDataRules::FirstGroup(const CData& data, bool drinks)
+int MasterDataRules::FirstGroup(const CData& data, bool drinks)
 {
     return drinks ? data.NbFoodGroups : 0;
 }
 
-bool CMasterDataRules::GroupHasRecipes(const CData& data, int group)
+bool MasterDataRules::GroupHasRecipes(const CData& data, int group)
 {
     for (const CRecipe& recipe : data.Recipes) {
         if (recipe.NameGroupIndex == group)
@@ -19,23 +19,23 @@ bool CMasterDataRules::GroupHasRecipes(const CData& data, int group)
     return false;
 }
 
-bool CMasterDataRules::StoreGroupName(CData& data, int group, const std::string& name)
+bool MasterDataRules::StoreGroupName(CData& data, int group, const std::string& name)
 {
     if (!CData::IsValidGroup(group))
         return true;
-    if (name.empty() && GroupHasRecipes(data, group))
+    if (name.empty() && !data.NameGroup[group].empty() && GroupHasRecipes(data, group))
         return false;
     data.NameGroup[group] = name;
     return true;
 }
 
-std::string CMasterDataRules::RowLabel(const CData& data, int group)
+std::string MasterDataRules::RowLabel(const CData& data, int group)
 {
     const std::string name = data.GetGroupName(group);
     return name.empty() ? std::string() : name + " :";
 }
 
-std::string CMasterDataRules::FactorLabel(const std::string& currency)
+std::string MasterDataRules::FactorLabel(const std::string& currency)
 {
     return CMessageText::ReplaceAll(CStringTables::Load(StringId::kFactorLabel), "UNIT", currency);
 }
