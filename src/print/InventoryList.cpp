@@ -173,7 +173,7 @@ void CInventoryList::AddRow(CPrintLayout& layout, CCursor& at, const CRowGeometr
     const int stockWidth = row.StockRight - row.StockLeft;
     layout.AddText(at.Page, WithLeader(StockText(ingredient), stockWidth, metrics),
                    Qt::AlignRight | kSingleLine, QRect(row.StockLeft, y, stockWidth, row.Line), font);
-    layout.AddText(at.Page, metrics.elidedText(ToQString(ingredient.Unit), Qt::ElideRight, row.UnitWidth),
+    layout.AddText(at.Page, TextLines::Elided(ToQString(ingredient.Unit), metrics, row.UnitWidth),
                    Qt::AlignLeft | kSingleLine, QRect(row.UnitLeft, y, row.UnitWidth, row.Line), font);
     if (m_kind == Filled)
         layout.AddText(at.Page, ValueText(ingredient.GetStockValue()), Qt::AlignRight | kSingleLine,

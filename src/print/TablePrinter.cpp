@@ -3,6 +3,7 @@
 #include "controls/model/ListCtrlData.h"
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
+#include "print/TextLines.h"
 
 #include <QFontMetrics>
 #include <numeric>
@@ -91,6 +92,8 @@ CTablePrinter::CTable CTablePrinter::Collect(const CListCtrlData& list)
     return table;
 }
 
+// A left-aligned text column holds at most a third of the body beside its heading: one long
+// name is elided rather than shrinking the whole table. Figures (right-aligned) keep their width.
 std::vector<int> CTablePrinter::MeasureWidths(CPrintLayout& layout, const CTable& table,
                                               const CPrintFont& font)
 {
@@ -98,9 +101,15 @@ std::vector<int> CTablePrinter::MeasureWidths(CPrintLayout& layout, const CTable
     std::vector<int> widths;
     for (const QString& heading : table.Headings)
         widths.push_back(metrics.horizontalAdvance(heading));
+    std::vector<int> cells(widths.size(), 0);
     for (const std::vector<QString>& row : table.Rows)
         for (std::size_t column = 0; column < row.size(); ++column)
-            widths[column] = std::max(widths[column], metrics.horizontalAdvance(row[column]));
+            cells[column] = std::max(cells[column], metrics.horizontalAdvance(row[column]));
+    const int bound = layout.Body().width() / kTextColumnShare;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        const bool text = (table.Flags[column] & Qt::AlignRight) == 0;
+        widths[column] = std::max(widths[column], text ? std::min(cells[column], bound) : cells[column]);
+    }
     return widths;
 }
 
@@ -108,10 +117,12 @@ void CTablePrinter::AddRow(CPrintLayout& layout, int page, int y, const std::vec
                            const CTable& table, const std::vector<int>& widths, int gap, int line,
                            const CPrintFont& font)
 {
+    const QFontMetrics metrics = layout.Metrics(font);
     int x = layout.Body().x();
     for (std::size_t column = 0; column < texts.size(); ++column) {
         if (!texts[column].isEmpty())
-            layout.AddText(page, texts[column], table.Flags[column], QRect(x, y, widths[column], line), font);
+            layout.AddText(page, TextLines::Elided(texts[column], metrics, widths[column]),
+                           table.Flags[column], QRect(x, y, widths[column], line), font);
         x += widths[column] + gap;
     }
 }

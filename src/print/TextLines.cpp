@@ -48,7 +48,12 @@ QStringList TextLines::Wrap(const QString& text, const QFontMetrics& metrics, in
     if (maxLines > 0 && lines.size() > maxLines) {
         const QString rest = lines.mid(maxLines - 1).join(QLatin1Char(' '));
         lines = lines.mid(0, maxLines - 1);
-        lines << metrics.elidedText(rest, Qt::ElideRight, width);
+        lines << Elided(rest, metrics, width);
     }
     return lines;
+}
+
+QString TextLines::Elided(const QString& text, const QFontMetrics& metrics, int width)
+{
+    return metrics.horizontalAdvance(text) > width ? metrics.elidedText(text, Qt::ElideRight, width) : text;
 }

@@ -178,3 +178,41 @@ TEST_F(TablePrinterTest, EmptyListPrintsItsHeadingRow)
     EXPECT_EQ(m_layout.PageCount(), 1);
     EXPECT_EQ(BodyTexts(m_layout, 1).size(), 3u);
 }
+
+// One ingredient with a very long name: its name is elided within a third of the page, the
+// table keeps font 2 and every price prints whole.
+TEST_F(TablePrinterTest, LongNameIsElidedInsteadOfShrinkingTheTable)
+{
+    m_list.InsertColumn(0, "Name", EColumnFormat::Left, 200);
+    m_list.InsertColumn(1, "Gruppe", EColumnFormat::Left, 120);
+    m_list.InsertColumn(2, "Einheit", EColumnFormat::Left, 60);
+    m_list.InsertColumn(3, "Preis", EColumnFormat::Right, 90);
+    m_list.InsertColumn(4, "Preis/Einh.", EColumnFormat::Right, 90);
+    const std::string names[] = {
+        "Salz", "Bio-Heumilch-Rahmjoghurt aus der Sennerei am Hochalmweg, cremig gereift, im "
+                "Pfandglas zu 500 g, Charge 2024"};
+    for (const std::string& name : names) {
+        const std::uint32_t row = m_list.AddRow(0);
+        m_list.SetCellText(row, 0, name);
+        m_list.SetCellText(row, 1, "Milchprodukte");
+        m_list.SetCellText(row, 2, "kg");
+        m_list.SetCellNumber(row, 3, 1234.5, ECellType::TwoDecimals);
+        m_list.SetCellNumber(row, 4, 11.0, ECellType::TwoDecimals);
+    }
+    m_list.Fill();
+    ASSERT_TRUE(CTablePrinter::Layout(m_layout, m_list));
+    const std::vector<CPrintItem> texts = BodyTexts(m_layout, 1);
+    ASSERT_EQ(texts.size(), 15u);
+    for (const CPrintItem& item : texts) {
+        EXPECT_EQ(item.Font, m_layout.Font2()) << item.Text.toStdString();
+        EXPECT_LE(m_layout.Metrics(item.Font).horizontalAdvance(item.Text), item.Rect.width())
+            << item.Text.toStdString();
+    }
+    EXPECT_EQ(ItemsWithText(m_layout, "1.234,50").size(), 2u);
+    EXPECT_EQ(ItemsWithText(m_layout, "11,00").size(), 2u);
+    const std::vector<CPrintItem> elided = ItemsWithText(m_layout, texts[10].Text);
+    ASSERT_EQ(elided.size(), 1u);
+    EXPECT_TRUE(elided[0].Text.startsWith(QStringLiteral("Bio-Heumilch"))) << elided[0].Text.toStdString();
+    EXPECT_TRUE(elided[0].Text.endsWith(QChar(0x2026))) << elided[0].Text.toStdString();
+    EXPECT_LE(elided[0].Rect.width(), m_layout.Body().width() / 3);
+}
