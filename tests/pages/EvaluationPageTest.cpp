@@ -9,12 +9,15 @@
 #include "resources/StringIds.h"
 #include "settings/RememberedValues.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -330,4 +333,86 @@ TEST_F(EvaluationPageTest, PrintPrintsTheEvaluationTable)
     Open();
     Page->Print();
     EXPECT_EQ(Host.PrintedLists, std::vector<int>{StringId::kEvaluationTableTitle});
+}
+
+// The table opens on its last months: today's month stands in view at the page's opening size,
+// also when the table is chosen later or the range changes.
+TEST_F(EvaluationPageTest, TableShowsTheCurrentMonthAtTheOpeningSize)
+{
+    Open();
+    WhenMenuAppears(QStringLiteral("&Tabelle"));
+    Click("displayKindButton");
+    const auto inView = [this](int column) {
+        QTreeView* table = Page->Table();
+        const QRect cell = table->visualRect(table->model()->index(0, column));
+        return table->viewport()->rect().contains(cell);
+    };
+    const int columns = Page->Table()->model()->columnCount();
+    ASSERT_EQ(columns, 2 + 13);
+    EXPECT_EQ(Headers().last(), QStringLiteral("Mai 09"));
+    EXPECT_TRUE(inView(columns - 1));
+
+    // A range that ends before today shows its last month.
+    TypeDate("endPicker", QDate(2009, 2, 10));
+    EXPECT_EQ(Headers().last(), QStringLiteral("Feb."));
+    EXPECT_TRUE(inView(Page->Table()->model()->columnCount() - 1));
+}
+
+// A shown group whose name is emptied on the master data page leaves the chart when the page
+// is shown again: no nameless legend row, and its slot is free for another series.
+TEST_F(EvaluationPageTest, SeriesOfAGroupThatLostItsNameIsDroppedAtOnce)
+{
+    Open();
+    for (const char* name : {"Suppen", "Salate", "Fisch", "Desserts", "Pasta"})
+        ChooseSeries(QString::fromUtf8(name));
+    ASSERT_EQ(ShownSeries(), 8);
+    Host.Data.NameGroup[2].clear(); // "Fisch"
+    Page->RefreshPage();
+    ASSERT_EQ(ShownSeries(), 7);
+    for (int index = 0; index < ShownSeries(); ++index)
+        EXPECT_FALSE(Page->Chart()->Graph().GetLegend().GetName(index).empty()) << index;
+    ChooseSeries(QStringLiteral("Bier"));
+    EXPECT_TRUE(Host.Texts().empty());
+    EXPECT_EQ(ShownSeries(), 8);
+}
+
+// What a screen reader is told when a pop-up menu of the page opens: a pop-up menu named after
+// its button, with its entries as items, chosen from the keyboard.
+TEST_F(EvaluationPageTest, PopupMenusAreNamedForScreenReaders)
+{
+    Open();
+    struct CCase
+    {
+        const char* Button;
+        QString Name;
+        QStringList Items;
+    };
+    const CCase cases[] = {
+        {"displayKindButton", QStringLiteral("Anzeigeart"), {"Grafik", "Tabelle"}},
+        {"seriesButton",
+         QStringLiteral("Datenreihen"),
+         {"Alle", "Alle Speisen", "Suppen", "Salate", "Fisch", "Desserts", "Pasta", "Pizza",
+          QString::fromUtf8("Alle Getränke"), "Bier", "Wein"}},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.Button);
+        QAccessible::Role role = QAccessible::NoRole;
+        QString name;
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_TRUE(qobject_cast<QMenu*>(popup));
+            QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(popup);
+            ASSERT_TRUE(menu);
+            role = menu->role();
+            name = menu->text(QAccessible::Name);
+            for (int child = 0; child < menu->childCount(); ++child)
+                items << menu->child(child)->text(QAccessible::Name);
+            QTest::keyClick(popup, Qt::Key_Escape);
+        });
+        Click(c.Button);
+        EXPECT_EQ(role, QAccessible::PopupMenu);
+        EXPECT_EQ(name, c.Name);
+        EXPECT_EQ(items, c.Items);
+    }
 }

@@ -12,6 +12,7 @@
 #include "evaluation/EvaluationTableText.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/PageHost.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
@@ -38,6 +39,8 @@ namespace {
 // A picture of a chart that has never been laid out still gets a readable size.
 const QSize kSmallestPicture(400, 300);
 const QSize kDefaultPicture(800, 500);
+// The table's columns: the sort key, the name, then one per month.
+constexpr int kFirstMonthColumn = 2;
 
 QAction* AddCommand(QMenu& menu, const QString& text, int command, bool checked)
 {
@@ -48,9 +51,11 @@ QAction* AddCommand(QMenu& menu, const QString& text, int command, bool checked)
     return action;
 }
 
-// The chosen command of a popup menu at the top right corner of its button; 0 for none.
-int ChooseCommand(QMenu& menu, QWidget* button)
+// The chosen command of a popup menu at the top right corner of its button; 0 for none. The
+// menu carries its button's name, which a screen reader announces when it opens.
+int ChooseCommand(QMenu& menu, QPushButton* button)
 {
+    menu.setAccessibleName(button->text().remove(QLatin1Char('&')));
     const QAction* chosen = menu.exec(button->mapToGlobal(button->rect().topRight()));
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
@@ -214,13 +219,7 @@ QRadioButton* CEvaluationPage::AddRadio(QWidget* parent, const QString& text, co
 void CEvaluationPage::InitFromData(CData& data)
 {
     TakeRemembered();
-    for (int group = 0; group < CData::kNbGroups; ++group) {
-        if (data.GetGroupName(group).empty())
-            m_settings.SeriesFlags[static_cast<std::size_t>(group)] = false;
-    }
-    if (std::none_of(m_settings.SeriesFlags.begin(), m_settings.SeriesFlags.end(),
-                     [](bool flag) { return flag; }))
-        m_settings.SeriesFlags = CSeriesMenuPlan::DefaultFlags();
+    DropUnnamedSeries(data);
     m_seriesMenu.reset();
     // Nothing of the catalogue that was replaced stays on show until the next build.
     m_chart->Graph().Reset();
@@ -228,6 +227,19 @@ void CEvaluationPage::InitFromData(CData& data)
     m_table->Assign(CListCtrlData());
     ShowSettings();
     ShowDisplayKind();
+}
+
+// A group without a name has no menu entry and no legend name: its series is not drawn, and
+// the defaults come back when no series is left.
+void CEvaluationPage::DropUnnamedSeries(const CData& data)
+{
+    for (int group = 0; group < CData::kNbGroups; ++group) {
+        if (data.GetGroupName(group).empty())
+            m_settings.SeriesFlags[static_cast<std::size_t>(group)] = false;
+    }
+    if (std::none_of(m_settings.SeriesFlags.begin(), m_settings.SeriesFlags.end(),
+                     [](bool flag) { return flag; }))
+        m_settings.SeriesFlags = CSeriesMenuPlan::DefaultFlags();
 }
 
 // The remembered choices; the series drawn so far stay.
@@ -260,16 +272,32 @@ void CEvaluationPage::BuildEvaluation(EMeasure measure)
     Rebuild();
 }
 
-// A builder over the catalogue of this moment: the catalogue is replaced by every load.
+// A builder over the catalogue of this moment: the catalogue is replaced by every load, and
+// group names change on the master data pages meanwhile.
 void CEvaluationPage::Rebuild()
 {
     const CData* data = Host().GetData();
     if (data == nullptr)
         return;
+    DropUnnamedSeries(*data);
     CListCtrlData table;
     CEvaluationBuilder(*data).Build(m_settings, m_chart->Graph(), table);
     m_table->Assign(std::move(table));
     m_chart->update();
+    ShowCurrentMonth();
+}
+
+// Today's month, or the range's last one when today lies outside it, scrolled into view.
+void CEvaluationPage::ShowCurrentMonth()
+{
+    const QAbstractItemModel* model = m_table->model();
+    const int months = model != nullptr ? model->columnCount() - kFirstMonthColumn : 0;
+    if (months <= 0 || model->rowCount() == 0)
+        return;
+    const CLocalTime now = Host().Clock().LocalNow();
+    const int offset = (now.Year - m_settings.Start.GetYear()) * 12 + now.Month - m_settings.Start.GetMonth();
+    const int month = offset >= 0 && offset < months ? offset : months - 1;
+    m_table->scrollTo(model->index(0, kFirstMonthColumn + month), QAbstractItemView::EnsureVisible);
 }
 
 void CEvaluationPage::Remember()
@@ -294,6 +322,8 @@ void CEvaluationPage::ShowDisplayKind()
     const bool chart = m_display == EChartDisplay::Chart;
     m_views->setCurrentWidget(chart ? static_cast<QWidget*>(m_chart) : m_table);
     m_seriesButton->setVisible(chart);
+    if (!chart)
+        ShowCurrentMonth();
 }
 
 void CEvaluationPage::ChooseDisplayKind()

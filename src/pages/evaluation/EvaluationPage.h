@@ -75,6 +75,8 @@ private:
     QRadioButton* AddRadio(QWidget* parent, const QString& text, const char* objectName);
     void ConnectPicker(QDateEdit* picker, void (CEvaluationPage::*pick)(const QDate&));
     void TakeRemembered();
+    void DropUnnamedSeries(const CData& data);
+    void ShowCurrentMonth();
     void ShowSettings();
     void ShowDisplayKind();
     void Remember();
