@@ -92,8 +92,8 @@ struct CInventoryList::CRowGeometry
     CColumns Columns;
 };
 
-// Each row is one line of font 2, or up to three when a long name wraps; a row (or a group
-// heading) that would leave less than a line above the body's bottom goes to the next page.
+// Each row is one line of font 2, or up to three when a long name wraps; a row that would leave
+// less than a line above the body's bottom goes to the next page, and a group heading with it.
 bool CInventoryList::Layout(CPrintLayout& layout) const
 {
     const std::vector<const CIngredient*> ingredients = Ingredients();
@@ -108,18 +108,19 @@ bool CInventoryList::Layout(CPrintLayout& layout) const
     };
     const std::string* group = nullptr;
     for (const CIngredient* ingredient : ingredients) {
+        const QStringList name = NameLines(layout, row, *ingredient);
+        const int rowHeight = row.Line * std::max(1, static_cast<int>(name.size()));
         if (!group || ingredient->Group != *group) {
             if (group)
                 at.Y += row.Line / 2;
-            makeRoom(row.Line);
+            makeRoom(row.Line + rowHeight); // never a heading alone at a page's bottom
             group = &ingredient->Group;
             const std::string heading = group->empty() ? CStringTables::Load(kOtherIngredients) : *group;
             layout.AddText(at.Page, ToQString(heading), Qt::AlignLeft | kSingleLine,
                            QRect(row.Left, at.Y, row.Right - row.Left, row.Line), layout.Font2());
             at.Y += row.Line;
         }
-        const QStringList name = NameLines(layout, row, *ingredient);
-        makeRoom(row.Line * static_cast<int>(name.size()));
+        makeRoom(rowHeight);
         AddRow(layout, at, row, name, *ingredient);
     }
     if (m_kind == Filled) {

@@ -11,8 +11,9 @@ class QFontMetrics;
 
 // The inventory list ("Inventurliste"): every ingredient kept in stock, in catalogue order,
 // under a heading for each group ("Sonstige Zutaten" for those without one). A dotted leader
-// runs from the name to the stock. The empty list is a form for counting by hand (nine full
-// stops where the stock goes, no values); the filled one shows the stock, its value and the
+// runs from the name to the stock. Stock, unit and value keep the width of their widest text; a
+// name longer than the room left wraps onto at most three lines. The empty list is a form for counting by
+// hand (nine full stops where the stock goes, no values); the filled one shows the stock, its value and the
 // total value at the end.
 class CInventoryList
 {
