@@ -214,8 +214,8 @@ constexpr CStringEntry kGerman[] = {
     {230, "Sonstige Zutaten"},
 
     // Names that screen readers give to buttons showing an icon only
-    {270, "Zeile nach oben"},
-    {271, "Zeile nach unten"},
+    {276, "Zeile nach oben"},
+    {277, "Zeile nach unten"},
 
     // Framework texts
     {61713, "Geben Sie eine Zahl ein."},

@@ -89,8 +89,8 @@ constexpr int kRecipeWithoutName = 201;     // a recipe needs a name
 constexpr int kLineNumberHeader = 223;      // "Nr."
 constexpr int kPictureUnreadable = 225;     // the picture file cannot be loaded
 constexpr int kNoPortions = 252;            // the portions must be more than zero
-constexpr int kMoveLineUp = 270;            // "Zeile nach oben", the name of the arrow button
-constexpr int kMoveLineDown = 271;          // "Zeile nach unten"
+constexpr int kMoveLineUp = 276;            // "Zeile nach oben", the name of the arrow button
+constexpr int kMoveLineDown = 277;          // "Zeile nach unten"
 constexpr int kEnterNumber = 61713;         // "Geben Sie eine Zahl ein."
 
 // The sales page and the sales list.

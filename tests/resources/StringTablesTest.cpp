@@ -1,6 +1,7 @@
 #include "resources/StringTables.h"
 
 #include "platform/Windows1252.h"
+#include "resources/LanguageTables.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -133,6 +134,17 @@ TEST_F(StringTablesTest, GermanHoldsEveryProgramTextExceptTheUnusedIds)
         const std::string text = CStringTables::Load(id, kGerman);
         EXPECT_EQ(CStringTables::Contains(id, kGerman), !unused.contains(id)) << "id " << id;
         EXPECT_EQ(text.empty(), unused.contains(id)) << "id " << id;
+    }
+}
+
+// An id written twice in a table shadows one of the two texts: a new text that took an id
+// already in use hid "Druckvorschau" behind a button's name.
+TEST_F(StringTablesTest, EveryIdStandsOnceInEachTable)
+{
+    for (const auto& entries : {GermanEntries(), EnglishTranslations(), RomanianTranslations()}) {
+        std::set<int> seen;
+        for (const CStringEntry& entry : entries)
+            EXPECT_TRUE(seen.insert(entry.Id).second) << "id " << entry.Id << " twice";
     }
 }
 
