@@ -1,9 +1,9 @@
 #include "PictureCtrl.h"
 
+#include "controls/RecipePicture.h"
 #include "platform/PathText.h"
 #include "platform/qt/TextConversion.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 CPictureCtrl::CPictureCtrl(QWidget* parent) : QWidget(parent)
@@ -29,17 +29,11 @@ bool CPictureCtrl::CanLoad(const std::string& path)
     return !Read(path).isNull();
 }
 
-// The format is found from the contents, so a picture with a wrong ending still loads. A
-// camera's picture is read at a size a screen can show, not with its full tens of megabytes.
+// Read the one way the printout reads it too (upright, format from the contents), at a size a
+// screen can show rather than with a camera's full tens of megabytes.
 QImage CPictureCtrl::Read(const std::string& path)
 {
-    QImageReader reader(ToQString(path));
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.width() > kLargestSide || size.height() > kLargestSide)
-        reader.setScaledSize(size.scaled(kLargestSide, kLargestSide, Qt::KeepAspectRatio));
-    return reader.read();
+    return CRecipePicture::Read(ToQString(path), QSize(kLargestSide, kLargestSide));
 }
 
 QRect CPictureCtrl::FitRect(QSize picture, const QRect& area)
