@@ -5,6 +5,7 @@
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
 #include "print/TextLines.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QFontMetrics>
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int kOtherIngredients = 230; // "Sonstige Zutaten"
-constexpr int kTotal = 131;            // "Gesamtsumme"
 constexpr int kLeaderUnits = 60;
 // The gaps around the columns, in units of a 600 dpi printer.
 constexpr int kColumnGap = 30;
@@ -115,7 +114,8 @@ bool CInventoryList::Layout(CPrintLayout& layout) const
                 at.Y += row.Line / 2;
             makeRoom(row.Line + rowHeight); // never a heading alone at a page's bottom
             group = &ingredient->Group;
-            const std::string heading = group->empty() ? CStringTables::Load(kOtherIngredients) : *group;
+            const std::string heading =
+                group->empty() ? CStringTables::Load(StringId::kOtherIngredients) : *group;
             layout.AddText(at.Page, ToQString(heading), Qt::AlignLeft | kSingleLine,
                            QRect(row.Left, at.Y, row.Right - row.Left, row.Line), layout.Font2());
             at.Y += row.Line;
@@ -186,8 +186,9 @@ void CInventoryList::AddTotal(CPrintLayout& layout, CCursor& at, const CRowGeome
 {
     layout.AddRule(at.Page, at.Y);
     at.Y += row.Line / 5;
-    layout.AddText(at.Page, ToQString(CStringTables::Load(kTotal)), Qt::AlignLeft | kSingleLine,
-                   QRect(row.Left, at.Y, (row.Right - row.Left) / 2, row.Line), layout.Font2());
+    layout.AddText(at.Page, ToQString(CStringTables::Load(StringId::kGrandTotal)),
+                   Qt::AlignLeft | kSingleLine, QRect(row.Left, at.Y, (row.Right - row.Left) / 2, row.Line),
+                   layout.Font2());
     layout.AddText(at.Page, ValueText(m_data.GetStockValue()), Qt::AlignRight | kSingleLine,
                    QRect(row.ValueLeft, at.Y, row.Columns.Value, row.Line), layout.Font2());
 }

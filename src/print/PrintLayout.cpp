@@ -1,6 +1,7 @@
 #include "PrintLayout.h"
 
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QFontMetrics>
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kMarginMm = 18;
 constexpr int kFont1HeightMm = 6;
-constexpr int kFooterStringId = 130; // "Seite PS von PE"
 constexpr int kHeaderLines = 4;
 
 int PerMm(int pixels, int millimetres, int count)
@@ -145,7 +145,7 @@ void CPrintLayout::AppendFooter(std::vector<CPrintItem>& items, int page)
 {
     const int line = LineHeight(m_font3);
     const int bottom = m_content.y() + m_content.height();
-    QString text = ToQString(CStringTables::Load(kFooterStringId));
+    QString text = ToQString(CStringTables::Load(StringId::kFooter));
     text.replace(QStringLiteral("PS"), QString::number(page));
     text.replace(QStringLiteral("PE"), QString::number(m_pageCount));
     CPrintItem item;

@@ -8,6 +8,7 @@
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
 #include "print/TablePrinter.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QTextLayout>
@@ -18,23 +19,6 @@
 
 namespace {
 
-constexpr int kNumberHeader = 223;
-constexpr int kNameHeader = 123;
-constexpr int kAmountHeader = 126;
-constexpr int kUnitHeader = 127;
-constexpr int kPriceHeader = 125;
-constexpr int kSellingPrice = 227;
-constexpr int kPriceForPortions = 224;
-constexpr int kPricePerPortion = 190;
-constexpr int kMargin = 191;
-constexpr int kCostRatio = 192;
-constexpr int kCalculatedGross = 193;
-constexpr int kCalculatedNet = 194;
-constexpr int kActualGross = 195;
-constexpr int kActualNet = 196;
-constexpr int kActualGrossCurrency2 = 197;
-constexpr int kPercent = 172;
-constexpr int kIngredientsFor = 178;
 constexpr int kPictureLines = 10;
 
 QString Text(int id)
@@ -68,11 +52,11 @@ void CRecipeSheet::FillLines(CListCtrlData& list, const CRecipe& recipe, const C
     if (!request.ForPortions || !recipe.GetPortionFactor(request.Portions, factor))
         factor = 1.0;
     list.Reset();
-    list.InsertColumnById(0, kNumberHeader, EColumnFormat::Left, 30);
-    list.InsertColumnById(1, kNameHeader, EColumnFormat::Left, 180);
-    list.InsertColumnById(2, kAmountHeader, EColumnFormat::Left, 110);
-    list.InsertColumnById(3, kUnitHeader, EColumnFormat::Left, 110);
-    list.InsertColumnById(4, kPriceHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(0, StringId::kLineNumberHeader, EColumnFormat::Left, 30);
+    list.InsertColumnById(1, StringId::kNameHeader, EColumnFormat::Left, 180);
+    list.InsertColumnById(2, StringId::kAmountHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(3, StringId::kUnitHeader, EColumnFormat::Left, 110);
+    list.InsertColumnById(4, StringId::kPriceHeader, EColumnFormat::Left, 110);
     for (const CRecipeIngredient* line : recipe.GetLinesInOrder()) {
         const std::uint32_t row = list.AddRow(0);
         list.SetCellNumber(row, 0, line->SortNum, ECellType::Integer);
@@ -110,7 +94,8 @@ bool CRecipeSheet::Layout(CPrintLayout& layout) const
     const int line = layout.LineHeight(layout.Font2());
     AddName(layout, at);
     if (m_request.Sheet == ERecipeSheet::Recipe) {
-        AddLine(layout, at, Text(kSellingPrice) + Money(m_recipe.GetPriceSell() * MoneyFactor(), {}));
+        AddLine(layout, at,
+                Text(StringId::kSellingPriceLabel) + Money(m_recipe.GetPriceSell() * MoneyFactor(), {}));
         at.Y += line / 2;
     }
     AddPictureAndRemark(layout, at);
@@ -119,7 +104,8 @@ bool CRecipeSheet::Layout(CPrintLayout& layout) const
         at.Y += line / 2;
     }
     AddLine(layout, at,
-            WithPortions(kIngredientsFor, m_request.ForPortions ? m_request.Portions : m_recipe.NbPortion));
+            WithPortions(StringId::kIngredientsFor,
+                         m_request.ForPortions ? m_request.Portions : m_recipe.NbPortion));
     at.Y += line / 4;
 
     CListCtrlData lines;
@@ -244,17 +230,22 @@ void CRecipeSheet::AddParagraph(CPrintLayout& layout, CCursor& at, const CBeside
 void CRecipeSheet::AddPrices(CPrintLayout& layout, CCursor& at) const
 {
     const double factor = MoneyFactor();
-    const QString buying =
-        m_request.ForPortions ? WithPortions(kPriceForPortions, m_request.Portions) : Text(kPricePerPortion);
+    const QString buying = m_request.ForPortions
+                               ? WithPortions(StringId::kPriceForPortionsLabel, m_request.Portions)
+                               : Text(StringId::kPricePerPortionLabel);
     AddLine(layout, at, buying + Money(m_recipe.GetPriceBuyPerPortion() * factor, {}));
-    AddLine(layout, at, Text(kMargin) + Money(m_recipe.GetContributionMargin() * factor, {}));
-    AddLine(layout, at, Text(kCostRatio) + Money(m_recipe.GetCostRatio(), CStringTables::Load(kPercent)));
-    AddLine(layout, at, Text(kCalculatedGross) + Money(m_recipe.GetPriceSellCalculatedTax() * factor, {}));
-    AddLine(layout, at, Text(kCalculatedNet) + Money(m_recipe.GetPriceSellCalculatedNoTax() * factor, {}));
-    AddLine(layout, at, Text(kActualGross) + Money(m_recipe.GetPriceSell() * factor, {}));
-    AddLine(layout, at, Text(kActualNet) + Money(m_recipe.GetPriceSellNoTax() * factor, {}));
+    AddLine(layout, at, Text(StringId::kMarginLabel) + Money(m_recipe.GetContributionMargin() * factor, {}));
+    AddLine(layout, at,
+            Text(StringId::kCostRatioLabel) +
+                Money(m_recipe.GetCostRatio(), CStringTables::Load(StringId::kPercentUnit)));
+    AddLine(layout, at,
+            Text(StringId::kCalculatedGrossLabel) + Money(m_recipe.GetPriceSellCalculatedTax() * factor, {}));
+    AddLine(layout, at,
+            Text(StringId::kCalculatedNetLabel) + Money(m_recipe.GetPriceSellCalculatedNoTax() * factor, {}));
+    AddLine(layout, at, Text(StringId::kActualGrossLabel) + Money(m_recipe.GetPriceSell() * factor, {}));
+    AddLine(layout, at, Text(StringId::kActualNetLabel) + Money(m_recipe.GetPriceSellNoTax() * factor, {}));
     if (m_recipe.Owner && !m_recipe.Owner->CurrencyUnit2.empty())
         AddLine(layout, at,
-                Text(kActualGrossCurrency2) +
+                Text(StringId::kActualGrossCurrency2Label) +
                     Money(m_recipe.GetPriceSellCurrency2() * factor, m_recipe.Owner->CurrencyUnit2));
 }

@@ -4,6 +4,7 @@
 #include "platform/qt/TextConversion.h"
 #include "print/PrintLayout.h"
 #include "print/TextLines.h"
+#include "resources/StringIds.h"
 
 #include <QFontMetrics>
 #include <numeric>
@@ -32,7 +33,7 @@ bool CTablePrinter::Layout(CPrintLayout& layout, const CListCtrlData& list, int 
             break;
         font = font.Scaled(7, 8);
         if (font.Height <= 0) {
-            layout.Fail(kTooManyColumns);
+            layout.Fail(StringId::kTooManyColumns);
             return false;
         }
     }

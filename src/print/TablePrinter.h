@@ -18,7 +18,6 @@ class CPrintLayout;
 class CTablePrinter
 {
 public:
-    static constexpr int kTooManyColumns = 200;
     // The share of the body a text column may take for its cells: 1 / kTextColumnShare.
     static constexpr int kTextColumnShare = 3;
 

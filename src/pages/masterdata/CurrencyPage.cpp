@@ -6,6 +6,7 @@
 #include "pages/masterdata/MasterDataRules.h"
 #include "pages/masterdata/StoredNumbers.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QGridLayout>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kSectionId = 183; // "Währungen"
 constexpr int kFactorPrecision = -1;
 
 } // namespace
@@ -24,7 +24,7 @@ CCurrencyPage::CCurrencyPage(CPageHost& host, const COptions& options, QWidget* 
       m_numbers(new CStoredNumbers(host, this))
 {
     Title()->setText(QStringLiteral("Bitte legen Sie hier Ihre Währungs-Einstellungen fest"));
-    Subtitle()->setText(ToQString(CStringTables::Load(kSectionId)));
+    Subtitle()->setText(ToQString(CStringTables::Load(StringId::kCurrenciesSection)));
     BuildForm();
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 #include "pages/common/FormFields.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QGridLayout>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int kFoodSectionId = 111;  // "Speisen-Gruppen"
-constexpr int kDrinkSectionId = 115; // "Getränke-Gruppen"
 constexpr int kRowsPerColumn = 5;
 
 // "Gruppe &1 :" .. "Gruppe 1&0 :": the access key is the row's last digit.
@@ -29,7 +28,8 @@ CGroupNamesPage::CGroupNamesPage(CPageHost& host, const COptions& options, bool 
 {
     Title()->setText(drinks ? QStringLiteral("Bitte geben Sie hier die Namen der Getränke-Gruppen ein.")
                             : QStringLiteral("Bitte geben Sie hier die Namen der Speisen-Gruppen ein."));
-    Subtitle()->setText(ToQString(CStringTables::Load(drinks ? kDrinkSectionId : kFoodSectionId)));
+    Subtitle()->setText(ToQString(
+        CStringTables::Load(drinks ? StringId::kDrinkGroupsSection : StringId::kFoodGroupsSection)));
     BuildForm();
 }
 

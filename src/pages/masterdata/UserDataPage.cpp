@@ -3,23 +3,20 @@
 #include "catalogue/Data.h"
 #include "pages/common/FormFields.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-constexpr int kSectionId = 108; // "Benutzer"
-
-} // namespace
+namespace {} // namespace
 
 CUserDataPage::CUserDataPage(CPageHost& host, const COptions& options, QWidget* parent)
     : CSubDialog(host, options, parent)
 {
     Title()->setText(QStringLiteral("Bitte geben Sie hier Ihre Benutzerdaten ein."));
-    Subtitle()->setText(ToQString(CStringTables::Load(kSectionId)));
+    Subtitle()->setText(ToQString(CStringTables::Load(StringId::kUserSection)));
     BuildForm();
 }
 
