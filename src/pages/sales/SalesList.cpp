@@ -22,12 +22,25 @@ std::string CSalesList::Caption(const CRecipe* recipe)
 
 std::string CSalesList::DateText(const CDateTime& date)
 {
+    return DateText(date, CStringTables::Language());
+}
+
+// By hand rather than through printf or a locale: the list of all sales formats 200,000 dates.
+std::string CSalesList::DateText(const CDateTime& date, int languageId)
+{
     if (date.GetStatus() == CDateTime::Null)
         return {};
     if (!date.IsValid())
         return "Invalid DateTime";
-    // By hand rather than through printf: the list of all sales formats 200,000 dates.
     const CDateTime::CDateAndTime parts = date.GetDateAndTime();
+    if (languageId == CStringTables::English) {
+        std::string text = std::to_string(parts.Month);
+        text += '/';
+        text += std::to_string(parts.Day);
+        text += '/';
+        text += std::to_string(parts.Year);
+        return text;
+    }
     std::string text = "00.00.0000";
     const auto put = [&text](std::size_t end, int value, int digits) {
         for (int digit = 0; digit < digits; ++digit, value /= 10)
