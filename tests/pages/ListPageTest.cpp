@@ -274,7 +274,10 @@ QStringList CutColumns(const CListCtrlEx& list)
 // up to "99.999,99" and dates included.
 TEST_F(ListPageTest, ColumnsShowTheirHeaderAndLargestFigureWhole)
 {
-    CIngredient* truffle = AddIngredient(Host.Data, "Trüffel", "Pilze", "kg", 99999.99, 1);
+    CIngredient* truffle = AddIngredient(Host.Data,
+                                         "Tr\xFC"
+                                         "ffel",
+                                         "Pilze", "kg", 99999.99, 1);
     CRecipe* dish = Host.Data.Recipes.At(Host.Data.GetNbRecipes() - 1);
     dish->PriceSell = 99999.99;
     dish->AddRecipeIngredient(nullptr, truffle, 1, 0);
