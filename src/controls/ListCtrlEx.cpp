@@ -100,6 +100,7 @@ void CListCtrlEx::UpdatePalette()
 void CListCtrlEx::Reset()
 {
     ChangeRows([this] { m_data.Reset(); });
+    m_widest.clear();
     SyncSortIndicator();
 }
 
@@ -153,19 +154,24 @@ template <typename Insert> int CListCtrlEx::AddColumn(int index, const char* wid
     if (section + 1 != m_model->columnCount())
         SyncOrder();
     SyncSortIndicator();
-    FitNewColumn(section, widest);
+    if (widest != nullptr)
+        m_widest[index] = ToQString(widest);
+    FitColumn(section);
     return index;
 }
 
 // No header is cut, with or without the sort mark, and no cell of the widest sensible
-// content; a width the user sets later is kept as it is.
-void CListCtrlEx::FitNewColumn(int section, const char* widest)
+// content; a width the user sets later is kept as it is until the layout is read again.
+void CListCtrlEx::FitColumn(int section)
 {
-    int width =
-        std::max(m_data.GetColumns()[static_cast<size_t>(section)].Width, header()->sectionSizeHint(section));
-    if (widest != nullptr)
-        width = std::max(width, CellWidth(ToQString(widest)));
-    m_data.SetColumnWidth(m_model->ColumnIndex(section), width);
+    const CListColumn& column = m_data.GetColumns()[static_cast<size_t>(section)];
+    if (!column.Visible)
+        return;
+    int width = std::max(column.Width, header()->sectionSizeHint(section));
+    const auto widest = m_widest.find(column.Index);
+    if (widest != m_widest.end())
+        width = std::max(width, CellWidth(widest->second));
+    m_data.SetColumnWidth(column.Index, width);
     SyncSection(section);
 }
 
@@ -190,6 +196,7 @@ void CListCtrlEx::SetColumnVisible(int index, bool visible)
 {
     m_data.SetColumnVisible(index, visible);
     SyncSection(m_model->Section(index));
+    FitColumn(m_model->Section(index));
 }
 
 std::uint32_t CListCtrlEx::AddRow(std::uint32_t userData)
@@ -230,6 +237,7 @@ void CListCtrlEx::Fill()
 void CListCtrlEx::Assign(CListCtrlData data)
 {
     ChangeRows([this, &data] { m_data = std::move(data); });
+    m_widest.clear();
     SyncHeader();
 }
 
@@ -249,6 +257,9 @@ bool CListCtrlEx::LoadLayout(const CProfileStore& store, const std::string& sect
     if (!m_data.LoadLayout(store, section, entry))
         return false;
     SyncHeader();
+    // A record from an earlier version may hold widths that cut a header or a figure.
+    for (int shown = 0; shown < m_model->columnCount(); ++shown)
+        FitColumn(shown);
     Sort();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CListTableModel;
@@ -115,8 +116,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Widens the column in `section` to its header (with the sort mark) and to `widest`.
-    void FitNewColumn(int section, const char* widest);
+    // Widens the shown column in `section` to its header (with the sort mark) and to its
+    // widest text.
+    void FitColumn(int section);
     // The width a cell needs to show `text` whole.
     int CellWidth(const QString& text) const;
     void SetUpView();
@@ -142,4 +144,6 @@ private:
     // Set while the header is being brought in line with the data model, so that its signals
     // are not taken for the user's changes.
     bool m_syncing = false;
+    // The widest text each column is meant to show whole, by model index.
+    std::unordered_map<int, QString> m_widest;
 };

@@ -244,6 +244,27 @@ TEST_F(ListCtrlEx, HeaderMenuHidesAColumnAndANewListRestoresTheLayout)
     EXPECT_EQ(header->sectionSize(kGroup), groupWidth) << "shown again at its width before hiding";
 }
 
+// A layout kept by an earlier version with a column narrower than its header (or its widest
+// figure) comes back wide enough to read them; wider columns keep their width.
+TEST_F(ListCtrlEx, ARememberedLayoutNeverCutsAHeaderOrItsWidestFigure)
+{
+    CMemoryProfileStore store;
+    List->header()->resizeSection(kPrice, 12);
+    List->header()->resizeSection(kGroup, 200);
+    ASSERT_TRUE(List->SaveLayout(store, "PageIngredient", "IngredientList"));
+
+    CListCtrlEx restored;
+    restored.InsertColumn(kName, "Name", EColumnFormat::Left, 120);
+    restored.InsertColumn(kPrice, "Preis", EColumnFormat::Right, 20, "99.999,99");
+    restored.InsertColumn(kGroup, "Warengruppe", EColumnFormat::Left, 90);
+    restored.InsertColumn(kAmount, "Menge", EColumnFormat::Right, 60);
+    const int fitting = restored.columnWidth(kPrice);
+    ASSERT_TRUE(restored.LoadLayout(store, "PageIngredient", "IngredientList"));
+    EXPECT_GE(restored.columnWidth(kPrice), restored.header()->sectionSizeHint(kPrice));
+    EXPECT_EQ(restored.columnWidth(kPrice), fitting) << "as wide as \"99.999,99\" needs";
+    EXPECT_EQ(restored.columnWidth(kGroup), 200);
+}
+
 TEST_F(ListCtrlEx, StaleLayoutRecordChangesNothing)
 {
     CMemoryProfileStore store;
