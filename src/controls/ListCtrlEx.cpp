@@ -164,6 +164,8 @@ template <typename Insert> int CListCtrlEx::AddColumn(int index, const char* wid
 // content; a width the user sets later is kept as it is until the layout is read again.
 void CListCtrlEx::FitColumn(int section)
 {
+    if (section < 0 || section >= m_model->columnCount())
+        return;
     const CListColumn& column = m_data.GetColumns()[static_cast<size_t>(section)];
     if (!column.Visible)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Ring.h"
 #include "controls/model/ListColumnSpec.h"
 #include "pages/common/SubDialog.h"
 
@@ -62,6 +63,16 @@ protected:
     std::uint32_t AddRecordRow(int recordId);
     // The Id of the selected row's record.
     std::optional<int> SelectedRecordId() const;
+    // The selected row's record among `records`, or none.
+    template <typename TRecord> TRecord* SelectedIn(CRing<TRecord>& records) const
+    {
+        const std::optional<int> id = SelectedRecordId();
+        for (TRecord& record : records) {
+            if (id && record.Id == *id)
+                return &record;
+        }
+        return nullptr;
+    }
     // Selects the record's row and scrolls it into view; false when the list does not show it.
     bool SelectRecord(int recordId);
     // After a record came or went: refill, select `shown` (when given) and let the tabs follow

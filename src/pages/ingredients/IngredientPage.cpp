@@ -34,15 +34,6 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
 const CListPage::CListSpec kList{"ingredientList", kColumns, CIngredientPage::kLayoutSection,
                                  CIngredientPage::kLayoutEntry, StringId::kIngredientListTitle};
 
-CIngredient* FindIngredient(CData& data, int id)
-{
-    for (CIngredient& ingredient : data.Ingredients) {
-        if (ingredient.Id == id)
-            return &ingredient;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CIngredientPage::CIngredientPage(CPageHost& host, const COptions& options, QWidget* parent)
@@ -94,8 +85,7 @@ void CIngredientPage::AddRow(const CIngredient& ingredient)
 CIngredient* CIngredientPage::SelectedIngredient() const
 {
     CData* data = Host().GetData();
-    const std::optional<int> id = SelectedRecordId();
-    return data && id ? FindIngredient(*data, *id) : nullptr;
+    return data ? SelectedIn(data->Ingredients) : nullptr;
 }
 
 void CIngredientPage::AddRecord()

@@ -47,15 +47,6 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
 const CListPage::CListSpec kList{"recipeList", kColumns, CRecipePage::kLayoutSection,
                                  CRecipePage::kLayoutEntry, StringId::kRecipeListTitle};
 
-CRecipe* FindRecipe(CData& data, int id)
-{
-    for (CRecipe& recipe : data.Recipes) {
-        if (recipe.Id == id)
-            return &recipe;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CRecipePage::CRecipePage(CPageHost& host, const COptions& options, QWidget* parent)
@@ -103,8 +94,7 @@ void CRecipePage::AddRow(const CData& data, const CRecipe& recipe, CCostMemo& me
 CRecipe* CRecipePage::SelectedRecipe() const
 {
     CData* data = Host().GetData();
-    const std::optional<int> id = SelectedRecordId();
-    return data && id ? FindRecipe(*data, *id) : nullptr;
+    return data ? SelectedIn(data->Recipes) : nullptr;
 }
 
 std::optional<int> CRecipePage::SelectedGroup(const CGroupSelection& selection, const CData& data)

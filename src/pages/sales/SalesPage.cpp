@@ -81,15 +81,6 @@ QDate ToQDate(const CLocalTime& time)
 const CListPage::CListSpec kList{"salesRecipeList", kColumns, CSalesPage::kLayoutSection,
                                  CSalesPage::kLayoutEntry, StringId::kSalesListTitle};
 
-CRecipe* FindRecipe(CData& data, int id)
-{
-    for (CRecipe& recipe : data.Recipes) {
-        if (recipe.Id == id)
-            return &recipe;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CSalesPage::CSalesPage(CPageHost& host, const COptions& options, QWidget* parent)
@@ -215,8 +206,7 @@ void CSalesPage::AddRow(const CRecipe& recipe, const CSalesFigures& figures)
 CRecipe* CSalesPage::SelectedRecipe() const
 {
     CData* data = Host().GetData();
-    const std::optional<int> id = SelectedRecordId();
-    return data && id ? FindRecipe(*data, *id) : nullptr;
+    return data ? SelectedIn(data->Recipes) : nullptr;
 }
 
 // The calendar's day at 00:00; invalid when the calendar has no day the catalogue can hold.
