@@ -4,6 +4,23 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
+namespace {
+
+// The digits of a number that is not negative, without a thousands mark (a year reads "2024").
+void AppendNumber(std::string& text, int value)
+{
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && count < 12);
+    while (count > 0)
+        text += digits[--count];
+}
+
+} // namespace
+
 std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
 {
     std::vector<CSale*> sales;
@@ -34,11 +51,13 @@ std::string CSalesList::DateText(const CDateTime& date, int languageId)
         return "Invalid DateTime";
     const CDateTime::CDateAndTime parts = date.GetDateAndTime();
     if (languageId == CStringTables::English) {
-        std::string text = std::to_string(parts.Month);
+        std::string text;
+        text.reserve(10);
+        AppendNumber(text, parts.Month);
         text += '/';
-        text += std::to_string(parts.Day);
+        AppendNumber(text, parts.Day);
         text += '/';
-        text += std::to_string(parts.Year);
+        AppendNumber(text, parts.Year);
         return text;
     }
     std::string text = "00.00.0000";
