@@ -10,6 +10,7 @@
 #include "resources/StringTables.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -113,6 +114,14 @@ void RunSalesPageBenchmark(CData& data, int repeat)
         dialog.repaint();
     });
     CStringTables::SetLanguage(CStringTables::German);
+    // A header click moves the rows as a layout change; the selected sale goes with them.
+    CDialogSales sorted(host, nullptr);
+    sorted.show();
+    sorted.List()->SelectRowById(1);
+    const CTimes headerClick = Median(repeat, [&] {
+        emit sorted.List()->header()->sectionClicked(1);
+        sorted.repaint();
+    });
 
     std::printf(
         "sales page: %d sales, largest group %d with %d dishes, %d dishes in all, median of %d runs\n\n",
@@ -124,4 +133,5 @@ void RunSalesPageBenchmark(CData& data, int repeat)
     Row("booking a sale (AddSaleFromRecipe), refill and paint", booking);
     Row("list of all sales: open (columns, layout, fill, sort) and paint", salesList);
     Row("the same with English dates", salesListEnglish);
+    Row("list of all sales: sort by date (header click) with a row selected, paint", headerClick);
 }
