@@ -7,8 +7,10 @@
 #include "pages/PageFactory.h"
 #include "pages/sales/DialogSales.h"
 #include "pages/sales/SalesPage.h"
+#include "resources/StringTables.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -104,6 +106,22 @@ void RunSalesPageBenchmark(CData& data, int repeat)
         dialog.show();
         dialog.repaint();
     });
+    // English dates are written another way: the same list in English.
+    CStringTables::SetLanguage(CStringTables::English);
+    const CTimes salesListEnglish = Median(repeat, [&] {
+        CDialogSales dialog(host, nullptr);
+        dialog.show();
+        dialog.repaint();
+    });
+    CStringTables::SetLanguage(CStringTables::German);
+    // A header click moves the rows as a layout change; the selected sale goes with them.
+    CDialogSales sorted(host, nullptr);
+    sorted.show();
+    sorted.List()->SelectRowById(1);
+    const CTimes headerClick = Median(repeat, [&] {
+        emit sorted.List()->header()->sectionClicked(1);
+        sorted.repaint();
+    });
 
     std::printf(
         "sales page: %d sales, largest group %d with %d dishes, %d dishes in all, median of %d runs\n\n",
@@ -114,4 +132,6 @@ void RunSalesPageBenchmark(CData& data, int repeat)
     Row("page fill, \"Alle\"", allFill);
     Row("booking a sale (AddSaleFromRecipe), refill and paint", booking);
     Row("list of all sales: open (columns, layout, fill, sort) and paint", salesList);
+    Row("the same with English dates", salesListEnglish);
+    Row("list of all sales: sort by date (header click) with a row selected, paint", headerClick);
 }

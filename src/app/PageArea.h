@@ -21,7 +21,8 @@ class CPageArea : public QFrame
 
 public:
     CPageArea(CPageHost& host, QWidget* parent);
-    // The pages go before the host they may still use on their way out.
+    // The pages go before the host: the evaluation page keeps its table's layout on its way out
+    // (the list pages keep theirs as the user changes it).
     ~CPageArea() override;
 
     // The sections of `tab` in the section bar, the first (or the remembered measure) chosen.

@@ -3,13 +3,13 @@
 #include "controls/ListTableModel.h"
 #include "controls/model/ListColor.h"
 #include "platform/qt/TextConversion.h"
-#include "resources/StringTables.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
@@ -62,8 +62,6 @@ void CListCtrlEx::SetUpView()
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CListCtrlEx::SelectionChanged);
-    connect(this, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { emit RowActivated(RowIdAt(index)); });
 }
 
 void CListCtrlEx::SetUpHeader()
@@ -102,6 +100,7 @@ void CListCtrlEx::UpdatePalette()
 void CListCtrlEx::Reset()
 {
     ChangeRows([this] { m_data.Reset(); });
+    m_widest.clear();
     SyncSortIndicator();
 }
 
@@ -121,36 +120,29 @@ template <typename Change> void CListCtrlEx::ChangeRows(Change change)
         emit SelectionChanged();
 }
 
-// Each column is at least as wide as its header's text in the program's font, so that no
-// header is cut; a width the user sets later is kept as it is.
-int CListCtrlEx::HeaderFitWidth(const std::string& header, int width) const
+int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnFormat format, int width,
+                              const char* widest)
 {
-    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this->header()) + 2;
-    return std::max(width, this->header()->fontMetrics().horizontalAdvance(ToQString(header)) + margins);
-}
-
-int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnFormat format, int width)
-{
-    const int fitting = HeaderFitWidth(header, width);
-    return AddColumn(index, [&] { m_data.InsertColumn(index, header, format, fitting); });
+    return AddColumn(index, widest, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
 void CListCtrlEx::InsertColumns(std::span<const CListColumnSpec> columns)
 {
     int index = 0;
     for (const CListColumnSpec& column : columns)
-        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width);
+        InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width,
+                         column.Widest);
 }
 
-int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width)
+int CListCtrlEx::InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width,
+                                  const char* widest)
 {
-    const int fitting = HeaderFitWidth(CStringTables::Load(static_cast<int>(headerId)), width);
-    return AddColumn(index, [&] { m_data.InsertColumnById(index, headerId, format, fitting); });
+    return AddColumn(index, widest, [&] { m_data.InsertColumnById(index, headerId, format, width); });
 }
 
 // One new section for the column; the header learns its width, and its place when it is not
 // the last in model order.
-template <typename Insert> int CListCtrlEx::AddColumn(int index, Insert insert)
+template <typename Insert> int CListCtrlEx::AddColumn(int index, const char* widest, Insert insert)
 {
     if (index < 0 || m_data.FindColumn(index) != nullptr)
         return -1;
@@ -162,7 +154,36 @@ template <typename Insert> int CListCtrlEx::AddColumn(int index, Insert insert)
     if (section + 1 != m_model->columnCount())
         SyncOrder();
     SyncSortIndicator();
+    if (widest != nullptr)
+        m_widest[index] = ToQString(widest);
+    FitColumn(section);
     return index;
+}
+
+// No header is cut, with or without the sort mark, and no cell of the widest sensible
+// content; a width the user sets later is kept as it is until the layout is read again.
+void CListCtrlEx::FitColumn(int section)
+{
+    if (section < 0 || section >= m_model->columnCount())
+        return;
+    const CListColumn& column = m_data.GetColumns()[static_cast<size_t>(section)];
+    if (!column.Visible)
+        return;
+    int width = std::max(column.Width, header()->sectionSizeHint(section));
+    const auto widest = m_widest.find(column.Index);
+    if (widest != m_widest.end())
+        width = std::max(width, CellWidth(widest->second));
+    m_data.SetColumnWidth(column.Index, width);
+    SyncSection(section);
+}
+
+int CListCtrlEx::CellWidth(const QString& text) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.text = text;
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
 }
 
 int CListCtrlEx::SectionForNewColumn(int index) const
@@ -177,6 +198,7 @@ void CListCtrlEx::SetColumnVisible(int index, bool visible)
 {
     m_data.SetColumnVisible(index, visible);
     SyncSection(m_model->Section(index));
+    FitColumn(m_model->Section(index));
 }
 
 std::uint32_t CListCtrlEx::AddRow(std::uint32_t userData)
@@ -217,32 +239,13 @@ void CListCtrlEx::Fill()
 void CListCtrlEx::Assign(CListCtrlData data)
 {
     ChangeRows([this, &data] { m_data = std::move(data); });
+    m_widest.clear();
     SyncHeader();
 }
 
 void CListCtrlEx::Sort()
 {
-    ResortKeepingSelection([this] { m_data.Sort(); });
-}
-
-template <typename Change> void CListCtrlEx::ResortKeepingSelection(Change change)
-{
-    const std::vector<std::uint32_t> selected = GetSelectedRowIds();
-    const std::uint32_t current = RowIdAt(currentIndex());
-    m_model->BeginReset();
-    change();
-    m_model->EndReset();
-    std::vector<int> itemOfRow(m_data.GetRows().size() + 1, -1);
-    const auto& items = m_data.GetItems();
-    for (size_t item = 0; item < items.size(); ++item)
-        itemOfRow[items[item]] = static_cast<int>(item);
-    std::vector<std::size_t> reselected;
-    for (std::uint32_t id : selected) {
-        if (itemOfRow[id] >= 0)
-            reselected.push_back(static_cast<std::size_t>(itemOfRow[id]));
-    }
-    std::sort(reselected.begin(), reselected.end());
-    SelectItems(reselected, current != 0 ? itemOfRow[current] : -1);
+    m_model->Reorder([this] { return m_data.Sort(); });
     SyncSortIndicator();
 }
 
@@ -256,6 +259,9 @@ bool CListCtrlEx::LoadLayout(const CProfileStore& store, const std::string& sect
     if (!m_data.LoadLayout(store, section, entry))
         return false;
     SyncHeader();
+    // A record from an earlier version may hold widths that cut a header or a figure.
+    for (int shown = 0; shown < m_model->columnCount(); ++shown)
+        FitColumn(shown);
     Sort();
     return true;
 }
@@ -276,24 +282,6 @@ std::vector<std::size_t> CListCtrlEx::SelectedItems() const
     std::sort(items.begin(), items.end());
     items.erase(std::unique(items.begin(), items.end()), items.end());
     return items;
-}
-
-void CListCtrlEx::SelectItems(const std::vector<std::size_t>& items, int current)
-{
-    QItemSelection selection;
-    const int lastColumn = m_model->columnCount() - 1;
-    for (size_t first = 0; first < items.size();) {
-        size_t last = first;
-        while (last + 1 < items.size() && items[last + 1] == items[last] + 1)
-            ++last;
-        selection.select(m_model->index(static_cast<int>(items[first]), 0),
-                         m_model->index(static_cast<int>(items[last]), lastColumn));
-        first = last + 1;
-    }
-    if (current >= 0)
-        selectionModel()->setCurrentIndex(m_model->index(current, 0), QItemSelectionModel::NoUpdate);
-    if (!selection.isEmpty())
-        selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 std::vector<std::uint32_t> CListCtrlEx::GetSelectedRowIds() const
@@ -369,8 +357,10 @@ void CListCtrlEx::ShowHeaderMenu(const QPoint& position)
 
 void CListCtrlEx::ToggleColumn(int index)
 {
-    if (const CListColumn* column = m_data.FindColumn(index))
+    if (const CListColumn* column = m_data.FindColumn(index)) {
         SetColumnVisible(index, !column->Visible);
+        emit LayoutEdited();
+    }
 }
 
 void CListCtrlEx::FitColumnsToContents()
@@ -379,19 +369,34 @@ void CListCtrlEx::FitColumnsToContents()
         if (!header()->isSectionHidden(section))
             resizeColumnToContents(section);
     }
+    emit LayoutEdited();
+}
+
+int CListCtrlEx::WidthForColumns() const
+{
+    int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    for (const CListColumn& column : m_data.GetColumns()) {
+        if (column.Visible)
+            width += column.Width;
+    }
+    return width;
 }
 
 void CListCtrlEx::OnHeaderClicked(int section)
 {
     const int column = m_model->ColumnIndex(section);
-    ResortKeepingSelection([this, column] { m_data.ClickHeader(column); });
+    m_model->Reorder([this, column] { return m_data.ClickHeader(column); });
+    SyncSortIndicator();
     emit SortChanged(m_data.GetSortState());
+    emit LayoutEdited();
 }
 
 void CListCtrlEx::OnSectionResized(int section, int, int newSize)
 {
-    if (!m_syncing && !header()->isSectionHidden(section))
+    if (!m_syncing && !header()->isSectionHidden(section)) {
         m_data.SetColumnWidth(m_model->ColumnIndex(section), newSize);
+        emit LayoutEdited();
+    }
 }
 
 void CListCtrlEx::OnSectionMoved()
@@ -401,7 +406,8 @@ void CListCtrlEx::OnSectionMoved()
     std::vector<int> order;
     for (int visual = 0; visual < header()->count(); ++visual)
         order.push_back(m_model->ColumnIndex(header()->logicalIndex(visual)));
-    m_data.SetDisplayOrder(order);
+    if (m_data.SetDisplayOrder(order))
+        emit LayoutEdited();
 }
 
 void CListCtrlEx::SyncHeader()
@@ -457,15 +463,26 @@ void CListCtrlEx::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const std::uint32_t rowId = RowIdAt(currentIndex());
+    if (enter && rowId != 0 && isSignalConnected(QMetaMethod::fromSignal(&CListCtrlEx::RowOpened))) {
+        event->accept();
+        emit RowOpened(rowId, event->modifiers());
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }
 
+// The view's own "activated" is left alone: it comes with a double click and again with the
+// click before it under styles that activate on one click.
 void CListCtrlEx::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const std::uint32_t rowId = RowIdAt(indexAt(event->position().toPoint()));
     QTreeView::mouseDoubleClickEvent(event);
-    if (rowId != 0)
-        emit RowDoubleClicked(rowId, event->modifiers());
+    if (rowId == 0)
+        return;
+    emit RowDoubleClicked(rowId, event->modifiers());
+    emit RowOpened(rowId, event->modifiers());
 }
 
 // Every selected row changes its colour, not only the current one.

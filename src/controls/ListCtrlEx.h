@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CListTableModel;
@@ -35,12 +36,15 @@ public:
     void Reset();
     // Drops rows and items; the list is empty until the next Fill.
     void DeleteAllRows();
-    // Adds a column (see CListCtrlData::InsertColumn), at least as wide as its header's text;
-    // -1 when the index is taken or negative.
-    int InsertColumn(int index, const std::string& header, EColumnFormat format, int width);
+    // Adds a column (see CListCtrlData::InsertColumn), at least as wide as its header with the
+    // sort mark and as `widest` (Windows-1252) shows in a cell; -1 when the index is taken or
+    // negative.
+    int InsertColumn(int index, const std::string& header, EColumnFormat format, int width,
+                     const char* widest = nullptr);
     // Inserts the columns as columns 0, 1, ... in their order.
     void InsertColumns(std::span<const CListColumnSpec> columns);
-    int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width);
+    int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width,
+                         const char* widest = nullptr);
     // Hiding keeps the width; column 0 cannot be hidden.
     void SetColumnVisible(int index, bool visible);
 
@@ -52,7 +56,8 @@ public:
     int SetCellNumberById(std::uint32_t rowId, std::uint32_t headerId, double number, ECellType type);
     // Shows the rows as they are now, in model order. The selection is cleared.
     void Fill();
-    // Orders the shown rows by the sort state; the selection stays on the same rows.
+    // Orders the shown rows by the sort state; the selection and the current row stay on their
+    // rows.
     void Sort();
     // What the list holds and shows; changes go through the list's own operations.
     const CListCtrlData& GetData() const { return m_data; }
@@ -83,16 +88,23 @@ public:
     QMenu* CreateHeaderMenu(QWidget* parent);
     // Widens or narrows every shown column to its contents.
     void FitColumnsToContents();
+    // The width that shows every shown column whole beside a vertical scroll bar.
+    int WidthForColumns() const;
 
 signals:
-    // Enter or the platform's activation click on a row.
-    void RowActivated(std::uint32_t rowId);
+    // "Open this row": a double click on a row or Enter on the current row, once per gesture,
+    // with the keys held. While something listens, Enter goes no further (a dialog's default
+    // button stays untouched).
+    void RowOpened(std::uint32_t rowId, Qt::KeyboardModifiers modifiers);
     // A double click on a row, with the keys held (Ctrl+double click means something on some
     // pages).
     void RowDoubleClicked(std::uint32_t rowId, Qt::KeyboardModifiers modifiers);
     void SelectionChanged();
     // The user sorted by clicking a header; the new sort state.
     void SortChanged(int sortState);
+    // The user changed the layout: sort, a width, the order or the shown columns. Owners keep
+    // the layout from here rather than on their way out.
+    void LayoutEdited();
 
 protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
@@ -104,8 +116,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // `width`, or more where the header's text needs it.
-    int HeaderFitWidth(const std::string& header, int width) const;
+    // Widens the shown column in `section` to its header (with the sort mark) and to its
+    // widest text.
+    void FitColumn(int section);
+    // The width a cell needs to show `text` whole.
+    int CellWidth(const QString& text) const;
     void SetUpView();
     void SetUpHeader();
     void UpdatePalette();
@@ -121,14 +136,14 @@ private:
     int SectionForNewColumn(int index) const;
     std::uint32_t RowIdAt(const QModelIndex& index) const;
     std::vector<std::size_t> SelectedItems() const;
-    void SelectItems(const std::vector<std::size_t>& items, int current);
     template <typename Change> void ChangeRows(Change change);
-    template <typename Change> void ResortKeepingSelection(Change change);
-    template <typename Insert> int AddColumn(int index, Insert insert);
+    template <typename Insert> int AddColumn(int index, const char* widest, Insert insert);
 
     CListCtrlData m_data;
     CListTableModel* m_model;
     // Set while the header is being brought in line with the data model, so that its signals
     // are not taken for the user's changes.
     bool m_syncing = false;
+    // The widest text each column is meant to show whole, by model index.
+    std::unordered_map<int, QString> m_widest;
 };

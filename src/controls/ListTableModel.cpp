@@ -41,6 +41,22 @@ QVariant CListTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void CListTableModel::Reorder(const std::function<std::vector<int>()>& reorder)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList from = persistentIndexList();
+    const std::vector<int> moves = reorder();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& index : from) {
+        const auto row = static_cast<std::size_t>(index.row());
+        to.append(row < moves.size() && moves[row] >= 0 ? this->index(moves[row], index.column())
+                                                        : QModelIndex());
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 QVariant CListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())

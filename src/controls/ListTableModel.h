@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <functional>
+#include <vector>
 
 class CListCtrlData;
 
@@ -32,6 +34,10 @@ public:
     // Around inserting one column that will be at `section`.
     void BeginInsertColumn(int section) { beginInsertColumns(QModelIndex(), section, section); }
     void EndInsertColumn() { endInsertColumns(); }
+    // Runs `reorder`, which puts the same items in another order and returns the new position
+    // of each old one (-1 for gone), as a layout change: the selection, the current row and
+    // every other persistent index follow their rows.
+    void Reorder(const std::function<std::vector<int>()>& reorder);
 
     // The model column index shown in `section`, or -1.
     int ColumnIndex(int section) const;

@@ -183,6 +183,23 @@ TEST_F(ListCtrlEx, CtrlCCopiesTheSelectedRowsAsShownTabSeparated)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0,050\tObst\t3\n1.234,50\tZucker\t25\n"));
 }
 
+// A sort moves the rows, not the view's hold on them: the current row, the selection and every
+// index an observer keeps (an open editor, the accessibility bridge) stay on their records.
+TEST_F(ListCtrlEx, SortingKeepsEveryHoldOnARowOnItsRecord)
+{
+    QTest::mouseClick(List->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(3)); // Zucker
+    const QPersistentModelIndex held = List->model()->index(3, kGroup);
+    QSignalSpy selection(List.get(), &CListCtrlEx::SelectionChanged);
+    for (const int section : {kPrice, kPrice, kGroup}) {
+        ClickHeader(section);
+        ASSERT_TRUE(held.isValid());
+        EXPECT_EQ(held.sibling(held.row(), kName).data().toString(), QStringLiteral("Zucker"));
+        EXPECT_EQ(List->currentIndex().siblingAtColumn(kName).data().toString(), QStringLiteral("Zucker"));
+        EXPECT_EQ(List->GetSelectedText().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Zucker"));
+    }
+    EXPECT_EQ(selection.count(), 0) << "the same record stays selected";
+}
+
 TEST_F(ListCtrlEx, HeaderMenuHidesAColumnAndANewListRestoresTheLayout)
 {
     QHeaderView* header = List->header();
@@ -197,6 +214,7 @@ TEST_F(ListCtrlEx, HeaderMenuHidesAColumnAndANewListRestoresTheLayout)
     ASSERT_TRUE(name && group && MenuEntry(*menu, QStringLiteral("Spaltenbreite anpassen")));
     EXPECT_TRUE(name->isChecked());
     EXPECT_FALSE(name->isEnabled()) << "the first column cannot be hidden";
+    const int groupWidth = header->sectionSize(kGroup);
     group->trigger();
     EXPECT_TRUE(header->isSectionHidden(kGroup));
     EXPECT_EQ(List->GetData().GetDisplayOrder(), (std::vector<int>{kName, kAmount, kPrice, kGroup}));
@@ -223,7 +241,28 @@ TEST_F(ListCtrlEx, HeaderMenuHidesAColumnAndANewListRestoresTheLayout)
     EXPECT_FALSE(group->isChecked());
     group->trigger();
     EXPECT_FALSE(header->isSectionHidden(kGroup));
-    EXPECT_EQ(header->sectionSize(kGroup), 90) << "shown again at its width before hiding";
+    EXPECT_EQ(header->sectionSize(kGroup), groupWidth) << "shown again at its width before hiding";
+}
+
+// A layout kept by an earlier version with a column narrower than its header (or its widest
+// figure) comes back wide enough to read them; wider columns keep their width.
+TEST_F(ListCtrlEx, ARememberedLayoutNeverCutsAHeaderOrItsWidestFigure)
+{
+    CMemoryProfileStore store;
+    List->header()->resizeSection(kPrice, 12);
+    List->header()->resizeSection(kGroup, 200);
+    ASSERT_TRUE(List->SaveLayout(store, "PageIngredient", "IngredientList"));
+
+    CListCtrlEx restored;
+    restored.InsertColumn(kName, "Name", EColumnFormat::Left, 120);
+    restored.InsertColumn(kPrice, "Preis", EColumnFormat::Right, 20, "99.999,99");
+    restored.InsertColumn(kGroup, "Warengruppe", EColumnFormat::Left, 90);
+    restored.InsertColumn(kAmount, "Menge", EColumnFormat::Right, 60);
+    const int fitting = restored.columnWidth(kPrice);
+    ASSERT_TRUE(restored.LoadLayout(store, "PageIngredient", "IngredientList"));
+    EXPECT_GE(restored.columnWidth(kPrice), restored.header()->sectionSizeHint(kPrice));
+    EXPECT_EQ(restored.columnWidth(kPrice), fitting) << "as wide as \"99.999,99\" needs";
+    EXPECT_EQ(restored.columnWidth(kGroup), 200);
 }
 
 TEST_F(ListCtrlEx, StaleLayoutRecordChangesNothing)

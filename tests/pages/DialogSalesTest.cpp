@@ -3,6 +3,7 @@
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
 #include "SalesBuilder.h"
+#include "resources/StringTables.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -61,6 +62,15 @@ TEST_F(DialogSalesTest, AllSalesWithTheirNames)
     EXPECT_EQ(Column(list, 1), (QStringList{"01.03.2024", "Invalid DateTime", "29.02.2024"}));
     EXPECT_EQ(Column(list, 2), (QStringList{"23,60", "11,80", "4,80"}));
     EXPECT_EQ(Column(list, 3), (QStringList{"4", "2", "1,5"}));
+}
+
+// An English user reads the dates as English dates.
+TEST_F(DialogSalesTest, DatesFollowTheChosenLanguage)
+{
+    CStringTables::SetLanguage(CStringTables::English);
+    Open(nullptr);
+    CStringTables::SetLanguage(CStringTables::German);
+    EXPECT_EQ(Column(*Dialog->List(), 1), (QStringList{"3/1/2024", "Invalid DateTime", "2/29/2024"}));
 }
 
 TEST_F(DialogSalesTest, OneDishWithoutItsName)

@@ -3,6 +3,7 @@
 #include "SalesBuilder.h"
 #include "catalogue/Data.h"
 #include "pages/sales/SalesList.h"
+#include "resources/StringTables.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,29 @@ TEST(SalesFiguresTest, AgreesWithTheCatalogueSums)
         }
     }
     EXPECT_GT(figures.Get(a, EPeriod::Day).Portions, 0.0) << "the test must reach the early-morning day";
+}
+
+// German and Romanian write "05.03.2024", English "3/5/2024"; the list of sales follows the
+// language chosen at start-up.
+TEST(SalesListTest, DatesFollowTheChosenLanguage)
+{
+    const struct
+    {
+        int Language;
+        CDateTime Date;
+        const char* Shown;
+    } cases[] = {
+        {CStringTables::German, {2024, 3, 5}, "05.03.2024"},
+        {CStringTables::Romanian, {2024, 3, 5}, "05.03.2024"},
+        {CStringTables::English, {2024, 3, 5, 14, 7}, "3/5/2024"},
+        {CStringTables::English, {1999, 12, 31}, "12/31/1999"},
+        {CStringTables::English, CDateTime::MakeInvalid(), "Invalid DateTime"},
+    };
+    for (const auto& example : cases)
+        EXPECT_EQ(CSalesList::DateText(example.Date, example.Language), example.Shown) << example.Language;
+    CStringTables::SetLanguage(CStringTables::English);
+    EXPECT_EQ(CSalesList::DateText({2024, 3, 5}), "3/5/2024");
+    CStringTables::SetLanguage(CStringTables::German);
 }
 
 TEST(SalesListTest, DatesCaptionAndSelection)

@@ -263,11 +263,12 @@ void CListCtrlData::Fill()
 // The sort compares keys built once per item rather than cells: a column of texts sorts the
 // ranks of its distinct texts, a column of numbers its numbers; only a column of mixed types
 // compares cells. Rows that compare equal keep their model order (the row id decides).
-void CListCtrlData::Sort()
+std::vector<int> CListCtrlData::Sort()
 {
     const int column = GetSortColumn();
+    const std::vector<std::uint32_t> before = m_items;
     if (column < 0 || m_items.empty())
-        return;
+        return MovesFrom(before);
     std::vector<const CListCell*> cells;
     cells.reserve(m_items.size());
     for (std::uint32_t id : m_items)
@@ -279,6 +280,19 @@ void CListCtrlData::Sort()
         SortNumbers(cells);
     else
         SortCells(cells);
+    return MovesFrom(before);
+}
+
+std::vector<int> CListCtrlData::MovesFrom(const std::vector<std::uint32_t>& before) const
+{
+    std::vector<int> positionOfRow(m_rows.size() + 1, -1);
+    for (size_t item = 0; item < m_items.size(); ++item)
+        positionOfRow[m_items[item]] = static_cast<int>(item);
+    std::vector<int> moves;
+    moves.reserve(before.size());
+    for (std::uint32_t id : before)
+        moves.push_back(positionOfRow[id]);
+    return moves;
 }
 
 ECellType CListCtrlData::CommonType(const std::vector<const CListCell*>& cells)
@@ -414,11 +428,11 @@ int CListCtrlData::GetSortColumn() const
     return m_sortState == 0 ? -1 : (m_sortState > 0 ? m_sortState : -m_sortState) - 1;
 }
 
-void CListCtrlData::ClickHeader(int column)
+std::vector<int> CListCtrlData::ClickHeader(int column)
 {
     const bool sortedByIt = m_sortState == column + 1 || m_sortState == -(column + 1);
     m_sortState = sortedByIt ? -m_sortState : column + 1;
-    Sort();
+    return Sort();
 }
 
 int CListCtrlData::Compare(const CListRow& a, const CListRow& b) const

@@ -74,8 +74,9 @@ public:
     // item. Does not sort.
     void Fill();
     // Orders the items by the sort state; rows that compare equal keep their model order.
-    // O(n log n) compares of plain keys, not of cells.
-    void Sort();
+    // O(n log n) compares of plain keys, not of cells. Returns where each item went: the new
+    // position of the item that was at position i is element i.
+    std::vector<int> Sort();
     // Row ids of the items in shown order.
     const std::vector<std::uint32_t>& GetItems() const { return m_items; }
     // The row shown at `item`, or none.
@@ -91,8 +92,9 @@ public:
     // The model index of the sort column, or -1 when unsorted.
     int GetSortColumn() const;
     // A click on the header of `column`: the sort direction turns over when the list is sorted
-    // by that column, else the list sorts ascending by it. Sorts the items.
-    void ClickHeader(int column);
+    // by that column, else the list sorts ascending by it. Sorts the items and returns where each
+    // went, as Sort does.
+    std::vector<int> ClickHeader(int column);
     // Negative, 0 or positive as row `a` is shown before, with or after row `b` under the sort
     // state. A row without a cell in the sort column comes after rows with one (ascending).
     int Compare(const CListRow& a, const CListRow& b) const;
@@ -113,6 +115,8 @@ private:
     void SortTexts(const std::vector<const CListCell*>& cells);
     void SortNumbers(const std::vector<const CListCell*>& cells);
     void SortCells(const std::vector<const CListCell*>& cells);
+    // New positions of the items that were shown as `before`.
+    std::vector<int> MovesFrom(const std::vector<std::uint32_t>& before) const;
     void ApplyColumnLayout(CListColumn& column, const CListLayoutRecord::CColumn& stored);
     void UpdateShownColumns() const;
     void AppendRowText(const CListRow& row, std::string& text) const;

@@ -13,93 +13,40 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
 enum EColumn { kName, kSupplier, kGroup, kPricePerUnit, kTotalPrice, kAmount, kUnit, kNbColumns };
 
+// Prices are shown whole up to "99.999,99".
+constexpr const char* kWidestPrice = "99.999,99";
+
 constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kSupplierHeader, EColumnFormat::Left, 140},
     {StringId::kGroupHeader, EColumnFormat::Left, 140},
-    {StringId::kPricePerUnitHeader, EColumnFormat::Right, 90},
-    {StringId::kTotalPriceHeader, EColumnFormat::Right, 90},
-    {StringId::kAmountHeader, EColumnFormat::Right, 90},
+    {StringId::kPricePerUnitHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kTotalPriceHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kAmountHeader, EColumnFormat::Right, 90, "99.999"},
     {StringId::kUnitHeader, EColumnFormat::Left, 90},
 };
+
+const CListPage::CListSpec kList{"ingredientList", kColumns, CIngredientPage::kLayoutSection,
+                                 CIngredientPage::kLayoutEntry, StringId::kIngredientListTitle};
 
 } // namespace
 
 CIngredientPage::CIngredientPage(CPageHost& host, const COptions& options, QWidget* parent)
-    : CSubDialog(host, options, parent)
+    : CListPage(host, options, kList, parent)
 {
     Title()->setText(QStringLiteral("Einkauf und Zutaten"));
     Subtitle()->setText(
         QStringLiteral("Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten "
                        "Schritt Rezepturen zusammen stellen"));
-    BuildBody();
-    AddColumns();
-    m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
-}
-
-CIngredientPage::~CIngredientPage()
-{
-    m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
-}
-
-void CIngredientPage::BuildBody()
-{
-    m_list = new CListCtrlEx(Body());
-    m_list->setObjectName(QStringLiteral("ingredientList"));
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list, 1);
-    layout->addWidget(BuildButtons());
-    connect(m_list, &CListCtrlEx::RowDoubleClicked, this, [this] { ChangeIngredient(); });
-    connect(m_list, &CListCtrlEx::RowActivated, this, [this] { ChangeIngredient(); });
-}
-
-QWidget* CIngredientPage::BuildButtons()
-{
-    auto* row = new QWidget(Body());
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addIngredient", row);
-    QPushButton* change = CFormFields::Button(QStringLiteral("Ä&ndern"), "changeIngredient", row);
-    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteIngredient", row);
-    m_groupButton = CFormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", row);
-    for (QPushButton* button : {add, change, remove})
-        layout->addWidget(button);
-    layout->addStretch(1);
-    layout->addWidget(m_groupButton);
-    connect(add, &QPushButton::clicked, this, &CIngredientPage::AddIngredient);
-    connect(change, &QPushButton::clicked, this, &CIngredientPage::ChangeIngredient);
-    connect(remove, &QPushButton::clicked, this, &CIngredientPage::DeleteIngredient);
+    QHBoxLayout* buttons = EditButtons("addIngredient", "changeIngredient", "deleteIngredient");
+    m_groupButton = CFormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", Body());
+    buttons->addWidget(m_groupButton);
     connect(m_groupButton, &QPushButton::clicked, this, &CIngredientPage::ChooseGroup);
-    return row;
-}
-
-void CIngredientPage::AddColumns()
-{
-    m_list->InsertColumns(kColumns);
-}
-
-void CIngredientPage::InitFromData(CData& data)
-{
-    (void)data;
-    FillList();
-}
-
-void CIngredientPage::RefreshPage()
-{
-    FillList();
-}
-
-// The list as shown: its columns, order and group filter.
-void CIngredientPage::Print()
-{
-    Host().PrintList(*m_list, StringId::kIngredientListTitle);
 }
 
 void CIngredientPage::SetFilter(const std::string& filter)
@@ -108,44 +55,40 @@ void CIngredientPage::SetFilter(const std::string& filter)
     FillList();
 }
 
-// The ingredients of the filter's group (all without one) in catalogue order, then sorted as
-// the user last sorted the list.
-void CIngredientPage::FillList()
+// The ingredients of the filter's group, all without one.
+void CIngredientPage::AddRows(CData& data)
 {
-    m_list->DeleteAllRows();
-    m_rows.clear();
-    if (CData* data = Host().GetData()) {
-        for (CIngredient& ingredient : data->Ingredients) {
-            if (m_filter.empty() || ingredient.Group == m_filter) {
-                AddRow(ingredient, static_cast<std::uint32_t>(m_rows.size()));
-                m_rows.push_back(&ingredient);
-            }
-        }
+    for (const CIngredient& ingredient : data.Ingredients) {
+        if (m_filter.empty() || ingredient.Group == m_filter)
+            AddRow(ingredient);
     }
-    m_list->Fill();
-    m_list->Sort();
-    UpdateHint();
 }
 
-void CIngredientPage::AddRow(const CIngredient& ingredient, std::uint32_t index)
+int CIngredientPage::CountRecords(const CData& data) const
 {
-    const std::uint32_t row = m_list->AddRow(index);
-    m_list->SetCellText(row, kName, ingredient.Name);
-    m_list->SetCellText(row, kSupplier, ingredient.GetSupplierName());
-    m_list->SetCellText(row, kGroup, ingredient.Group);
-    m_list->SetCellNumber(row, kPricePerUnit, ingredient.GetPricePerUnit(), ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kTotalPrice, ingredient.GetPrice(), ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kAmount, ingredient.GetAmount(), ECellType::General);
-    m_list->SetCellText(row, kUnit, ingredient.Unit);
+    return data.GetNbIngredients();
+}
+
+void CIngredientPage::AddRow(const CIngredient& ingredient)
+{
+    CListCtrlEx& list = *List();
+    const std::uint32_t row = AddRecordRow(ingredient.Id);
+    list.SetCellText(row, kName, ingredient.Name);
+    list.SetCellText(row, kSupplier, ingredient.GetSupplierName());
+    list.SetCellText(row, kGroup, ingredient.Group);
+    list.SetCellNumber(row, kPricePerUnit, ingredient.GetPricePerUnit(), ECellType::TwoDecimals);
+    list.SetCellNumber(row, kTotalPrice, ingredient.GetPrice(), ECellType::TwoDecimals);
+    list.SetCellNumber(row, kAmount, ingredient.GetAmount(), ECellType::General);
+    list.SetCellText(row, kUnit, ingredient.Unit);
 }
 
 CIngredient* CIngredientPage::SelectedIngredient() const
 {
-    const auto index = m_list->GetSelectedUserData();
-    return index && *index < m_rows.size() ? m_rows[*index] : nullptr;
+    CData* data = Host().GetData();
+    return data ? SelectedIn(data->Ingredients) : nullptr;
 }
 
-void CIngredientPage::AddIngredient()
+void CIngredientPage::AddRecord()
 {
     CData* data = Host().GetData();
     if (!data)
@@ -154,14 +97,14 @@ void CIngredientPage::AddIngredient()
     CDialogIngredient dialog(Host(), copy, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const bool wasEmpty = data->GetNbIngredients() == 0;
-    if (data->AddIngredient(copy) != 1)
-        return;
-    FillList();
-    AfterCountChange(wasEmpty);
+    const int before = data->GetNbIngredients();
+    std::optional<int> added;
+    if (data->AddIngredient(copy) == 1)
+        added = data->Ingredients.At(data->Ingredients.Count() - 1)->Id;
+    AfterEdit(before, added);
 }
 
-void CIngredientPage::ChangeIngredient()
+void CIngredientPage::ChangeRecord()
 {
     CIngredient* ingredient = SelectedIngredient();
     if (!ingredient)
@@ -174,10 +117,10 @@ void CIngredientPage::ChangeIngredient()
         return;
     // A failed copy (out of memory) has been reported; the list shows what is stored.
     static_cast<void>(ingredient->CopyFrom(copy));
-    FillList();
+    AfterEdit(CountRecords(*Host().GetData()), ingredient->Id);
 }
 
-void CIngredientPage::DeleteIngredient()
+void CIngredientPage::DeleteRecord()
 {
     CIngredient* ingredient = SelectedIngredient();
     CData* data = Host().GetData();
@@ -190,18 +133,10 @@ void CIngredientPage::DeleteIngredient()
     if (!CProgramMessages::AskYesNo(
             Host().Messages(), CMessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
         return;
+    const int before = data->GetNbIngredients();
     if (data->DeleteIngredient(ingredient) != 1)
         return;
-    FillList();
-    AfterCountChange(false);
-}
-
-// The tabs follow when the first ingredient came or the last one went.
-void CIngredientPage::AfterCountChange(bool wasEmpty)
-{
-    const CData* data = Host().GetData();
-    if (data && (wasEmpty || data->GetNbIngredients() == 0))
-        Host().RebuildTabs(-1);
+    AfterEdit(before, std::nullopt);
 }
 
 void CIngredientPage::ChooseGroup()
@@ -210,10 +145,4 @@ void CIngredientPage::ChooseGroup()
         m_groups.Rebuild(data->Ingredients);
     if (const auto chosen = CGroupMenu::Choose(m_groups, m_groupButton))
         SetFilter(*chosen);
-}
-
-void CIngredientPage::UpdateHint()
-{
-    const CData* data = Host().GetData();
-    Subtitle()->setVisible(!data || data->GetNbIngredients() == 0);
 }

@@ -170,8 +170,7 @@ QWidget* CDialogRecipe::BuildLineButtons()
     connect(
         new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), m_list, nullptr, nullptr, Qt::WidgetShortcut),
         &QShortcut::activated, this, &CDialogRecipe::MoveLineDown);
-    connect(m_list, &CListCtrlEx::RowDoubleClicked, this, [this] { ChangeLine(); });
-    connect(m_list, &CListCtrlEx::RowActivated, this, [this] { ChangeLine(); });
+    connect(m_list, &CListCtrlEx::RowOpened, this, [this] { ChangeLine(); });
     return row;
 }
 

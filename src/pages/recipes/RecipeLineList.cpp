@@ -10,16 +10,22 @@ namespace {
 
 enum EColumn { kNumber, kName, kAmount, kUnit, kPrice, kNbColumns };
 
-constexpr CListColumnSpec kColumns[kNbColumns] = {{StringId::kLineNumberHeader, EColumnFormat::Left, 30},
-                                                  {StringId::kNameHeader, EColumnFormat::Left, 180},
-                                                  {StringId::kAmountHeader, EColumnFormat::Left, 110},
-                                                  {StringId::kUnitHeader, EColumnFormat::Left, 110},
-                                                  {StringId::kPriceHeader, EColumnFormat::Left, 110}};
+// Amounts and prices are shown whole up to "99.999,99", order numbers up to 999.
+constexpr const char* kWidestFigure = "99.999,99";
+
+constexpr CListColumnSpec kColumns[kNbColumns] = {
+    {StringId::kLineNumberHeader, EColumnFormat::Left, 30, "999"},
+    {StringId::kNameHeader, EColumnFormat::Left, 180},
+    {StringId::kAmountHeader, EColumnFormat::Left, 110, kWidestFigure},
+    {StringId::kUnitHeader, EColumnFormat::Left, 110},
+    {StringId::kPriceHeader, EColumnFormat::Left, 110, kWidestFigure}};
 
 } // namespace
 
 void CRecipeLineList::AddColumns(CListCtrlEx& list)
 {
+    // Every command on the lines acts on one line.
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.InsertColumns(kColumns);
 }
 

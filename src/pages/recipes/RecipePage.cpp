@@ -13,8 +13,6 @@
 #include "resources/StringIds.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -31,127 +29,72 @@ enum EColumn {
     kNbColumns
 };
 
+// Prices are shown whole up to "99.999,99".
+constexpr const char* kWidestPrice = "99.999,99";
+
 constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 200},
     {StringId::kGroupHeader, EColumnFormat::Left, 120},
-    {StringId::kPurchasePriceHeader, EColumnFormat::Right, 90},
-    {StringId::kCalculatedNetHeader, EColumnFormat::Right, 90},
-    {StringId::kCalculatedGrossHeader, EColumnFormat::Right, 90},
-    {StringId::kActualNetHeader, EColumnFormat::Right, 90},
-    {StringId::kActualGrossHeader, EColumnFormat::Right, 90},
-    {StringId::kMarginHeader, EColumnFormat::Right, 90},
-    {StringId::kCostRatioHeader, EColumnFormat::Right, 90},
+    {StringId::kPurchasePriceHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kCalculatedNetHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kCalculatedGrossHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kActualNetHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kActualGrossHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kMarginHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kCostRatioHeader, EColumnFormat::Right, 90, "999,99"},
 };
+
+const CListPage::CListSpec kList{"recipeList", kColumns, CRecipePage::kLayoutSection,
+                                 CRecipePage::kLayoutEntry, StringId::kRecipeListTitle};
 
 } // namespace
 
 CRecipePage::CRecipePage(CPageHost& host, const COptions& options, QWidget* parent)
-    : CSubDialog(host, options, parent)
+    : CListPage(host, options, kList, parent)
 {
     Title()->setText(QStringLiteral("Rezepturen"));
     Subtitle()->setText(
         QStringLiteral("Sobald Sie mindestens eine Rezeptur angelegt haben, können Sie im nächsten "
                        "Schritt Abverkäufe aus Ihrem Journal erfassen"));
-    BuildBody();
-    AddColumns();
-    m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    EditButtons("addRecipe", "changeRecipe", "deleteRecipe");
 }
 
-CRecipePage::~CRecipePage()
+// The recipes of the selected section; each sub-recipe is costed once for the whole list.
+void CRecipePage::AddRows(CData& data)
 {
-    m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
-}
-
-void CRecipePage::BuildBody()
-{
-    m_list = new CListCtrlEx(Body());
-    m_list->setObjectName(QStringLiteral("recipeList"));
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list, 1);
-    layout->addWidget(BuildButtons());
-    connect(m_list, &CListCtrlEx::RowDoubleClicked, this, [this] { ChangeRecipe(); });
-    connect(m_list, &CListCtrlEx::RowActivated, this, [this] { ChangeRecipe(); });
-}
-
-QWidget* CRecipePage::BuildButtons()
-{
-    auto* row = new QWidget(Body());
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addRecipe", row);
-    QPushButton* change = CFormFields::Button(QStringLiteral("Ä&ndern"), "changeRecipe", row);
-    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteRecipe", row);
-    for (QPushButton* button : {add, change, remove})
-        layout->addWidget(button);
-    layout->addStretch(1);
-    connect(add, &QPushButton::clicked, this, &CRecipePage::AddRecipe);
-    connect(change, &QPushButton::clicked, this, &CRecipePage::ChangeRecipe);
-    connect(remove, &QPushButton::clicked, this, &CRecipePage::DeleteRecipe);
-    return row;
-}
-
-void CRecipePage::AddColumns()
-{
-    m_list->InsertColumns(kColumns);
-}
-
-void CRecipePage::InitFromData(CData& data)
-{
-    (void)data;
-    FillList();
-}
-
-void CRecipePage::RefreshPage()
-{
-    FillList();
-}
-
-void CRecipePage::Print()
-{
-    Host().PrintList(*m_list, StringId::kRecipeListTitle);
-}
-
-// The recipes of the selected section in catalogue order, then sorted as the user last sorted
-// the list. Each sub-recipe is costed once for the whole list.
-void CRecipePage::FillList()
-{
-    m_list->DeleteAllRows();
-    m_rows.clear();
-    if (const CData* data = Host().GetData()) {
-        const CGroupSelection selection = Host().GetGroupSelection();
-        CCostMemo memo;
-        for (CRecipe& recipe : Host().GetData()->Recipes) {
-            if (selection.ShowsGroup(recipe.NameGroupIndex, *data)) {
-                AddRow(*data, recipe, static_cast<std::uint32_t>(m_rows.size()), memo);
-                m_rows.push_back(&recipe);
-            }
-        }
+    const CGroupSelection selection = Host().GetGroupSelection();
+    CCostMemo memo;
+    for (const CRecipe& recipe : data.Recipes) {
+        if (selection.ShowsGroup(recipe.NameGroupIndex, data))
+            AddRow(data, recipe, memo);
     }
-    m_list->Fill();
-    m_list->Sort();
-    UpdateHint();
 }
 
-void CRecipePage::AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index, CCostMemo& memo)
+int CRecipePage::CountRecords(const CData& data) const
 {
+    return data.GetNbRecipes();
+}
+
+void CRecipePage::AddRow(const CData& data, const CRecipe& recipe, CCostMemo& memo)
+{
+    CListCtrlEx& list = *List();
     const CRecipeFigures figures = CRecipeFigures::Of(recipe, 1.0, &memo);
-    const std::uint32_t row = m_list->AddRow(index);
-    m_list->SetCellText(row, kName, recipe.Name);
-    m_list->SetCellText(row, kGroup, data.GetGroupName(recipe.NameGroupIndex));
-    m_list->SetCellNumber(row, kPriceBuy, figures.PriceBuy, ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kCalculatedNet, figures.PriceSellCalculatedNoTax, ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kCalculatedGross, figures.PriceSellCalculatedTax, ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kActualNet, figures.PriceSellNoTax, ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kActualGross, figures.PriceSell, ECellType::TwoDecimals);
-    m_list->SetCellNumber(row, kMargin, figures.ContributionMargin, ECellType::TwoDecimalsAlt);
-    m_list->SetCellNumber(row, kCostRatio, figures.CostRatio, ECellType::TwoDecimalsAlt);
+    const std::uint32_t row = AddRecordRow(recipe.Id);
+    list.SetCellText(row, kName, recipe.Name);
+    list.SetCellText(row, kGroup, data.GetGroupName(recipe.NameGroupIndex));
+    list.SetCellNumber(row, kPriceBuy, figures.PriceBuy, ECellType::TwoDecimals);
+    list.SetCellNumber(row, kCalculatedNet, figures.PriceSellCalculatedNoTax, ECellType::TwoDecimals);
+    list.SetCellNumber(row, kCalculatedGross, figures.PriceSellCalculatedTax, ECellType::TwoDecimals);
+    list.SetCellNumber(row, kActualNet, figures.PriceSellNoTax, ECellType::TwoDecimals);
+    list.SetCellNumber(row, kActualGross, figures.PriceSell, ECellType::TwoDecimals);
+    list.SetCellNumber(row, kMargin, figures.ContributionMargin, ECellType::TwoDecimalsAlt);
+    list.SetCellNumber(row, kCostRatio, figures.CostRatio, ECellType::TwoDecimalsAlt);
 }
 
 CRecipe* CRecipePage::SelectedRecipe() const
 {
-    const auto index = m_list->GetSelectedUserData();
-    return index && *index < m_rows.size() ? m_rows[*index] : nullptr;
+    CData* data = Host().GetData();
+    return data ? SelectedIn(data->Recipes) : nullptr;
 }
 
 std::optional<int> CRecipePage::SelectedGroup(const CGroupSelection& selection, const CData& data)
@@ -167,7 +110,7 @@ std::optional<int> CRecipePage::SelectedGroup(const CGroupSelection& selection, 
 }
 
 // A new recipe goes into the group whose section is selected; the general sections have none.
-void CRecipePage::AddRecipe()
+void CRecipePage::AddRecord()
 {
     CData* data = Host().GetData();
     if (!data)
@@ -183,14 +126,14 @@ void CRecipePage::AddRecipe()
     if (dialog.exec() != QDialog::Accepted)
         return;
     working.NameGroupIndex = *group;
-    const bool wasEmpty = data->GetNbRecipes() == 0;
-    if (data->AddRecipe(working) != 1)
-        return;
-    FillList();
-    AfterCountChange(wasEmpty);
+    const int before = data->GetNbRecipes();
+    std::optional<int> added;
+    if (data->AddRecipe(working) == 1)
+        added = data->Recipes.At(data->Recipes.Count() - 1)->Id;
+    AfterEdit(before, added);
 }
 
-void CRecipePage::ChangeRecipe()
+void CRecipePage::ChangeRecord()
 {
     CRecipe* recipe = SelectedRecipe();
     if (!recipe)
@@ -203,10 +146,10 @@ void CRecipePage::ChangeRecipe()
         return;
     // A failed copy (out of memory) has been reported; the list shows what is stored.
     static_cast<void>(recipe->CopyFrom(working));
-    FillList();
+    AfterEdit(CountRecords(*Host().GetData()), recipe->Id);
 }
 
-void CRecipePage::DeleteRecipe()
+void CRecipePage::DeleteRecord()
 {
     CRecipe* recipe = SelectedRecipe();
     CData* data = Host().GetData();
@@ -219,22 +162,8 @@ void CRecipePage::DeleteRecipe()
     if (!CProgramMessages::AskYesNo(Host().Messages(),
                                     CMessageText::WithName(StringId::kDeleteRecipeQuestion, recipe->Name)))
         return;
+    const int before = data->GetNbRecipes();
     if (data->DeleteRecipe(recipe) != 1)
         return;
-    FillList();
-    AfterCountChange(false);
-}
-
-// The tabs follow when the first recipe came or the last one went.
-void CRecipePage::AfterCountChange(bool wasEmpty)
-{
-    const CData* data = Host().GetData();
-    if (data && (wasEmpty || data->GetNbRecipes() == 0))
-        Host().RebuildTabs(-1);
-}
-
-void CRecipePage::UpdateHint()
-{
-    const CData* data = Host().GetData();
-    Subtitle()->setVisible(!data || data->GetNbRecipes() == 0);
+    AfterEdit(before, std::nullopt);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "pages/common/SubDialog.h"
+#include "pages/common/ListPage.h"
 
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 class CCostMemo;
-class CListCtrlEx;
 class CRecipe;
 struct CGroupSelection;
 
@@ -15,25 +12,16 @@ struct CGroupSelection;
 // or all drink groups) with their prices, margin and cost ratio. The user adds recipes to a
 // group, changes and deletes them. The first recipe makes the sales tab appear, the last one
 // going takes it away.
-class CRecipePage : public CSubDialog
+class CRecipePage : public CListPage
 {
     Q_OBJECT
 
 public:
     CRecipePage(CPageHost& host, const COptions& options, QWidget* parent = nullptr);
-    ~CRecipePage() override;
 
-    void InitFromData(CData& data) override;
-    void RefreshPage() override;
-    void Print() override;
-
-    CListCtrlEx* List() const { return m_list; }
-    // Refills the list from the catalogue (the benchmark times this).
-    void FillList();
-
-    void AddRecipe();
-    void ChangeRecipe();
-    void DeleteRecipe();
+    void AddRecipe() { AddRecord(); }
+    void ChangeRecipe() { ChangeRecord(); }
+    void DeleteRecipe() { DeleteRecord(); }
 
     // The group whose own section is selected; nothing for "Alle", "Alle Speisen", "Alle
     // Getränke" or no selection.
@@ -42,16 +30,14 @@ public:
     static constexpr const char* kLayoutSection = "PageRecipe";
     static constexpr const char* kLayoutEntry = "RecipeList";
 
-private:
-    void BuildBody();
-    QWidget* BuildButtons();
-    void AddColumns();
-    void AddRow(const CData& data, const CRecipe& recipe, std::uint32_t index, CCostMemo& memo);
-    CRecipe* SelectedRecipe() const;
-    void AfterCountChange(bool wasEmpty);
-    void UpdateHint();
+protected:
+    void AddRows(CData& data) override;
+    int CountRecords(const CData& data) const override;
+    void AddRecord() override;
+    void ChangeRecord() override;
+    void DeleteRecord() override;
 
-    CListCtrlEx* m_list = nullptr;
-    // The recipe of each row, by the row's user data.
-    std::vector<CRecipe*> m_rows;
+private:
+    void AddRow(const CData& data, const CRecipe& recipe, CCostMemo& memo);
+    CRecipe* SelectedRecipe() const;
 };

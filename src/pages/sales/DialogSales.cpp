@@ -43,7 +43,7 @@ void CDialogSales::BuildForm()
     m_list = new CListCtrlEx(this);
     m_list->setObjectName(QStringLiteral("salesList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setMinimumSize(m_recipe ? 320 : 420, 360);
+    m_list->setMinimumHeight(360);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
@@ -66,14 +66,22 @@ void CDialogSales::BuildForm()
     connect(deleteKey, &QShortcut::activated, this, &CDialogSales::DeleteSale);
 }
 
-// One dish: date, price, portions; all sales: the name first.
+// One dish: date, price, portions; all sales: the name first. Dates show whole in the chosen
+// language's format (and a date that is not valid as such), prices up to "99.999,99".
 void CDialogSales::AddColumns()
 {
     int column = 0;
     if (!m_recipe)
         m_list->InsertColumnById(column++, StringId::kNameHeader, EColumnFormat::Left, kColumnWidth);
-    for (const int headerId : {StringId::kDateHeader, StringId::kPriceHeader, StringId::kAmountHeader})
-        m_list->InsertColumnById(column++, headerId, EColumnFormat::Left, kColumnWidth);
+    std::string widestDate = CSalesList::DateText(CDateTime(2000, 12, 28));
+    const std::string invalid = CSalesList::DateText(CDateTime::MakeInvalid());
+    if (invalid.size() > widestDate.size())
+        widestDate = invalid;
+    m_list->InsertColumnById(column++, StringId::kDateHeader, EColumnFormat::Left, kColumnWidth,
+                             widestDate.c_str());
+    m_list->InsertColumnById(column++, StringId::kPriceHeader, EColumnFormat::Left, kColumnWidth,
+                             "99.999,99");
+    m_list->InsertColumnById(column++, StringId::kAmountHeader, EColumnFormat::Left, kColumnWidth, "9.999");
 }
 
 void CDialogSales::FillList()

@@ -4,6 +4,23 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
+namespace {
+
+// The digits of a number that is not negative, without a thousands mark (a year reads "2024").
+void AppendNumber(std::string& text, int value)
+{
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && count < 12);
+    while (count > 0)
+        text += digits[--count];
+}
+
+} // namespace
+
 std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
 {
     std::vector<CSale*> sales;
@@ -22,12 +39,27 @@ std::string CSalesList::Caption(const CRecipe* recipe)
 
 std::string CSalesList::DateText(const CDateTime& date)
 {
+    return DateText(date, CStringTables::Language());
+}
+
+// By hand rather than through printf or a locale: the list of all sales formats 200,000 dates.
+std::string CSalesList::DateText(const CDateTime& date, int languageId)
+{
     if (date.GetStatus() == CDateTime::Null)
         return {};
     if (!date.IsValid())
         return "Invalid DateTime";
-    // By hand rather than through printf: the list of all sales formats 200,000 dates.
     const CDateTime::CDateAndTime parts = date.GetDateAndTime();
+    if (languageId == CStringTables::English) {
+        std::string text;
+        text.reserve(10);
+        AppendNumber(text, parts.Month);
+        text += '/';
+        AppendNumber(text, parts.Day);
+        text += '/';
+        AppendNumber(text, parts.Year);
+        return text;
+    }
     std::string text = "00.00.0000";
     const auto put = [&text](std::size_t end, int value, int digits) {
         for (int digit = 0; digit < digits; ++digit, value /= 10)

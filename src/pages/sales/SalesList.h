@@ -17,9 +17,10 @@ public:
     static std::vector<CSale*> Select(CData& data, const CRecipe* recipe);
     // "Verkaufsliste : " and the dish's name, or "alle Verkäufe" without a dish (Windows-1252).
     static std::string Caption(const CRecipe* recipe);
-    // The date as German dates read ("05.03.2024"); "Invalid DateTime" for an invalid date,
-    // the empty text for a null one.
+    // The date as the chosen language writes short dates: German and Romanian "05.03.2024",
+    // English "3/5/2024"; "Invalid DateTime" for an invalid date, the empty text for a null one.
     static std::string DateText(const CDateTime& date);
+    static std::string DateText(const CDateTime& date, int languageId);
     // What the sale brought in: its frozen gross price per portion times its portions.
     static double Price(const CSale& sale);
 };

@@ -78,53 +78,36 @@ QDate ToQDate(const CLocalTime& time)
     return QDate(time.Year, time.Month, time.Day);
 }
 
+const CListPage::CListSpec kList{"salesRecipeList", kColumns, CSalesPage::kLayoutSection,
+                                 CSalesPage::kLayoutEntry, StringId::kSalesListTitle};
+
 } // namespace
 
 CSalesPage::CSalesPage(CPageHost& host, const COptions& options, QWidget* parent)
-    : CSubDialog(host, options, parent)
+    : CListPage(host, options, kList, parent)
 {
     Title()->setText(QStringLiteral("Abverkäufe lt. Kassenjournal (Erfassung z.B. monatlich)"));
     Subtitle()->setText(
         QStringLiteral("Sobald Sie mindestens einen Abverkauf erfasst haben, können Sie "
                        "im nächsten Schritt Ihre betriebswirtschaftlichen Kennzahlen auswerten"));
     BuildBody();
-    AddColumns();
     // A fresh installation shows the nine columns without the cost-of-goods ratios.
-    if (!m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry)) {
+    if (!LayoutLoaded()) {
         for (const int column : kRatioColumns)
-            m_list->SetColumnVisible(column, false);
+            List()->SetColumnVisible(column, false);
     }
     m_calendar->setSelectedDate(ToQDate(host.Clock().LocalNow()));
     UpdateEnabling();
 }
 
-CSalesPage::~CSalesPage()
-{
-    m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
-}
-
 void CSalesPage::BuildBody()
 {
-    m_list = new CListCtrlEx(Body());
-    m_list->setObjectName(QStringLiteral("salesRecipeList"));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(BuildCalendar());
     bottom->addStretch(1);
     bottom->addWidget(BuildBooking(), 0, Qt::AlignBottom);
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list, 1);
-    layout->addLayout(bottom);
-    connect(m_list, &CListCtrlEx::SelectionChanged, this, &CSalesPage::UpdateEnabling);
-    connect(m_list, &CListCtrlEx::RowDoubleClicked, this, [this] { OpenSalesList(); });
-    // Enter on a dish goes on to its portions.
-    connect(m_list, &CListCtrlEx::RowActivated, this, [this] {
-        if (SelectedRecipe()) {
-            m_portions->setFocus(Qt::OtherFocusReason);
-            m_portions->selectAll();
-        }
-    });
+    BodyLayout()->addLayout(bottom);
+    connect(List(), &CListCtrlEx::SelectionChanged, this, &CSalesPage::UpdateEnabling);
 }
 
 // The month calendar (German, weeks from Monday) and its legend.
@@ -174,99 +157,56 @@ QWidget* CSalesPage::BuildBooking()
     return column;
 }
 
-void CSalesPage::AddColumns()
-{
-    m_list->InsertColumns(kColumns);
-}
-
-// Another catalogue: nothing of the last one stays selected, and the calendar shows today.
+// Another catalogue: the calendar shows today.
 void CSalesPage::InitFromData(CData& data)
 {
-    (void)data;
-    m_rows.clear();
-    m_list->DeleteAllRows();
     m_calendar->setSelectedDate(ToQDate(Host().Clock().LocalNow()));
-    FillList();
+    CListPage::InitFromData(data);
 }
 
-void CSalesPage::RefreshPage()
+void CSalesPage::AfterFill()
 {
-    FillList();
-}
-
-void CSalesPage::Print()
-{
-    Host().PrintList(*m_list, StringId::kSalesListTitle);
-}
-
-// The selected dish stays selected when the group still shows it.
-void CSalesPage::FillList()
-{
-    const int selected = SelectedId();
-    Refill();
-    SelectRecipe(selected);
     UpdateEnabling();
     ShowToday();
-    UpdateHint();
 }
 
-// The dishes of the selected section in catalogue order with their figures at the clock's time,
-// then sorted as the user last sorted the list.
-void CSalesPage::Refill()
+// The dishes of the selected section in catalogue order.
+void CSalesPage::AddRows(CData& data)
 {
-    m_list->DeleteAllRows();
-    m_rows.clear();
-    if (CData* data = Host().GetData()) {
-        const CGroupSelection selection = Host().GetGroupSelection();
-        const CSalesFigures figures(*data, CSalesPeriods(Host().Clock().LocalNow()));
-        for (CRecipe& recipe : data->Recipes) {
-            if (recipe.UseForSale && selection.ShowsGroup(recipe.NameGroupIndex, *data))
-                AddRow(recipe, figures);
-        }
+    const CGroupSelection selection = Host().GetGroupSelection();
+    const CSalesFigures figures(data, CSalesPeriods(Host().Clock().LocalNow()));
+    for (const CRecipe& recipe : data.Recipes) {
+        if (recipe.UseForSale && selection.ShowsGroup(recipe.NameGroupIndex, data))
+            AddRow(recipe, figures);
     }
-    m_list->Fill();
-    m_list->Sort();
 }
 
-void CSalesPage::AddRow(CRecipe& recipe, const CSalesFigures& figures)
+// The hint and the evaluation tab follow the sales, not the dishes.
+int CSalesPage::CountRecords(const CData& data) const
 {
-    const std::uint32_t row = m_list->AddRow(static_cast<std::uint32_t>(m_rows.size()));
-    m_rows.push_back({&recipe, recipe.Id});
-    m_list->SetCellText(row, 0, recipe.Name);
+    return data.Sales.Count();
+}
+
+void CSalesPage::AddRow(const CRecipe& recipe, const CSalesFigures& figures)
+{
+    CListCtrlEx& list = *List();
+    const std::uint32_t row = AddRecordRow(recipe.Id);
+    list.SetCellText(row, 0, recipe.Name);
     for (int period = 0; period < CSalesPeriods::kNbPeriods; ++period) {
         const CSalesFigures::CFigures shown =
             figures.Get(&recipe, static_cast<CSalesPeriods::EPeriod>(period));
         const int first = 1 + period * kFiguresPerPeriod;
-        m_list->SetCellNumber(row, first, shown.GrossRevenue, ECellType::TwoDecimals);
-        m_list->SetCellNumber(row, first + 1, shown.Portions, ECellType::Truncated);
-        m_list->SetCellNumber(row, first + 2, shown.Margin, ECellType::TwoDecimals);
-        m_list->SetCellNumber(row, first + 3, shown.CostRatio, ECellType::TwoDecimalsAlt);
+        list.SetCellNumber(row, first, shown.GrossRevenue, ECellType::TwoDecimals);
+        list.SetCellNumber(row, first + 1, shown.Portions, ECellType::Truncated);
+        list.SetCellNumber(row, first + 2, shown.Margin, ECellType::TwoDecimals);
+        list.SetCellNumber(row, first + 3, shown.CostRatio, ECellType::TwoDecimalsAlt);
     }
 }
 
 CRecipe* CSalesPage::SelectedRecipe() const
 {
-    const auto index = m_list->GetSelectedUserData();
-    return index && *index < m_rows.size() ? m_rows[*index].Recipe : nullptr;
-}
-
-int CSalesPage::SelectedId() const
-{
-    const auto index = m_list->GetSelectedUserData();
-    return index && *index < m_rows.size() ? m_rows[*index].Id : -1;
-}
-
-// Rows are added in order, so a row's id is its index + 1.
-void CSalesPage::SelectRecipe(int id)
-{
-    if (id < 0)
-        return;
-    for (std::size_t index = 0; index < m_rows.size(); ++index) {
-        if (m_rows[index].Id == id) {
-            m_list->SelectRowById(static_cast<std::uint32_t>(index + 1));
-            return;
-        }
-    }
+    CData* data = Host().GetData();
+    return data ? SelectedIn(data->Recipes) : nullptr;
 }
 
 // The calendar's day at 00:00; invalid when the calendar has no day the catalogue can hold.
@@ -290,15 +230,13 @@ void CSalesPage::RecordSale()
     const CDateTime date = SelectedDate();
     if (!date.IsValid())
         return;
-    const bool first = data->Sales.IsEmpty();
+    const int before = data->Sales.Count();
     if (data->AddSaleFromRecipe(recipe, portions, date) != 1)
         return;
-    FillList();
     CNumberField::Show(m_portions, 1.0, kInputPrecision);
     if (m_portions->hasFocus())
         m_portions->selectAll();
-    if (first)
-        Host().RebuildTabs(-1);
+    AfterEdit(before, recipe->Id);
 }
 
 void CSalesPage::OpenSalesList()
@@ -306,14 +244,12 @@ void CSalesPage::OpenSalesList()
     CData* data = Host().GetData();
     if (!data)
         return;
-    const bool hadSales = !data->Sales.IsEmpty();
+    const int before = data->Sales.Count();
     {
         CDialogSales dialog(Host(), SelectedRecipe(), this);
         dialog.exec();
     }
-    FillList();
-    if (hadSales && data->Sales.IsEmpty())
-        Host().RebuildTabs(-1);
+    AfterEdit(before, std::nullopt);
 }
 
 // Booking needs a dish: without one the portions field is read-only and skipped by Tab.
@@ -338,12 +274,6 @@ void CSalesPage::ShowToday()
     format.setFontWeight(QFont::Bold);
     m_calendar->setDateTextFormat(today, format);
     m_markedToday = today;
-}
-
-void CSalesPage::UpdateHint()
-{
-    const CData* data = Host().GetData();
-    Subtitle()->setVisible(!data || data->Sales.IsEmpty());
 }
 
 // Enter in the portions field books the sale.

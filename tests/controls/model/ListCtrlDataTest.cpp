@@ -81,10 +81,12 @@ TEST_F(NameTable, HeaderClicksReverseTheSortColumnOrSortAscendingByANewOne)
 TEST_F(NameTable, EqualNumbersKeepTheirModelOrderInBothDirections)
 {
     Fill({{"A", 5.0}, {"B", 1.0}, {"C", 5.0}, {"D", 5.0}});
-    list.ClickHeader(1);
+    // Each sort tells where the item at each old position went, for the view's held rows.
+    EXPECT_EQ(list.ClickHeader(1), (std::vector<int>{1, 0, 2, 3}));
     EXPECT_EQ(Shown(), "B,A,C,D");
-    list.ClickHeader(1);
+    EXPECT_EQ(list.ClickHeader(1), (std::vector<int>{3, 0, 1, 2}));
     EXPECT_EQ(Shown(), "A,C,D,B");
+    EXPECT_EQ(list.Sort(), (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST_F(NameTable, RowsWithoutAFirstCellAreNotShownAndRowsWithoutTheSortCellComeLast)
