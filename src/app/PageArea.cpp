@@ -56,14 +56,6 @@ CPageArea::CPageArea(CPageHost& host, QWidget* parent) : QFrame(parent), m_host(
     BuildPages();
 }
 
-CPageArea::~CPageArea()
-{
-    for (CSubDialog*& page : m_pages) {
-        delete page;
-        page = nullptr;
-    }
-}
-
 // An empty widget stands in while no page belongs to the tab.
 void CPageArea::BuildPages()
 {

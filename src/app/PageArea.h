@@ -20,10 +20,9 @@ class CPageArea : public QFrame
     Q_OBJECT
 
 public:
+    // The pages are the area's children and go with it; none of them needs the host on its way
+    // out, since every page keeps its layout as the user changes it.
     CPageArea(CPageHost& host, QWidget* parent);
-    // The pages go before the host: the evaluation page keeps its table's layout on its way out
-    // (the list pages keep theirs as the user changes it).
-    ~CPageArea() override;
 
     // The sections of `tab` in the section bar, the first (or the remembered measure) chosen.
     void SetSections(int tab);

@@ -3,6 +3,7 @@
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/recipes/DialogRecipeIngredient.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -58,6 +59,26 @@ TEST_F(DialogIngredientTest, OpensOnTheUsedSupplier)
     EXPECT_EQ(Dialog->AmountUnit()->text(), QStringLiteral("l"));
     EXPECT_EQ(Dialog->SupplierList()->GetSelectedRowId(),
               Dialog->SupplierList()->GetData().GetItems()[RowOf("Molkerei")]);
+}
+
+// The supplier commands act on one supplier: Ctrl and Shift clicks keep one row selected, in
+// this dialog and in the selection dialog of a recipe line.
+TEST_F(DialogIngredientTest, ListsOfOneChoiceSelectOneRow)
+{
+    AddIngredient(Host.Data, "Butter", "", "kg", 8.40, 2);
+    AddIngredient(Host.Data, "Mehl", "", "kg", 1.0, 1);
+    CDialogRecipeIngredient selection(Host, nullptr, nullptr);
+    Dialog->show();
+    selection.show();
+    for (CListCtrlEx* list : {Dialog->SupplierList(), selection.List()}) {
+        ASSERT_GE(list->model()->rowCount(), 2);
+        ClickRow(*list, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualRect(list->model()->index(1, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          list->visualRect(list->model()->index(0, 0)).center());
+        EXPECT_EQ(list->selectionModel()->selectedRows().size(), 1) << list->objectName().toStdString();
+    }
 }
 
 // Ctrl+double click only switches; a plain double click switches and opens the change dialog.

@@ -5,6 +5,7 @@
 #include "SalesBuilder.h"
 #include "TempDir.h"
 #include "controls/ChartWnd.h"
+#include "controls/model/ListLayoutRecord.h"
 #include "pages/PageFactory.h"
 #include "resources/StringIds.h"
 #include "settings/RememberedValues.h"
@@ -13,6 +14,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -233,6 +235,22 @@ TEST_F(EvaluationPageTest, TableModeHidesTheSeriesButtonAndShowsTheTable)
     Click("displayKindButton");
     EXPECT_TRUE(Page->Chart()->isVisible());
     EXPECT_TRUE(Find<QPushButton>("seriesButton")->isVisible());
+}
+
+// The table keeps its layout as the user changes it, not when the page is deleted: the page
+// area may then delete its pages after the host.
+TEST_F(EvaluationPageTest, TableLayoutIsKeptAsTheUserChangesIt)
+{
+    Open();
+    Page->SetDisplayKind(EChartDisplay::Table);
+    QHeaderView* header = Page->Table()->header();
+    const int x = header->sectionViewportPosition(1) + header->sectionSize(1) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header->height() / 2));
+    const auto bytes = Host.Store.GetBinary(CEvaluationPage::kLayoutSection, CEvaluationPage::kLayoutEntry);
+    ASSERT_TRUE(bytes.has_value());
+    const auto record = CListLayoutRecord::Decode(*bytes, Page->Table()->GetData().GetColumns().size());
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->SortState, 2) << "ascending by the second column";
 }
 
 TEST_F(EvaluationPageTest, ChoicesAreRememberedAcrossARestart)

@@ -90,19 +90,11 @@ CEvaluationPage::CEvaluationPage(CPageHost& host, const COptions& options, QWidg
     Subtitle()->setText(ToQString(CStringTables::Load(StringId::kEvaluationHeading)));
     BuildBody();
     m_table->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
+    connect(m_table, &CListCtrlEx::LayoutEdited, this,
+            [this] { m_table->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry); });
     TakeRemembered();
     ShowSettings();
     ShowDisplayKind();
-}
-
-// The pickers report leaving the field while the widgets go; the page is no page by then.
-CEvaluationPage::~CEvaluationPage()
-{
-    for (QDateEdit* picker : {m_startPicker, m_endPicker}) {
-        disconnect(picker, nullptr, this, nullptr);
-        disconnect(picker->calendarWidget(), nullptr, this, nullptr);
-    }
-    m_table->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
 }
 
 void CEvaluationPage::BuildBody()
@@ -164,9 +156,10 @@ void CEvaluationPage::ConnectPicker(QDateEdit* picker, void (CEvaluationPage::*p
 {
     QCalendarWidget* calendar = picker->calendarWidget();
     const auto picked = [this, pick](QDate date) { (this->*pick)(date); };
-    connect(calendar, &QCalendarWidget::clicked, this, picked, Qt::QueuedConnection);
-    connect(calendar, &QCalendarWidget::activated, this, picked, Qt::QueuedConnection);
-    connect(picker, &QDateEdit::editingFinished, this, [this, picker, pick] {
+    QObject* receiver = m_pickerReceiver.get();
+    connect(calendar, &QCalendarWidget::clicked, receiver, picked, Qt::QueuedConnection);
+    connect(calendar, &QCalendarWidget::activated, receiver, picked, Qt::QueuedConnection);
+    connect(picker, &QDateEdit::editingFinished, receiver, [this, picker, pick] {
         const CDateTime& shown = picker == m_startPicker ? m_settings.Start : m_settings.End;
         if (picker->date() != ToQDate(shown))
             (this->*pick)(picker->date());

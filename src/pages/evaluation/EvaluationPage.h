@@ -6,6 +6,8 @@
 #include "settings/ChartSettings.h"
 
 #include <QDate>
+#include <QObject>
+#include <memory>
 #include <optional>
 
 class CChartWnd;
@@ -35,7 +37,6 @@ public:
     static constexpr const char* kLayoutEntry = "ChartTable";
 
     CEvaluationPage(CPageHost& host, const COptions& options, QWidget* parent = nullptr);
-    ~CEvaluationPage() override;
 
     // Takes the remembered choices; series of groups without a name are dropped.
     void InitFromData(CData& data) override;
@@ -91,6 +92,10 @@ private:
     QPushButton* m_seriesButton = nullptr;
     QDateEdit* m_startPicker = nullptr;
     QDateEdit* m_endPicker = nullptr;
+    // The pickers report to the page through this object. It goes with the page's own members,
+    // before the widgets: a picker that reports leaving its field while it is deleted reaches
+    // nobody.
+    std::unique_ptr<QObject> m_pickerReceiver = std::make_unique<QObject>();
     QRadioButton* m_perMonth = nullptr;
     QRadioButton* m_cumulative = nullptr;
     QRadioButton* m_original = nullptr;

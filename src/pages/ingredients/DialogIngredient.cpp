@@ -64,6 +64,8 @@ void CDialogIngredient::BuildForm()
     grid->setColumnStretch(1, 1);
     m_list = new CListCtrlEx(this);
     m_list->setObjectName(QStringLiteral("supplierList"));
+    // Its commands act on one supplier.
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumSize(4 * kColumnWidth + 8, 110);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -68,6 +68,8 @@ void CDialogRecipeIngredient::BuildForm()
 {
     m_list = new CListCtrlEx(this);
     m_list->setObjectName(QStringLiteral("ingredientList"));
+    // A line takes one ingredient or recipe.
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumSize(600, 220);
     m_groupButton = new QPushButton(QStringLiteral("&Warengruppen"), this);
     m_groupButton->setObjectName(QStringLiteral("groupButton"));
