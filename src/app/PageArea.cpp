@@ -63,7 +63,7 @@ void CPageArea::BuildPages()
     m_stack->addWidget(m_empty);
     for (int index = 0; index < kNbPages; ++index) {
         CSubDialog* page = PageFactory::Create(PageAt(index), m_host, m_stack);
-        page->SetHelpAddress(m_host.HelpAddress(CPageTable::HelpAnchor(PageAt(index))));
+        page->SetHelpAddress(m_host.HelpAddress(PageTable::HelpAnchor(PageAt(index))));
         m_stack->addWidget(page);
         m_pages[index] = page;
     }

@@ -58,6 +58,6 @@ CSubDialog* CreatePage(EPage page, CPageHost& host, QWidget* parent)
 CSubDialog* PageFactory::Create(EPage page, CPageHost& host, QWidget* parent)
 {
     CSubDialog* created = CreatePage(page, host, parent);
-    created->setObjectName(QString::fromLatin1(CPageTable::ObjectName(page)));
+    created->setObjectName(QString::fromLatin1(PageTable::ObjectName(page)));
     return created;
 }

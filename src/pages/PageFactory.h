@@ -10,7 +10,7 @@ class QWidget;
 // The main window asks for each of the twelve once and talks to them only through CSubDialog.
 namespace PageFactory {
 
-// A new page owned by `parent`, named after CPageTable::ObjectName.
+// A new page owned by `parent`, named after PageTable::ObjectName.
 CSubDialog* Create(EPage page, CPageHost& host, QWidget* parent);
 
 } // namespace PageFactory

@@ -50,8 +50,8 @@ TEST(MasterDataRules, FactorLabelAndNamedMessages)
 {
     EXPECT_EQ(MasterDataRules::FactorLabel("EUR"), "1 EUR = ");
     EXPECT_EQ(MasterDataRules::FactorLabel(""), "1  = ");
-    EXPECT_EQ(CMessageText::ReplaceAll("xyz und xyz", "xyz", "xyz!"), "xyz! und xyz!");
-    EXPECT_EQ(CMessageText::WithName(186, "Mehl"),
+    EXPECT_EQ(MessageText::ReplaceAll("xyz und xyz", "xyz", "xyz!"), "xyz! und xyz!");
+    EXPECT_EQ(MessageText::WithName(186, "Mehl"),
               "Wollen Sie die Zutat 'Mehl' wirklich l\xF6schen? (Kann nicht r\xFC"
               "ckg\xE4ngig gemacht werden)");
 }

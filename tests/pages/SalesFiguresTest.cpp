@@ -129,18 +129,18 @@ TEST(SalesListTest, DatesFollowTheChosenLanguage)
         {CStringTables::English, CDateTime::MakeInvalid(), "Invalid DateTime"},
     };
     for (const auto& example : cases)
-        EXPECT_EQ(CSalesList::DateText(example.Date, example.Language), example.Shown) << example.Language;
+        EXPECT_EQ(SalesList::DateText(example.Date, example.Language), example.Shown) << example.Language;
     CStringTables::SetLanguage(CStringTables::English);
-    EXPECT_EQ(CSalesList::DateText({2024, 3, 5}), "3/5/2024");
+    EXPECT_EQ(SalesList::DateText({2024, 3, 5}), "3/5/2024");
     CStringTables::SetLanguage(CStringTables::German);
 }
 
 TEST(SalesListTest, DatesCaptionAndSelection)
 {
-    EXPECT_EQ(CSalesList::DateText({2024, 3, 5, 14, 7}), "05.03.2024");
-    EXPECT_EQ(CSalesList::DateText({1999, 12, 31}), "31.12.1999");
-    EXPECT_EQ(CSalesList::DateText(CDateTime::MakeInvalid()), "Invalid DateTime");
-    EXPECT_EQ(CSalesList::DateText(CDateTime::MakeNull()), "");
+    EXPECT_EQ(SalesList::DateText({2024, 3, 5, 14, 7}), "05.03.2024");
+    EXPECT_EQ(SalesList::DateText({1999, 12, 31}), "31.12.1999");
+    EXPECT_EQ(SalesList::DateText(CDateTime::MakeInvalid()), "Invalid DateTime");
+    EXPECT_EQ(SalesList::DateText(CDateTime::MakeNull()), "");
 
     CData data;
     CRecipe* soup = AddDish(data, "Suppe");
@@ -149,9 +149,9 @@ TEST(SalesListTest, DatesCaptionAndSelection)
     AddSale(data, {.Date = {}, .Recipe = cake});
     CSale& third = AddSale(data, {.Date = {}, .Recipe = soup});
     AddSale(data, {.Date = {}, .Recipe = nullptr});
-    EXPECT_EQ(CSalesList::Select(data, soup), (std::vector<CSale*>{&first, &third}));
-    EXPECT_EQ(CSalesList::Select(data, nullptr).size(), 4u);
-    EXPECT_DOUBLE_EQ(CSalesList::Price(first), 13.5);
-    EXPECT_EQ(CSalesList::Caption(cake), "Verkaufsliste : Torte");
-    EXPECT_EQ(CSalesList::Caption(nullptr), "Verkaufsliste : alle Verk\xE4ufe");
+    EXPECT_EQ(SalesList::Select(data, soup), (std::vector<CSale*>{&first, &third}));
+    EXPECT_EQ(SalesList::Select(data, nullptr).size(), 4u);
+    EXPECT_DOUBLE_EQ(SalesList::Price(first), 13.5);
+    EXPECT_EQ(SalesList::Caption(cake), "Verkaufsliste : Torte");
+    EXPECT_EQ(SalesList::Caption(nullptr), "Verkaufsliste : alle Verk\xE4ufe");
 }

@@ -43,7 +43,7 @@ std::vector<QWidget*> TabStops(QWidget* widget)
 
 } // namespace
 
-QLineEdit* CFormFields::TextField(const char* objectName, QWidget* parent)
+QLineEdit* FormFields::TextField(const char* objectName, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(objectName));
@@ -51,8 +51,8 @@ QLineEdit* CFormFields::TextField(const char* objectName, QWidget* parent)
     return field;
 }
 
-QPushButton* CFormFields::Button(const QString& text, const char* objectName, QWidget* parent,
-                                 bool autoDefault)
+QPushButton* FormFields::Button(const QString& text, const char* objectName, QWidget* parent,
+                                bool autoDefault)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(objectName));
@@ -61,7 +61,7 @@ QPushButton* CFormFields::Button(const QString& text, const char* objectName, QW
     return button;
 }
 
-QComboBox* CFormFields::ComboField(const char* objectName, QWidget* parent)
+QComboBox* FormFields::ComboField(const char* objectName, QWidget* parent)
 {
     auto* field = new QComboBox(parent);
     field->setObjectName(QString::fromLatin1(objectName));
@@ -71,21 +71,21 @@ QComboBox* CFormFields::ComboField(const char* objectName, QWidget* parent)
     return field;
 }
 
-QLabel* CFormFields::Label(const QString& text, QWidget* buddy, QWidget* parent)
+QLabel* FormFields::Label(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
 }
 
-void CFormFields::AddRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* field,
-                         int span)
+void FormFields::AddRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* field,
+                        int span)
 {
     grid->addWidget(Label(label, field, grid->parentWidget()), row, column);
     grid->addWidget(field, row, column + 1, 1, span);
 }
 
-int CFormFields::WidthToShow(const QLineEdit* field, const QString& widest)
+int FormFields::WidthToShow(const QLineEdit* field, const QString& widest)
 {
     field->ensurePolished();
     QStyleOptionFrame option;
@@ -101,14 +101,14 @@ int CFormFields::WidthToShow(const QLineEdit* field, const QString& widest)
     return std::max(framed.width(), text.width() + 2 * option.lineWidth);
 }
 
-void CFormFields::FitWidth(QLineEdit* field, const QString& widest)
+void FormFields::FitWidth(QLineEdit* field, const QString& widest)
 {
     const int width = WidthToShow(field, widest);
     if (field->minimumWidth() < width)
         field->setMinimumWidth(width);
 }
 
-void CFormFields::FitToColumns(QTreeView* list)
+void FormFields::FitToColumns(QTreeView* list)
 {
     const int frame = 2 * list->frameWidth();
     const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
@@ -117,7 +117,7 @@ void CFormFields::FitToColumns(QTreeView* list)
         list->setMinimumWidth(width);
 }
 
-void CFormFields::SetTabOrder(const std::vector<QWidget*>& widgets)
+void FormFields::SetTabOrder(const std::vector<QWidget*>& widgets)
 {
     std::vector<QWidget*> stops;
     for (QWidget* widget : widgets) {
@@ -128,7 +128,7 @@ void CFormFields::SetTabOrder(const std::vector<QWidget*>& widgets)
         QWidget::setTabOrder(stops[index - 1], stops[index]);
 }
 
-QDialogButtonBox* CFormFields::ButtonBox(QDialog* dialog, std::initializer_list<CBoxButton> buttons)
+QDialogButtonBox* FormFields::ButtonBox(QDialog* dialog, std::initializer_list<CBoxButton> buttons)
 {
     auto* box = new QDialogButtonBox(dialog);
     box->setObjectName(QStringLiteral("buttonBox"));
@@ -157,23 +157,23 @@ QDialogButtonBox* CFormFields::ButtonBox(QDialog* dialog, std::initializer_list<
     return box;
 }
 
-std::string CFormFields::Text(const QLineEdit* field)
+std::string FormFields::Text(const QLineEdit* field)
 {
     return FromQStringLossy(field->text());
 }
 
-std::string CFormFields::Text(const QComboBox* field)
+std::string FormFields::Text(const QComboBox* field)
 {
     return FromQStringLossy(field->currentText());
 }
 
-void CFormFields::SetText(QLineEdit* field, const std::string& text)
+void FormFields::SetText(QLineEdit* field, const std::string& text)
 {
     field->setText(ToQString(text));
     field->setCursorPosition(0);
 }
 
-void CFormFields::SetText(QComboBox* field, const std::string& text)
+void FormFields::SetText(QComboBox* field, const std::string& text)
 {
     field->setEditText(ToQString(text));
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-QMenu* CGroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
+QMenu* GroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("groupMenu"));
@@ -29,7 +29,7 @@ QMenu* CGroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
 }
 
 // A screen reader announces the menu under the name of the button that opened it.
-std::optional<std::string> CGroupMenu::Choose(const CGroupMenuTable& table, QWidget* button)
+std::optional<std::string> GroupMenu::Choose(const CGroupMenuTable& table, QWidget* button)
 {
     const std::unique_ptr<QMenu> menu(Create(table, button));
     if (QAccessibleInterface* opener = QAccessible::queryAccessibleInterface(button)) {

@@ -95,9 +95,9 @@ QHBoxLayout* CListPage::EditButtons(const char* addName, const char* changeName,
 {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), addName, Body());
-    QPushButton* change = CFormFields::Button(QStringLiteral("Ä&ndern"), changeName, Body());
-    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), deleteName, Body());
+    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), addName, Body());
+    QPushButton* change = FormFields::Button(QStringLiteral("Ä&ndern"), changeName, Body());
+    QPushButton* remove = FormFields::Button(QStringLiteral("&Löschen"), deleteName, Body());
     for (QPushButton* button : {add, change, remove})
         row->addWidget(button);
     row->addStretch(1);

@@ -2,12 +2,12 @@
 
 #include "resources/StringTables.h"
 
-std::string CMessageText::WithName(int stringId, const std::string& name)
+std::string MessageText::WithName(int stringId, const std::string& name)
 {
     return ReplaceAll(CStringTables::Load(stringId), "xyz", name);
 }
 
-std::string CMessageText::ReplaceAll(std::string text, const std::string& what, const std::string& by)
+std::string MessageText::ReplaceAll(std::string text, const std::string& what, const std::string& by)
 {
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + by.size()))
         text.replace(at, what.size(), by);

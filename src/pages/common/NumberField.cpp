@@ -15,23 +15,23 @@ constexpr int kWidestFigurePrecision = 2;
 
 } // namespace
 
-QString CNumberField::WidestFigure()
+QString NumberField::WidestFigure()
 {
     return ToQString(NumberText::Format(kWidestFigure, kWidestFigurePrecision));
 }
 
-void CNumberField::FitWidth(QLineEdit* field)
+void NumberField::FitWidth(QLineEdit* field)
 {
-    CFormFields::FitWidth(field, WidestFigure());
+    FormFields::FitWidth(field, WidestFigure());
 }
 
-void CNumberField::Show(QLineEdit* field, double value, int precision)
+void NumberField::Show(QLineEdit* field, double value, int precision)
 {
     FitWidth(field);
     field->setText(ToQString(NumberText::Format(value, precision)));
 }
 
-bool CNumberField::Read(QLineEdit* field, CMessageService& messages, double& value)
+bool NumberField::Read(QLineEdit* field, CMessageService& messages, double& value)
 {
     if (ReadQuietly(field, value))
         return true;
@@ -41,14 +41,14 @@ bool CNumberField::Read(QLineEdit* field, CMessageService& messages, double& val
     return false;
 }
 
-bool CNumberField::ReadOnClose(QLineEdit* field, CMessageService& messages, double& value)
+bool NumberField::ReadOnClose(QLineEdit* field, CMessageService& messages, double& value)
 {
     if (field->hasFocus())
         return ReadQuietly(field, value);
     return Read(field, messages, value);
 }
 
-bool CNumberField::ReadQuietly(const QLineEdit* field, double& value)
+bool NumberField::ReadQuietly(const QLineEdit* field, double& value)
 {
     return NumberText::Parse(FromQStringLossy(field->text()), value);
 }

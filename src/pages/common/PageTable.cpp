@@ -27,12 +27,12 @@ constexpr std::array<CPageRow, kNbPages> kRows = {{
 
 } // namespace
 
-const char* CPageTable::HelpAnchor(EPage page)
+const char* PageTable::HelpAnchor(EPage page)
 {
     return kRows[IndexOf(page)].Anchor;
 }
 
-const char* CPageTable::ObjectName(EPage page)
+const char* PageTable::ObjectName(EPage page)
 {
     return kRows[IndexOf(page)].ObjectName;
 }

@@ -112,10 +112,9 @@ void CEvaluationPage::BuildBody()
     m_views->addWidget(m_table);
     layout->addWidget(m_views, 1);
     auto* exports = new QHBoxLayout;
-    QPushButton* saveChart =
-        CFormFields::Button(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
+    QPushButton* saveChart = FormFields::Button(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
     QPushButton* exportTable =
-        CFormFields::Button(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
+        FormFields::Button(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
     exports->addStretch(1);
     exports->addWidget(saveChart);
     exports->addWidget(exportTable);
@@ -129,8 +128,8 @@ QWidget* CEvaluationPage::BuildCommandRow()
     auto* row = new QWidget(Body());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_displayButton = CFormFields::Button(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
-    m_seriesButton = CFormFields::Button(QStringLiteral("&Datenreihen"), "seriesButton", row);
+    m_displayButton = FormFields::Button(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
+    m_seriesButton = FormFields::Button(QStringLiteral("&Datenreihen"), "seriesButton", row);
     layout->addWidget(m_displayButton);
     layout->addWidget(m_seriesButton);
     layout->addStretch(1);

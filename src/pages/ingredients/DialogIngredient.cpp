@@ -38,8 +38,8 @@ CDialogIngredient::CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget
     setObjectName(QStringLiteral("dialogIngredient"));
     BuildForm();
     m_editor.EnsureUsedSupplier();
-    CFormFields::SetText(m_name, copy.Name);
-    CFormFields::SetText(m_unit, copy.Unit);
+    FormFields::SetText(m_name, copy.Name);
+    FormFields::SetText(m_unit, copy.Unit);
     m_amountUnit->setText(m_unit->text());
     FillGroups();
     ShowUsed();
@@ -52,14 +52,14 @@ CDialogIngredient::CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget
 
 void CDialogIngredient::BuildForm()
 {
-    m_name = CFormFields::TextField("name", this);
-    m_group = CFormFields::ComboField("group", this);
-    m_unit = CFormFields::TextField("unit", this);
+    m_name = FormFields::TextField("name", this);
+    m_group = FormFields::ComboField("group", this);
+    m_unit = FormFields::TextField("unit", this);
     auto* grid = new QGridLayout;
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Warengruppe :"), m_group);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Warengruppe :"), m_group);
     grid->addWidget(new QLabel(kOptional, this), 1, 2);
-    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Einheit :"), m_unit);
+    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Einheit :"), m_unit);
     grid->addWidget(new QLabel(QStringLiteral("(z.B. kg, l, St.)"), this), 2, 2);
     grid->setColumnStretch(1, 1);
     m_list = new CListCtrlEx(this);
@@ -88,20 +88,20 @@ void CDialogIngredient::BuildForm()
 QWidget* CDialogIngredient::BuildPurchaseBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Einkauf"), this);
-    m_amount = CFormFields::TextField("amount", box);
+    m_amount = FormFields::TextField("amount", box);
     m_amount->setAlignment(Qt::AlignRight);
-    m_price = CFormFields::TextField("price", box);
+    m_price = FormFields::TextField("price", box);
     m_price->setAlignment(Qt::AlignRight);
-    m_supplier = CFormFields::ComboField("supplier", box);
+    m_supplier = FormFields::ComboField("supplier", box);
     m_amountUnit = new QLabel(box);
     m_amountUnit->setObjectName(QStringLiteral("amountUnit"));
     const CData* data = Host().GetData();
     auto* grid = new QGridLayout(box);
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Menge :"), m_amount);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Menge :"), m_amount);
     grid->addWidget(m_amountUnit, 0, 2);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Preis :"), m_price);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Preis :"), m_price);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), box), 1, 2);
-    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Lieferant :"), m_supplier, 2);
+    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Lieferant :"), m_supplier, 2);
     grid->addWidget(
         new QLabel(kOptional + QStringLiteral("\nSind mehrere Lieferanten angelegt, wird der verwendete "
                                               "Lieferant angezeigt"),
@@ -116,9 +116,9 @@ QWidget* CDialogIngredient::BuildSupplierButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addSupplier", row, false);
-    QPushButton* change = CFormFields::Button(QStringLiteral("Än&dern"), "changeSupplier", row, false);
-    QPushButton* remove = CFormFields::Button(QStringLiteral("Lö&schen"), "deleteSupplier", row, false);
+    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addSupplier", row, false);
+    QPushButton* change = FormFields::Button(QStringLiteral("Än&dern"), "changeSupplier", row, false);
+    QPushButton* remove = FormFields::Button(QStringLiteral("Lö&schen"), "deleteSupplier", row, false);
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
     layout->addStretch(1);
@@ -153,7 +153,7 @@ void CDialogIngredient::FillGroups()
         for (const std::string& name : CIngredientEditor::GroupNames(*data))
             m_group->addItem(ToQString(name));
     }
-    CFormFields::SetText(m_group, m_copy.Group);
+    FormFields::SetText(m_group, m_copy.Group);
 }
 
 // One row per supplier entry, the used one selected; the fields follow the used entry.
@@ -194,14 +194,14 @@ void CDialogIngredient::FillSupplierNames()
 void CDialogIngredient::ShowUsed()
 {
     const CIngredientSupplier* used = m_editor.Used();
-    CNumberField::Show(m_amount, used ? used->Amount : 0.0, kAmountPrecision);
-    CNumberField::Show(m_price, used ? used->Price : 0.0, kPricePrecision);
+    NumberField::Show(m_amount, used ? used->Amount : 0.0, kAmountPrecision);
+    NumberField::Show(m_price, used ? used->Price : 0.0, kPricePrecision);
     m_price->selectAll();
 }
 
 void CDialogIngredient::LeaveUnit()
 {
-    m_copy.Unit = CFormFields::Text(m_unit);
+    m_copy.Unit = FormFields::Text(m_unit);
     m_amountUnit->setText(m_unit->text());
 }
 
@@ -210,7 +210,7 @@ void CDialogIngredient::LeaveUnit()
 void CDialogIngredient::LeaveAmount()
 {
     double amount = 0.0;
-    if (!m_amount->isModified() || !CNumberField::Read(m_amount, Host().Messages(), amount))
+    if (!m_amount->isModified() || !NumberField::Read(m_amount, Host().Messages(), amount))
         return;
     m_editor.SetUsedAmount(amount);
     m_amount->setModified(false);
@@ -220,16 +220,16 @@ void CDialogIngredient::LeaveAmount()
 void CDialogIngredient::LeavePrice()
 {
     double price = 0.0;
-    if (!m_price->isModified() || !CNumberField::Read(m_price, Host().Messages(), price))
+    if (!m_price->isModified() || !NumberField::Read(m_price, Host().Messages(), price))
         return;
     m_editor.SetUsedPrice(price);
-    CNumberField::Show(m_price, price, kPricePrecision);
+    NumberField::Show(m_price, price, kPricePrecision);
     FillSuppliers();
 }
 
 void CDialogIngredient::LeaveSupplier()
 {
-    m_editor.SetUsedName(CFormFields::Text(m_supplier));
+    m_editor.SetUsedName(FormFields::Text(m_supplier));
     FillSuppliers();
 }
 
@@ -299,8 +299,8 @@ void CDialogIngredient::DeleteSupplier()
         CProgramMessages::Show(Host().Messages(), StringId::kSupplierInUse);
         return;
     }
-    if (!CProgramMessages::AskYesNo(
-            Host().Messages(), CMessageText::WithName(StringId::kDeleteSupplierQuestion, supplier->Name)))
+    if (!CProgramMessages::AskYesNo(Host().Messages(),
+                                    MessageText::WithName(StringId::kDeleteSupplierQuestion, supplier->Name)))
         return;
     m_editor.DeleteSupplier(supplier);
     FillSuppliers();
@@ -320,14 +320,14 @@ bool CDialogIngredient::ReadUsedFields()
     double price = 0.0;
     const bool amountChanged = m_amount->isModified();
     const bool priceChanged = m_price->isModified();
-    if ((amountChanged && !CNumberField::ReadOnClose(m_amount, Host().Messages(), amount)) ||
-        (priceChanged && !CNumberField::ReadOnClose(m_price, Host().Messages(), price)))
+    if ((amountChanged && !NumberField::ReadOnClose(m_amount, Host().Messages(), amount)) ||
+        (priceChanged && !NumberField::ReadOnClose(m_price, Host().Messages(), price)))
         return false;
     if (amountChanged)
         m_editor.SetUsedAmount(amount);
     if (priceChanged)
         m_editor.SetUsedPrice(price);
-    m_editor.SetUsedName(CFormFields::Text(m_supplier));
+    m_editor.SetUsedName(FormFields::Text(m_supplier));
     return true;
 }
 
@@ -335,15 +335,15 @@ void CDialogIngredient::accept()
 {
     if (!ReadUsedFields())
         return;
-    const std::string name = CIngredientEditor::Trim(CFormFields::Text(m_name));
-    const std::string unit = CIngredientEditor::Trim(CFormFields::Text(m_unit));
+    const std::string name = CIngredientEditor::Trim(FormFields::Text(m_name));
+    const std::string unit = CIngredientEditor::Trim(FormFields::Text(m_unit));
     if (!CIngredientEditor::IsComplete(name, unit)) {
         CProgramMessages::Show(Host().Messages(), StringId::kIngredientIncomplete);
         return;
     }
     m_copy.Name = name;
     m_copy.Unit = unit;
-    m_copy.Group = CFormFields::Text(m_group);
+    m_copy.Group = FormFields::Text(m_group);
     m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
     CEditDialog::accept();
 }

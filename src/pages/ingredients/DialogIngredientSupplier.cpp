@@ -34,22 +34,22 @@ CDialogIngredientSupplier::CDialogIngredientSupplier(CPageHost& host, const CIng
     if (supplier) {
         m_amount = supplier->Amount;
         m_price = supplier->Price;
-        CFormFields::SetText(m_name, supplier->Name);
+        FormFields::SetText(m_name, supplier->Name);
     }
-    CNumberField::Show(m_amountField, m_amount, kAmountPrecision);
-    CNumberField::Show(m_priceField, m_price, kPricePrecision);
+    NumberField::Show(m_amountField, m_amount, kAmountPrecision);
+    NumberField::Show(m_priceField, m_price, kPricePrecision);
 }
 
 void CDialogIngredientSupplier::BuildForm(const CIngredient& ingredient)
 {
-    m_name = CFormFields::ComboField("supplierName", this);
-    m_amountField = CFormFields::TextField("amount", this);
-    m_priceField = CFormFields::TextField("price", this);
+    m_name = FormFields::ComboField("supplierName", this);
+    m_amountField = FormFields::TextField("amount", this);
+    m_priceField = FormFields::TextField("price", this);
     auto* grid = new QGridLayout;
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Lieferant :"), m_name, 2);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Lieferant :"), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
     grid->addWidget(new QLabel(ToQString(ingredient.Unit), this), 1, 2);
-    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Preis :"), m_priceField);
+    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Preis :"), m_priceField);
     const CData* data = Host().GetData();
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 2, 2);
     grid->setColumnStretch(2, 1);
@@ -77,7 +77,7 @@ void CDialogIngredientSupplier::FillNames()
 
 std::string CDialogIngredientSupplier::Name() const
 {
-    return CFormFields::Text(m_name);
+    return FormFields::Text(m_name);
 }
 
 // A field the user did not change keeps the entry's value: the price field shows only two
@@ -86,7 +86,7 @@ bool CDialogIngredientSupplier::ReadChanged(QLineEdit* field, double& value)
 {
     if (!field->isModified())
         return true;
-    if (!CNumberField::Read(field, Host().Messages(), value))
+    if (!NumberField::Read(field, Host().Messages(), value))
         return false;
     field->setModified(false);
     return true;
@@ -95,7 +95,7 @@ bool CDialogIngredientSupplier::ReadChanged(QLineEdit* field, double& value)
 void CDialogIngredientSupplier::LeavePrice()
 {
     if (m_priceField->isModified() && ReadChanged(m_priceField, m_price))
-        CNumberField::Show(m_priceField, m_price, kPricePrecision);
+        NumberField::Show(m_priceField, m_price, kPricePrecision);
 }
 
 bool CDialogIngredientSupplier::ReadNumbers()
@@ -103,8 +103,8 @@ bool CDialogIngredientSupplier::ReadNumbers()
     double amount = m_amount;
     double price = m_price;
     if ((m_amountField->isModified() &&
-         !CNumberField::ReadOnClose(m_amountField, Host().Messages(), amount)) ||
-        (m_priceField->isModified() && !CNumberField::ReadOnClose(m_priceField, Host().Messages(), price)))
+         !NumberField::ReadOnClose(m_amountField, Host().Messages(), amount)) ||
+        (m_priceField->isModified() && !NumberField::ReadOnClose(m_priceField, Host().Messages(), price)))
         return false;
     m_amount = amount;
     m_price = price;

@@ -44,7 +44,7 @@ CIngredientPage::CIngredientPage(CPageHost& host, const COptions& options, QWidg
         QStringLiteral("Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten "
                        "Schritt Rezepturen zusammen stellen"));
     QHBoxLayout* buttons = EditButtons("addIngredient", "changeIngredient", "deleteIngredient");
-    m_groupButton = CFormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", Body());
+    m_groupButton = FormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", Body());
     buttons->addWidget(m_groupButton);
     connect(m_groupButton, &QPushButton::clicked, this, &CIngredientPage::ChooseGroup);
 }
@@ -131,7 +131,7 @@ void CIngredientPage::DeleteRecord()
         return;
     }
     if (!CProgramMessages::AskYesNo(
-            Host().Messages(), CMessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
+            Host().Messages(), MessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
         return;
     const int before = data->GetNbIngredients();
     if (data->DeleteIngredient(ingredient) != 1)
@@ -143,6 +143,6 @@ void CIngredientPage::ChooseGroup()
 {
     if (const CData* data = Host().GetData())
         m_groups.Rebuild(data->Ingredients);
-    if (const auto chosen = CGroupMenu::Choose(m_groups, m_groupButton))
+    if (const auto chosen = GroupMenu::Choose(m_groups, m_groupButton))
         SetFilter(*chosen);
 }

@@ -37,17 +37,17 @@ CCurrencyPage::~CCurrencyPage()
 
 void CCurrencyPage::BuildForm()
 {
-    m_currency = CFormFields::TextField("currency", Body());
-    m_currency2 = CFormFields::TextField("currency2", Body());
-    m_factor = CFormFields::TextField("factor", Body());
+    m_currency = FormFields::TextField("currency", Body());
+    m_currency2 = FormFields::TextField("currency2", Body());
+    m_factor = FormFields::TextField("factor", Body());
     m_factor->setAlignment(Qt::AlignRight);
-    m_factorBefore = CFormFields::Label(QString(), m_factor, Body());
+    m_factorBefore = FormFields::Label(QString(), m_factor, Body());
     m_factorBefore->setObjectName(QStringLiteral("factorBefore"));
     m_factorAfter = new QLabel(Body());
     m_factorAfter->setObjectName(QStringLiteral("factorAfter"));
     auto* grid = new QGridLayout(Body());
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Währung :"), m_currency);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("Währung &2 :"), m_currency2);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Währung :"), m_currency);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("Währung &2 :"), m_currency2);
     grid->addWidget(new QLabel(QStringLiteral("(z.B. SFR)"), Body()), 1, 2);
     grid->addWidget(m_factorBefore, 2, 0, Qt::AlignRight);
     grid->addWidget(m_factor, 2, 1);
@@ -62,16 +62,16 @@ void CCurrencyPage::BuildForm()
 
 void CCurrencyPage::InitFromData(CData& data)
 {
-    CFormFields::SetText(m_currency, data.CurrencyUnit);
-    CFormFields::SetText(m_currency2, data.CurrencyUnit2);
+    FormFields::SetText(m_currency, data.CurrencyUnit);
+    FormFields::SetText(m_currency2, data.CurrencyUnit2);
     m_numbers->Show(data);
     UpdateLabels();
 }
 
 bool CCurrencyPage::TakeIntoData(CData& data)
 {
-    data.CurrencyUnit = CFormFields::Text(m_currency);
-    data.CurrencyUnit2 = CFormFields::Text(m_currency2);
+    data.CurrencyUnit = FormFields::Text(m_currency);
+    data.CurrencyUnit2 = FormFields::Text(m_currency2);
     m_numbers->Take(data);
     return true;
 }
@@ -88,7 +88,7 @@ void CCurrencyPage::RefreshPage()
 
 void CCurrencyPage::UpdateLabels()
 {
-    const QString before = ToQString(MasterDataRules::FactorLabel(CFormFields::Text(m_currency)));
+    const QString before = ToQString(MasterDataRules::FactorLabel(FormFields::Text(m_currency)));
     m_factorBefore->setText(QString(before).replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_factorAfter->setText(m_currency2->text());
 }

@@ -38,9 +38,9 @@ void CGroupNamesPage::BuildForm()
     auto* grid = new QGridLayout(Body());
     for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
         const QByteArray name = "group" + QByteArray::number(row + 1);
-        m_fields[row] = CFormFields::TextField(name.constData(), Body());
-        CFormFields::AddRow(grid, row % kRowsPerColumn, 2 * (row / kRowsPerColumn), RowLabel(row),
-                            m_fields[row]);
+        m_fields[row] = FormFields::TextField(name.constData(), Body());
+        FormFields::AddRow(grid, row % kRowsPerColumn, 2 * (row / kRowsPerColumn), RowLabel(row),
+                           m_fields[row]);
     }
     // Tab order runs down the left column, then down the right one.
     for (int row = 1; row < MasterDataRules::kNbRows; ++row)
@@ -54,7 +54,7 @@ void CGroupNamesPage::InitFromData(CData& data)
 {
     const int first = MasterDataRules::FirstGroup(data, m_drinks);
     for (int row = 0; row < MasterDataRules::kNbRows; ++row)
-        CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
+        FormFields::SetText(m_fields[row], data.GetGroupName(first + row));
 }
 
 // Shows a kept name again, so the page says what the catalogue holds.
@@ -63,9 +63,9 @@ bool CGroupNamesPage::TakeIntoData(CData& data)
     const int first = MasterDataRules::FirstGroup(data, m_drinks);
     bool keptNone = true;
     for (int row = 0; row < MasterDataRules::kNbRows; ++row) {
-        if (!MasterDataRules::StoreGroupName(data, first + row, CFormFields::Text(m_fields[row]))) {
+        if (!MasterDataRules::StoreGroupName(data, first + row, FormFields::Text(m_fields[row]))) {
             keptNone = false;
-            CFormFields::SetText(m_fields[row], data.GetGroupName(first + row));
+            FormFields::SetText(m_fields[row], data.GetGroupName(first + row));
         }
     }
     return keptNone;

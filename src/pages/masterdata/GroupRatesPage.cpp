@@ -80,10 +80,10 @@ void CGroupRatesPage::AddRow(QGridLayout* grid, int row)
 {
     const int column = 4 * (row / kRowsPerColumn);
     const QByteArray name = "rate" + QByteArray::number(row + 1);
-    m_fields[row] = CFormFields::TextField(name.constData(), Body());
+    m_fields[row] = FormFields::TextField(name.constData(), Body());
     m_fields[row]->setAlignment(Qt::AlignRight);
     m_fields[row]->setMaximumWidth(90);
-    m_labels[row] = CFormFields::Label(QString(), m_fields[row], Body());
+    m_labels[row] = FormFields::Label(QString(), m_fields[row], Body());
     auto* unit = new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), Body());
     grid->addWidget(m_labels[row], row % kRowsPerColumn, column);
     grid->addWidget(m_fields[row], row % kRowsPerColumn, column + 1);

@@ -37,5 +37,5 @@ std::string MasterDataRules::RowLabel(const CData& data, int group)
 
 std::string MasterDataRules::FactorLabel(const std::string& currency)
 {
-    return CMessageText::ReplaceAll(CStringTables::Load(StringId::kFactorLabel), "UNIT", currency);
+    return MessageText::ReplaceAll(CStringTables::Load(StringId::kFactorLabel), "UNIT", currency);
 }

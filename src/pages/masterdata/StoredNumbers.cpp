@@ -28,7 +28,7 @@ QLineEdit* CStoredNumbers::Refused() const
 {
     double value = 0.0;
     for (const CBinding& binding : m_bindings) {
-        if (binding.Field->isModified() && !CNumberField::ReadQuietly(binding.Field, value))
+        if (binding.Field->isModified() && !NumberField::ReadQuietly(binding.Field, value))
             return binding.Field;
     }
     return nullptr;
@@ -39,7 +39,7 @@ void CStoredNumbers::Take(CData& data)
     for (const CBinding& binding : m_bindings) {
         double value = 0.0;
         double* target = binding.Target(data);
-        if (!target || !binding.Field->isModified() || !CNumberField::ReadQuietly(binding.Field, value))
+        if (!target || !binding.Field->isModified() || !NumberField::ReadQuietly(binding.Field, value))
             continue;
         *target = value;
         ShowStored(binding, data);
@@ -50,7 +50,7 @@ void CStoredNumbers::Take(CData& data)
 void CStoredNumbers::ShowStored(const CBinding& binding, CData& data)
 {
     if (const double* value = binding.Target(data))
-        CNumberField::Show(binding.Field, *value, binding.Precision);
+        NumberField::Show(binding.Field, *value, binding.Precision);
     else
         binding.Field->clear();
 }
@@ -59,7 +59,7 @@ void CStoredNumbers::CheckOnLeave(QLineEdit* field)
 {
     double value = 0.0;
     if (field->isModified())
-        CNumberField::Read(field, m_host.Messages(), value);
+        NumberField::Read(field, m_host.Messages(), value);
 }
 
 bool CStoredNumbers::eventFilter(QObject* watched, QEvent* event)

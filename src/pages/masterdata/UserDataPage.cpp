@@ -26,15 +26,15 @@ void CUserDataPage::BuildForm()
     const char* names[NbFields] = {"company",  "firstname", "lastname", "street",
                                    "postcode", "city",      "country"};
     for (int field = 0; field < NbFields; ++field)
-        m_fields[field] = CFormFields::TextField(names[field], Body());
+        m_fields[field] = FormFields::TextField(names[field], Body());
     auto* grid = new QGridLayout(Body());
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Firma :"), m_fields[Company], 3);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Vorname :"), m_fields[Firstname], 3);
-    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Nachname :"), m_fields[Lastname], 3);
-    CFormFields::AddRow(grid, 3, 0, QStringLiteral("S&traße :"), m_fields[Street], 3);
-    CFormFields::AddRow(grid, 4, 0, QStringLiteral("&PLZ :"), m_fields[PLZ]);
-    CFormFields::AddRow(grid, 4, 2, QStringLiteral("&Stadt :"), m_fields[City]);
-    CFormFields::AddRow(grid, 5, 0, QStringLiteral("&Land :"), m_fields[Country], 3);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Firma :"), m_fields[Company], 3);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Vorname :"), m_fields[Firstname], 3);
+    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Nachname :"), m_fields[Lastname], 3);
+    FormFields::AddRow(grid, 3, 0, QStringLiteral("S&traße :"), m_fields[Street], 3);
+    FormFields::AddRow(grid, 4, 0, QStringLiteral("&PLZ :"), m_fields[PLZ]);
+    FormFields::AddRow(grid, 4, 2, QStringLiteral("&Stadt :"), m_fields[City]);
+    FormFields::AddRow(grid, 5, 0, QStringLiteral("&Land :"), m_fields[Country], 3);
     m_fields[PLZ]->setMaximumWidth(80);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(6, 1);
@@ -50,13 +50,13 @@ void CUserDataPage::InitFromData(CData& data)
 {
     const auto targets = Targets(data);
     for (int field = 0; field < NbFields; ++field)
-        CFormFields::SetText(m_fields[field], *targets[field]);
+        FormFields::SetText(m_fields[field], *targets[field]);
 }
 
 bool CUserDataPage::TakeIntoData(CData& data)
 {
     const auto targets = Targets(data);
     for (int field = 0; field < NbFields; ++field)
-        *targets[field] = CFormFields::Text(m_fields[field]);
+        *targets[field] = FormFields::Text(m_fields[field]);
     return true;
 }

@@ -28,8 +28,8 @@ std::string TitleText(const CRecipe& recipe, double portions)
 {
     std::string text;
     Utf8ToWindows1252(CDialogQuantityCalculation::kTitleTemplate, text);
-    text = CMessageText::ReplaceAll(text, "xyz", NumberText::Format(portions, kPortionsPrecision));
-    return CMessageText::ReplaceAll(text, "zzz", recipe.Name);
+    text = MessageText::ReplaceAll(text, "xyz", NumberText::Format(portions, kPortionsPrecision));
+    return MessageText::ReplaceAll(text, "zzz", recipe.Name);
 }
 
 } // namespace
@@ -41,13 +41,13 @@ CDialogQuantityCalculation::CDialogQuantityCalculation(CPageHost& host, const CR
     setWindowTitle(QStringLiteral("Mengenkalkulation"));
     setObjectName(QStringLiteral("dialogQuantityCalculation"));
     BuildForm(host);
-    CRecipeLineList::AddColumns(*m_list);
-    m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
-    CFormFields::FitToColumns(m_list);
+    RecipeLineList::AddColumns(*m_list);
+    m_list->LoadLayout(host.Profile(), RecipeLineList::kLayoutSection, RecipeLineList::kLayoutEntry);
+    FormFields::FitToColumns(m_list);
     double factor = 0.0;
     if (!recipe.GetPortionFactor(portions, factor))
         factor = 0.0;
-    CRecipeLineList::Fill(*m_list, recipe, factor);
+    RecipeLineList::Fill(*m_list, recipe, factor);
     m_figures->Show(CRecipeFigures::Of(recipe, portions));
 }
 
@@ -68,8 +68,8 @@ void CDialogQuantityCalculation::BuildForm(CPageHost& host)
     layout->addWidget(m_list, 1);
     layout->addWidget(m_figures);
     layout->addWidget(buttons);
-    CFormFields::SetTabOrder({m_list, m_figures->FirstField()});
-    CFormFields::SetTabOrder({m_figures->LastField(), buttons});
+    FormFields::SetTabOrder({m_list, m_figures->FirstField()});
+    FormFields::SetTabOrder({m_figures->LastField(), buttons});
 }
 
 // The print buttons are greyed while the program cannot print. Enter presses "Abbrechen":
@@ -92,7 +92,7 @@ QWidget* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     const std::string address = host.HelpAddress("DialogRecipe");
     CDialogHelp::Attach(*this, [&host, address] { host.OpenHelp(address); });
-    return CFormFields::ButtonBox(this, {{calculation, QDialogButtonBox::ActionRole},
-                                         {sheet, QDialogButtonBox::ActionRole},
-                                         {cancel, QDialogButtonBox::RejectRole}});
+    return FormFields::ButtonBox(this, {{calculation, QDialogButtonBox::ActionRole},
+                                        {sheet, QDialogButtonBox::ActionRole},
+                                        {cancel, QDialogButtonBox::RejectRole}});
 }

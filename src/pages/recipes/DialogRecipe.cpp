@@ -48,11 +48,11 @@ bool ReadField(QLineEdit* field, int precision, CMessageService& messages, ERead
         return true;
     switch (how) {
     case ERead::Quietly:
-        return CNumberField::ReadQuietly(field, value);
+        return NumberField::ReadQuietly(field, value);
     case ERead::OnLeave:
-        return CNumberField::Read(field, messages, value);
+        return NumberField::Read(field, messages, value);
     case ERead::OnClose:
-        return CNumberField::ReadOnClose(field, messages, value);
+        return NumberField::ReadOnClose(field, messages, value);
     }
     return false;
 }
@@ -66,9 +66,9 @@ CDialogRecipe::CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* o
     setObjectName(QStringLiteral("dialogRecipe"));
     BuildForm();
     ShowRecipe();
-    CRecipeLineList::AddColumns(*m_list);
-    m_list->LoadLayout(host.Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
-    CFormFields::FitToColumns(m_list);
+    RecipeLineList::AddColumns(*m_list);
+    m_list->LoadLayout(host.Profile(), RecipeLineList::kLayoutSection, RecipeLineList::kLayoutEntry);
+    FormFields::FitToColumns(m_list);
     m_picture->Load(host.DataDirectory(), working.PictureFilename);
     FillLines();
     WatchFields();
@@ -95,7 +95,7 @@ void CDialogRecipe::BuildForm()
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
-    QDialogButtonBox* buttons = CFormFields::ButtonBox(
+    QDialogButtonBox* buttons = FormFields::ButtonBox(
         this, {{OkButton(), QDialogButtonBox::AcceptRole}, {CancelButton(), QDialogButtonBox::RejectRole}});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -107,17 +107,17 @@ void CDialogRecipe::BuildForm()
 void CDialogRecipe::SetTabOrder(QWidget* buttons)
 {
     const auto child = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
-    CFormFields::SetTabOrder({m_name, m_portions, m_dish, m_asIngredient, m_remark, m_list, child("addLine"),
-                              child("changeLine"), child("deleteLine"), child("moveUp"), child("moveDown"),
-                              child("openPicture"), child("deletePicture"), m_figures->FirstField()});
-    CFormFields::SetTabOrder({m_figures->LastField(), m_quantity, child("calculateQuantity"),
-                              child("printCalculation"), child("printRecipeSheet"), buttons});
+    FormFields::SetTabOrder({m_name, m_portions, m_dish, m_asIngredient, m_remark, m_list, child("addLine"),
+                             child("changeLine"), child("deleteLine"), child("moveUp"), child("moveDown"),
+                             child("openPicture"), child("deletePicture"), m_figures->FirstField()});
+    FormFields::SetTabOrder({m_figures->LastField(), m_quantity, child("calculateQuantity"),
+                             child("printCalculation"), child("printRecipeSheet"), buttons});
 }
 
 QLayout* CDialogRecipe::BuildRecipeFields()
 {
-    m_name = CFormFields::TextField("name", this);
-    m_portions = CFormFields::TextField("portions", this);
+    m_name = FormFields::TextField("name", this);
+    m_portions = FormFields::TextField("portions", this);
     m_portions->setAlignment(Qt::AlignRight);
     m_dish = new QCheckBox(
         QStringLiteral("Rezeptur für ein &Gericht aus der Speisekarte (z.B. Wiener Schnitzel)"), this);
@@ -129,11 +129,11 @@ QLayout* CDialogRecipe::BuildRecipeFields()
     m_remark->setObjectName(QStringLiteral("remark"));
     m_remark->setMaximumHeight(90);
     auto* grid = new QGridLayout;
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name, 2);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Portionen :"), m_portions);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Portionen :"), m_portions);
     grid->addWidget(m_dish, 2, 0, 1, 3);
     grid->addWidget(m_asIngredient, 3, 0, 1, 3);
-    CFormFields::AddRow(grid, 4, 0, QStringLiteral("Be&merkung :"), m_remark, 2);
+    FormFields::AddRow(grid, 4, 0, QStringLiteral("Be&merkung :"), m_remark, 2);
     grid->setColumnStretch(2, 1);
     connect(m_dish, &QCheckBox::clicked, this, &CDialogRecipe::ClickDish);
     return grid;
@@ -144,11 +144,11 @@ QWidget* CDialogRecipe::BuildLineButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addLine", row, false);
-    QPushButton* change = CFormFields::Button(QStringLiteral("Än&dern"), "changeLine", row, false);
-    QPushButton* remove = CFormFields::Button(QStringLiteral("&Löschen"), "deleteLine", row, false);
-    QPushButton* up = CFormFields::Button(QString(), "moveUp", row, false);
-    QPushButton* down = CFormFields::Button(QString(), "moveDown", row, false);
+    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addLine", row, false);
+    QPushButton* change = FormFields::Button(QStringLiteral("Än&dern"), "changeLine", row, false);
+    QPushButton* remove = FormFields::Button(QStringLiteral("&Löschen"), "deleteLine", row, false);
+    QPushButton* up = FormFields::Button(QString(), "moveUp", row, false);
+    QPushButton* down = FormFields::Button(QString(), "moveDown", row, false);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     up->setToolTip(QStringLiteral("Zutat nach oben schieben (Strg+Pfeil oben)"));
     up->setAccessibleName(ToQString(CStringTables::Load(StringId::kMoveLineUp)));
@@ -180,8 +180,8 @@ QWidget* CDialogRecipe::BuildPictureBox()
     m_picture = new CPictureCtrl(box);
     m_picture->setObjectName(QStringLiteral("picture"));
     m_picture->setMinimumSize(240, 160);
-    QPushButton* open = CFormFields::Button(QStringLiteral("Ö&ffnen ..."), "openPicture", box, false);
-    QPushButton* remove = CFormFields::Button(QStringLiteral("Lö&schen"), "deletePicture", box, false);
+    QPushButton* open = FormFields::Button(QStringLiteral("Ö&ffnen ..."), "openPicture", box, false);
+    QPushButton* remove = FormFields::Button(QStringLiteral("Lö&schen"), "deletePicture", box, false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(open);
@@ -198,13 +198,13 @@ QWidget* CDialogRecipe::BuildPictureBox()
 QWidget* CDialogRecipe::BuildQuantityBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Mengenkalkulation"), this);
-    m_quantity = CFormFields::TextField("quantityPortions", box);
+    m_quantity = FormFields::TextField("quantityPortions", box);
     m_quantity->setAlignment(Qt::AlignRight);
-    CNumberField::Show(m_quantity, 1.0, kPortionsPrecision);
+    NumberField::Show(m_quantity, 1.0, kPortionsPrecision);
     QPushButton* calculate =
-        CFormFields::Button(QStringLiteral("Bere&chnen"), "calculateQuantity", box, false);
+        FormFields::Button(QStringLiteral("Bere&chnen"), "calculateQuantity", box, false);
     auto* layout = new QHBoxLayout(box);
-    layout->addWidget(CFormFields::Label(QStringLiteral("&Anzahl der Portionen :"), m_quantity, box));
+    layout->addWidget(FormFields::Label(QStringLiteral("&Anzahl der Portionen :"), m_quantity, box));
     layout->addWidget(m_quantity, 1);
     layout->addWidget(calculate);
     connect(calculate, &QPushButton::clicked, this, &CDialogRecipe::CalculateQuantity);
@@ -216,8 +216,8 @@ QWidget* CDialogRecipe::BuildPrintBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Drucken"), this);
     QPushButton* calculation =
-        CFormFields::Button(QStringLiteral("&Kalkulation"), "printCalculation", box, false);
-    QPushButton* sheet = CFormFields::Button(QStringLiteral("&Rezeptblatt"), "printRecipeSheet", box, false);
+        FormFields::Button(QStringLiteral("&Kalkulation"), "printCalculation", box, false);
+    QPushButton* sheet = FormFields::Button(QStringLiteral("&Rezeptblatt"), "printRecipeSheet", box, false);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(calculation);
     layout->addWidget(sheet);
@@ -242,18 +242,18 @@ void CDialogRecipe::WatchFields()
 
 void CDialogRecipe::ShowRecipe()
 {
-    CFormFields::SetText(m_name, m_working.Name);
-    CNumberField::Show(m_portions, m_working.NbPortion, kPortionsPrecision);
+    FormFields::SetText(m_name, m_working.Name);
+    NumberField::Show(m_portions, m_working.NbPortion, kPortionsPrecision);
     m_dish->setChecked(m_working.UseForSale != 0);
     m_asIngredient->setChecked(m_working.UseAsIngredient != 0);
     m_remark->setPlainText(ToQString(m_working.Comment));
-    CNumberField::Show(m_figures->PriceSellField(), m_working.PriceSell, kPricePrecision);
+    NumberField::Show(m_figures->PriceSellField(), m_working.PriceSell, kPricePrecision);
 }
 
 // Rows in the order of the lines; the figures follow the lines.
 void CDialogRecipe::FillLines(int selectLineId)
 {
-    const std::uint32_t row = CRecipeLineList::Fill(*m_list, m_working, 1.0, selectLineId);
+    const std::uint32_t row = RecipeLineList::Fill(*m_list, m_working, 1.0, selectLineId);
     if (row != 0)
         m_list->SelectRowById(row);
     Recompute();
@@ -305,7 +305,7 @@ void CDialogRecipe::LeavePrice()
 // dish again shows the price it had.
 void CDialogRecipe::ClickDish()
 {
-    CNumberField::Show(m_figures->PriceSellField(), m_working.PriceSell, kPricePrecision);
+    NumberField::Show(m_figures->PriceSellField(), m_working.PriceSell, kPricePrecision);
     m_working.UseForSale = m_dish->isChecked() ? 1 : 0;
     Recompute();
 }
@@ -321,7 +321,7 @@ bool CDialogRecipe::StoreFields()
     if (m_dish->isChecked() &&
         !ReadField(m_figures->PriceSellField(), kPricePrecision, Host().Messages(), ERead::OnClose, price))
         return false;
-    m_working.Name = CFormFields::Text(m_name);
+    m_working.Name = FormFields::Text(m_name);
     m_working.NbPortion = portions;
     m_working.UseForSale = m_dish->isChecked() ? 1 : 0;
     m_working.UseAsIngredient = m_asIngredient->isChecked() ? 1 : 0;
@@ -346,8 +346,8 @@ void CDialogRecipe::AddLine()
                                             dialog.WeightLoss()};
     if (!m_editor.AddLine(choice))
         return;
-    if (!CRecipeEditor::HasName(CFormFields::Text(m_name)))
-        CFormFields::SetText(m_name, CRecipeEditor::NameOf(choice));
+    if (!CRecipeEditor::HasName(FormFields::Text(m_name)))
+        FormFields::SetText(m_name, CRecipeEditor::NameOf(choice));
     FillLines(m_working.RecipeIngredients.At(m_working.GetNbRecipeIngredients() - 1)->Id);
 }
 
@@ -369,7 +369,7 @@ void CDialogRecipe::DeleteLine()
     CRecipeIngredient* line = SelectedLine();
     if (!line ||
         !CProgramMessages::AskYesNo(
-            Host().Messages(), CMessageText::WithName(StringId::kDeleteIngredientQuestion, line->GetName())))
+            Host().Messages(), MessageText::WithName(StringId::kDeleteIngredientQuestion, line->GetName())))
         return;
     m_editor.DeleteLine(line);
     FillLines();
@@ -429,7 +429,7 @@ void CDialogRecipe::DeletePicture()
 void CDialogRecipe::CalculateQuantity()
 {
     double portions = 0.0;
-    if (!StoreFields() || !CNumberField::ReadOnClose(m_quantity, Host().Messages(), portions))
+    if (!StoreFields() || !NumberField::ReadOnClose(m_quantity, Host().Messages(), portions))
         return;
     ShowFigures();
     double factor = 0.0;
@@ -472,6 +472,6 @@ void CDialogRecipe::accept()
         m_name->setFocus();
         return;
     }
-    m_list->SaveLayout(Host().Profile(), CRecipeLineList::kLayoutSection, CRecipeLineList::kLayoutEntry);
+    m_list->SaveLayout(Host().Profile(), RecipeLineList::kLayoutSection, RecipeLineList::kLayoutEntry);
     CEditDialog::accept();
 }

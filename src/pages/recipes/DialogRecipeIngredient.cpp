@@ -32,7 +32,7 @@ constexpr CListColumnSpec kColumns[] = {{StringId::kNameHeader, EColumnFormat::L
 
 QLineEdit* DisplayField(const char* objectName, QWidget* parent)
 {
-    QLineEdit* field = CFormFields::TextField(objectName, parent);
+    QLineEdit* field = FormFields::TextField(objectName, parent);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
     return field;
@@ -55,11 +55,11 @@ CDialogRecipeIngredient::CDialogRecipeIngredient(CPageHost& host, const CRecipe*
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
-    CFormFields::FitToColumns(m_list);
+    FormFields::FitToColumns(m_list);
     if (line)
         TakeLine(*line);
-    CNumberField::Show(m_amountField, m_amount, kInputPrecision);
-    CNumberField::Show(m_weightLossField, m_weightLoss, kInputPrecision);
+    NumberField::Show(m_amountField, m_amount, kInputPrecision);
+    NumberField::Show(m_weightLossField, m_weightLoss, kInputPrecision);
     FillList();
     m_amountField->setFocus();
 }
@@ -77,7 +77,7 @@ void CDialogRecipeIngredient::BuildForm()
     auto* groupRow = new QHBoxLayout;
     groupRow->addStretch(1);
     groupRow->addWidget(m_groupButton);
-    QDialogButtonBox* buttons = CFormFields::ButtonBox(
+    QDialogButtonBox* buttons = FormFields::ButtonBox(
         this, {{OkButton(), QDialogButtonBox::AcceptRole}, {CancelButton(), QDialogButtonBox::RejectRole}});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFields());
@@ -85,8 +85,8 @@ void CDialogRecipeIngredient::BuildForm()
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
     // The fields row by row, the group menu above the list, then the dialog's buttons.
-    CFormFields::SetTabOrder({m_name, m_amountField, m_purchasePrice, m_weightLossField, m_purchaseAmount,
-                              m_groupButton, m_list, buttons});
+    FormFields::SetTabOrder({m_name, m_amountField, m_purchasePrice, m_weightLossField, m_purchaseAmount,
+                             m_groupButton, m_list, buttons});
     connect(m_groupButton, &QPushButton::clicked, this, &CDialogRecipeIngredient::ChooseGroup);
     connect(m_list, &CListCtrlEx::SelectionChanged, this, &CDialogRecipeIngredient::OnSelectionChanged);
     Watcher().Watch(m_amountField, [this] { LeaveNumber(m_amountField, m_amount); });
@@ -96,24 +96,24 @@ void CDialogRecipeIngredient::BuildForm()
 QLayout* CDialogRecipeIngredient::BuildFields()
 {
     m_name = DisplayField("name", this);
-    m_amountField = CFormFields::TextField("amount", this);
-    m_weightLossField = CFormFields::TextField("weightLoss", this);
+    m_amountField = FormFields::TextField("amount", this);
+    m_weightLossField = FormFields::TextField("weightLoss", this);
     m_purchasePrice = DisplayField("purchasePrice", this);
     m_purchaseAmount = DisplayField("purchaseAmount", this);
     for (QLineEdit* field : {m_amountField, m_weightLossField, m_purchasePrice, m_purchaseAmount})
-        CNumberField::FitWidth(field);
+        NumberField::FitWidth(field);
     m_amountUnit = new QLabel(this);
     m_purchaseUnit = new QLabel(this);
     const CData* data = Host().GetData();
     auto* grid = new QGridLayout;
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("&Zutat :"), m_name, 2);
-    CFormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Zutat :"), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
     grid->addWidget(m_amountUnit, 1, 2);
-    CFormFields::AddRow(grid, 2, 0, QStringLiteral("&Gewichtsverlust :"), m_weightLossField);
+    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Gewichtsverlust :"), m_weightLossField);
     grid->addWidget(new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), this), 2, 2);
-    CFormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
+    FormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 1, 5);
-    CFormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufsme&nge :"), m_purchaseAmount);
+    FormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufsme&nge :"), m_purchaseAmount);
     grid->addWidget(m_purchaseUnit, 2, 5);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(5, 1);
@@ -172,7 +172,7 @@ void CDialogRecipeIngredient::OnSelectionChanged()
 
 void CDialogRecipeIngredient::ShowChosen()
 {
-    CFormFields::SetText(m_name, m_chosen.Name);
+    FormFields::SetText(m_name, m_chosen.Name);
     m_amountUnit->setText(ToQString(m_chosen.Unit));
     m_purchaseUnit->setText(ToQString(m_chosen.Unit));
     ShowFigures();
@@ -187,20 +187,20 @@ void CDialogRecipeIngredient::ShowFigures()
     }
     const auto figures =
         CIngredientChoices::LineFigures(m_chosen.Ingredient, m_chosen.Recipe, m_amount, m_weightLoss);
-    CNumberField::Show(m_purchaseAmount, figures.AmountGross, kFigurePrecision);
-    CNumberField::Show(m_purchasePrice, figures.Price, kFigurePrecision);
+    NumberField::Show(m_purchaseAmount, figures.AmountGross, kFigurePrecision);
+    NumberField::Show(m_purchasePrice, figures.Price, kFigurePrecision);
 }
 
 void CDialogRecipeIngredient::LeaveNumber(QLineEdit* field, double& value)
 {
-    if (CNumberField::Read(field, Host().Messages(), value))
+    if (NumberField::Read(field, Host().Messages(), value))
         ShowFigures();
 }
 
 void CDialogRecipeIngredient::ChooseGroup()
 {
     m_groups.Rebuild(Host().GetData()->Ingredients);
-    if (const auto chosen = CGroupMenu::Choose(m_groups, m_groupButton)) {
+    if (const auto chosen = GroupMenu::Choose(m_groups, m_groupButton)) {
         m_filter = *chosen;
         FillList();
     }
@@ -208,8 +208,8 @@ void CDialogRecipeIngredient::ChooseGroup()
 
 void CDialogRecipeIngredient::accept()
 {
-    if (!CNumberField::ReadOnClose(m_amountField, Host().Messages(), m_amount) ||
-        !CNumberField::ReadOnClose(m_weightLossField, Host().Messages(), m_weightLoss))
+    if (!NumberField::ReadOnClose(m_amountField, Host().Messages(), m_amount) ||
+        !NumberField::ReadOnClose(m_weightLossField, Host().Messages(), m_weightLoss))
         return;
     if ((!m_chosen.Ingredient && !m_chosen.Recipe) || !(m_amount > 0.0)) {
         CProgramMessages::Show(Host().Messages(), StringId::kNoIngredientChosen);

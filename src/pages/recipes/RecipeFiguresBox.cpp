@@ -58,7 +58,7 @@ CRecipeFiguresBox::CRecipeFiguresBox(const CData* data, QWidget* parent) : QWidg
     std::vector<QWidget*> order;
     for (const CRowSpec& row : kRows)
         order.push_back(Field(row.Figure));
-    CFormFields::SetTabOrder(order);
+    FormFields::SetTabOrder(order);
     SetPriceSellEditable(false);
 }
 
@@ -76,12 +76,12 @@ QLineEdit* CRecipeFiguresBox::LastField() const
 void CRecipeFiguresBox::AddRow(int row, EFigure figure, const QString& label, const QString& unit)
 {
     auto* grid = static_cast<QGridLayout*>(layout());
-    QLineEdit* field = CFormFields::TextField(kRows[row].ObjectName, this);
+    QLineEdit* field = FormFields::TextField(kRows[row].ObjectName, this);
     field->setAlignment(Qt::AlignRight);
     field->setReadOnly(true);
-    CNumberField::FitWidth(field);
+    NumberField::FitWidth(field);
     m_fields[static_cast<size_t>(figure)] = field;
-    QLabel* caption = CFormFields::Label(label, field, this);
+    QLabel* caption = FormFields::Label(label, field, this);
     auto* unitLabel = new QLabel(unit, this);
     unitLabel->setObjectName(QString::fromLatin1(kRows[row].ObjectName) + QStringLiteral("Unit"));
     grid->addWidget(caption, row, 0);
@@ -126,7 +126,7 @@ void CRecipeFiguresBox::SetFigure(EFigure figure, double value)
 {
     QLineEdit* field = Field(figure);
     if (std::isfinite(value))
-        CNumberField::Show(field, value, kPrecision);
+        NumberField::Show(field, value, kPrecision);
     else
         field->clear();
 }

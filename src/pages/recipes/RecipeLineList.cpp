@@ -22,14 +22,14 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
 
 } // namespace
 
-void CRecipeLineList::AddColumns(CListCtrlEx& list)
+void RecipeLineList::AddColumns(CListCtrlEx& list)
 {
     // Every command on the lines acts on one line.
     list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.InsertColumns(kColumns);
 }
 
-std::uint32_t CRecipeLineList::Fill(CListCtrlEx& list, const CRecipe& recipe, double factor, int selectLineId)
+std::uint32_t RecipeLineList::Fill(CListCtrlEx& list, const CRecipe& recipe, double factor, int selectLineId)
 {
     list.DeleteAllRows();
     CCostMemo memo;

@@ -160,7 +160,7 @@ void CRecipePage::DeleteRecord()
         return;
     }
     if (!CProgramMessages::AskYesNo(Host().Messages(),
-                                    CMessageText::WithName(StringId::kDeleteRecipeQuestion, recipe->Name)))
+                                    MessageText::WithName(StringId::kDeleteRecipeQuestion, recipe->Name)))
         return;
     const int before = data->GetNbRecipes();
     if (data->DeleteRecipe(recipe) != 1)

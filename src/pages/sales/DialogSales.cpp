@@ -30,11 +30,11 @@ CDialogSales::CDialogSales(CPageHost& host, const CRecipe* recipe, QWidget* pare
     : QDialog(parent), m_host(host), m_recipe(recipe)
 {
     setObjectName(QStringLiteral("dialogSales"));
-    setWindowTitle(ToQString(CSalesList::Caption(recipe)));
+    setWindowTitle(ToQString(SalesList::Caption(recipe)));
     BuildForm();
     AddColumns();
     m_list->LoadLayout(host.Profile(), kLayoutSection, LayoutEntry());
-    CFormFields::FitToColumns(m_list);
+    FormFields::FitToColumns(m_list);
     FillList();
 }
 
@@ -51,7 +51,7 @@ void CDialogSales::BuildForm()
     m_delete->setObjectName(QStringLiteral("deleteSale"));
     m_delete->setAutoDefault(false);
     CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });
-    QDialogButtonBox* box = CFormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
+    QDialogButtonBox* box = FormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_delete);
     buttons->addStretch(1);
@@ -59,7 +59,7 @@ void CDialogSales::BuildForm()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    CFormFields::SetTabOrder({m_list, m_delete, box});
+    FormFields::SetTabOrder({m_list, m_delete, box});
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_delete, &QPushButton::clicked, this, &CDialogSales::DeleteSale);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
@@ -73,8 +73,8 @@ void CDialogSales::AddColumns()
     int column = 0;
     if (!m_recipe)
         m_list->InsertColumnById(column++, StringId::kNameHeader, EColumnFormat::Left, kColumnWidth);
-    std::string widestDate = CSalesList::DateText(CDateTime(2000, 12, 28));
-    const std::string invalid = CSalesList::DateText(CDateTime::MakeInvalid());
+    std::string widestDate = SalesList::DateText(CDateTime(2000, 12, 28));
+    const std::string invalid = SalesList::DateText(CDateTime::MakeInvalid());
     if (invalid.size() > widestDate.size())
         widestDate = invalid;
     m_list->InsertColumnById(column++, StringId::kDateHeader, EColumnFormat::Left, kColumnWidth,
@@ -88,7 +88,7 @@ void CDialogSales::FillList()
 {
     m_list->DeleteAllRows();
     CData* data = m_host.GetData();
-    m_sales = data ? CSalesList::Select(*data, m_recipe) : std::vector<CSale*>{};
+    m_sales = data ? SalesList::Select(*data, m_recipe) : std::vector<CSale*>{};
     const int first = m_recipe ? kNameColumn : kNameColumn + 1;
     for (std::uint32_t index = 0; index < m_sales.size(); ++index) {
         const CSale& sale = *m_sales[index];
@@ -99,8 +99,8 @@ void CDialogSales::FillList()
         const double when = sale.DateTime.GetStatus() == CDateTime::Valid
                                 ? sale.DateTime.GetValue()
                                 : std::numeric_limits<double>::quiet_NaN();
-        m_list->SetCellDate(row, first, CSalesList::DateText(sale.DateTime), when);
-        m_list->SetCellNumber(row, first + 1, CSalesList::Price(sale), ECellType::TwoDecimals);
+        m_list->SetCellDate(row, first, SalesList::DateText(sale.DateTime), when);
+        m_list->SetCellNumber(row, first + 1, SalesList::Price(sale), ECellType::TwoDecimals);
         m_list->SetCellNumber(row, first + 2, sale.NbPortion, ECellType::General);
     }
     m_list->Fill();
@@ -122,7 +122,7 @@ void CDialogSales::DeleteSale()
     if (!sale || !data)
         return;
     if (!CProgramMessages::AskYesNo(m_host.Messages(),
-                                    CMessageText::WithName(StringId::kDeleteSaleQuestion, sale->Name)))
+                                    MessageText::WithName(StringId::kDeleteSaleQuestion, sale->Name)))
         return;
     const int position = m_list->GetData().FindItem(m_list->GetSelectedRowId());
     if (data->DeleteSale(sale) != 1)

@@ -21,7 +21,7 @@ void AppendNumber(std::string& text, int value)
 
 } // namespace
 
-std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
+std::vector<CSale*> SalesList::Select(CData& data, const CRecipe* recipe)
 {
     std::vector<CSale*> sales;
     sales.reserve(recipe ? 0 : static_cast<std::size_t>(data.Sales.Count()));
@@ -32,18 +32,18 @@ std::vector<CSale*> CSalesList::Select(CData& data, const CRecipe* recipe)
     return sales;
 }
 
-std::string CSalesList::Caption(const CRecipe* recipe)
+std::string SalesList::Caption(const CRecipe* recipe)
 {
     return "Verkaufsliste : " + (recipe ? recipe->Name : CStringTables::Load(StringId::kAllSales));
 }
 
-std::string CSalesList::DateText(const CDateTime& date)
+std::string SalesList::DateText(const CDateTime& date)
 {
     return DateText(date, CStringTables::Language());
 }
 
 // By hand rather than through printf or a locale: the list of all sales formats 200,000 dates.
-std::string CSalesList::DateText(const CDateTime& date, int languageId)
+std::string SalesList::DateText(const CDateTime& date, int languageId)
 {
     if (date.GetStatus() == CDateTime::Null)
         return {};
@@ -71,7 +71,7 @@ std::string CSalesList::DateText(const CDateTime& date, int languageId)
     return text;
 }
 
-double CSalesList::Price(const CSale& sale)
+double SalesList::Price(const CSale& sale)
 {
     return sale.PriceSellPerPortionTax * sale.NbPortion;
 }

@@ -68,7 +68,7 @@ QWidget* LegendRow(const QColor& colour, const QString& text, QWidget* buddy, QW
     auto* icon = new QLabel(row);
     icon->setPixmap(LegendIcon(colour));
     layout->addWidget(icon);
-    QLabel* label = buddy ? CFormFields::Label(text, buddy, row) : new QLabel(text, row);
+    QLabel* label = buddy ? FormFields::Label(text, buddy, row) : new QLabel(text, row);
     layout->addWidget(label, 1);
     return row;
 }
@@ -133,12 +133,12 @@ QWidget* CSalesPage::BuildCalendar()
 QWidget* CSalesPage::BuildBooking()
 {
     auto* column = new QWidget(Body());
-    m_portions = CFormFields::TextField("portions", column);
+    m_portions = FormFields::TextField("portions", column);
     m_portions->setMaximumWidth(100);
     m_portions->installEventFilter(this);
-    CNumberField::Show(m_portions, 1.0, kInputPrecision);
-    m_add = CFormFields::Button(QStringLiteral("&Hinzufügen"), "addSale", column, false);
-    m_salesList = CFormFields::Button(QStringLiteral("&Verkaufsliste"), "salesList", column, false);
+    NumberField::Show(m_portions, 1.0, kInputPrecision);
+    m_add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addSale", column, false);
+    m_salesList = FormFields::Button(QStringLiteral("&Verkaufsliste"), "salesList", column, false);
     auto* hint =
         new QLabel(QStringLiteral("(Klicken Sie auf ein Gericht aus der Liste, geben Sie die verkaufte "
                                   "Menge ein und drücken Sie \"Hinzufügen\") "),
@@ -148,7 +148,7 @@ QWidget* CSalesPage::BuildBooking()
     hint->setMaximumWidth(320);
     auto* grid = new QGridLayout(column);
     grid->setContentsMargins(0, 0, 0, 0);
-    CFormFields::AddRow(grid, 0, 0, QStringLiteral("verkaufte &Portionen :"), m_portions);
+    FormFields::AddRow(grid, 0, 0, QStringLiteral("verkaufte &Portionen :"), m_portions);
     grid->addWidget(m_add, 1, 1);
     grid->addWidget(m_salesList, 2, 1);
     grid->addWidget(hint, 3, 0, 1, 2);
@@ -225,7 +225,7 @@ void CSalesPage::RecordSale()
     if (!recipe || !data)
         return;
     double portions = 1.0;
-    if (!CNumberField::Read(m_portions, Host().Messages(), portions))
+    if (!NumberField::Read(m_portions, Host().Messages(), portions))
         return;
     const CDateTime date = SelectedDate();
     if (!date.IsValid())
@@ -233,7 +233,7 @@ void CSalesPage::RecordSale()
     const int before = data->Sales.Count();
     if (data->AddSaleFromRecipe(recipe, portions, date) != 1)
         return;
-    CNumberField::Show(m_portions, 1.0, kInputPrecision);
+    NumberField::Show(m_portions, 1.0, kInputPrecision);
     if (m_portions->hasFocus())
         m_portions->selectAll();
     AfterEdit(before, recipe->Id);

@@ -111,7 +111,7 @@ QLayout* CDialogIngredientList::BuildRows()
     grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, static_cast<int>(EColumn::Name));
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Preis / Einh."), "priceCurrency", currency, this), 0,
                     static_cast<int>(EColumn::PricePerUnit));
-    grid->addWidget(CFormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0,
+    grid->addWidget(FormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0,
                     static_cast<int>(EColumn::Stock), Qt::AlignRight);
     grid->addWidget(HeaderWithCurrency(QStringLiteral("Wert"), "valueCurrency", currency, this), 0,
                     static_cast<int>(EColumn::Value));
@@ -132,7 +132,7 @@ QLineEdit* CDialogIngredientList::MakeField(int row, EColumn column)
 {
     const int index = static_cast<int>(column);
     const bool editable = row == CStockEntry::kCurrentRow && column == EColumn::Stock;
-    QLineEdit* field = CFormFields::TextField(kColumnNames[index], this);
+    QLineEdit* field = FormFields::TextField(kColumnNames[index], this);
     field->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(kColumnNames[index])).arg(row + 1));
     if (column == EColumn::Name)
         field->setMinimumWidth(kColumnWidths[index]);
@@ -159,7 +159,7 @@ void CDialogIngredientList::FitFigureColumn(EColumn column)
 {
     int width = kColumnWidths[static_cast<int>(column)];
     for (int row = 0; row < CStockEntry::kNbRows; ++row)
-        width = std::max(width, CFormFields::WidthToShow(Field(row, column), CNumberField::WidestFigure()));
+        width = std::max(width, FormFields::WidthToShow(Field(row, column), NumberField::WidestFigure()));
     for (int row = 0; row < CStockEntry::kNbRows; ++row)
         Field(row, column)->setFixedWidth(width);
 }
@@ -177,7 +177,7 @@ QLayout* CDialogIngredientList::BuildFooter()
     m_ok->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &CDialogIngredientList::accept);
     CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
-    QDialogButtonBox* buttons = CFormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
+    QDialogButtonBox* buttons = FormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
     auto* total = new QHBoxLayout;
     total->addStretch(1);
     total->addWidget(new QLabel(QStringLiteral("Gesamtwert :"), this));
@@ -186,7 +186,7 @@ QLayout* CDialogIngredientList::BuildFooter()
     auto* footer = new QVBoxLayout;
     footer->addLayout(total);
     footer->addWidget(buttons);
-    CFormFields::SetTabOrder({m_stock, buttons});
+    FormFields::SetTabOrder({m_stock, buttons});
     return footer;
 }
 
@@ -282,13 +282,13 @@ void CDialogIngredientList::ShowRows()
         const std::string* values[] = {&texts.Name, &texts.PricePerUnit, &texts.Stock, &texts.Unit,
                                        &texts.Value};
         for (int column = 0; column < kNbColumns; ++column)
-            CFormFields::SetText(m_fields[row][column], *values[column]);
+            FormFields::SetText(m_fields[row][column], *values[column]);
     }
-    CFormFields::SetText(m_stock, m_entry.ShownStock());
+    FormFields::SetText(m_stock, m_entry.ShownStock());
     m_stock->selectAll();
     m_stock->setEnabled(m_entry.Current() >= 0);
     m_scrollBar->setValue(std::max(0, m_entry.Current()));
-    CFormFields::SetText(m_total, m_entry.TotalText());
+    FormFields::SetText(m_total, m_entry.TotalText());
 }
 
 std::string CDialogIngredientList::Typed() const
