@@ -141,8 +141,9 @@ private:
             Line(m_painter, category.BoundaryX, originY, category.BoundaryX + depth, originY - depth);
             m_painter.setPen(Qt::black);
             Line(m_painter, category.BoundaryX, originY, category.BoundaryX, originY + Stub());
-            DrawText(m_painter, font, category.LabelX, category.LabelY,
-                     ToQString(m_graph.GetGroups()[index].GetLabel()));
+            if (category.LabelShown)
+                DrawText(m_painter, font, category.LabelX, category.LabelY,
+                         ToQString(m_graph.GetGroups()[index].GetLabel()));
         }
     }
 

@@ -49,6 +49,7 @@ CChartLayout::CChartLayout(const CChartGraph& graph, int width, int height)
     ApplyDepth();
     LayOutTicks();
     LayOutBars();
+    LayOutCategoryLabels();
 }
 
 int CChartLayout::TitleFontHeight(int titleLength, int drawingWidth)
@@ -120,6 +121,26 @@ void CChartLayout::LayOutBars()
     m_scale = span > 0 ? m_axisHeight / static_cast<double>(span) : 0.0;
 }
 
+// Labels from the left, each one shown when it starts a gap after the last one shown.
+void CChartLayout::LayOutCategoryLabels()
+{
+    constexpr int kGap = 8;
+    const auto& groups = m_graph.GetGroups();
+    m_labelShown.assign(groups.size(), false);
+    std::int64_t freeFrom = INT64_MIN;
+    for (size_t index = 0; index < groups.size(); ++index) {
+        const std::int64_t width = 8 * static_cast<std::int64_t>(Length(groups[index].GetLabel()));
+        if (width == 0)
+            continue;
+        const std::int64_t right = m_originX + static_cast<std::int64_t>(index + 1) * m_groupWidth;
+        const std::int64_t left = right - m_groupWidth / 2 - width / 2;
+        if (left < freeFrom)
+            continue;
+        m_labelShown[index] = true;
+        freeFrom = left + width + kGap;
+    }
+}
+
 int CChartLayout::GetTitleX(int charWidth) const
 {
     return m_width / 2 - (Length(m_graph.GetTitle()) / 2) * charWidth;
@@ -183,6 +204,7 @@ CChartLayout::CCategory CChartLayout::GetCategory(int index) const
     const std::string& label = m_graph.GetGroups().at(index).GetLabel();
     category.LabelX = category.BoundaryX - m_groupWidth / 2 - (8 * Length(label)) / 2;
     category.LabelY = m_originY + 8;
+    category.LabelShown = m_labelShown.at(static_cast<size_t>(index));
     return category;
 }
 

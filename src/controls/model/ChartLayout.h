@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CChartGraph;
 
@@ -33,6 +34,9 @@ public:
         // Right boundary of the group's slot on the category axis.
         int BoundaryX = 0;
         int LabelX = 0, LabelY = 0;
+        // False where the label would run into the one before it: a narrow chart labels fewer
+        // months rather than letting the labels overlap.
+        bool LabelShown = true;
     };
     // Front face (Left, Top)-(Right, Bottom); the side and top faces reach Depth up and right.
     struct CBar
@@ -98,6 +102,7 @@ private:
     void ApplyDepth();
     void LayOutTicks();
     void LayOutBars();
+    void LayOutCategoryLabels();
 
     const CChartGraph& m_graph;
     int m_width;
@@ -119,5 +124,6 @@ private:
     int m_barWidth = 0;
     int m_clusterWidth = 0;
     int m_tickStride = 1;
+    std::vector<bool> m_labelShown;
     double m_scale = 0.0;
 };

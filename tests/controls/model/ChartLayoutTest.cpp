@@ -192,6 +192,39 @@ TEST_F(TwelveGroups, ValueScaleRunsFromTheMinimumInTickSteps)
     EXPECT_EQ(layout.GetBar(0, 0)->Top, 540 - 271); // (37 + 50) * 500 / 160
 }
 
+// Two years of months, every second one labelled as the evaluation labels them: on a narrow
+// chart the labels thin out instead of running into each other; a wide chart shows them all.
+TEST(ChartLayout, MonthLabelsNeverOverlap)
+{
+    CChartGraph graph;
+    graph.AddColor(0, 0, 192, 0);
+    for (int month = 0; month < 24; ++month) {
+        CChartGroup group(month % 2 == 0 ? "M 22" : "");
+        group.AddValue(0, 100);
+        graph.AddGroup(group);
+    }
+    for (const int width : {360, 450, 3000}) {
+        SCOPED_TRACE(width);
+        const CChartLayout layout(graph, width, 500);
+        int shown = 0;
+        int lastRight = -1000000;
+        for (int index = 0; index < 24; ++index) {
+            const CChartLayout::CCategory category = layout.GetCategory(index);
+            if (!category.LabelShown)
+                continue;
+            EXPECT_EQ(index % 2, 0) << "an empty label is never shown";
+            EXPECT_GT(category.LabelX, lastRight) << "month " << index;
+            lastRight = category.LabelX + 8 * 4;
+            ++shown;
+        }
+        EXPECT_TRUE(layout.GetCategory(0).LabelShown);
+        if (width == 3000)
+            EXPECT_EQ(shown, 12);
+        else
+            EXPECT_LT(shown, 12);
+    }
+}
+
 TEST(ChartLayout, DegenerateModelsDrawNoBarsInsteadOfDividingByZero)
 {
     CChartGraph graph;
