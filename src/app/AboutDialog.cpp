@@ -4,6 +4,7 @@
 #include "controls/DialogHelp.h"
 #include "controls/LinkStatic.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,7 +29,7 @@ CAboutDialog::CAboutDialog(const std::string& dataPath, CAddressOpener& opener, 
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("Info über Kostenkoch"));
+    setWindowTitle(UiText(DialogText::About::kWindowTitle));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildVersion());
     layout->addLayout(BuildLinks(opener, messages));
@@ -65,15 +66,15 @@ QLayout* CAboutDialog::BuildLinks(CAddressOpener& opener, CMessageService& messa
         link->SetUnderline(CLinkStatic::kUnderlineAlways);
     }
     auto* layout = new QFormLayout;
-    layout->addRow(QStringLiteral("Homepage : "), m_homepage);
-    layout->addRow(QStringLiteral("EMail : "), m_mail);
+    layout->addRow(UiText(DialogText::About::kHomepage), m_homepage);
+    layout->addRow(UiText(DialogText::About::kMail), m_mail);
     return layout;
 }
 
 QLayout* CAboutDialog::BuildDataPath(const std::string& dataPath)
 {
     auto* layout = new QVBoxLayout;
-    layout->addWidget(MakeLabel("dataPathCaption", QStringLiteral("Pfad der Datendatei :"), this));
+    layout->addWidget(MakeLabel("dataPathCaption", UiText(DialogText::About::kDataPath), this));
     m_dataPath = MakeLabel("dataPathLabel", ToQString(dataPath), this);
     m_dataPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_dataPath->setWordWrap(true);

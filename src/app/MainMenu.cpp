@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "app/MenuState.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QMenuBar>
 
@@ -47,44 +48,45 @@ QList<QKeySequence> CMainMenu::Shortcuts(QKeySequence::StandardKey shortcut, con
 
 void CMainMenu::BuildFileMenu()
 {
-    AddMenu(FileMenu, "menuFile", "&Datei");
-    AddAction(FileMenu, Open, "actionOpen", "Ö&ffnen ...", QKeySequence::Open);
-    AddAction(FileMenu, Save, "actionSave", "&Speichern", QKeySequence::Save);
-    AddAction(FileMenu, SaveAs, "actionSaveAs", "Speichern &unter ...", QKeySequence::SaveAs,
+    AddMenu(FileMenu, "menuFile", DialogText::MenuBar::kFile);
+    AddAction(FileMenu, Open, "actionOpen", DialogText::FileMenu::kOpen, QKeySequence::Open);
+    AddAction(FileMenu, Save, "actionSave", DialogText::FileMenu::kSave, QKeySequence::Save);
+    AddAction(FileMenu, SaveAs, "actionSaveAs", DialogText::FileMenu::kSaveAs, QKeySequence::SaveAs,
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_menus[FileMenu]->addSeparator();
-    AddAction(FileMenu, Print, "actionPrint", "&Drucken ...", QKeySequence::Print);
+    AddAction(FileMenu, Print, "actionPrint", DialogText::FileMenu::kPrint, QKeySequence::Print);
     m_menus[FileMenu]->addSeparator();
-    AddAction(FileMenu, Exit, "actionExit", "&Beenden", QKeySequence::Quit,
+    AddAction(FileMenu, Exit, "actionExit", DialogText::FileMenu::kExit, QKeySequence::Quit,
               QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainMenu::BuildInventoryMenu()
 {
-    AddMenu(InventoryMenu, "menuInventory", "&Inventur");
+    AddMenu(InventoryMenu, "menuInventory", DialogText::MenuBar::kInventory);
     AddAction(InventoryMenu, InventoryEmptyList, "actionInventoryEmptyList",
-              "&leere Inventurliste drucken ...");
+              DialogText::InventoryMenu::kEmptyList);
     AddAction(InventoryMenu, InventoryStockEntry, "actionInventoryStockEntry",
-              "Inventurbestände &eintragen ...");
-    AddAction(InventoryMenu, InventoryList, "actionInventoryList", "&Inventurliste drucken ...");
+              DialogText::InventoryMenu::kStockEntry);
+    AddAction(InventoryMenu, InventoryList, "actionInventoryList", DialogText::InventoryMenu::kList);
 }
 
 void CMainMenu::BuildExtrasMenu()
 {
-    QMenu* extras = AddMenu(ExtrasMenu, "menuExtras", "&Extras");
-    AddMenu(LanguageMenu, "menuLanguage", "&Sprache", extras);
-    for (QAction* action : {AddAction(LanguageMenu, German, "actionLanguageGerman", "&Deutsch"),
-                            AddAction(LanguageMenu, English, "actionLanguageEnglish", "&Englisch"),
-                            AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", "&Rumänisch")})
+    QMenu* extras = AddMenu(ExtrasMenu, "menuExtras", DialogText::MenuBar::kExtras);
+    AddMenu(LanguageMenu, "menuLanguage", DialogText::ExtrasMenu::kLanguage, extras);
+    for (QAction* action :
+         {AddAction(LanguageMenu, German, "actionLanguageGerman", DialogText::LanguageMenu::kGerman),
+          AddAction(LanguageMenu, English, "actionLanguageEnglish", DialogText::LanguageMenu::kEnglish),
+          AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", DialogText::LanguageMenu::kRomanian)})
         action->setCheckable(true);
-    AddAction(ExtrasMenu, Import, "actionImport", "Daten &importieren");
+    AddAction(ExtrasMenu, Import, "actionImport", DialogText::ExtrasMenu::kImport);
 }
 
 void CMainMenu::BuildHelpMenu()
 {
-    AddMenu(HelpMenu, "menuHelp", "&?");
-    AddAction(HelpMenu, Help, "actionHelp", "&Hilfe aufrufen", QKeySequence::HelpContents);
-    AddAction(HelpMenu, About, "actionAbout", "Ü&ber Kostenkoch ...");
+    AddMenu(HelpMenu, "menuHelp", DialogText::MenuBar::kHelp);
+    AddAction(HelpMenu, Help, "actionHelp", DialogText::HelpMenu::kHelp, QKeySequence::HelpContents);
+    AddAction(HelpMenu, About, "actionAbout", DialogText::HelpMenu::kAbout);
 }
 
 void CMainMenu::Apply(const CMenuState& state)

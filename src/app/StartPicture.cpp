@@ -1,5 +1,8 @@
 #include "StartPicture.h"
 
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -130,7 +133,7 @@ void DrawTitle(QPainter& painter)
     painter.setFont(subtitle);
     painter.setPen(QColor(110, 118, 100));
     painter.drawText(QRectF(0, 70, CStartPicture::kWidth, 24), Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Kalkulation für Küche und Bar"));
+                     UiText(DialogText::StartPicture::kSubtitle));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "controls/DialogHelp.h"
 #include "pages/common/FieldLeaveWatcher.h"
 #include "pages/common/PageHost.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -11,9 +13,9 @@
 CEditDialog::CEditDialog(CPageHost& host, const std::string& helpAnchor, QWidget* parent)
     : QDialog(parent), m_host(host), m_watcher(new CFieldLeaveWatcher(this))
 {
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(UiText(DialogText::Common::kOk), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
-    m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancel = new QPushButton(UiText(DialogText::Common::kCancel), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 #include "controls/model/AccessKeys.h"
 #include "pages/common/GroupMenuTable.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -18,7 +19,7 @@ QMenu* GroupMenu::Create(const CGroupMenuTable& table, QWidget* parent)
     std::vector<std::string> names;
     for (const CGroupMenuTable::CEntry& entry : entries)
         names.push_back(entry.Name);
-    names.push_back("alle Warengruppen");
+    names.push_back(FromQString(UiText(DialogText::GroupMenu::kAllGroups)));
     const std::vector<std::string> texts = MenuTextsWithAccessKeys(names);
     for (std::size_t i = 0; i < entries.size(); ++i)
         menu->addAction(ToQString(texts[i]))->setData(entries[i].Command);

@@ -4,6 +4,8 @@
 #include "controls/ListCtrlEx.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/PageHost.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,9 +97,9 @@ QHBoxLayout* CListPage::EditButtons(const char* addName, const char* changeName,
 {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), addName, Body());
-    QPushButton* change = FormFields::Button(QStringLiteral("Ä&ndern"), changeName, Body());
-    QPushButton* remove = FormFields::Button(QStringLiteral("&Löschen"), deleteName, Body());
+    QPushButton* add = FormFields::Button(UiText(DialogText::ListPage::kAdd), addName, Body());
+    QPushButton* change = FormFields::Button(UiText(DialogText::ListPage::kChange), changeName, Body());
+    QPushButton* remove = FormFields::Button(UiText(DialogText::ListPage::kDelete), deleteName, Body());
     for (QPushButton* button : {add, change, remove})
         row->addWidget(button);
     row->addStretch(1);

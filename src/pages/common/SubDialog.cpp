@@ -3,6 +3,8 @@
 #include "controls/AppFonts.h"
 #include "controls/FlatButton.h"
 #include "pages/common/PageHost.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,7 +46,7 @@ QWidget* CSubDialog::BuildContent()
     auto* grid = new QGridLayout(content);
     m_title = MakeLabel("title", CAppFonts::Title(), content);
     m_subtitle = MakeLabel("subtitle", CAppFonts::Subtitle(), content);
-    m_helpButton = new CFlatButton(QStringLiteral("?"), content);
+    m_helpButton = new CFlatButton(UiText(DialogText::Common::kHelp), content);
     m_helpButton->setObjectName(QStringLiteral("helpButton"));
     m_helpButton->setFont(CAppFonts::Title());
     m_helpButton->SetFlat(false);

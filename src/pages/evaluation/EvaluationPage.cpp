@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -86,7 +87,7 @@ QDateEdit* MakePicker(const char* objectName, QWidget* parent)
 CEvaluationPage::CEvaluationPage(CPageHost& host, const COptions& options, QWidget* parent)
     : CSubDialog(host, options, parent)
 {
-    Title()->setText(QStringLiteral("Hier können Sie Ihre wichtigsten Kennzahlen abfragen und auswerten"));
+    Title()->setText(UiText(DialogText::EvaluationPage::kTitle));
     Subtitle()->setText(ToQString(CStringTables::Load(StringId::kEvaluationHeading)));
     BuildBody();
     m_table->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
@@ -112,9 +113,10 @@ void CEvaluationPage::BuildBody()
     m_views->addWidget(m_table);
     layout->addWidget(m_views, 1);
     auto* exports = new QHBoxLayout;
-    QPushButton* saveChart = FormFields::Button(QStringLiteral("Diagramm s&peichern …"), "saveChart", Body());
+    QPushButton* saveChart =
+        FormFields::Button(UiText(DialogText::EvaluationPage::kSaveChart), "saveChart", Body());
     QPushButton* exportTable =
-        FormFields::Button(QStringLiteral("Tabelle e&xportieren …"), "exportTable", Body());
+        FormFields::Button(UiText(DialogText::EvaluationPage::kExportTable), "exportTable", Body());
     exports->addStretch(1);
     exports->addWidget(saveChart);
     exports->addWidget(exportTable);
@@ -128,15 +130,16 @@ QWidget* CEvaluationPage::BuildCommandRow()
     auto* row = new QWidget(Body());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_displayButton = FormFields::Button(QStringLiteral("&Anzeigeart"), "displayKindButton", row);
-    m_seriesButton = FormFields::Button(QStringLiteral("&Datenreihen"), "seriesButton", row);
+    m_displayButton =
+        FormFields::Button(UiText(DialogText::EvaluationPage::kDisplayKind), "displayKindButton", row);
+    m_seriesButton = FormFields::Button(UiText(DialogText::EvaluationPage::kSeries), "seriesButton", row);
     layout->addWidget(m_displayButton);
     layout->addWidget(m_seriesButton);
     layout->addStretch(1);
     m_startPicker = MakePicker("startPicker", row);
     m_endPicker = MakePicker("endPicker", row);
-    for (const auto& [text, picker] : {std::pair{QStringLiteral("&Start :"), m_startPicker},
-                                       std::pair{QStringLiteral("&Ende :"), m_endPicker}}) {
+    for (const auto& [text, picker] : {std::pair{UiText(DialogText::EvaluationPage::kStart), m_startPicker},
+                                       std::pair{UiText(DialogText::EvaluationPage::kEnd), m_endPicker}}) {
         auto* label = new QLabel(text, row);
         label->setBuddy(picker);
         layout->addWidget(label);
@@ -170,18 +173,10 @@ QWidget* CEvaluationPage::BuildChoices()
     auto* box = new QWidget(Body());
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_perMonth = AddRadio(box, QStringLiteral("&Monatswerte"), "perMonthRadio");
-    m_cumulative = AddRadio(box, QStringLiteral("&Gesamt (kumuliert)"), "cumulativeRadio");
-    m_original = AddRadio(
-        box,
-        QStringLiteral(
-            "&Originaldaten (Ist-Darstellung: verwendet die beim jeweiligen Abverkauf gültigen Werte)"),
-        "originalRadio");
-    m_simulation = AddRadio(
-        box,
-        QStringLiteral(
-            "a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)"),
-        "simulationRadio");
+    m_perMonth = AddRadio(box, UiText(DialogText::EvaluationPage::kPerMonth), "perMonthRadio");
+    m_cumulative = AddRadio(box, UiText(DialogText::EvaluationPage::kCumulative), "cumulativeRadio");
+    m_original = AddRadio(box, UiText(DialogText::EvaluationPage::kOriginal), "originalRadio");
+    m_simulation = AddRadio(box, UiText(DialogText::EvaluationPage::kSimulation), "simulationRadio");
     // The two short choices side by side, the two long ones below each other, so that the page
     // fits beside the section bar in the smallest window.
     layout->addWidget(m_perMonth, 0, 0);
@@ -322,8 +317,10 @@ void CEvaluationPage::ChooseDisplayKind()
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("displayKindMenu"));
-    AddCommand(menu, QStringLiteral("&Grafik"), kChartCommand, m_display == EChartDisplay::Chart);
-    AddCommand(menu, QStringLiteral("&Tabelle"), kTableCommand, m_display == EChartDisplay::Table);
+    AddCommand(menu, UiText(DialogText::DisplayKindMenu::kChart), kChartCommand,
+               m_display == EChartDisplay::Chart);
+    AddCommand(menu, UiText(DialogText::DisplayKindMenu::kTable), kTableCommand,
+               m_display == EChartDisplay::Table);
     const int command = ChooseCommand(menu, m_displayButton);
     if (command == kChartCommand)
         SetDisplayKind(EChartDisplay::Chart);
@@ -418,7 +415,7 @@ void CEvaluationPage::SetOriginalData(bool originalData)
 
 void CEvaluationPage::SaveChart()
 {
-    const std::optional<std::string> path = AskSavePath("png", "PNG-Bild (*.png)|*.png||");
+    const std::optional<std::string> path = AskSavePath("png", DialogText::EvaluationPage::kChartFilter);
     if (!path)
         return;
     QSize size = m_chart->size();
@@ -434,8 +431,7 @@ void CEvaluationPage::SaveChart()
 // UTF-8 with a byte order mark, so that spreadsheets read the umlauts of the group names.
 void CEvaluationPage::ExportTable()
 {
-    const std::optional<std::string> path =
-        AskSavePath("csv", "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||");
+    const std::optional<std::string> path = AskSavePath("csv", DialogText::EvaluationPage::kTableFilter);
     if (!path)
         return;
     QByteArray bytes("\xEF\xBB\xBF");

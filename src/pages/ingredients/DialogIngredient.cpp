@@ -11,6 +11,7 @@
 #include "pages/ingredients/DialogIngredientSupplier.h"
 #include "pages/ingredients/IngredientDialogParts.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QBoxLayout>
@@ -27,14 +28,14 @@ namespace {
 constexpr int kPricePrecision = 2;
 constexpr int kAmountPrecision = -1;
 constexpr int kColumnWidth = 90;
-const QString kOptional = QStringLiteral("(Eingabe nicht zwingend erforderlich)");
+const QString kOptional = UiText(DialogText::Ingredient::kOptional);
 
 } // namespace
 
 CDialogIngredient::CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget* parent)
     : CEditDialog(host, "DialogIngredients", parent), m_copy(copy), m_editor(copy)
 {
-    setWindowTitle(QStringLiteral("Zutat definieren"));
+    setWindowTitle(UiText(DialogText::Ingredient::kWindowTitle));
     setObjectName(QStringLiteral("dialogIngredient"));
     BuildForm();
     m_editor.EnsureUsedSupplier();
@@ -56,11 +57,11 @@ void CDialogIngredient::BuildForm()
     m_group = FormFields::ComboField("group", this);
     m_unit = FormFields::TextField("unit", this);
     auto* grid = new QGridLayout;
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Warengruppe :"), m_group);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::Ingredient::kName), m_name);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::Ingredient::kGroup), m_group);
     grid->addWidget(new QLabel(kOptional, this), 1, 2);
-    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Einheit :"), m_unit);
-    grid->addWidget(new QLabel(QStringLiteral("(z.B. kg, l, St.)"), this), 2, 2);
+    FormFields::AddRow(grid, 2, 0, UiText(DialogText::Ingredient::kUnit), m_unit);
+    grid->addWidget(new QLabel(UiText(DialogText::Ingredient::kUnitExample), this), 2, 2);
     grid->setColumnStretch(1, 1);
     m_list = new CListCtrlEx(this);
     m_list->setObjectName(QStringLiteral("supplierList"));
@@ -87,7 +88,7 @@ void CDialogIngredient::BuildForm()
 
 QWidget* CDialogIngredient::BuildPurchaseBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Einkauf"), this);
+    auto* box = new QGroupBox(UiText(DialogText::Ingredient::kPurchaseBox), this);
     m_amount = FormFields::TextField("amount", box);
     m_amount->setAlignment(Qt::AlignRight);
     m_price = FormFields::TextField("price", box);
@@ -97,16 +98,14 @@ QWidget* CDialogIngredient::BuildPurchaseBox()
     m_amountUnit->setObjectName(QStringLiteral("amountUnit"));
     const CData* data = Host().GetData();
     auto* grid = new QGridLayout(box);
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Menge :"), m_amount);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::Ingredient::kAmount), m_amount);
     grid->addWidget(m_amountUnit, 0, 2);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Preis :"), m_price);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::Ingredient::kPrice), m_price);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), box), 1, 2);
-    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Lieferant :"), m_supplier, 2);
+    FormFields::AddRow(grid, 2, 0, UiText(DialogText::Ingredient::kSupplier), m_supplier, 2);
     grid->addWidget(
-        new QLabel(kOptional + QStringLiteral("\nSind mehrere Lieferanten angelegt, wird der verwendete "
-                                              "Lieferant angezeigt"),
-                   box),
-        3, 1, 1, 2);
+        new QLabel(kOptional + QLatin1Char('\n') + UiText(DialogText::Ingredient::kSeveralSuppliers), box), 3,
+        1, 1, 2);
     grid->setColumnStretch(2, 1);
     return box;
 }
@@ -116,9 +115,12 @@ QWidget* CDialogIngredient::BuildSupplierButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addSupplier", row, false);
-    QPushButton* change = FormFields::Button(QStringLiteral("Än&dern"), "changeSupplier", row, false);
-    QPushButton* remove = FormFields::Button(QStringLiteral("Lö&schen"), "deleteSupplier", row, false);
+    QPushButton* add =
+        FormFields::Button(UiText(DialogText::Ingredient::kAddSupplier), "addSupplier", row, false);
+    QPushButton* change =
+        FormFields::Button(UiText(DialogText::Ingredient::kChangeSupplier), "changeSupplier", row, false);
+    QPushButton* remove =
+        FormFields::Button(UiText(DialogText::Ingredient::kDeleteSupplier), "deleteSupplier", row, false);
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
     layout->addStretch(1);

@@ -8,6 +8,7 @@
 #include "pages/ingredients/IngredientDialogParts.h"
 #include "pages/ingredients/IngredientEditor.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -27,7 +28,7 @@ CDialogIngredientSupplier::CDialogIngredientSupplier(CPageHost& host, const CIng
                                                      const CIngredientSupplier* supplier, QWidget* parent)
     : CEditDialog(host, "DialogIngredientSupplier", parent)
 {
-    setWindowTitle(QStringLiteral("Lieferant"));
+    setWindowTitle(UiText(DialogText::IngredientSupplier::kWindowTitle));
     setObjectName(QStringLiteral("dialogIngredientSupplier"));
     BuildForm(ingredient);
     FillNames();
@@ -46,10 +47,10 @@ void CDialogIngredientSupplier::BuildForm(const CIngredient& ingredient)
     m_amountField = FormFields::TextField("amount", this);
     m_priceField = FormFields::TextField("price", this);
     auto* grid = new QGridLayout;
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Lieferant :"), m_name, 2);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::IngredientSupplier::kName), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::IngredientSupplier::kAmount), m_amountField);
     grid->addWidget(new QLabel(ToQString(ingredient.Unit), this), 1, 2);
-    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Preis :"), m_priceField);
+    FormFields::AddRow(grid, 2, 0, UiText(DialogText::IngredientSupplier::kPrice), m_priceField);
     const CData* data = Host().GetData();
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 2, 2);
     grid->setColumnStretch(2, 1);

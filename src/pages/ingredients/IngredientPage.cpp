@@ -8,6 +8,8 @@
 #include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/ingredients/DialogIngredient.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QHBoxLayout>
@@ -39,12 +41,10 @@ const CListPage::CListSpec kList{"ingredientList", kColumns, CIngredientPage::kL
 CIngredientPage::CIngredientPage(CPageHost& host, const COptions& options, QWidget* parent)
     : CListPage(host, options, kList, parent)
 {
-    Title()->setText(QStringLiteral("Einkauf und Zutaten"));
-    Subtitle()->setText(
-        QStringLiteral("Sobald Sie mindestens eine Zutat angelegt haben, können Sie im nächsten "
-                       "Schritt Rezepturen zusammen stellen"));
+    Title()->setText(UiText(DialogText::IngredientPage::kTitle));
+    Subtitle()->setText(UiText(DialogText::IngredientPage::kSubtitle));
     QHBoxLayout* buttons = EditButtons("addIngredient", "changeIngredient", "deleteIngredient");
-    m_groupButton = FormFields::Button(QStringLiteral("&Warengruppen"), "groupButton", Body());
+    m_groupButton = FormFields::Button(UiText(DialogText::IngredientPage::kGroups), "groupButton", Body());
     buttons->addWidget(m_groupButton);
     connect(m_groupButton, &QPushButton::clicked, this, &CIngredientPage::ChooseGroup);
 }

@@ -6,6 +6,7 @@
 #include "pages/masterdata/MasterDataRules.h"
 #include "pages/masterdata/StoredNumbers.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -23,7 +24,7 @@ CCurrencyPage::CCurrencyPage(CPageHost& host, const COptions& options, QWidget* 
     : CMasterDataPage(host, options, parent), m_watcher(new CFieldLeaveWatcher(this)),
       m_numbers(new CStoredNumbers(host, this))
 {
-    Title()->setText(QStringLiteral("Bitte legen Sie hier Ihre Währungs-Einstellungen fest"));
+    Title()->setText(UiText(DialogText::CurrencyPage::kTitle));
     Subtitle()->setText(ToQString(CStringTables::Load(StringId::kCurrenciesSection)));
     BuildForm();
 }
@@ -46,9 +47,9 @@ void CCurrencyPage::BuildForm()
     m_factorAfter = new QLabel(Body());
     m_factorAfter->setObjectName(QStringLiteral("factorAfter"));
     auto* grid = new QGridLayout(Body());
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Währung :"), m_currency);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("Währung &2 :"), m_currency2);
-    grid->addWidget(new QLabel(QStringLiteral("(z.B. SFR)"), Body()), 1, 2);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::CurrencyPage::kCurrency), m_currency);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::CurrencyPage::kCurrency2), m_currency2);
+    grid->addWidget(new QLabel(UiText(DialogText::CurrencyPage::kCurrency2Example), Body()), 1, 2);
     grid->addWidget(m_factorBefore, 2, 0, Qt::AlignRight);
     grid->addWidget(m_factor, 2, 1);
     grid->addWidget(m_factorAfter, 2, 2);

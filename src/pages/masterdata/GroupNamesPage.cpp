@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 #include "pages/common/FormFields.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -18,7 +19,8 @@ constexpr int kRowsPerColumn = 5;
 QString RowLabel(int row)
 {
     const QString number = QString::number(row + 1);
-    return QStringLiteral("Gruppe %1&%2 :").arg(number.left(number.size() - 1), number.right(1));
+    return UiText(DialogText::GroupNamesPage::kGroupLabel)
+        .arg(number.left(number.size() - 1), number.right(1));
 }
 
 } // namespace
@@ -26,8 +28,8 @@ QString RowLabel(int row)
 CGroupNamesPage::CGroupNamesPage(CPageHost& host, const COptions& options, bool drinks, QWidget* parent)
     : CSubDialog(host, options, parent), m_drinks(drinks)
 {
-    Title()->setText(drinks ? QStringLiteral("Bitte geben Sie hier die Namen der Getränke-Gruppen ein.")
-                            : QStringLiteral("Bitte geben Sie hier die Namen der Speisen-Gruppen ein."));
+    Title()->setText(drinks ? UiText(DialogText::GroupNamesPage::kDrinkTitle)
+                            : UiText(DialogText::GroupNamesPage::kFoodTitle));
     Subtitle()->setText(ToQString(
         CStringTables::Load(drinks ? StringId::kDrinkGroupsSection : StringId::kFoodGroupsSection)));
     BuildForm();

@@ -5,6 +5,7 @@
 #include "pages/common/PageHost.h"
 #include "pages/masterdata/StoredNumbers.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -26,10 +27,9 @@ struct CPageTexts
 
 // By kind, then food or drinks.
 constexpr CPageTexts kTexts[2][2] = {
-    {{"Bitte geben Sie hier die Umsatzsteuersätze der Speisen-Gruppen ein", 109},
-     {"Bitte geben Sie hier die Umsatzsteuersätze der Getränke-Gruppen ein", 132}},
-    {{"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Speisen-Gruppen ein.", 110},
-     {"Bitte geben Sie hier die Soll-Wareneinsatzquoten der Getränke-Gruppen ein.", 133}},
+    {{DialogText::GroupRatesPage::kFoodTaxesTitle, 109}, {DialogText::GroupRatesPage::kDrinkTaxesTitle, 132}},
+    {{DialogText::GroupRatesPage::kFoodQuotesTitle, 110},
+     {DialogText::GroupRatesPage::kDrinkQuotesTitle, 133}},
 };
 
 std::array<double, CData::kNbGroups>& Rates(CData& data, CGroupRatesPage::EKind kind)

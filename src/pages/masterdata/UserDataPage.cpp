@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 #include "pages/common/FormFields.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -15,7 +16,7 @@ namespace {} // namespace
 CUserDataPage::CUserDataPage(CPageHost& host, const COptions& options, QWidget* parent)
     : CSubDialog(host, options, parent)
 {
-    Title()->setText(QStringLiteral("Bitte geben Sie hier Ihre Benutzerdaten ein."));
+    Title()->setText(UiText(DialogText::UserDataPage::kTitle));
     Subtitle()->setText(ToQString(CStringTables::Load(StringId::kUserSection)));
     BuildForm();
 }
@@ -28,13 +29,13 @@ void CUserDataPage::BuildForm()
     for (int field = 0; field < NbFields; ++field)
         m_fields[field] = FormFields::TextField(names[field], Body());
     auto* grid = new QGridLayout(Body());
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Firma :"), m_fields[Company], 3);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Vorname :"), m_fields[Firstname], 3);
-    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Nachname :"), m_fields[Lastname], 3);
-    FormFields::AddRow(grid, 3, 0, QStringLiteral("S&traße :"), m_fields[Street], 3);
-    FormFields::AddRow(grid, 4, 0, QStringLiteral("&PLZ :"), m_fields[PLZ]);
-    FormFields::AddRow(grid, 4, 2, QStringLiteral("&Stadt :"), m_fields[City]);
-    FormFields::AddRow(grid, 5, 0, QStringLiteral("&Land :"), m_fields[Country], 3);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::UserDataPage::kCompany), m_fields[Company], 3);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::UserDataPage::kFirstname), m_fields[Firstname], 3);
+    FormFields::AddRow(grid, 2, 0, UiText(DialogText::UserDataPage::kLastname), m_fields[Lastname], 3);
+    FormFields::AddRow(grid, 3, 0, UiText(DialogText::UserDataPage::kStreet), m_fields[Street], 3);
+    FormFields::AddRow(grid, 4, 0, UiText(DialogText::UserDataPage::kPostcode), m_fields[PLZ]);
+    FormFields::AddRow(grid, 4, 2, UiText(DialogText::UserDataPage::kCity), m_fields[City]);
+    FormFields::AddRow(grid, 5, 0, UiText(DialogText::UserDataPage::kCountry), m_fields[Country], 3);
     m_fields[PLZ]->setMaximumWidth(80);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(6, 1);

@@ -12,6 +12,7 @@
 #include "pages/recipes/RecipeLineList.h"
 #include "platform/Windows1252.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -27,7 +28,7 @@ constexpr int kPortionsPrecision = -1;
 std::string TitleText(const CRecipe& recipe, double portions)
 {
     std::string text;
-    Utf8ToWindows1252(CDialogQuantityCalculation::kTitleTemplate, text);
+    Utf8ToWindows1252(DialogText::QuantityCalculation::kTitleTemplate, text);
     text = MessageText::ReplaceAll(text, "xyz", NumberText::Format(portions, kPortionsPrecision));
     return MessageText::ReplaceAll(text, "zzz", recipe.Name);
 }
@@ -38,7 +39,7 @@ CDialogQuantityCalculation::CDialogQuantityCalculation(CPageHost& host, const CR
                                                        double portions, QWidget* parent)
     : QDialog(parent), m_recipe(recipe), m_portions(portions)
 {
-    setWindowTitle(QStringLiteral("Mengenkalkulation"));
+    setWindowTitle(UiText(DialogText::QuantityCalculation::kWindowTitle));
     setObjectName(QStringLiteral("dialogQuantityCalculation"));
     BuildForm(host);
     RecipeLineList::AddColumns(*m_list);
@@ -76,11 +77,11 @@ void CDialogQuantityCalculation::BuildForm(CPageHost& host)
 // nothing here is to be confirmed.
 QWidget* CDialogQuantityCalculation::BuildButtons(CPageHost& host)
 {
-    auto* calculation = new QPushButton(QStringLiteral("&Kalkulation"), this);
+    auto* calculation = new QPushButton(UiText(DialogText::QuantityCalculation::kPrintCalculation), this);
     calculation->setObjectName(QStringLiteral("printCalculation"));
-    auto* sheet = new QPushButton(QStringLiteral("&Rezeptblatt"), this);
+    auto* sheet = new QPushButton(UiText(DialogText::QuantityCalculation::kPrintSheet), this);
     sheet->setObjectName(QStringLiteral("printRecipeSheet"));
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* cancel = new QPushButton(UiText(DialogText::Common::kCancel), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setDefault(true);
     for (QPushButton* button : {calculation, sheet}) {

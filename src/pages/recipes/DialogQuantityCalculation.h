@@ -19,8 +19,6 @@ class CDialogQuantityCalculation : public QDialog
 public:
     static constexpr int kPrintCalculation = 1142;
     static constexpr int kPrintRecipeSheet = 1143;
-    // The dialog text of the title; "xyz" stands for the portions, "zzz" for the name.
-    static constexpr const char* kTitleTemplate = "Mengenkalkulation für xyz Portionen \"zzz\"";
 
     // `recipe` must yield portions (NbPortion not 0); the recipe dialog makes sure of it.
     CDialogQuantityCalculation(CPageHost& host, const CRecipe& recipe, double portions,

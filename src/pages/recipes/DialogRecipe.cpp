@@ -19,6 +19,7 @@
 #include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
 #include "print/RecipePrintRequest.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -62,7 +63,7 @@ bool ReadField(QLineEdit* field, int precision, CMessageService& messages, ERead
 CDialogRecipe::CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* original, QWidget* parent)
     : CEditDialog(host, "DialogRecipe", parent), m_working(working), m_editor(working, original)
 {
-    setWindowTitle(QStringLiteral("Rezeptur definieren"));
+    setWindowTitle(UiText(DialogText::Recipe::kWindowTitle));
     setObjectName(QStringLiteral("dialogRecipe"));
     BuildForm();
     ShowRecipe();
@@ -119,21 +120,19 @@ QLayout* CDialogRecipe::BuildRecipeFields()
     m_name = FormFields::TextField("name", this);
     m_portions = FormFields::TextField("portions", this);
     m_portions->setAlignment(Qt::AlignRight);
-    m_dish = new QCheckBox(
-        QStringLiteral("Rezeptur für ein &Gericht aus der Speisekarte (z.B. Wiener Schnitzel)"), this);
+    m_dish = new QCheckBox(UiText(DialogText::Recipe::kDish), this);
     m_dish->setObjectName(QStringLiteral("dish"));
-    m_asIngredient = new QCheckBox(
-        QStringLiteral("&Zutatenrezeptur für andere Gerichte (z.B. hausgemachte Spätzle)"), this);
+    m_asIngredient = new QCheckBox(UiText(DialogText::Recipe::kAsIngredient), this);
     m_asIngredient->setObjectName(QStringLiteral("asIngredient"));
     m_remark = new CCodePageTextEdit(this);
     m_remark->setObjectName(QStringLiteral("remark"));
     m_remark->setMaximumHeight(90);
     auto* grid = new QGridLayout;
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Name :"), m_name, 2);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Portionen :"), m_portions);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::Recipe::kName), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::Recipe::kPortions), m_portions);
     grid->addWidget(m_dish, 2, 0, 1, 3);
     grid->addWidget(m_asIngredient, 3, 0, 1, 3);
-    FormFields::AddRow(grid, 4, 0, QStringLiteral("Be&merkung :"), m_remark, 2);
+    FormFields::AddRow(grid, 4, 0, UiText(DialogText::Recipe::kRemark), m_remark, 2);
     grid->setColumnStretch(2, 1);
     connect(m_dish, &QCheckBox::clicked, this, &CDialogRecipe::ClickDish);
     return grid;
@@ -144,16 +143,18 @@ QWidget* CDialogRecipe::BuildLineButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addLine", row, false);
-    QPushButton* change = FormFields::Button(QStringLiteral("Än&dern"), "changeLine", row, false);
-    QPushButton* remove = FormFields::Button(QStringLiteral("&Löschen"), "deleteLine", row, false);
+    QPushButton* add = FormFields::Button(UiText(DialogText::Recipe::kAddLine), "addLine", row, false);
+    QPushButton* change =
+        FormFields::Button(UiText(DialogText::Recipe::kChangeLine), "changeLine", row, false);
+    QPushButton* remove =
+        FormFields::Button(UiText(DialogText::Recipe::kDeleteLine), "deleteLine", row, false);
     QPushButton* up = FormFields::Button(QString(), "moveUp", row, false);
     QPushButton* down = FormFields::Button(QString(), "moveDown", row, false);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    up->setToolTip(QStringLiteral("Zutat nach oben schieben (Strg+Pfeil oben)"));
+    up->setToolTip(UiText(DialogText::Recipe::kMoveUpTip));
     up->setAccessibleName(ToQString(CStringTables::Load(StringId::kMoveLineUp)));
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    down->setToolTip(QStringLiteral("Zutat nach unten schieben (Strg+Pfeil unten)"));
+    down->setToolTip(UiText(DialogText::Recipe::kMoveDownTip));
     down->setAccessibleName(ToQString(CStringTables::Load(StringId::kMoveLineDown)));
     for (QPushButton* button : {add, change, remove})
         layout->addWidget(button);
@@ -180,8 +181,10 @@ QWidget* CDialogRecipe::BuildPictureBox()
     m_picture = new CPictureCtrl(box);
     m_picture->setObjectName(QStringLiteral("picture"));
     m_picture->setMinimumSize(240, 160);
-    QPushButton* open = FormFields::Button(QStringLiteral("Ö&ffnen ..."), "openPicture", box, false);
-    QPushButton* remove = FormFields::Button(QStringLiteral("Lö&schen"), "deletePicture", box, false);
+    QPushButton* open =
+        FormFields::Button(UiText(DialogText::Recipe::kOpenPicture), "openPicture", box, false);
+    QPushButton* remove =
+        FormFields::Button(UiText(DialogText::Recipe::kDeletePicture), "deletePicture", box, false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(open);
@@ -197,14 +200,14 @@ QWidget* CDialogRecipe::BuildPictureBox()
 
 QWidget* CDialogRecipe::BuildQuantityBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Mengenkalkulation"), this);
+    auto* box = new QGroupBox(UiText(DialogText::Recipe::kQuantityBox), this);
     m_quantity = FormFields::TextField("quantityPortions", box);
     m_quantity->setAlignment(Qt::AlignRight);
     NumberField::Show(m_quantity, 1.0, kPortionsPrecision);
     QPushButton* calculate =
-        FormFields::Button(QStringLiteral("Bere&chnen"), "calculateQuantity", box, false);
+        FormFields::Button(UiText(DialogText::Recipe::kCalculate), "calculateQuantity", box, false);
     auto* layout = new QHBoxLayout(box);
-    layout->addWidget(FormFields::Label(QStringLiteral("&Anzahl der Portionen :"), m_quantity, box));
+    layout->addWidget(FormFields::Label(UiText(DialogText::Recipe::kQuantityPortions), m_quantity, box));
     layout->addWidget(m_quantity, 1);
     layout->addWidget(calculate);
     connect(calculate, &QPushButton::clicked, this, &CDialogRecipe::CalculateQuantity);
@@ -214,10 +217,11 @@ QWidget* CDialogRecipe::BuildQuantityBox()
 // Greyed while the program cannot print, so that the buttons are never silently dead.
 QWidget* CDialogRecipe::BuildPrintBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Drucken"), this);
+    auto* box = new QGroupBox(UiText(DialogText::Recipe::kPrintBox), this);
     QPushButton* calculation =
-        FormFields::Button(QStringLiteral("&Kalkulation"), "printCalculation", box, false);
-    QPushButton* sheet = FormFields::Button(QStringLiteral("&Rezeptblatt"), "printRecipeSheet", box, false);
+        FormFields::Button(UiText(DialogText::Recipe::kPrintCalculation), "printCalculation", box, false);
+    QPushButton* sheet =
+        FormFields::Button(UiText(DialogText::Recipe::kPrintSheet), "printRecipeSheet", box, false);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(calculation);
     layout->addWidget(sheet);

@@ -2,6 +2,7 @@
 
 #include "pages/common/EditDialog.h"
 #include "pages/recipes/RecipeEditor.h"
+#include "resources/GermanDialogTexts.h"
 
 #include <cstdint>
 
@@ -24,9 +25,7 @@ class CDialogRecipe : public CEditDialog
     Q_OBJECT
 
 public:
-    static constexpr const char* kPictureFilter =
-        "Alle Bilddateien|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPG Dateien (*.jpg;*.jpeg)|*.jpg;*jpeg|GIF Dateien "
-        "(*.gif)|*.gif|BMP Dateien (*.bmp)|*.bmp|PNG Dateien (*.png)|*.png|Alle Dateien (*.*)|*.*||";
+    static constexpr const char* kPictureFilter = DialogText::Recipe::kPictureFilter;
 
     // `original` is the catalogue's recipe that `working` copies (null for a new recipe).
     CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* original, QWidget* parent = nullptr);

@@ -9,6 +9,7 @@
 #include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -50,7 +51,7 @@ CDialogRecipeIngredient::CDialogRecipeIngredient(CPageHost& host, const CRecipe*
     : CEditDialog(host, "DialogRecipeIngredient", parent), m_edited(edited),
       m_groups(CIngredientChoices::RecipeGroup())
 {
-    setWindowTitle(QStringLiteral("Zutat auswählen"));
+    setWindowTitle(UiText(DialogText::RecipeIngredient::kWindowTitle));
     setObjectName(QStringLiteral("dialogRecipeIngredient"));
     BuildForm();
     AddColumns();
@@ -71,7 +72,7 @@ void CDialogRecipeIngredient::BuildForm()
     // A line takes one ingredient or recipe.
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumSize(600, 220);
-    m_groupButton = new QPushButton(QStringLiteral("&Warengruppen"), this);
+    m_groupButton = new QPushButton(UiText(DialogText::RecipeIngredient::kGroups), this);
     m_groupButton->setObjectName(QStringLiteral("groupButton"));
     m_groupButton->setAutoDefault(false);
     auto* groupRow = new QHBoxLayout;
@@ -106,14 +107,14 @@ QLayout* CDialogRecipeIngredient::BuildFields()
     m_purchaseUnit = new QLabel(this);
     const CData* data = Host().GetData();
     auto* grid = new QGridLayout;
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("&Zutat :"), m_name, 2);
-    FormFields::AddRow(grid, 1, 0, QStringLiteral("&Menge :"), m_amountField);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::RecipeIngredient::kIngredient), m_name, 2);
+    FormFields::AddRow(grid, 1, 0, UiText(DialogText::RecipeIngredient::kAmount), m_amountField);
     grid->addWidget(m_amountUnit, 1, 2);
-    FormFields::AddRow(grid, 2, 0, QStringLiteral("&Gewichtsverlust :"), m_weightLossField);
+    FormFields::AddRow(grid, 2, 0, UiText(DialogText::RecipeIngredient::kWeightLoss), m_weightLossField);
     grid->addWidget(new QLabel(ToQString(CStringTables::Load(StringId::kPercentUnit)), this), 2, 2);
-    FormFields::AddRow(grid, 1, 3, QStringLiteral("&Einkaufspreis :"), m_purchasePrice);
+    FormFields::AddRow(grid, 1, 3, UiText(DialogText::RecipeIngredient::kPurchasePrice), m_purchasePrice);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), this), 1, 5);
-    FormFields::AddRow(grid, 2, 3, QStringLiteral("Einkaufsme&nge :"), m_purchaseAmount);
+    FormFields::AddRow(grid, 2, 3, UiText(DialogText::RecipeIngredient::kPurchaseAmount), m_purchaseAmount);
     grid->addWidget(m_purchaseUnit, 2, 5);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(5, 1);

@@ -5,6 +5,7 @@
 #include "pages/common/NumberField.h"
 #include "pages/recipes/RecipeFigures.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -28,14 +29,15 @@ struct CRowSpec
 using EFigure = CRecipeFiguresBox::EFigure;
 
 constexpr CRowSpec kRows[CRecipeFiguresBox::kNbFigures] = {
-    {EFigure::PriceBuy, "priceBuy", "Einkaufspreis :"},
-    {EFigure::PriceSellCalculatedNoTax, "priceSellCalculatedNoTax", "kalkulierter Verkaufspreis netto :"},
-    {EFigure::PriceSellCalculatedTax, "priceSellCalculatedTax", "kalkulierter Verkaufspreis brutto :"},
-    {EFigure::PriceSell, "priceSell", "&tatsächlicher Verkaufspreis brutto :"},
-    {EFigure::PriceSellNoTax, "priceSellNoTax", "tatsächlicher Verkaufspreis netto :"},
-    {EFigure::PriceSellCurrency2, "priceSellCurrency2", "Verkaufspreis brutto Währung 2 :"},
-    {EFigure::ContributionMargin, "contributionMargin", "Deckungsbeitrag :"},
-    {EFigure::CostRatio, "costRatio", "Wareneinsatz-Quote :"},
+    {EFigure::PriceBuy, "priceBuy", DialogText::Recipe::kPriceBuy},
+    {EFigure::PriceSellCalculatedNoTax, "priceSellCalculatedNoTax",
+     DialogText::Recipe::kPriceSellCalculatedNoTax},
+    {EFigure::PriceSellCalculatedTax, "priceSellCalculatedTax", DialogText::Recipe::kPriceSellCalculatedTax},
+    {EFigure::PriceSell, "priceSell", DialogText::Recipe::kPriceSell},
+    {EFigure::PriceSellNoTax, "priceSellNoTax", DialogText::Recipe::kPriceSellNoTax},
+    {EFigure::PriceSellCurrency2, "priceSellCurrency2", DialogText::Recipe::kPriceSellCurrency2},
+    {EFigure::ContributionMargin, "contributionMargin", DialogText::Recipe::kContributionMargin},
+    {EFigure::CostRatio, "costRatio", DialogText::Recipe::kCostRatio},
 };
 
 } // namespace

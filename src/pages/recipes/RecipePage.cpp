@@ -10,6 +10,8 @@
 #include "pages/common/PageHost.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/RecipeFigures.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QLabel>
@@ -52,10 +54,8 @@ const CListPage::CListSpec kList{"recipeList", kColumns, CRecipePage::kLayoutSec
 CRecipePage::CRecipePage(CPageHost& host, const COptions& options, QWidget* parent)
     : CListPage(host, options, kList, parent)
 {
-    Title()->setText(QStringLiteral("Rezepturen"));
-    Subtitle()->setText(
-        QStringLiteral("Sobald Sie mindestens eine Rezeptur angelegt haben, können Sie im nächsten "
-                       "Schritt Abverkäufe aus Ihrem Journal erfassen"));
+    Title()->setText(UiText(DialogText::RecipePage::kTitle));
+    Subtitle()->setText(UiText(DialogText::RecipePage::kSubtitle));
     EditButtons("addRecipe", "changeRecipe", "deleteRecipe");
 }
 

@@ -9,6 +9,7 @@
 #include "pages/common/PageHost.h"
 #include "pages/sales/SalesList.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QDialogButtonBox>
@@ -44,10 +45,10 @@ void CDialogSales::BuildForm()
     m_list->setObjectName(QStringLiteral("salesList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumHeight(360);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(UiText(DialogText::Common::kOk), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    m_delete = new QPushButton(QStringLiteral("&Löschen"), this);
+    m_delete = new QPushButton(UiText(DialogText::SalesList::kDelete), this);
     m_delete->setObjectName(QStringLiteral("deleteSale"));
     m_delete->setAutoDefault(false);
     CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress("DialogSalesList")); });

@@ -1,6 +1,8 @@
 #include "SalesList.h"
 
 #include "catalogue/Data.h"
+#include "platform/Windows1252.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
@@ -34,7 +36,9 @@ std::vector<CSale*> SalesList::Select(CData& data, const CRecipe* recipe)
 
 std::string SalesList::Caption(const CRecipe* recipe)
 {
-    return "Verkaufsliste : " + (recipe ? recipe->Name : CStringTables::Load(StringId::kAllSales));
+    std::string caption;
+    Utf8ToWindows1252(DialogText::SalesList::kTitlePrefix, caption);
+    return caption + (recipe ? recipe->Name : CStringTables::Load(StringId::kAllSales));
 }
 
 std::string SalesList::DateText(const CDateTime& date)

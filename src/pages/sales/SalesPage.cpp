@@ -8,6 +8,8 @@
 #include "pages/sales/DialogSales.h"
 #include "pages/sales/SalesFigures.h"
 #include "platform/Clock.h"
+#include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QCalendarWidget>
@@ -86,10 +88,8 @@ const CListPage::CListSpec kList{"salesRecipeList", kColumns, CSalesPage::kLayou
 CSalesPage::CSalesPage(CPageHost& host, const COptions& options, QWidget* parent)
     : CListPage(host, options, kList, parent)
 {
-    Title()->setText(QStringLiteral("Abverkäufe lt. Kassenjournal (Erfassung z.B. monatlich)"));
-    Subtitle()->setText(
-        QStringLiteral("Sobald Sie mindestens einen Abverkauf erfasst haben, können Sie "
-                       "im nächsten Schritt Ihre betriebswirtschaftlichen Kennzahlen auswerten"));
+    Title()->setText(UiText(DialogText::SalesPage::kTitle));
+    Subtitle()->setText(UiText(DialogText::SalesPage::kSubtitle));
     BuildBody();
     // A fresh installation shows the nine columns without the cost-of-goods ratios.
     if (!LayoutLoaded()) {
@@ -124,8 +124,8 @@ QWidget* CSalesPage::BuildCalendar()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_calendar);
     layout->addWidget(LegendRow(palette().color(QPalette::Active, QPalette::Highlight),
-                                QStringLiteral("&Datum des Abverkaufs"), m_calendar, column));
-    layout->addWidget(LegendRow(kTodayColour, QStringLiteral("aktuelles Datum"), nullptr, column));
+                                UiText(DialogText::SalesPage::kDate), m_calendar, column));
+    layout->addWidget(LegendRow(kTodayColour, UiText(DialogText::SalesPage::kToday), nullptr, column));
     return column;
 }
 
@@ -137,18 +137,15 @@ QWidget* CSalesPage::BuildBooking()
     m_portions->setMaximumWidth(100);
     m_portions->installEventFilter(this);
     NumberField::Show(m_portions, 1.0, kInputPrecision);
-    m_add = FormFields::Button(QStringLiteral("&Hinzufügen"), "addSale", column, false);
-    m_salesList = FormFields::Button(QStringLiteral("&Verkaufsliste"), "salesList", column, false);
-    auto* hint =
-        new QLabel(QStringLiteral("(Klicken Sie auf ein Gericht aus der Liste, geben Sie die verkaufte "
-                                  "Menge ein und drücken Sie \"Hinzufügen\") "),
-                   column);
+    m_add = FormFields::Button(UiText(DialogText::SalesPage::kAdd), "addSale", column, false);
+    m_salesList = FormFields::Button(UiText(DialogText::SalesPage::kSalesList), "salesList", column, false);
+    auto* hint = new QLabel(UiText(DialogText::SalesPage::kBookingHint), column);
     hint->setObjectName(QStringLiteral("bookingHint"));
     hint->setWordWrap(true);
     hint->setMaximumWidth(320);
     auto* grid = new QGridLayout(column);
     grid->setContentsMargins(0, 0, 0, 0);
-    FormFields::AddRow(grid, 0, 0, QStringLiteral("verkaufte &Portionen :"), m_portions);
+    FormFields::AddRow(grid, 0, 0, UiText(DialogText::SalesPage::kPortions), m_portions);
     grid->addWidget(m_add, 1, 1);
     grid->addWidget(m_salesList, 2, 1);
     grid->addWidget(hint, 3, 0, 1, 2);

@@ -7,6 +7,7 @@
 #include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QDialogButtonBox>
@@ -80,7 +81,7 @@ void CDialogIngredientList::Run(CPageHost& host, QWidget* parent)
 CDialogIngredientList::CDialogIngredientList(CPageHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_entry(*host.GetData(), host.Clock())
 {
-    setWindowTitle(QStringLiteral("Bestandsdaten"));
+    setWindowTitle(UiText(DialogText::Stock::kWindowTitle));
     setObjectName(QStringLiteral("dialogIngredientList"));
     BuildForm();
     ShowRows();
@@ -108,12 +109,13 @@ QLayout* CDialogIngredientList::BuildRows()
     m_stock->setAttribute(Qt::WA_InputMethodEnabled, false); // composed text arrives as key presses
     for (const EColumn column : {EColumn::PricePerUnit, EColumn::Stock, EColumn::Value})
         FitFigureColumn(column);
-    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, static_cast<int>(EColumn::Name));
-    grid->addWidget(HeaderWithCurrency(QStringLiteral("Preis / Einh."), "priceCurrency", currency, this), 0,
-                    static_cast<int>(EColumn::PricePerUnit));
-    grid->addWidget(FormFields::Label(QStringLiteral("&Bestand"), m_stock, this), 0,
+    grid->addWidget(new QLabel(UiText(DialogText::Stock::kName), this), 0, static_cast<int>(EColumn::Name));
+    grid->addWidget(
+        HeaderWithCurrency(UiText(DialogText::Stock::kPricePerUnit), "priceCurrency", currency, this), 0,
+        static_cast<int>(EColumn::PricePerUnit));
+    grid->addWidget(FormFields::Label(UiText(DialogText::Stock::kStock), m_stock, this), 0,
                     static_cast<int>(EColumn::Stock), Qt::AlignRight);
-    grid->addWidget(HeaderWithCurrency(QStringLiteral("Wert"), "valueCurrency", currency, this), 0,
+    grid->addWidget(HeaderWithCurrency(UiText(DialogText::Stock::kValue), "valueCurrency", currency, this), 0,
                     static_cast<int>(EColumn::Value));
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     m_scrollBar->setObjectName(QStringLiteral("scrollBar"));
@@ -172,7 +174,7 @@ QLayout* CDialogIngredientList::BuildFooter()
     m_total->setFocusPolicy(Qt::NoFocus);
     m_total->setAlignment(Qt::AlignRight);
     m_total->setFixedWidth(Field(0, EColumn::Value)->minimumWidth());
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(UiText(DialogText::Common::kOk), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &CDialogIngredientList::accept);
@@ -180,7 +182,7 @@ QLayout* CDialogIngredientList::BuildFooter()
     QDialogButtonBox* buttons = FormFields::ButtonBox(this, {{m_ok, QDialogButtonBox::AcceptRole}});
     auto* total = new QHBoxLayout;
     total->addStretch(1);
-    total->addWidget(new QLabel(QStringLiteral("Gesamtwert :"), this));
+    total->addWidget(new QLabel(UiText(DialogText::Stock::kTotal), this));
     total->addWidget(m_total);
     total->addWidget(new QLabel(CurrencyOf(m_host.GetData()), this));
     auto* footer = new QVBoxLayout;

@@ -6,6 +6,13 @@
 // The one conversion between the Windows-1252 bytes of the catalogue and the text of Qt
 // widgets. Every widget of the program shows and reads catalogue text through these.
 
+// A text of the program's own, written as UTF-8 in the source (the dialog texts of
+// resources/GermanDialogTexts.h); catalogue bytes go through ToQString instead.
+inline QString UiText(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
 // Every byte has a character, so this never fails.
 QString ToQString(const std::string& bytes);
 
