@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -269,4 +271,40 @@ TEST_F(SalesPageTest, PrintsTheListUnderItsTitle)
     Open();
     Page->Print();
     EXPECT_EQ(Host.PrintedLists, std::vector<int>{180});
+}
+
+// In the smallest main window the page area is about 470 x 330 pixels. The sales and the
+// evaluation page need more than that: every button stays within reach by scrolling instead of
+// being cut off at the page's edge.
+TEST(PagesInTheSmallestWindow, EveryButtonCanBeScrolledTo)
+{
+    for (const EPage kind : {EPage::Sales, EPage::Evaluation}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        CSalesHost host;
+        AddRecipe(host.Data, "Pils", 11);
+        std::unique_ptr<CSubDialog> page(PageFactory::Create(kind, host, nullptr));
+        page->InitFromData(host.Data);
+        page->resize(470, 330);
+        page->show();
+        QApplication::processEvents();
+        QWidget* content = page->ScrollArea()->widget();
+        const QSize reach(content->width(), content->height());
+        for (QPushButton* button : content->findChildren<QPushButton*>()) {
+            if (!button->isVisibleTo(page.get()))
+                continue;
+            const QRect place(button->mapTo(content, QPoint(0, 0)), button->size());
+            EXPECT_TRUE(QRect(QPoint(0, 0), reach).contains(place)) << button->objectName().toStdString();
+        }
+        const int hiddenHeight = content->height() - page->ScrollArea()->viewport()->height();
+        const int hiddenWidth = content->width() - page->ScrollArea()->viewport()->width();
+        for (const auto& [hidden, bar] :
+             {std::pair{hiddenHeight, page->ScrollArea()->verticalScrollBar()},
+              std::pair{hiddenWidth, page->ScrollArea()->horizontalScrollBar()}}) {
+            if (hidden <= 0)
+                continue;
+            EXPECT_TRUE(bar->isVisible()) << "what lies beyond the edge can be scrolled to";
+            EXPECT_GE(bar->maximum(), hidden);
+        }
+        EXPECT_GT(std::max(hiddenHeight, hiddenWidth), 0) << "the page needs more than the smallest window";
+    }
 }

@@ -63,20 +63,18 @@ QWidget* CSubDialog::BuildContent()
     return content;
 }
 
-// The content never gets smaller than the design size; the scroll area shows bars while its
-// viewport is smaller and stretches the content when it is larger.
+// The scroll area stretches the content when the viewport is larger and shows bars while it is
+// smaller than the content needs, so that nothing of a page is out of reach in the smallest
+// window. A scrolling page never gets smaller than its design size; the others arrange their
+// controls themselves down to their layout's minimum.
 void CSubDialog::SetUpScrolling(QWidget* content)
 {
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setWidget(content);
-    if (m_options.Scrolling) {
+    if (m_options.Scrolling)
         content->setMinimumSize(m_options.DesignSize);
-        m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    } else {
-        m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->horizontalScrollBar()->setSingleStep(1);
     m_scrollArea->verticalScrollBar()->setSingleStep(1);
 }
