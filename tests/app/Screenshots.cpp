@@ -3,7 +3,7 @@
 //
 //     kk_screenshots OUTPUT_DIRECTORY [SAMPLE_FILE]
 //
-// Besides one picture per tab it takes each master data section, the ingredient dialog and the
+// Besides one picture per tab it takes each master data section, every dialog and the
 // evaluation over two years of sales as chart and table, the stock dialog, and writes the sample catalogue
 // (without those two years) as a data file when SAMPLE_FILE is given.
 
@@ -16,7 +16,9 @@
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/ingredients/DialogIngredient.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
+#include "pages/recipes/DialogRecipeIngredient.h"
 #include "pages/sales/DialogSales.h"
 #include "pages/sales/SalesPage.h"
 #include "pages/stock/DialogIngredientList.h"
@@ -315,6 +317,20 @@ bool SaveRecipeDialog(CKostenkochDlg& window, CPageHost& host, const QDir& outpu
     return Save(dialog, output, QStringLiteral("3-rezeptur-definieren"));
 }
 
+// The selection dialog on the roast's first line, as "Ändern" under the line list opens it, and
+// the quantity calculation of the roast for 10 portions.
+bool SaveRecipeLineDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    const CRecipe& roast = *host.GetData()->Recipes.Head();
+    CDialogRecipeIngredient selection(host, &roast, roast.RecipeIngredients.Head(), &window);
+    selection.show();
+    bool saved = Save(selection, output, QStringLiteral("3-zutat-auswaehlen"));
+    CDialogQuantityCalculation quantities(host, roast, 10.0, &window);
+    quantities.show();
+    saved = Save(quantities, output, QStringLiteral("3-mengenkalkulation")) && saved;
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -340,7 +356,8 @@ int main(int argc, char** argv)
     const bool tabs = SaveTabs(*window, output);
     const bool masterData = SaveMasterData(*window, output);
     const bool dialog = SaveIngredientDialog(*window, window->Document(), output);
-    const bool recipe = SaveRecipeDialog(*window, window->Document(), output);
+    const bool recipe = SaveRecipeDialog(*window, window->Document(), output) &&
+                        SaveRecipeLineDialogs(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
