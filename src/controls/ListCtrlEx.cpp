@@ -126,10 +126,10 @@ int CListCtrlEx::InsertColumn(int index, const std::string& header, EColumnForma
     return AddColumn(index, widest, [&] { m_data.InsertColumn(index, header, format, width); });
 }
 
-void CListCtrlEx::InsertColumns(std::span<const CListColumnSpec> columns)
+void CListCtrlEx::InsertColumns(std::span<const CListColumnSetup> columns)
 {
     int index = 0;
-    for (const CListColumnSpec& column : columns)
+    for (const CListColumnSetup& column : columns)
         InsertColumnById(index++, static_cast<std::uint32_t>(column.HeaderId), column.Format, column.Width,
                          column.Widest);
 }
@@ -370,16 +370,6 @@ void CListCtrlEx::FitColumnsToContents()
             resizeColumnToContents(section);
     }
     emit LayoutEdited();
-}
-
-int CListCtrlEx::WidthForColumns() const
-{
-    int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    for (const CListColumn& column : m_data.GetColumns()) {
-        if (column.Visible)
-            width += column.Width;
-    }
-    return width;
 }
 
 void CListCtrlEx::OnHeaderClicked(int section)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/model/ListColumnSpec.h"
+#include "controls/model/ListColumnSetup.h"
 #include "controls/model/ListCtrlData.h"
 
 #include <QTreeView>
@@ -42,7 +42,7 @@ public:
     int InsertColumn(int index, const std::string& header, EColumnFormat format, int width,
                      const char* widest = nullptr);
     // Inserts the columns as columns 0, 1, ... in their order.
-    void InsertColumns(std::span<const CListColumnSpec> columns);
+    void InsertColumns(std::span<const CListColumnSetup> columns);
     int InsertColumnById(int index, std::uint32_t headerId, EColumnFormat format, int width,
                          const char* widest = nullptr);
     // Hiding keeps the width; column 0 cannot be hidden.
@@ -88,8 +88,6 @@ public:
     QMenu* CreateHeaderMenu(QWidget* parent);
     // Widens or narrows every shown column to its contents.
     void FitColumnsToContents();
-    // The width that shows every shown column whole beside a vertical scroll bar.
-    int WidthForColumns() const;
 
 signals:
     // "Open this row": a double click on a row or Enter on the current row, once per gesture,

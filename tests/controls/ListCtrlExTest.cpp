@@ -359,7 +359,7 @@ TEST_F(ListCtrlEx, SelectionShowsTheHighlightOnlyWhileTheListHasTheFocus)
 TEST(ListCtrlExColumns, ColumnsFitTheirHeaders)
 {
     CListCtrlEx list;
-    const CListColumnSpec columns[] = {
+    const CListColumnSetup columns[] = {
         {StringId::kNameHeader, EColumnFormat::Left, 200},
         {StringId::kCalculatedGrossHeader, EColumnFormat::Right, 30},
     };

@@ -2,7 +2,9 @@
 
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
+#include "datafile/ProgramMessages.h"
 #include "pages/common/FormFields.h"
+#include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/GermanDialogTexts.h"
@@ -12,15 +14,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CListPage::CListPage(CPageHost& host, const COptions& options, const CListSpec& spec, QWidget* parent)
-    : CSubDialog(host, options, parent), m_spec(spec)
+CListPage::CListPage(CPageHost& host, const COptions& options, const CListSetup& setup, QWidget* parent)
+    : CSubDialog(host, options, parent), m_setup(setup)
 {
     m_list = new CListCtrlEx(Body());
-    m_list->setObjectName(QString::fromLatin1(spec.ObjectName));
+    m_list->setObjectName(QString::fromLatin1(setup.ObjectName));
     // Every command of these pages acts on one record.
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->InsertColumns(spec.Columns);
-    m_layoutLoaded = m_list->LoadLayout(host.Profile(), spec.LayoutSection, spec.LayoutEntry);
+    m_list->InsertColumns(setup.Columns);
+    m_layoutLoaded = m_list->LoadLayout(host.Profile(), setup.LayoutSection, setup.LayoutEntry);
     m_layout = new QVBoxLayout(Body());
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_list, 1);
@@ -43,7 +45,7 @@ void CListPage::RefreshPage()
 
 void CListPage::Print()
 {
-    Host().PrintList(*m_list, m_spec.PrintTitleId);
+    Host().PrintList(*m_list, m_setup.PrintTitleId);
 }
 
 // The records in catalogue order, then sorted as the user last sorted the list.
@@ -72,7 +74,16 @@ std::optional<int> CListPage::SelectedRecordId() const
     return userData ? std::optional<int>(static_cast<int>(*userData)) : std::nullopt;
 }
 
-// Rows are added in order, so the row at position p has the id p + 1.
+bool CListPage::ConfirmDelete(bool canDelete, int inUseId, int questionId, const std::string& name) const
+{
+    if (!canDelete) {
+        CProgramMessages::Show(Host().Messages(), inUseId);
+        return false;
+    }
+    return CProgramMessages::AskYesNo(Host().Messages(), MessageText::WithName(questionId, name));
+}
+
+// A row's user data is its record's Id.
 bool CListPage::SelectRecord(int recordId)
 {
     const auto& rows = m_list->GetData().GetRows();
@@ -113,7 +124,7 @@ QHBoxLayout* CListPage::EditButtons(const char* addName, const char* changeName,
 // Kept as the user changes it, so that nothing is left to do on the way out.
 void CListPage::SaveLayout()
 {
-    m_list->SaveLayout(Host().Profile(), m_spec.LayoutSection, m_spec.LayoutEntry);
+    m_list->SaveLayout(Host().Profile(), m_setup.LayoutSection, m_setup.LayoutEntry);
 }
 
 void CListPage::UpdateHint()

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "catalogue/Ring.h"
-#include "controls/model/ListColumnSpec.h"
+#include "controls/model/ListColumnSetup.h"
 #include "pages/common/SubDialog.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 class CListCtrlEx;
 class QHBoxLayout;
@@ -24,16 +25,16 @@ class CListPage : public CSubDialog
 
 public:
     // What a list page declares: its list's name, columns, layout keys and print title.
-    struct CListSpec
+    struct CListSetup
     {
         const char* ObjectName;
-        std::span<const CListColumnSpec> Columns;
+        std::span<const CListColumnSetup> Columns;
         const char* LayoutSection;
         const char* LayoutEntry;
         int PrintTitleId;
     };
 
-    CListPage(CPageHost& host, const COptions& options, const CListSpec& spec, QWidget* parent = nullptr);
+    CListPage(CPageHost& host, const COptions& options, const CListSetup& setup, QWidget* parent = nullptr);
 
     void InitFromData(CData& data) override;
     void RefreshPage() override;
@@ -73,6 +74,9 @@ protected:
         }
         return nullptr;
     }
+    // Whether the user wants the record `name` deleted: one that others still use is refused
+    // with message `inUseId`, otherwise the question `questionId` is asked ("xyz" is the name).
+    bool ConfirmDelete(bool canDelete, int inUseId, int questionId, const std::string& name) const;
     // Selects the record's row and scrolls it into view; false when the list does not show it.
     bool SelectRecord(int recordId);
     // After a record came or went: refill, select `shown` (when given) and let the tabs follow
@@ -90,7 +94,7 @@ private:
     void SaveLayout();
     void UpdateHint();
 
-    CListSpec m_spec;
+    CListSetup m_setup;
     CListCtrlEx* m_list = nullptr;
     QVBoxLayout* m_layout = nullptr;
     bool m_layoutLoaded = false;

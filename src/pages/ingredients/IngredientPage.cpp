@@ -2,10 +2,8 @@
 
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
-#include "datafile/ProgramMessages.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/GroupMenu.h"
-#include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/ingredients/DialogIngredient.h"
 #include "platform/qt/TextConversion.h"
@@ -23,7 +21,7 @@ enum EColumn { kName, kSupplier, kGroup, kPricePerUnit, kTotalPrice, kAmount, kU
 // Prices are shown whole up to "99.999,99".
 constexpr const char* kWidestPrice = "99.999,99";
 
-constexpr CListColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSetup kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kSupplierHeader, EColumnFormat::Left, 140},
     {StringId::kGroupHeader, EColumnFormat::Left, 140},
@@ -33,8 +31,8 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kUnitHeader, EColumnFormat::Left, 90},
 };
 
-const CListPage::CListSpec kList{"ingredientList", kColumns, CIngredientPage::kLayoutSection,
-                                 CIngredientPage::kLayoutEntry, StringId::kIngredientListTitle};
+const CListPage::CListSetup kList{"ingredientList", kColumns, CIngredientPage::kLayoutSection,
+                                  CIngredientPage::kLayoutEntry, StringId::kIngredientListTitle};
 
 } // namespace
 
@@ -126,12 +124,8 @@ void CIngredientPage::DeleteRecord()
     CData* data = Host().GetData();
     if (!ingredient || !data)
         return;
-    if (!data->CanDeleteIngredient(ingredient)) {
-        CProgramMessages::Show(Host().Messages(), StringId::kIngredientInUse);
-        return;
-    }
-    if (!CProgramMessages::AskYesNo(
-            Host().Messages(), MessageText::WithName(StringId::kDeleteIngredientQuestion, ingredient->Name)))
+    if (!ConfirmDelete(data->CanDeleteIngredient(ingredient), StringId::kIngredientInUse,
+                       StringId::kDeleteIngredientQuestion, ingredient->Name))
         return;
     const int before = data->GetNbIngredients();
     if (data->DeleteIngredient(ingredient) != 1)

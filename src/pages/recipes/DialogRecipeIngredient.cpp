@@ -25,11 +25,11 @@ namespace {
 constexpr int kFigurePrecision = 2;
 constexpr int kInputPrecision = -1;
 
-constexpr CListColumnSpec kColumns[] = {{StringId::kNameHeader, EColumnFormat::Left, 180},
-                                        {StringId::kGroupHeader, EColumnFormat::Left, 140},
-                                        {StringId::kPriceHeader, EColumnFormat::Left, 90},
-                                        {StringId::kAmountHeader, EColumnFormat::Left, 90},
-                                        {StringId::kUnitHeader, EColumnFormat::Left, 90}};
+constexpr CListColumnSetup kColumns[] = {{StringId::kNameHeader, EColumnFormat::Left, 180},
+                                         {StringId::kGroupHeader, EColumnFormat::Left, 140},
+                                         {StringId::kPriceHeader, EColumnFormat::Left, 90},
+                                         {StringId::kAmountHeader, EColumnFormat::Left, 90},
+                                         {StringId::kUnitHeader, EColumnFormat::Left, 90}};
 
 QLineEdit* DisplayField(const char* objectName, QWidget* parent)
 {

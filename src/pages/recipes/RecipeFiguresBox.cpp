@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kPrecision = 2;
 
-struct CRowSpec
+struct CFigureRow
 {
     CRecipeFiguresBox::EFigure Figure;
     const char* ObjectName;
@@ -28,7 +28,7 @@ struct CRowSpec
 
 using EFigure = CRecipeFiguresBox::EFigure;
 
-constexpr CRowSpec kRows[CRecipeFiguresBox::kNbFigures] = {
+constexpr CFigureRow kRows[CRecipeFiguresBox::kNbFigures] = {
     {EFigure::PriceBuy, "priceBuy", DialogText::Recipe::kPriceBuy},
     {EFigure::PriceSellCalculatedNoTax, "priceSellCalculatedNoTax",
      DialogText::Recipe::kPriceSellCalculatedNoTax},
@@ -58,7 +58,7 @@ CRecipeFiguresBox::CRecipeFiguresBox(const CData* data, QWidget* parent) : QWidg
     }
     grid->setColumnStretch(1, 1);
     std::vector<QWidget*> order;
-    for (const CRowSpec& row : kRows)
+    for (const CFigureRow& row : kRows)
         order.push_back(Field(row.Figure));
     FormFields::SetTabOrder(order);
     SetPriceSellEditable(false);

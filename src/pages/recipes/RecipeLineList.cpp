@@ -13,7 +13,7 @@ enum EColumn { kNumber, kName, kAmount, kUnit, kPrice, kNbColumns };
 // Amounts and prices are shown whole up to "99.999,99", order numbers up to 999.
 constexpr const char* kWidestFigure = "99.999,99";
 
-constexpr CListColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSetup kColumns[kNbColumns] = {
     {StringId::kLineNumberHeader, EColumnFormat::Left, 30, "999"},
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kAmountHeader, EColumnFormat::Left, 110, kWidestFigure},

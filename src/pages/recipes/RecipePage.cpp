@@ -6,7 +6,6 @@
 #include "datafile/ProgramMessages.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/GroupSelection.h"
-#include "pages/common/MessageText.h"
 #include "pages/common/PageHost.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/RecipeFigures.h"
@@ -34,7 +33,7 @@ enum EColumn {
 // Prices are shown whole up to "99.999,99".
 constexpr const char* kWidestPrice = "99.999,99";
 
-constexpr CListColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSetup kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 200},
     {StringId::kGroupHeader, EColumnFormat::Left, 120},
     {StringId::kPurchasePriceHeader, EColumnFormat::Right, 90, kWidestPrice},
@@ -46,8 +45,8 @@ constexpr CListColumnSpec kColumns[kNbColumns] = {
     {StringId::kCostRatioHeader, EColumnFormat::Right, 90, "999,99"},
 };
 
-const CListPage::CListSpec kList{"recipeList", kColumns, CRecipePage::kLayoutSection,
-                                 CRecipePage::kLayoutEntry, StringId::kRecipeListTitle};
+const CListPage::CListSetup kList{"recipeList", kColumns, CRecipePage::kLayoutSection,
+                                  CRecipePage::kLayoutEntry, StringId::kRecipeListTitle};
 
 } // namespace
 
@@ -155,12 +154,8 @@ void CRecipePage::DeleteRecord()
     CData* data = Host().GetData();
     if (!recipe || !data)
         return;
-    if (!data->CanDeleteRecipe(recipe)) {
-        CProgramMessages::Show(Host().Messages(), StringId::kRecipeInUse);
-        return;
-    }
-    if (!CProgramMessages::AskYesNo(Host().Messages(),
-                                    MessageText::WithName(StringId::kDeleteRecipeQuestion, recipe->Name)))
+    if (!ConfirmDelete(data->CanDeleteRecipe(recipe), StringId::kRecipeInUse, StringId::kDeleteRecipeQuestion,
+                       recipe->Name))
         return;
     const int before = data->GetNbRecipes();
     if (data->DeleteRecipe(recipe) != 1)

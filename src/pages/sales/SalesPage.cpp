@@ -34,7 +34,7 @@ constexpr int kLegendIconSize = 14;
 const QColor kTodayColour(255, 214, 153);
 
 // Name, then per period (day, month, year): revenue, portions, margin, cost-of-goods ratio.
-constexpr CListColumnSpec kColumns[kNbColumns] = {
+constexpr CListColumnSetup kColumns[kNbColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 180},
     {StringId::kDayRevenueHeader, EColumnFormat::Right, 90},
     {StringId::kDayPortionsHeader, EColumnFormat::Right, 90},
@@ -80,8 +80,8 @@ QDate ToQDate(const CLocalTime& time)
     return QDate(time.Year, time.Month, time.Day);
 }
 
-const CListPage::CListSpec kList{"salesRecipeList", kColumns, CSalesPage::kLayoutSection,
-                                 CSalesPage::kLayoutEntry, StringId::kSalesListTitle};
+const CListPage::CListSetup kList{"salesRecipeList", kColumns, CSalesPage::kLayoutSection,
+                                  CSalesPage::kLayoutEntry, StringId::kSalesListTitle};
 
 } // namespace
 
