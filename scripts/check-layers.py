@@ -14,7 +14,7 @@ import sys
 # What every folder of the pages library may include, and its tab folders with the tabs each
 # builds on.
 PAGE_BASE = ["platform", "platform/qt", "resources", "catalogue", "datafile", "settings",
-             "controls/model", "evaluation", "controls", "print"]
+             "controls/model", "evaluation", "registerimport", "controls", "print"]
 PAGE_TABS = {
     "common":      [],
     "masterdata":  [],
@@ -38,6 +38,10 @@ LAYERS = {
     "settings":       (["platform", "catalogue"], False),
     "controls/model": (["platform", "resources", "catalogue"], False),
     "evaluation":     (["platform", "resources", "catalogue", "settings", "controls/model"], False),
+    # Readers of cash register exports and sales journals, the item mapping and the booking.
+    "registerimport/zip": (["platform"], False),
+    "registerimport": (["platform", "resources", "catalogue", "datafile", "registerimport/zip"],
+                       False),
     "controls":       (["platform", "platform/qt", "resources", "catalogue", "controls/model"], True),
     "print":          (["platform", "platform/qt", "resources", "catalogue", "controls/model",
                         "controls"], True),
@@ -47,12 +51,13 @@ LAYERS = {
        for tab, below in PAGE_TABS.items()},
     "pages":          (PAGE_BASE + PAGE_FOLDERS, True),
     "app":            (["platform", "platform/qt", "resources", "catalogue", "xml", "datafile",
-                        "settings", "controls/model", "evaluation", "controls", "print", "pages"]
+                        "settings", "controls/model", "evaluation", "registerimport", "controls", "print",
+                        "pages"]
                        + PAGE_FOLDERS,
                        True),
     # Qt-free: a report starts without loading the toolkit.
     "cli":            (["platform", "resources", "catalogue", "xml", "datafile", "settings",
-                        "controls/model", "evaluation"], False),
+                        "controls/model", "evaluation", "registerimport"], False),
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
