@@ -32,18 +32,20 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=
 rm -rf "$WINEPREFIX"
-wineboot --init >/dev/null 2>&1
-wineserver --wait
-# One wineserver for the whole run: test programs started in parallel otherwise race to start
-# their own, and the loser dies with "wine client error ... Connection reset by peer".
+mkdir -p "$WINEPREFIX"
+# One wineserver for the whole run, with the prefix's services started here, apart from the
+# tests: programs started in parallel otherwise meet a server that is shutting down ("wine client
+# error ... Connection reset by peer"), and services started by a test would keep its output
+# open so that ctest waits for it for ever.
 wineserver --persistent
+wineboot --init >/dev/null 2>&1
 
 rm -rf "$build/test-results"
 mkdir -p "$build/test-results"
 status=0
 # A second try only for a program that Wine itself lost: our tests are deterministic, so a real
 # failure fails both times.
-(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --repeat until-pass:2) || status=$?
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --repeat until-pass:2 --timeout 600) || status=$?
 wineserver --kill || true
 
 python3 - "$build/test-results" "$status" <<'PY'
