@@ -11,8 +11,7 @@
 // Texts are Windows-1252, as everywhere in the core.
 
 // Why a line of the register was not taken as a sale.
-enum class ERegisterSkip
-{
+enum class ERegisterSkip {
     VoidedLine,      // the line itself was voided on the receipt
     VoidedReceipt,   // the whole receipt was voided
     TrainingReceipt, // training or test receipt
@@ -31,8 +30,8 @@ enum class ERegisterSkip
 struct CRegisterSource
 {
     std::string Key;
-    std::string Label;      // for the user, e.g. "Kasse 1, Abschluss 412 vom 03.05.2026"
-    CDateTime BusinessDay;  // the closing's booking day; null for a journal
+    std::string Label;     // for the user, e.g. "Kasse 1, Abschluss 412 vom 03.05.2026"
+    CDateTime BusinessDay; // the closing's booking day; null for a journal
 };
 
 // One register line that counts as a sale: portions of one item at one moment. A return has a
@@ -41,8 +40,8 @@ struct CRegisterLine
 {
     std::string ItemNumber; // article number; empty when the register gives none
     std::string ItemText;
-    std::string ItemGroup;  // the register's goods group; may be empty
-    CDateTime DateTime;     // when the sale happened (end of the receipt, or the journal's date)
+    std::string ItemGroup; // the register's goods group; may be empty
+    CDateTime DateTime;    // when the sale happened (end of the receipt, or the journal's date)
     double Quantity = 0.0;
     double GrossRevenue = 0.0; // gross revenue of the whole line
     bool HasPrice = false;     // false when a journal gives no price
