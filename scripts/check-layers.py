@@ -14,7 +14,8 @@ import sys
 # What every folder of the pages library may include, and its tab folders with the tabs each
 # builds on.
 PAGE_BASE = ["platform", "platform/qt", "resources", "catalogue", "datafile", "settings",
-             "controls/model", "evaluation", "registerimport", "controls", "print"]
+             "controls/model", "evaluation", "registerimport", "costcheck", "priceimpact",
+             "controls", "print"]
 PAGE_TABS = {
     "common":      [],
     "masterdata":  [],
@@ -23,6 +24,8 @@ PAGE_TABS = {
     "sales":       [],
     "evaluation":  [],
     "stock":       [],
+    # The costing checks and the price simulation open ingredient and recipe dialogs.
+    "costing":     ["ingredients", "recipes"],
 }
 PAGE_FOLDERS = [f"pages/{tab}" for tab in PAGE_TABS]
 
@@ -42,6 +45,9 @@ LAYERS = {
     "registerimport/zip": (["platform"], False),
     "registerimport": (["platform", "resources", "catalogue", "datafile", "registerimport/zip"],
                        False),
+    # The health check of the costing, and what price changes do to the dishes.
+    "costcheck":      (["platform", "resources", "catalogue", "settings", "evaluation"], False),
+    "priceimpact":    (["platform", "resources", "catalogue", "settings", "evaluation"], False),
     "controls":       (["platform", "platform/qt", "resources", "catalogue", "controls/model"], True),
     "print":          (["platform", "platform/qt", "resources", "catalogue", "controls/model",
                         "controls"], True),
@@ -51,13 +57,14 @@ LAYERS = {
        for tab, below in PAGE_TABS.items()},
     "pages":          (PAGE_BASE + PAGE_FOLDERS, True),
     "app":            (["platform", "platform/qt", "resources", "catalogue", "xml", "datafile",
-                        "settings", "controls/model", "evaluation", "registerimport", "controls", "print",
-                        "pages"]
+                        "settings", "controls/model", "evaluation", "registerimport", "costcheck",
+                        "priceimpact", "controls", "print", "pages"]
                        + PAGE_FOLDERS,
                        True),
     # Qt-free: a report starts without loading the toolkit.
     "cli":            (["platform", "resources", "catalogue", "xml", "datafile", "settings",
-                        "controls/model", "evaluation", "registerimport"], False),
+                        "controls/model", "evaluation", "registerimport", "costcheck",
+                        "priceimpact"], False),
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
