@@ -9,6 +9,7 @@ KK_PACKAGES=(
     fonts-liberation2 fonts-liberation poppler-utils
     qt6-svg-dev desktop-file-utils appstream
     dpkg-dev file
+    libzip-dev
 )
 
 kk_install_packages() {

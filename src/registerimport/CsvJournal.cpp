@@ -1,0 +1,314 @@
+#include "CsvJournal.h"
+
+#include "CsvRecords.h"
+#include "RegisterText.h"
+#include "datafile/TextDigest.h"
+#include "datafile/Utf8Text.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+
+#include <cstdio>
+
+namespace {
+
+using RegisterText::ENumberStyle;
+
+constexpr char kCandidates[] = {';', ',', '\t'};
+constexpr std::size_t kSampleRecords = 50;
+constexpr std::size_t kStyleSampleRows = 5000;
+
+std::string Quoted(std::string_view text)
+{
+    return "\x84" + std::string(text.substr(0, 60)) + "\x93";
+}
+
+// How well `delimiter` splits the first records: records that agree with the first one's
+// field count, weighted by that count; 0 when it splits nothing.
+std::size_t DelimiterScore(std::string_view text, char delimiter)
+{
+    CCsvRecords records(text, delimiter);
+    std::vector<std::string_view> fields;
+    std::size_t first = 0, agreeing = 0, sampled = 0;
+    while (sampled < kSampleRecords) {
+        const CCsvRecords::EResult result = records.Next(fields);
+        if (result != CCsvRecords::Record)
+            break;
+        if (fields.size() == 1 && fields[0].empty())
+            continue;
+        if (sampled++ == 0)
+            first = fields.size();
+        agreeing += fields.size() == first ? 1 : 0;
+    }
+    return first > 1 ? agreeing * first * 2 + (agreeing == sampled ? 1 : 0) : 0;
+}
+
+std::string DayText(const CDateTime& day)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.GetDay() % 100, day.GetMonth() % 100,
+                  day.GetYear() % 10000);
+    return text;
+}
+
+bool IsBlankRow(const std::vector<std::string>& fields)
+{
+    for (const std::string& field : fields)
+        if (field.find_first_not_of(" \t") != std::string::npos)
+            return false;
+    return true;
+}
+
+// A price as spreadsheets write it: a currency sign or "EUR" around it is left out.
+std::string_view WithoutCurrency(std::string_view text)
+{
+    for (std::string_view sign : {std::string_view("\x80"), std::string_view("EUR")}) {
+        const auto trim = [](std::string_view t) {
+            while (!t.empty() && (t.front() == ' ' || t.front() == '\xA0'))
+                t.remove_prefix(1);
+            while (!t.empty() && (t.back() == ' ' || t.back() == '\xA0'))
+                t.remove_suffix(1);
+            return t;
+        };
+        text = trim(text);
+        if (text.ends_with(sign))
+            text = trim(text.substr(0, text.size() - sign.size()));
+        else if (text.starts_with(sign))
+            text = trim(text.substr(sign.size()));
+    }
+    return text;
+}
+
+} // namespace
+
+bool CCsvJournal::Load(CFileSystem& fileSystem, const std::string& path, std::string& message)
+{
+    const std::string name = CPathText::FileNameOf(path);
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    int error = fileSystem.Open(path, CFileSystem::ReadOnly, handle);
+    if (error != 0) {
+        message = Windows1252Text("Die Datei ") + path +
+                  Windows1252Text(" kann nicht geöffnet werden (Fehler ") + std::to_string(error) + ").";
+        return false;
+    }
+    std::uint64_t size = 0;
+    std::string bytes;
+    error = fileSystem.GetSize(handle, size);
+    if (error == 0 && size > kMaxBytes) {
+        fileSystem.Close(handle);
+        message = Windows1252Text("Die Datei ") + path +
+                  Windows1252Text(" ist zu groß, um sie als Verkaufsjournal einzulesen.");
+        return false;
+    }
+    if (error == 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        std::size_t read = 0;
+        error = fileSystem.Read(handle, bytes.data(), bytes.size(), read);
+        bytes.resize(read);
+    }
+    fileSystem.Close(handle);
+    if (error != 0) {
+        message = Windows1252Text("Die Datei ") + path +
+                  Windows1252Text(" kann nicht gelesen werden (Fehler ") + std::to_string(error) + ").";
+        return false;
+    }
+    return LoadText(bytes, name, message);
+}
+
+bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std::string& message)
+{
+    m_name = name;
+    m_rows.clear();
+    m_columnCount = 0;
+    m_styleColumns.reset();
+    const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
+    const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
+    m_text = RegisterText::ToWindows1252(bytes.substr(mark), encoding);
+    if (m_text.find('\0') != std::string::npos) {
+        message = name + Windows1252Text(" ist keine Textdatei (CSV).");
+        return false;
+    }
+    std::size_t best = 0;
+    m_delimiter = ';';
+    for (char candidate : kCandidates)
+        if (const std::size_t score = DelimiterScore(m_text, candidate); score > best) {
+            best = score;
+            m_delimiter = candidate;
+        }
+    return Split(message);
+}
+
+bool CCsvJournal::Split(std::string& message)
+{
+    CCsvRecords records(m_text, m_delimiter);
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const CCsvRecords::EResult result = records.Next(fields);
+        if (result == CCsvRecords::End)
+            break;
+        if (result == CCsvRecords::UnclosedQuote) {
+            message = m_name + ", Zeile " + std::to_string(records.GetLine()) +
+                      Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");
+            m_rows.clear();
+            return false;
+        }
+        m_rows.push_back({records.GetRecordBegin(), records.GetRecordEnd(), records.GetLine()});
+        m_columnCount = std::max(m_columnCount, fields.size());
+    }
+    if (m_rows.empty()) {
+        message = m_name + Windows1252Text(" ist leer.");
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> CCsvJournal::GetFields(std::size_t row) const
+{
+    std::vector<std::string> result;
+    if (row >= m_rows.size())
+        return result;
+    const CRow& at = m_rows[row];
+    CCsvRecords records(std::string_view(m_text).substr(at.Begin, at.End - at.Begin), m_delimiter);
+    std::vector<std::string_view> fields;
+    if (records.Next(fields) == CCsvRecords::Record)
+        result.assign(fields.begin(), fields.end());
+    return result;
+}
+
+// German unless the numbers of the quantity and price columns show English writing
+// ("1,234.50", "0.25") and none shows German.
+bool CCsvJournal::UsesGermanNumbers(const CCsvColumns& columns) const
+{
+    if (m_styleColumns && *m_styleColumns == columns)
+        return m_germanNumbers;
+    int german = 0, english = 0;
+    for (std::size_t row = columns.HasHeading ? 1 : 0; row < m_rows.size() && row < kStyleSampleRows; ++row) {
+        const std::vector<std::string> fields = GetFields(row);
+        for (int column : {columns.Quantity, columns.Price})
+            if (column >= 0 && static_cast<std::size_t>(column) < fields.size()) {
+                const ENumberStyle style = RegisterText::GetNumberStyle(WithoutCurrency(fields[column]));
+                german += style == ENumberStyle::German ? 1 : 0;
+                english += style == ENumberStyle::English ? 1 : 0;
+            }
+    }
+    m_styleColumns = columns;
+    m_germanNumbers = english == 0 || german > 0;
+    return m_germanNumbers;
+}
+
+std::string CCsvJournal::ColumnName(int column, bool hasHeading) const
+{
+    std::string name = "Spalte " + std::to_string(column + 1);
+    if (hasHeading) {
+        const std::vector<std::string> headings = GetHeadings();
+        if (static_cast<std::size_t>(column) < headings.size() && !headings[column].empty())
+            name += " (" + Quoted(headings[column]) + ")";
+    }
+    return name;
+}
+
+CCsvRowResult CCsvJournal::ReadRow(std::size_t row, const CCsvColumns& columns) const
+{
+    CCsvRowResult result;
+    result.FileLine = row < m_rows.size() ? m_rows[row].FileLine : 0;
+    const std::vector<std::string> fields = GetFields(row);
+    if ((row == 0 && columns.HasHeading) || IsBlankRow(fields)) {
+        result.State = CCsvRowResult::Blank;
+        return result;
+    }
+    const auto field = [&fields](int column) {
+        return column >= 0 && static_cast<std::size_t>(column) < fields.size()
+                   ? std::string_view(fields[column])
+                   : std::string_view();
+    };
+    const auto fail = [&](int column, const std::string& text) {
+        result.State = CCsvRowResult::Unreadable;
+        result.Column = column;
+        result.Error = ColumnName(column, columns.HasHeading) + ": " + text;
+        return result;
+    };
+    if (!columns.IsComplete()) {
+        result.State = CCsvRowResult::Unreadable;
+        result.Error = Windows1252Text("Datum, Artikel und Menge sind noch keiner Spalte zugeordnet.");
+        return result;
+    }
+    CRegisterLine& line = result.Line;
+    if (!RegisterText::ParseDateTime(field(columns.Date), line.DateTime))
+        return fail(columns.Date, Quoted(field(columns.Date)) + " ist kein Datum.");
+    if (columns.Time >= 0 && !field(columns.Time).empty()) {
+        int hour = 0, minute = 0, second = 0;
+        if (!RegisterText::ParseTime(field(columns.Time), hour, minute, second))
+            return fail(columns.Time, Quoted(field(columns.Time)) + " ist keine Uhrzeit.");
+        line.DateTime = CDateTime(line.DateTime.GetYear(), line.DateTime.GetMonth(), line.DateTime.GetDay(),
+                                  hour, minute, second);
+    }
+    line.ItemText = std::string(field(columns.ItemText));
+    line.ItemNumber = std::string(field(columns.ItemNumber));
+    if (line.ItemText.find_first_not_of(' ') == std::string::npos &&
+        line.ItemNumber.find_first_not_of(' ') == std::string::npos)
+        return fail(columns.ItemText >= 0 ? columns.ItemText : columns.ItemNumber,
+                    Windows1252Text("der Artikel fehlt."));
+    const bool german = UsesGermanNumbers(columns);
+    const char decimal = german ? ',' : '.';
+    const char grouping = german ? '.' : ',';
+    if (!RegisterText::ParseNumber(field(columns.Quantity), decimal, grouping, line.Quantity))
+        return fail(columns.Quantity, Quoted(field(columns.Quantity)) + " ist keine Zahl.");
+    if (columns.Price >= 0 && !WithoutCurrency(field(columns.Price)).empty()) {
+        double price = 0.0;
+        if (!RegisterText::ParseNumber(WithoutCurrency(field(columns.Price)), decimal, grouping, price))
+            return fail(columns.Price, Quoted(field(columns.Price)) + Windows1252Text(" ist kein Preis."));
+        line.HasPrice = true;
+        line.GrossRevenue = price * line.Quantity;
+    }
+    line.ItemGroup = std::string(field(columns.Group));
+    result.State = CCsvRowResult::Sale;
+    return result;
+}
+
+bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const
+{
+    sales = CRegisterSales();
+    sales.SourceName = m_name;
+    if (!columns.IsComplete()) {
+        message = m_name + Windows1252Text(": ordnen Sie Datum, Artikel und Menge je einer Spalte zu.");
+        return false;
+    }
+    sales.Lines.reserve(m_rows.size());
+    CTextDigest digest;
+    CDateTime first, last;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        CCsvRowResult result = ReadRow(row, columns);
+        if (result.State == CCsvRowResult::Blank)
+            continue;
+        if (result.State == CCsvRowResult::Unreadable) {
+            message = m_name + ", Zeile " + std::to_string(result.FileLine) + ", " + result.Error;
+            sales = CRegisterSales();
+            return false;
+        }
+        // The row without its line end, so that the same rows saved with other line ends match.
+        const CRow& at = m_rows[row];
+        std::string_view text = std::string_view(m_text).substr(at.Begin, at.End - at.Begin);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.remove_suffix(1);
+        digest.Add(text);
+        digest.Add("\n");
+        if (sales.Lines.empty() || result.Line.DateTime < first)
+            first = result.Line.DateTime;
+        if (sales.Lines.empty() || result.Line.DateTime > last)
+            last = result.Line.DateTime;
+        sales.Lines.push_back(std::move(result.Line));
+    }
+    if (sales.Lines.empty()) {
+        message = m_name + Windows1252Text(" enthält keine Verkäufe.");
+        sales = CRegisterSales();
+        return false;
+    }
+    char key[48];
+    std::snprintf(key, sizeof key, "csv:%016llx:%llu", static_cast<unsigned long long>(digest.Hash()),
+                  static_cast<unsigned long long>(sales.Lines.size()));
+    CRegisterSource source;
+    source.Key = key;
+    source.Label = "Journal " + m_name + ", " + DayText(first) + "\x96" + DayText(last);
+    source.BusinessDay = CDateTime::MakeNull();
+    sales.Sources.push_back(std::move(source));
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "CsvColumns.h"
+#include "RegisterSales.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CFileSystem;
+
+// How one row of a journal reads under an assignment: the sale it gives, or why it gives none
+// (German, Windows-1252, naming the column), or that it is blank and left out.
+struct CCsvRowResult
+{
+    enum EState { Sale, Blank, Unreadable };
+
+    EState State = Unreadable;
+    CRegisterLine Line;
+    std::string Error;
+    int Column = -1;          // the column the error is about, -1 for the whole row
+    std::size_t FileLine = 0; // the row's first line in the file, from 1
+};
+
+// A sales journal as CSV: the text decoded once (UTF-8 with or without byte order mark, or
+// Windows-1252; kept as Windows-1252), the delimiter (";", "," or tab) detected, the records
+// split with quotes, doubled quotes and line breaks inside quotes. Numbers are read German
+// ("1.234,50") or English ("1,234.50"), whichever the file's numbers show; dates as dd.mm.yyyy
+// or yyyy-mm-dd, with or without a time.
+class CCsvJournal
+{
+public:
+    // The largest journal read (a larger one is refused).
+    static constexpr std::size_t kMaxBytes = std::size_t(1) << 31;
+
+    // Reads and splits the file at `path`; false with a German message.
+    [[nodiscard]] bool Load(CFileSystem& fileSystem, const std::string& path, std::string& message);
+    // The same for bytes in memory; `name` is the file name for labels and messages.
+    [[nodiscard]] bool LoadText(std::string_view bytes, const std::string& name, std::string& message);
+
+    char GetDelimiter() const { return m_delimiter; }
+    std::size_t GetRowCount() const { return m_rows.size(); }
+    std::size_t GetColumnCount() const { return m_columnCount; }
+    // The fields of a row (the heading row included, as row 0).
+    std::vector<std::string> GetFields(std::size_t row) const;
+    // The first row's fields, the column names when the journal has a heading.
+    std::vector<std::string> GetHeadings() const
+    {
+        return m_rows.empty() ? std::vector<std::string>{} : GetFields(0);
+    }
+    // The row as the assignment reads it; the heading row reads Blank.
+    CCsvRowResult ReadRow(std::size_t row, const CCsvColumns& columns) const;
+
+    // Every row into `sales`, one source for the whole journal (Key a digest of the rows
+    // read, Label "Journal <name>, <first>–<last> date"). Fails at the first unreadable row
+    // with its message (file line and column) and leaves `sales` empty.
+    [[nodiscard]] bool Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const;
+
+private:
+    struct CRow
+    {
+        std::size_t Begin = 0; // offsets into m_text
+        std::size_t End = 0;
+        std::size_t FileLine = 0;
+    };
+    bool Split(std::string& message);
+    bool UsesGermanNumbers(const CCsvColumns& columns) const;
+    std::string ColumnName(int column, bool hasHeading) const;
+
+    std::string m_name;
+    std::string m_text; // Windows-1252
+    char m_delimiter = ';';
+    // The number style found for the last assignment asked about.
+    mutable std::optional<CCsvColumns> m_styleColumns;
+    mutable bool m_germanNumbers = true;
+    std::size_t m_columnCount = 0;
+    std::vector<CRow> m_rows;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "catalogue/DateTime.h"
+
+#include <string>
+#include <string_view>
+
+// Reading the texts, numbers and dates of register exports and journals. Results are
+// Windows-1252, as everywhere in the core.
+namespace RegisterText {
+
+enum class EEncoding { Utf8, Windows1252 };
+
+// UTF-8 when the bytes start with its byte order mark or are valid UTF-8 with a character
+// beyond ASCII; else Windows-1252 (which every byte sequence is).
+EEncoding DetectEncoding(std::string_view bytes);
+// The length of a UTF-8 byte order mark at the start, or 0.
+std::size_t ByteOrderMarkLength(std::string_view bytes);
+// Appends the text as Windows-1252. From UTF-8, a character the code page lacks becomes "?"
+// and a byte that is no valid UTF-8 is taken as Windows-1252.
+void AppendWindows1252(std::string_view bytes, EEncoding encoding, std::string& out);
+std::string ToWindows1252(std::string_view bytes, EEncoding encoding);
+
+// A number with the given decimal symbol and digit grouping symbol (0 = none): an optional
+// sign ("-" or "+") in front, digits with grouping symbols only between digits, an optional
+// fraction. Blanks around it are ignored; anything else fails.
+bool ParseNumber(std::string_view text, char decimal, char grouping, double& value);
+
+// Whether the number is certainly written German ("1.234,5", "0,25") or certainly English
+// ("1,234.5", "0.25"); Unknown for a plain integer or an ambiguous "1,234" / "1.234".
+enum class ENumberStyle { Unknown, German, English };
+ENumberStyle GetNumberStyle(std::string_view text);
+
+// A date as dd.mm.yyyy (also d.m.yy) or yyyy-mm-dd, optionally followed by a time after a
+// blank or "T" (hh:mm or hh:mm:ss, fractions of a second and a zone such as "Z" or "+01:00"
+// ignored: times are taken as the register's local time).
+bool ParseDateTime(std::string_view text, CDateTime& value);
+// A time of day hh:mm or hh:mm:ss.
+bool ParseTime(std::string_view text, int& hour, int& minute, int& second);
+
+} // namespace RegisterText
