@@ -45,6 +45,8 @@ const CGroup kGroups[] = {
     {"HelpMenu", DialogText::HelpMenu::kAll},
     {"About", DialogText::About::kAll},
     {"StartPicture", DialogText::StartPicture::kAll},
+    {"RegisterMapping", DialogText::RegisterMapping::kAll},
+    {"ImportSummary", DialogText::ImportSummary::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.
