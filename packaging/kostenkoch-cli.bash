@@ -8,7 +8,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import \
             --help --version" -- "$cur")
         return
     fi
@@ -26,6 +26,8 @@ _kostenkoch_cli()
         return ;;
     --recipe | --portions | --date | --start | --end | --series)
         return ;;
+    --date-col | --time-col | --item-col | --artno-col | --qty-col | --price-col)
+        return ;;
     esac
 
     local options=
@@ -34,6 +36,8 @@ _kostenkoch_cli()
     recipes | sales) options="--csv" ;;
     book) options="--recipe --portions --date" ;;
     evaluate) options="--measure --start --end --cumulative --simulation --series --csv" ;;
+    import) options="--dry-run --accept-exact --date-col --time-col --item-col --artno-col --qty-col \
+        --price-col --no-heading" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

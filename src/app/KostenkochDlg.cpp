@@ -121,6 +121,14 @@ void CKostenkochDlg::ConnectMenu()
         if (m_document.Import())
             AfterLoad();
     });
+    on(CMainMenu::RegisterImport, [this] {
+        if (TakeMasterData() && m_registerImport.Run())
+            AfterLoad();
+    });
+    on(CMainMenu::RegisterUndo, [this] {
+        if (m_registerImport.Undo())
+            AfterLoad();
+    });
     on(CMainMenu::Help, [this] { m_document.OpenHelp(m_document.HelpAddress(CHelpAddress::kMainAnchor)); });
     on(CMainMenu::About, [this] { OnAbout(); });
     for (int menu = 0; menu < CMainMenu::NbMenus; ++menu)
@@ -251,6 +259,7 @@ void CKostenkochDlg::UpdateMenuStates()
 void CKostenkochDlg::OnMenuAboutToShow()
 {
     UpdateMenuStates();
+    m_menu.Action(CMainMenu::RegisterUndo)->setEnabled(m_registerImport.CanUndo());
     if (m_menu.Action(CMainMenu::Import) && !m_document.HasImportFile())
         m_menu.RemoveImport();
 }

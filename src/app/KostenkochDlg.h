@@ -3,6 +3,7 @@
 #include "app/DocumentFrame.h"
 #include "app/KostenkochDocument.h"
 #include "app/MainMenu.h"
+#include "app/RegisterImportCommand.h"
 #include "pages/common/PageKind.h"
 
 #include <QDialog>
@@ -77,6 +78,7 @@ private:
 
     CKostenkochDocument m_document;
     CMainMenu m_menu;
+    CRegisterImportCommand m_registerImport{m_document, this};
     QTabBar* m_tabs = nullptr;
     CPageArea* m_pageArea = nullptr;
     bool m_startedUp = false;

@@ -60,6 +60,7 @@ public:
     CDataSession& Session() { return m_session; }
     CRememberedValues& Remembered() { return m_remembered; }
     CAddressOpener& Opener() { return *m_services.Opener; }
+    CFileSystem& Files() { return *m_services.Files; }
 
     // The catalogue's owner (log lines also come from the file utilities).
     void WriteLog(const std::string& line) override;

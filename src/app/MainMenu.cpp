@@ -80,6 +80,9 @@ void CMainMenu::BuildExtrasMenu()
           AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", DialogText::LanguageMenu::kRomanian)})
         action->setCheckable(true);
     AddAction(ExtrasMenu, Import, "actionImport", DialogText::ExtrasMenu::kImport);
+    extras->addSeparator();
+    AddAction(ExtrasMenu, RegisterImport, "actionRegisterImport", DialogText::ExtrasMenu::kRegisterImport);
+    AddAction(ExtrasMenu, RegisterUndo, "actionRegisterUndo", DialogText::ExtrasMenu::kRegisterUndo);
 }
 
 void CMainMenu::BuildHelpMenu()

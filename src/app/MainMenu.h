@@ -29,6 +29,8 @@ public:
         English,
         Romanian,
         Import,
+        RegisterImport,
+        RegisterUndo,
         Help,
         About,
         NbCommands

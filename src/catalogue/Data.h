@@ -4,6 +4,7 @@
 #include "catalogue/Ingredient.h"
 #include "catalogue/Measure.h"
 #include "catalogue/Recipe.h"
+#include "catalogue/RegisterMapping.h"
 #include "catalogue/Ring.h"
 #include "catalogue/Sale.h"
 
@@ -98,6 +99,8 @@ public:
     CRing<CIngredient> Ingredients;
     CRing<CRecipe> Recipes;
     CRing<CSale> Sales;
+    // Item mappings and booked sources of the cash register imports.
+    CRegisterMapping RegisterMapping;
 
 private:
     CSale* FindMergeableSale(const CRecipe* recipe, const CDateTime& dateTime);

@@ -32,9 +32,19 @@ Commands:
                               --simulation current prices instead of the booked ones;
                               LIST the drawn series, comma-separated: 0..19 groups,
                               20 all, 21 all food, 22 all drinks (default 20,21,22)
+  import FILE EXPORT [--dry-run] [--accept-exact] [--date-col N] [--time-col N]
+         [--item-col N] [--artno-col N] [--qty-col N] [--price-col N] [--no-heading]
+                              book the sales of a cash register export (a DSFinV-K folder
+                              or ZIP, or a CSV sales journal) into FILE with the item
+                              mapping stored there and print the summary; closings and
+                              journals booked before are not booked again; --accept-exact
+                              also books and remembers items named exactly like a dish;
+                              a journal's columns come from its heading row or, counted
+                              from 1, from the column options; --dry-run writes nothing
 
 OUT is written through a new file beside it that replaces it in one step, so it is never
-left half-written; a data file that the program has open is refused.
+left half-written; a data file that the program has open is refused. import writes its
+FILE the same way.
 
 Exit status: 0 fine, 1 a file cannot be opened, read or written, 2 wrong arguments.)";
 
@@ -58,6 +68,15 @@ constexpr COptionText kOptions[] = {
     {"cumulative", "evaluate: running totals.", nullptr},
     {"simulation", "evaluate: current prices instead of the booked ones.", nullptr},
     {"series", "evaluate: the drawn series.", "LIST"},
+    {"dry-run", "import: summary only, nothing written.", nullptr},
+    {"accept-exact", "import: book items named exactly like a dish.", nullptr},
+    {"date-col", "import: the journal's date column.", "N"},
+    {"time-col", "import: the journal's time column.", "N"},
+    {"item-col", "import: the journal's item text column.", "N"},
+    {"artno-col", "import: the journal's article number column.", "N"},
+    {"qty-col", "import: the journal's quantity column.", "N"},
+    {"price-col", "import: the journal's gross unit price column.", "N"},
+    {"no-heading", "import: the journal's first row is a sale.", nullptr},
     {"version", "Shows the version.", nullptr},
 };
 

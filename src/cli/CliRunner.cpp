@@ -5,6 +5,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
+#include "cli/CliImport.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -18,6 +19,10 @@
 #include "platform/PosixFileSystem.h"
 #include "platform/SystemClock.h"
 #include "platform/Windows1252.h"
+#include "registerimport/DishProposer.h"
+#include "registerimport/ImportPlan.h"
+#include "registerimport/RegisterBooking.h"
+#include "registerimport/RegisterItemTable.h"
 
 #include <array>
 #include <charconv>
@@ -359,6 +364,46 @@ int Evaluate(const CRun& run)
     return kExitOk;
 }
 
+// Books a register export into FILE with the mapping stored there; --accept-exact takes the
+// proposals that are exactly a dish's name as choices. A dry run writes nothing.
+int Import(const CRun& run)
+{
+    const std::string& path = run.Args.Positional()[0];
+    CRegisterSales sales;
+    std::string fault, message;
+    switch (CliImport::ReadExport(run.Files, run.Args.Positional()[1], run.Args, sales, fault, message)) {
+    case CliImport::ERead::WrongArgument:
+        return WrongArgument(run.Err, fault);
+    case CliImport::ERead::Failed:
+        run.Err << Windows1252ToUtf8(message) << '\n';
+        return kExitFile;
+    case CliImport::ERead::Done:
+        break;
+    }
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, path, data, dataFile))
+        return kExitFile;
+    const std::vector<int> before = ImportPlanning::SourcesBookedBefore(sales, data.RegisterMapping);
+    CRegisterItemTable items =
+        CRegisterItemTable::Build(sales, {before.begin(), before.end()}, data, CDishProposer(data));
+    const int accepted = run.Args.Has("accept-exact") ? items.AcceptExact() : 0;
+    const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
+    const bool dryRun = run.Args.Has("dry-run");
+    const bool write = !dryRun && (!plan.BooksNothing() || accepted > 0);
+    if (write) {
+        CImportUndo undo;
+        if (!RegisterBooking::Book(plan, data, undo)) {
+            run.Err << "import failed: out of memory\n";
+            return kExitFile;
+        }
+        if (const int status = WriteCatalogue(run, path, data, dataFile))
+            return status;
+    }
+    PrintJson(run.Out, CliImport::Report(plan, dryRun, write, accepted));
+    return kExitOk;
+}
+
 const std::map<std::string, CCommand>& Commands()
 {
     static const std::map<std::string, CCommand> commands = {
@@ -369,6 +414,11 @@ const std::map<std::string, CCommand>& Commands()
         {"sales", {1, {"csv"}, Sales}},
         {"book", {2, {"recipe", "portions", "date"}, Book}},
         {"evaluate", {1, {"measure", "start", "end", "cumulative", "simulation", "series", "csv"}, Evaluate}},
+        {"import",
+         {2,
+          {"dry-run", "accept-exact", "date-col", "time-col", "item-col", "artno-col", "qty-col", "price-col",
+           "no-heading"},
+          Import}},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNode.h"
 #include "datafile/DataFileRecordSink.h"
+#include "datafile/RegisterMappingNames.h"
 #include "datafile/TextDigest.h"
 #include "platform/File.h"
 #include "platform/LargePages.h"
@@ -179,8 +180,10 @@ void CDataFileReader::ReadRoot(const CDataFileNode& root)
         case EXmlName::Sales:
             ReadSales(child);
             break;
-        default:
-            break; // Version and unknown names
+        default: // Version and unknown names
+            if (child.IsElement() && child.RawName() == RegisterMappingNames::kSection)
+                m_records.ReadRegisterMapping(child);
+            break;
         }
     });
 }

@@ -3,6 +3,7 @@
 #include "catalogue/Data.h"
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileNode.h"
+#include "datafile/RegisterMappingNames.h"
 
 namespace {
 
@@ -275,4 +276,44 @@ bool CDataFileRecordReader::AppendSale(const CDataFileNode& node)
         return false;
     m_data.Sales.Append(std::move(sale));
     return true;
+}
+
+void CDataFileRecordReader::ReadRegisterMapping(const CDataFileNode& node)
+{
+    namespace Names = RegisterMappingNames;
+    CRegisterMapping& mapping = m_data.RegisterMapping;
+    node.ForEachChild([&](const CDataFileNode& record) {
+        if (!record.IsElement())
+            return;
+        if (record.RawName() == Names::kItem) {
+            CRegisterItemMapping item;
+            int dishIndex = CRegisterItemMapping::kNoDish;
+            record.ForEachChild([&](const CDataFileNode& field) {
+                if (field.RawName() == Names::kKey)
+                    item.ItemKey = field.Text();
+                else if (field.RawName() == Names::kText)
+                    item.ItemText = field.Text();
+                else if (field.RawName() == Names::kDish)
+                    dishIndex = field.Int();
+            });
+            if (dishIndex != CRegisterItemMapping::kNoDish) {
+                const CRecipe* dish = FindRecipe(dishIndex);
+                if (!dish)
+                    return;
+                item.RecipeId = dish->Id;
+            }
+            if (!item.ItemKey.empty())
+                mapping.Items.push_back(std::move(item));
+        } else if (record.RawName() == Names::kSource) {
+            CRegisterImportedSource source;
+            record.ForEachChild([&](const CDataFileNode& field) {
+                if (field.RawName() == Names::kSourceKey)
+                    source.Key = field.Text();
+                else if (field.RawName() == Names::kLabel)
+                    source.Label = field.Text();
+            });
+            if (!source.Key.empty())
+                mapping.Sources.push_back(std::move(source));
+        }
+    });
 }

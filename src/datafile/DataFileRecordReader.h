@@ -28,6 +28,10 @@ public:
     bool AppendIngredient(const CDataFileNode& node);
     bool AppendRecipe(const CDataFileNode& node);
     bool AppendSale(const CDataFileNode& node);
+    // Adds the item mappings and booked sources of the cash register imports to the catalogue's.
+    // Items find their dish as sales do; an item whose dish is not found is dropped, so that it
+    // is asked for again.
+    void ReadRegisterMapping(const CDataFileNode& node);
 
 private:
     // Appends the suppliers of an IngredientSuppliers element; sets `useIndex` when it names one.

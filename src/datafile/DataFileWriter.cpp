@@ -4,11 +4,13 @@
 #include "datafile/DataFileDateTime.h"
 #include "datafile/DataFileLog.h"
 #include "datafile/DataFileNumber.h"
+#include "datafile/RegisterMappingNames.h"
 #include "platform/LargePages.h"
 
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <unordered_set>
 
 namespace {
 
@@ -160,6 +162,7 @@ void CDataFileWriter::RenderAll()
                  &CDataFileWriter::WriteRecipe);
     WriteSection(m_data.Sales, EXmlName::Sales, "CData::WriteToXML() -> add sales",
                  &CDataFileWriter::WriteSale);
+    WriteRegisterMapping();
     Room(kFooter.size());
     Put(kFooter);
 }
@@ -279,6 +282,60 @@ void CDataFileWriter::WriteSale(const CSale& sale)
     m_p = PutSaleDateTime(m_p, sale.DateTime);
     Put(dateTime.Close);
     CloseTag(6, EXmlName::Sale);
+}
+
+// Written only when the imports left something to remember, so a file without it stays byte for
+// byte what it was. An item whose dish was deleted is left out: the next import asks for it.
+void CDataFileWriter::WriteRegisterMapping()
+{
+    namespace Names = RegisterMappingNames;
+    const CRegisterMapping& mapping = m_data.RegisterMapping;
+    if (mapping.IsEmpty())
+        return;
+    std::unordered_set<int> recipeIds;
+    for (const CRecipe& recipe : m_data.Recipes)
+        recipeIds.insert(recipe.Id);
+    Room(kRecordRoom);
+    NamedTag(3, Names::kSection, false);
+    for (const CRegisterItemMapping& item : mapping.Items) {
+        const bool noDish = item.RecipeId == CRegisterItemMapping::kNoDish;
+        if (!noDish && !recipeIds.contains(item.RecipeId))
+            continue;
+        Room(kRecordRoom + (item.ItemKey.size() + item.ItemText.size()) * kEscapeFactor);
+        NamedTag(6, Names::kItem, false);
+        NamedField(Names::kKey, item.ItemKey);
+        NamedField(Names::kText, item.ItemText);
+        NamedField(Names::kDish, item.RecipeId);
+        NamedTag(6, Names::kItem, true);
+        FlushPart();
+    }
+    for (const CRegisterImportedSource& source : mapping.Sources) {
+        Room(kRecordRoom + (source.Key.size() + source.Label.size()) * kEscapeFactor);
+        NamedTag(6, Names::kSource, false);
+        NamedField(Names::kSourceKey, source.Key);
+        NamedField(Names::kLabel, source.Label);
+        NamedTag(6, Names::kSource, true);
+        FlushPart();
+    }
+    Room(kRecordRoom);
+    NamedTag(3, Names::kSection, true);
+}
+
+void CDataFileWriter::NamedTag(int indent, std::string_view name, bool closing)
+{
+    Indent(indent);
+    Put(closing ? "</" : "<");
+    Put(name);
+    Put(">\r\n");
+}
+
+template <class Value> void CDataFileWriter::NamedField(std::string_view name, const Value& value)
+{
+    NamedTag(9, name, false);
+    Indent(12);
+    AppendValue(value);
+    Put(kLineEnd);
+    NamedTag(9, name, true);
 }
 
 void CDataFileWriter::Indent(int spaces)

@@ -43,6 +43,10 @@ private:
     void WriteRecipe(const CRecipe& recipe);
     void WriteLine(const CRecipeIngredient& line);
     void WriteSale(const CSale& sale);
+    void WriteRegisterMapping();
+    // A field of the register import's memory: tags at 9 spaces, value at 12.
+    template <class Value> void NamedField(std::string_view name, const Value& value);
+    void NamedTag(int indent, std::string_view name, bool closing);
 
     void Indent(int spaces);
     void Put(std::string_view text);

@@ -302,7 +302,9 @@ inline constexpr const char* kAll[] = {kEmptyList, kStockEntry, kList};
 namespace DialogText::ExtrasMenu {
 inline constexpr char kLanguage[] = "&Sprache";
 inline constexpr char kImport[] = "Daten &importieren";
-inline constexpr const char* kAll[] = {kLanguage, kImport};
+inline constexpr char kRegisterImport[] = "&Kassendaten importieren …";
+inline constexpr char kRegisterUndo[] = "Import &rückgängig machen";
+inline constexpr const char* kAll[] = {kLanguage, kImport, kRegisterImport, kRegisterUndo};
 } // namespace DialogText::ExtrasMenu
 
 namespace DialogText::LanguageMenu {
@@ -368,3 +370,75 @@ inline constexpr const char* kAll[] = {
     kLineHeader,  kDateHeader, kItemHeader,  kQuantityHeader, kGrossHeader, kGroupHeader,
     kNoteHeader,  kMissing,    kAllReadable, kSomeUnreadable};
 } // namespace DialogText::CsvColumns
+
+namespace DialogText::RegisterMapping {
+// The items of a cash register import and the dish each is booked as.
+inline constexpr char kTitle[] = "Kassenartikel den Gerichten zuordnen";
+inline constexpr char kItems[] = "&Artikel der Kasse :";
+inline constexpr char kKeyHeader[] = "Artikel";
+inline constexpr char kTextHeader[] = "Bezeichnung";
+inline constexpr char kRevenueHeader[] = "Umsatz brutto";
+inline constexpr char kPortionsHeader[] = "Menge";
+inline constexpr char kProposalHeader[] = "Vorschlag";
+inline constexpr char kSurenessHeader[] = "Sicherheit";
+inline constexpr char kChoiceHeader[] = "Buchen als";
+inline constexpr char kDish[] = "&Gericht :";
+inline constexpr char kAssign[] = "Gericht &zuordnen";
+inline constexpr char kConfirm[] = "&Vorschlag übernehmen";
+inline constexpr char kConfirmSure[] = "&Sichere Vorschläge übernehmen";
+inline constexpr char kNoDish[] = "&kein Gericht – nicht buchen";
+inline constexpr char kReopen[] = "&offen lassen";
+inline constexpr char kOpenChoice[] = "offen";
+inline constexpr char kNoDishChoice[] = "kein Gericht – nicht buchen";
+inline constexpr char kOpenCount[] = "Offene Artikel werden nicht gebucht. Offen: ";
+inline constexpr const char* kAll[] = {
+    kTitle,          kItems,          kKeyHeader,    kTextHeader, kRevenueHeader, kPortionsHeader,
+    kProposalHeader, kSurenessHeader, kChoiceHeader, kDish,       kAssign,        kConfirm,
+    kConfirmSure,    kNoDish,         kReopen,       kOpenChoice, kNoDishChoice,  kOpenCount};
+} // namespace DialogText::RegisterMapping
+
+namespace DialogText::ImportSummary {
+// What a cash register import books, shown before it is booked.
+inline constexpr char kTitle[] = "Kassendaten importieren – Zusammenfassung";
+inline constexpr char kList[] = "&Posten :";
+inline constexpr char kKindHeader[] = "Art";
+inline constexpr char kNameHeader[] = "Name";
+inline constexpr char kLinesHeader[] = "Zeilen";
+inline constexpr char kPortionsHeader[] = "Menge";
+inline constexpr char kRevenueHeader[] = "Umsatz brutto";
+inline constexpr char kDishKind[] = "Gericht";
+inline constexpr char kOpenKind[] = "nicht zugeordnet";
+inline constexpr char kNoDishKind[] = "kein Gericht";
+inline constexpr char kSkippedKind[] = "ausgelassen";
+inline constexpr char kBeforeKind[] = "schon importiert";
+inline constexpr char kVoidedLine[] = "stornierte Zeile";
+inline constexpr char kVoidedReceipt[] = "stornierter Beleg";
+inline constexpr char kTrainingReceipt[] = "Trainingsbeleg";
+inline constexpr char kOtherReceipt[] = "anderer Beleg";
+inline constexpr char kDeposit[] = "Pfand";
+inline constexpr char kDiscount[] = "Rabatt oder Zuschlag";
+inline constexpr char kVoucher[] = "Gutschein";
+inline constexpr char kTip[] = "Trinkgeld";
+inline constexpr char kOtherLine[] = "andere Zeile";
+inline constexpr char kSource[] = "Quelle: ";
+inline constexpr char kPeriod[] = "Zeitraum: ";
+inline constexpr char kReceipts[] = "Belege: ";
+inline constexpr char kLines[] = "Zeilen gelesen / gebucht: ";
+inline constexpr char kRevenue[] = "Umsatz brutto / netto: ";
+inline constexpr char kCost[] = "Wareneinsatz: ";
+inline constexpr char kCostNote[] =
+    " (Kosten der Gerichte beim Import; frühere Preise kennt der Katalog nicht)";
+inline constexpr char kVat[] = "Zeilen mit anderem MwSt.-Satz als die Gruppe des Gerichts: ";
+inline constexpr char kVatNote[] = " (netto aus dem Satz der Gruppe)";
+inline constexpr char kOpenWarning[] =
+    "Nicht zugeordnete Artikel werden nicht gebucht; ihre Abschlüsse gelten danach als importiert.";
+inline constexpr char kBook[] = "&Buchen";
+inline constexpr const char* kAll[] = {
+    kTitle,          kList,          kKindHeader, kNameHeader,    kLinesHeader,
+    kPortionsHeader, kRevenueHeader, kDishKind,   kOpenKind,      kNoDishKind,
+    kSkippedKind,    kBeforeKind,    kVoidedLine, kVoidedReceipt, kTrainingReceipt,
+    kOtherReceipt,   kDeposit,       kDiscount,   kVoucher,       kTip,
+    kOtherLine,      kSource,        kPeriod,     kReceipts,      kLines,
+    kRevenue,        kCost,          kCostNote,   kVat,           kVatNote,
+    kOpenWarning,    kBook};
+} // namespace DialogText::ImportSummary

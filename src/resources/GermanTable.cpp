@@ -219,6 +219,12 @@ constexpr CStringEntry kGerman[] = {
 
     // Framework texts
     {61713, "Geben Sie eine Zahl ein."},
+
+    // The cash register import
+    {500, "Kassenexport oder Journal (*.zip;*.csv;*.txt;index.xml)|*.zip;*.csv;*.txt;index.xml|Alle Dateien "
+          "(*.*)|*.*||"},
+    {501, "Die Kassendaten können nicht gelesen werden. Es wurde nichts gebucht."},
+    {502, "Der Import konnte nicht gebucht werden (zu wenig Speicher). Es wurde nichts geändert."},
 };
 
 } // namespace

@@ -129,4 +129,9 @@ constexpr int kMonthRatioHeader = 220;
 constexpr int kYearMarginHeader = 221;
 constexpr int kYearRatioHeader = 222;
 
+// The cash register import (ids 500 to 549).
+constexpr int kRegisterImportFilter = 500;     // the file dialog's filter: exports and journals
+constexpr int kRegisterImportUnreadable = 501; // the register data cannot be read (reason follows)
+constexpr int kRegisterImportNotBooked = 502;  // the import could not be booked; nothing changed
+
 } // namespace StringId

@@ -19,11 +19,16 @@
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/DialogRecipeIngredient.h"
+#include "pages/sales/DialogImportSummary.h"
+#include "pages/sales/DialogRegisterMapping.h"
 #include "pages/sales/DialogSales.h"
 #include "pages/sales/SalesPage.h"
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/PathText.h"
 #include "platform/qt/TextConversion.h"
+#include "registerimport/DishProposer.h"
+#include "registerimport/ImportPlan.h"
+#include "registerimport/RegisterItemTable.h"
 
 #include <QApplication>
 #include <QDir>
@@ -331,6 +336,57 @@ bool SaveRecipeLineDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& 
     return saved;
 }
 
+// A register's evening as the import reads it: the dishes spelt as registers spell them, a
+// deposit, and a day's closing; the mapping with the proposals half taken, then the summary.
+bool SaveRegisterImport(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    const CData& data = *host.GetData();
+    CRegisterSales sales;
+    sales.SourceName = "kasse_2024_03.zip";
+    sales.Sources = {{"1/412", "Kasse 1, Abschluss 412 vom 04.03.2024", CDateTime(2024, 3, 4)}};
+    sales.Receipts = 61;
+    sales.Skipped[ERegisterSkip::VoidedLine] = {3, 12.6};
+    sales.Skipped[ERegisterSkip::TrainingReceipt] = {2, 8.4};
+    const struct
+    {
+        const char* Number;
+        const char* Text;
+        double Quantity, Price;
+    } lines[] = {
+        {"101", "Zwiebelrostbraten", 18, 23.5},
+        {"102", "BRATKARTOFFELN", 21, 5.9},
+        {"205", "Schwarzwaelder Kirschtorte", 14, 4.8},
+        {"310", "Apfelschorle 0,4", 33, 3.6},
+        {"311", "Pils 0,4 l", 74, 4.2},
+        {"312", "Pils 0,2 l", 12, 2.4},
+        {"900", "Pfand Glas", 9, 0.5},
+    };
+    for (const auto& item : lines) {
+        CRegisterLine line;
+        line.ItemNumber = item.Number;
+        line.ItemText = item.Text;
+        line.DateTime = CDateTime(2024, 3, 4, 19, 30);
+        line.Quantity = item.Quantity;
+        line.GrossRevenue = item.Quantity * item.Price;
+        line.HasPrice = true;
+        sales.Lines.push_back(line);
+    }
+    CRegisterItemTable items = CRegisterItemTable::Build(sales, {}, data, CDishProposer(data));
+    items.AcceptExact();
+    CDialogRegisterMapping mapping(host, data, items, &window);
+    mapping.show();
+    bool saved = Save(mapping, output, QStringLiteral("4-kassenartikel-zuordnen"));
+    for (int row = 0; row < static_cast<int>(items.Rows().size()); ++row) {
+        if (items.Rows()[row].Choice == CRegisterItemTable::EChoice::Open && row != 5)
+            static_cast<void>(items.ConfirmProposal(row));
+    }
+    items.ChooseNoDish(6);
+    const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
+    CDialogImportSummary summary(host, plan, &window);
+    summary.show();
+    return Save(summary, output, QStringLiteral("4-kassendaten-zusammenfassung")) && saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -361,5 +417,6 @@ int main(int argc, char** argv)
     const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
-    return tabs && masterData && dialog && recipe && sales && evaluation && stock ? 0 : 1;
+    const bool registerImport = SaveRegisterImport(*window, window->Document(), output);
+    return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport ? 0 : 1;
 }

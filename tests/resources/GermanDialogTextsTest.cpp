@@ -46,6 +46,8 @@ const CGroup kGroups[] = {
     {"About", DialogText::About::kAll},
     {"StartPicture", DialogText::StartPicture::kAll},
     {"CsvColumns", DialogText::CsvColumns::kAll},
+    {"RegisterMapping", DialogText::RegisterMapping::kAll},
+    {"ImportSummary", DialogText::ImportSummary::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.
