@@ -219,6 +219,31 @@ constexpr CStringEntry kGerman[] = {
 
     // Framework texts
     {61713, "Geben Sie eine Zahl ein."},
+
+    // The menu analysis
+    {300, "Menüanalyse"},
+    {301, "Star"},
+    {302, "Zugpferd"},
+    {303, "Rätsel"},
+    {304, "Ladenhüter"},
+    {305, "Halten und hervorheben"},
+    {306, "Preis behutsam anheben oder Kosten senken"},
+    {307, "Bewerben oder neu platzieren"},
+    {308, "Überarbeiten oder streichen"},
+    {309, "Im gewählten Zeitraum wurde aus dieser Auswahl nichts verkauft."},
+    {310, "Anteil an den verkauften Portionen (%)"},
+    {311, "Deckungsbeitrag je Portion"},
+    {312, "Portionen"},
+    {313, "Anteil (%)"},
+    {314, "VK netto je Portion"},
+    {315, "EK je Portion"},
+    {316, "DB je Portion"},
+    {317, "DB gesamt"},
+    {318, "Klasse"},
+    {319, "Empfehlung"},
+    {320, "Beliebtheitsschwelle"},
+    {321, "Ø DB"},
+    {322, "Diese Auswahl enthält kein Gericht."},
 };
 
 } // namespace

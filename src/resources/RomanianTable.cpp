@@ -6,8 +6,37 @@
 namespace {
 
 constexpr CStringEntry kRomanian[] = {
-    {103, "R_Stammdaten"},  {110, "Quoten Speisen"},  {111, "Speisennamen"},
-    {115, "Getränkenamen"}, {133, "Quoten Getränke"}, {171, "Wareneinsatzquote"},
+    {103, "R_Stammdaten"},
+    {110, "Quoten Speisen"},
+    {111, "Speisennamen"},
+    {115, "Getränkenamen"},
+    {133, "Quoten Getränke"},
+    {171, "Wareneinsatzquote"},
+
+    // The menu analysis
+    {300, "Analiza meniului"},
+    {301, "Vedeta"},
+    {302, "Cal de povara"},
+    {303, "Enigma"},
+    {304, "Câine"},
+    {305, "Pastrati si evidentiati"},
+    {306, "Cresteti pretul cu grija sau reduceti costul"},
+    {307, "Promovati sau repozitionati"},
+    {308, "Refaceti sau eliminati"},
+    {309, "Din aceasta selectie nu s-a vândut nimic în perioada aleasa."},
+    {310, "Cota din portiile vândute (%)"},
+    {311, "Marja de contributie pe portie"},
+    {312, "Portii"},
+    {313, "Cota (%)"},
+    {314, "Pret net pe portie"},
+    {315, "Cost pe portie"},
+    {316, "Marja pe portie"},
+    {317, "Marja totala"},
+    {318, "Clasa"},
+    {319, "Recomandare"},
+    {320, "Prag de popularitate"},
+    {321, "Ø marja"},
+    {322, "Aceasta selectie nu contine niciun fel de mâncare."},
 };
 
 } // namespace
