@@ -67,7 +67,7 @@ void SetChartTexts(const CData& data, const CMenuAnalysis& analysis, CMenuChart&
 {
     chart.Title = MenuEngineeringView::Title(data, analysis);
     chart.XTitle = CStringTables::Load(StringId::kMenuMixTitle);
-    chart.YTitle = CStringTables::Load(StringId::kMenuMarginTitle) + " (" + data.CurrencyUnit + ")";
+    chart.YTitle = CStringTables::Load(StringId::kMenuMarginHeader) + " (" + data.CurrencyUnit + ")";
     chart.XThreshold = analysis.GetPopularityThreshold() * 100.0;
     chart.YThreshold = analysis.GetMarginThreshold();
     chart.XThresholdLabel =
@@ -86,15 +86,15 @@ void MenuEngineeringView::SetUpColumns(CListCtrlData& table)
 {
     table.Reset();
     table.InsertColumn(kKeyColumn, "", EColumnFormat::Right, 20);
-    table.InsertColumnById(kNameColumn, StringId::kNameHeader, EColumnFormat::Left, 160);
-    table.InsertColumnById(kGroupColumn, StringId::kGroupHeader, EColumnFormat::Left, 110);
-    table.InsertColumnById(kPortionsColumn, StringId::kMenuPortionsHeader, EColumnFormat::Right, 70);
-    table.InsertColumnById(kMixColumn, StringId::kMenuMixHeader, EColumnFormat::Right, 70);
-    table.InsertColumnById(kNetPriceColumn, StringId::kMenuNetPriceHeader, EColumnFormat::Right, 80);
-    table.InsertColumnById(kCostColumn, StringId::kMenuCostHeader, EColumnFormat::Right, 80);
-    table.InsertColumnById(kMarginColumn, StringId::kMenuMarginHeader, EColumnFormat::Right, 80);
-    table.InsertColumnById(kMarginTotalColumn, StringId::kMenuMarginTotalHeader, EColumnFormat::Right, 90);
-    table.InsertColumnById(kCostRatioColumn, StringId::kCostRatioHeader, EColumnFormat::Right, 80);
+    table.InsertColumnById(kNameColumn, StringId::kNameHeader, EColumnFormat::Left, 190);
+    table.InsertColumnById(kGroupColumn, StringId::kGroupHeader, EColumnFormat::Left, 130);
+    table.InsertColumnById(kPortionsColumn, StringId::kMenuPortionsHeader, EColumnFormat::Right, 80);
+    table.InsertColumnById(kMixColumn, StringId::kMenuMixHeader, EColumnFormat::Right, 80);
+    table.InsertColumnById(kNetPriceColumn, StringId::kMenuNetPriceHeader, EColumnFormat::Right, 135);
+    table.InsertColumnById(kCostColumn, StringId::kMenuCostHeader, EColumnFormat::Right, 105);
+    table.InsertColumnById(kMarginColumn, StringId::kMenuMarginHeader, EColumnFormat::Right, 105);
+    table.InsertColumnById(kMarginTotalColumn, StringId::kMenuMarginTotalHeader, EColumnFormat::Right, 95);
+    table.InsertColumnById(kCostRatioColumn, StringId::kCostRatioHeader, EColumnFormat::Right, 105);
     table.InsertColumnById(kClassColumn, StringId::kMenuClassHeader, EColumnFormat::Left, 90);
     table.InsertColumnById(kAdviceColumn, StringId::kMenuAdviceHeader, EColumnFormat::Left, 240);
 }

@@ -26,7 +26,6 @@ constexpr CStringEntry kEnglish[] = {
     {308, "Rework or remove"},
     {309, "Nothing of this selection was sold in the chosen period."},
     {310, "Share of the portions sold (%)"},
-    {311, "Contribution margin per portion"},
     {312, "Portions"},
     {313, "Share (%)"},
     {314, "Net price per portion"},

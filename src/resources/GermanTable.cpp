@@ -232,7 +232,6 @@ constexpr CStringEntry kGerman[] = {
     {308, "Überarbeiten oder streichen"},
     {309, "Im gewählten Zeitraum wurde aus dieser Auswahl nichts verkauft."},
     {310, "Anteil an den verkauften Portionen (%)"},
-    {311, "Deckungsbeitrag je Portion"},
     {312, "Portionen"},
     {313, "Anteil (%)"},
     {314, "VK netto je Portion"},

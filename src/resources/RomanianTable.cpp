@@ -25,7 +25,6 @@ constexpr CStringEntry kRomanian[] = {
     {308, "Refaceti sau eliminati"},
     {309, "Din aceasta selectie nu s-a vândut nimic în perioada aleasa."},
     {310, "Cota din portiile vândute (%)"},
-    {311, "Marja de contributie pe portie"},
     {312, "Portii"},
     {313, "Cota (%)"},
     {314, "Pret net pe portie"},

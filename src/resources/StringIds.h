@@ -141,7 +141,6 @@ constexpr int kMenuPuzzleAdvice = 307;
 constexpr int kMenuDogAdvice = 308;
 constexpr int kMenuNoSales = 309;           // the selection sold nothing in the period
 constexpr int kMenuMixTitle = 310;          // the x axis: share of the portions sold
-constexpr int kMenuMarginTitle = 311;       // the y axis: margin per portion
 constexpr int kMenuPortionsHeader = 312;    // "Portionen"
 constexpr int kMenuMixHeader = 313;         // "Anteil (%)"
 constexpr int kMenuNetPriceHeader = 314;    // "VK netto je Portion"

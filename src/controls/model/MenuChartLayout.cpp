@@ -15,6 +15,8 @@ constexpr int kLabelGap = 3;
 // Room between two texts on one line, so that two names never read as one.
 constexpr int kTextSpacing = 4;
 constexpr int kTargetTicks = 6;
+// The side of the cells by which the dots are found under a text.
+constexpr int kGridCell = 32;
 // Room around the data, as a share of its span, so that no dot sits on the frame.
 constexpr double kPadding = 0.08;
 
@@ -170,6 +172,15 @@ void CMenuChartLayout::PlacePoints()
         m_pointX.push_back(std::isfinite(point.X) ? MapX(point.X) : -1000);
         m_pointY.push_back(std::isfinite(point.Y) ? MapY(point.Y) : -1000);
     }
+    m_gridColumns = m_plot.Width / kGridCell + 1;
+    m_gridRows = m_plot.Height / kGridCell + 1;
+    m_grid.assign(static_cast<std::size_t>(m_gridColumns * m_gridRows), {});
+    for (std::size_t index = 0; index < m_pointX.size(); ++index) {
+        const int column = (m_pointX[index] - m_plot.Left) / kGridCell;
+        const int row = (m_pointY[index] - m_plot.Top) / kGridCell;
+        if (column >= 0 && column < m_gridColumns && row >= 0 && row < m_gridRows)
+            m_grid[static_cast<std::size_t>(row * m_gridColumns + column)].push_back(static_cast<int>(index));
+    }
 }
 
 // Each quadrant's name in the plot's corner of that quadrant.
@@ -249,17 +260,32 @@ bool CMenuChartLayout::TryPlace(const CText& text, bool avoidPoints)
         if (placed.Box.Intersects(spaced))
             return false;
     }
-    if (avoidPoints) {
-        const CRect box{text.Box.Left - m_radius, text.Box.Top - m_radius, text.Box.Width + 2 * m_radius,
-                        text.Box.Height + 2 * m_radius};
-        for (std::size_t index = 0; index < m_pointX.size(); ++index) {
-            if (static_cast<int>(index) != text.Point && m_pointX[index] > box.Left &&
-                m_pointX[index] < box.Right() && m_pointY[index] > box.Top && m_pointY[index] < box.Bottom())
-                return false;
-        }
-    }
+    if (avoidPoints && CoversPoint(text))
+        return false;
     m_texts.push_back(text);
     return true;
+}
+
+// Whether a dot other than the text's own reaches into its box; only the grid cells under the
+// box are looked at, so that a crowded chart places its names in linear time.
+bool CMenuChartLayout::CoversPoint(const CText& text) const
+{
+    const CRect box{text.Box.Left - m_radius, text.Box.Top - m_radius, text.Box.Width + 2 * m_radius,
+                    text.Box.Height + 2 * m_radius};
+    const int firstColumn = std::max(0, (box.Left - m_plot.Left) / kGridCell);
+    const int lastColumn = std::min(m_gridColumns - 1, (box.Right() - m_plot.Left) / kGridCell);
+    const int firstRow = std::max(0, (box.Top - m_plot.Top) / kGridCell);
+    const int lastRow = std::min(m_gridRows - 1, (box.Bottom() - m_plot.Top) / kGridCell);
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            for (int index : m_grid[static_cast<std::size_t>(row * m_gridColumns + column)]) {
+                if (index != text.Point && m_pointX[index] > box.Left && m_pointX[index] < box.Right() &&
+                    m_pointY[index] > box.Top && m_pointY[index] < box.Bottom())
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 int CMenuChartLayout::FindPoint(int x, int y) const

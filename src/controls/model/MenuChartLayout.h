@@ -91,6 +91,7 @@ private:
     void PlaceThresholdLabels();
     void PlaceNames();
     bool TryPlace(const CText& text, bool avoidPoints);
+    bool CoversPoint(const CText& text) const;
     CText MakeText(const std::string& text, int fontHeight, int left, int top) const;
 
     const CMenuChart& m_chart;
@@ -103,6 +104,9 @@ private:
     std::vector<CTick> m_xTicks, m_yTicks;
     int m_thresholdX = 0, m_thresholdY = 0;
     std::vector<int> m_pointX, m_pointY;
+    // The dots by grid cell of the plot, row by row.
+    std::vector<std::vector<int>> m_grid;
+    int m_gridColumns = 0, m_gridRows = 0;
     int m_radius = 4;
     std::vector<CText> m_texts;
 };

@@ -224,8 +224,10 @@ QWidget* CEvaluationPage::BuildMenuView()
     m_menuTable->setObjectName(QStringLiteral("menuTable"));
     m_menuView->addWidget(m_menuChart);
     m_menuView->addWidget(m_menuTable);
+    // The chart gets the room; a short menu needs few table rows, a long one scrolls.
     m_menuView->setStretchFactor(0, 3);
-    m_menuView->setStretchFactor(1, 2);
+    m_menuView->setStretchFactor(1, 1);
+    m_menuView->setSizes({300, 100});
     m_menuView->setChildrenCollapsible(false);
     connect(m_menuChart, &CMenuChartWnd::PointActivated, this, &CEvaluationPage::OpenDish);
     connect(m_menuTable, &CListCtrlEx::RowOpened, this,
