@@ -15,6 +15,7 @@
 #include "EvaluationPageBenchmark.h"
 #include "IngredientPageBenchmark.h"
 #include "ListBenchmark.h"
+#include "MenuBenchmark.h"
 #include "PlainWriter.h"
 #include "PrintBenchmark.h"
 #include "PugiLoader.h"
@@ -249,6 +250,11 @@ int EvaluationPage(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunEvaluationPageBenchmark(data, repeat); });
 }
 
+int Menu(const std::string& path, int repeat, int argc, char** argv)
+{
+    return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunMenuBenchmark(data, repeat); });
+}
+
 int Print(const std::string& path, int repeat, int argc, char** argv)
 {
     return RunWidgetBenchmark(path, argc, argv, [repeat](CData& data) { RunPrintBenchmark(data, repeat); });
@@ -287,15 +293,19 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "evaluation-page")
         return EvaluationPage(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                               argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "menu")
+        return Menu(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "print")
         return Print(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "recipes")
         return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
         return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
-    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
-                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | print FILE [REPEAT] | "
-                         "stock FILE [REPEAT]\n");
+    std::fprintf(
+        stderr,
+        "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
+        "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
+        "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | print FILE [REPEAT] | "
+        "stock FILE [REPEAT]\n");
     return 2;
 }

@@ -1,5 +1,5 @@
 # bash completion for kostenkoch-cli: commands, each command's options, the values of --sort
-# and --measure, and file names. Needs nothing from the bash-completion package.
+# --measure, --prices and --group, and file names. Needs nothing from the bash-completion package.
 
 _kostenkoch_cli()
 {
@@ -8,7 +8,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import menu \
             --help --version" -- "$cur")
         return
     fi
@@ -24,6 +24,12 @@ _kostenkoch_cli()
     --measure)
         mapfile -t COMPREPLY < <(compgen -W "0 1 2 3 4" -- "$cur")
         return ;;
+    --prices)
+        mapfile -t COMPREPLY < <(compgen -W "booked current" -- "$cur")
+        return ;;
+    --group)
+        mapfile -t COMPREPLY < <(compgen -W "$(echo {0..19})" -- "$cur")
+        return ;;
     --recipe | --portions | --date | --start | --end | --series)
         return ;;
     --date-col | --time-col | --item-col | --artno-col | --qty-col | --price-col)
@@ -38,6 +44,7 @@ _kostenkoch_cli()
     evaluate) options="--measure --start --end --cumulative --simulation --series --csv" ;;
     import) options="--dry-run --accept-exact --date-col --time-col --item-col --artno-col --qty-col \
         --price-col --no-heading" ;;
+    menu) options="--start --end --group --food --drinks --prices --csv" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

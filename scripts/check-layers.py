@@ -22,7 +22,8 @@ PAGE_TABS = {
     "ingredients": [],
     "recipes":     ["ingredients"],
     "sales":       [],
-    "evaluation":  [],
+    # The menu analysis opens the recipe dialog of a dish.
+    "evaluation":  ["ingredients", "recipes"],
     "stock":       [],
     # The costing checks and the price simulation open ingredient and recipe dialogs.
     "costing":     ["ingredients", "recipes"],

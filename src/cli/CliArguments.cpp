@@ -41,6 +41,13 @@ Commands:
                               also books and remembers items named exactly like a dish;
                               a journal's columns come from its heading row or, counted
                               from 1, from the column options; --dry-run writes nothing
+  menu FILE --start DATE --end DATE [--group N | --food | --drinks]
+       [--prices booked|current] [--csv]
+                              the menu analysis of the months from the start's to the end's:
+                              every dish of group N, of all food (default) or of all drinks
+                              with its portions, share, margin per portion and in total,
+                              cost ratio and class (star, workhorse, puzzle, dog), and the
+                              two thresholds; prices as booked (default) or as today
 
 OUT is written through a new file beside it that replaces it in one step, so it is never
 left half-written; a data file that the program has open is refused. import writes its
@@ -58,13 +65,13 @@ struct COptionText
 constexpr COptionText kOptions[] = {
     {"sort", "ingredients: sort by Name or Group|Name first.", "KEY"},
     {"descending", "ingredients: sort in descending order.", nullptr},
-    {"csv", "ingredients, recipes, sales, evaluate: semicolon-separated rows.", nullptr},
+    {"csv", "ingredients, recipes, sales, evaluate, menu: semicolon-separated rows.", nullptr},
     {"recipe", "book: the recipe's name.", "NAME"},
     {"portions", "book: the portions sold, a positive number.", "P"},
     {"date", "book: the day of the sale.", "DATE"},
     {"measure", "evaluate: the measure, 0..4.", "M"},
-    {"start", "evaluate: the first day.", "DATE"},
-    {"end", "evaluate: the end, not before the start.", "DATE"},
+    {"start", "evaluate, menu: the first day.", "DATE"},
+    {"end", "evaluate, menu: the end, not before the start.", "DATE"},
     {"cumulative", "evaluate: running totals.", nullptr},
     {"simulation", "evaluate: current prices instead of the booked ones.", nullptr},
     {"series", "evaluate: the drawn series.", "LIST"},
@@ -77,6 +84,10 @@ constexpr COptionText kOptions[] = {
     {"qty-col", "import: the journal's quantity column.", "N"},
     {"price-col", "import: the journal's gross unit price column.", "N"},
     {"no-heading", "import: the journal's first row is a sale.", nullptr},
+    {"group", "menu: the dishes of group N (0..19).", "N"},
+    {"food", "menu: the dishes of all food groups (default).", nullptr},
+    {"drinks", "menu: the dishes of all drink groups.", nullptr},
+    {"prices", "menu: booked (default) or current prices.", "BASE"},
     {"version", "Shows the version.", nullptr},
 };
 

@@ -6,6 +6,7 @@
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
 #include "cli/CliImport.h"
+#include "cli/CliMenu.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -13,6 +14,7 @@
 #include "datafile/DataFileNames.h"
 #include "datafile/NewDataFile.h"
 #include "evaluation/EvaluationSettings.h"
+#include "evaluation/MenuEngineering.h"
 #include "platform/FileSystemFile.h"
 #include "platform/FileUtilities.h"
 #include "platform/LogSink.h"
@@ -293,9 +295,10 @@ std::optional<std::array<bool, CData::NbSeries>> ParseSeries(const std::string& 
 constexpr double kMaxEvaluationDays = 36525.0;
 constexpr const char* kDateForm = " (YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS])";
 
-std::optional<CDateTime> EvaluationDate(const CRun& run, const char* option, std::string& reason)
+std::optional<CDateTime> EvaluationDate(const CRun& run, const char* option, std::string& reason,
+                                        const std::string& command = "evaluate")
 {
-    const auto text = Required(run, "evaluate", option, "DATE", reason);
+    const auto text = Required(run, command, option, "DATE", reason);
     if (!text)
         return std::nullopt;
     const auto date = ParseCliDate(*text);
@@ -402,6 +405,56 @@ int Import(const CRun& run)
     }
     PrintJson(run.Out, CliImport::Report(plan, dryRun, write, accepted));
     return kExitOk;
+// The menu analysis's request, or the first wrong or missing argument in `reason`.
+std::optional<CMenuRequest> MenuRequest(const CRun& run, std::string& reason)
+{
+    const auto start = EvaluationDate(run, "start", reason, "menu");
+    const auto end = start ? EvaluationDate(run, "end", reason, "menu") : std::nullopt;
+    if (!start || !end)
+        return std::nullopt;
+    if (end->GetValue() < start->GetValue() || end->GetValue() - start->GetValue() > kMaxEvaluationDays) {
+        reason =
+            "invalid --end: " + *run.Args.Value("end") + " (not before --start, at most 100 years after it)";
+        return std::nullopt;
+    }
+    const int selections =
+        (run.Args.Value("group") ? 1 : 0) + (run.Args.Has("food") ? 1 : 0) + (run.Args.Has("drinks") ? 1 : 0);
+    if (selections > 1) {
+        reason = "menu takes one of --group N, --food, --drinks";
+        return std::nullopt;
+    }
+    CMenuRequest request{*start, *end, CData::SeriesAllFood, true};
+    if (const auto groupText = run.Args.Value("group")) {
+        const auto group = ParseInt(*groupText);
+        if (!group || !CData::IsValidGroup(*group)) {
+            reason = "invalid --group: " + *groupText + " (0..19)";
+            return std::nullopt;
+        }
+        request.Selector = static_cast<unsigned>(*group);
+    } else if (run.Args.Has("drinks")) {
+        request.Selector = CData::SeriesAllDrinks;
+    }
+    const std::string prices = run.Args.Value("prices").value_or("booked");
+    if (prices != "booked" && prices != "current") {
+        reason = "invalid --prices: " + prices + " (booked or current)";
+        return std::nullopt;
+    }
+    request.BookedPrices = prices == "booked";
+    return request;
+}
+
+int Menu(const CRun& run)
+{
+    std::string reason;
+    const auto request = MenuRequest(run, reason);
+    if (!request)
+        return WrongArgument(run.Err, reason);
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
+        return kExitFile;
+    const CMenuAnalysis analysis = CMenuAnalysis::Build(data, *request);
+    return PrintTable(run, "dishes", CliMenu::Dishes(data, analysis), CliMenu::Summary(data, analysis));
 }
 
 const std::map<std::string, CCommand>& Commands()
@@ -419,6 +472,7 @@ const std::map<std::string, CCommand>& Commands()
           {"dry-run", "accept-exact", "date-col", "time-col", "item-col", "artno-col", "qty-col", "price-col",
            "no-heading"},
           Import}},
+        {"menu", {1, {"start", "end", "group", "food", "drinks", "prices", "csv"}, Menu}},
     };
     return commands;
 }

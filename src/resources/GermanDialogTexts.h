@@ -251,16 +251,19 @@ inline constexpr char kSimulation[] =
     "a&ktuelle Daten (Simulation: wendet die derzeit eingestellten Werte auf alle Abverkäufe an)";
 inline constexpr char kChartFilter[] = "PNG-Bild (*.png)|*.png||";
 inline constexpr char kTableFilter[] = "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||";
-inline constexpr const char* kAll[] = {kTitle,      kSaveChart,   kExportTable, kDisplayKind, kSeries,
-                                       kStart,      kEnd,         kPerMonth,    kCumulative,  kOriginal,
-                                       kSimulation, kChartFilter, kTableFilter};
+// The menu analysis: which dishes it looks at (a group, all food or all drinks).
+inline constexpr char kMenuSelection[] = "Aus&wahl";
+inline constexpr const char* kAll[] = {kTitle,      kSaveChart,   kExportTable, kDisplayKind,  kSeries,
+                                       kStart,      kEnd,         kPerMonth,    kCumulative,   kOriginal,
+                                       kSimulation, kChartFilter, kTableFilter, kMenuSelection};
 } // namespace DialogText::EvaluationPage
 
 namespace DialogText::DisplayKindMenu {
 // The menu of the evaluation page's "Anzeigeart" button.
 inline constexpr char kChart[] = "&Grafik";
 inline constexpr char kTable[] = "&Tabelle";
-inline constexpr const char* kAll[] = {kChart, kTable};
+inline constexpr char kMenu[] = "&Menüanalyse";
+inline constexpr const char* kAll[] = {kChart, kTable, kMenu};
 } // namespace DialogText::DisplayKindMenu
 
 namespace DialogText::Stock {

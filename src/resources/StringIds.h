@@ -133,5 +133,28 @@ constexpr int kYearRatioHeader = 222;
 constexpr int kRegisterImportFilter = 500;     // the file dialog's filter: exports and journals
 constexpr int kRegisterImportUnreadable = 501; // the register data cannot be read (reason follows)
 constexpr int kRegisterImportNotBooked = 502;  // the import could not be booked; nothing changed
+// The menu analysis of the evaluation page and the cli.
+constexpr int kMenuAnalysisTitle = 300; // "Menüanalyse"
+constexpr int kMenuStar = 301;          // "Star": popular and high margin; the other classes follow
+constexpr int kMenuWorkhorse = 302;     // "Zugpferd": popular, low margin
+constexpr int kMenuPuzzle = 303;        // "Rätsel": rarely sold, high margin
+constexpr int kMenuDog = 304;           // "Ladenhüter": rarely sold, low margin
+constexpr int kMenuStarAdvice = 305;    // "Halten und hervorheben"; the other advice follows
+constexpr int kMenuWorkhorseAdvice = 306;
+constexpr int kMenuPuzzleAdvice = 307;
+constexpr int kMenuDogAdvice = 308;
+constexpr int kMenuNoSales = 309;           // the selection sold nothing in the period
+constexpr int kMenuMixTitle = 310;          // the x axis: share of the portions sold
+constexpr int kMenuPortionsHeader = 312;    // "Portionen"
+constexpr int kMenuMixHeader = 313;         // "Anteil (%)"
+constexpr int kMenuNetPriceHeader = 314;    // "VK netto je Portion"
+constexpr int kMenuCostHeader = 315;        // "EK je Portion"
+constexpr int kMenuMarginHeader = 316;      // "DB je Portion"
+constexpr int kMenuMarginTotalHeader = 317; // "DB gesamt"
+constexpr int kMenuClassHeader = 318;       // "Klasse"
+constexpr int kMenuAdviceHeader = 319;      // "Empfehlung"
+constexpr int kMenuPopularityLine = 320;    // "Beliebtheitsschwelle", the label of its line
+constexpr int kMenuMarginLine = 321;        // "Ø DB", the label of the average margin's line
+constexpr int kMenuNoDishes = 322;          // the selection holds no dish
 
 } // namespace StringId

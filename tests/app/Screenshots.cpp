@@ -252,7 +252,7 @@ void AddTwoYearsOfSales(CData& data)
 }
 
 // The evaluation page over two years of sales: the chart of net revenue with the beer series,
-// then the table.
+// then the table, then the menu analysis.
 bool SaveEvaluation(CKostenkochDlg& window, const QDir& output)
 {
     AddTwoYearsOfSales(*window.Document().GetData());
@@ -265,6 +265,11 @@ bool SaveEvaluation(CKostenkochDlg& window, const QDir& output)
     bool saved = Save(window, output, QStringLiteral("5-auswertungen-grafik"));
     page.SetDisplayKind(EChartDisplay::Table);
     saved = Save(window, output, QStringLiteral("5-auswertungen-tabelle")) && saved;
+    // The menu analysis of all food with today's prices.
+    page.SetOriginalData(false);
+    page.ShowMenuAnalysis();
+    saved = Save(window, output, QStringLiteral("5-menueanalyse")) && saved;
+    page.SetOriginalData(true);
     page.SetDisplayKind(EChartDisplay::Chart);
     return saved;
 }

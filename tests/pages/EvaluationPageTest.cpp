@@ -406,7 +406,7 @@ TEST_F(EvaluationPageTest, PopupMenusAreNamedForScreenReaders)
         QStringList Items;
     };
     const CCase cases[] = {
-        {"displayKindButton", QStringLiteral("Anzeigeart"), {"Grafik", "Tabelle"}},
+        {"displayKindButton", QStringLiteral("Anzeigeart"), {"Grafik", "Tabelle", "Menüanalyse"}},
         {"seriesButton",
          QStringLiteral("Datenreihen"),
          {"Alle", "Alle Speisen", "Suppen", "Salate", "Fisch", "Desserts", "Pasta", "Pizza",

@@ -4,14 +4,18 @@
 #include "controls/ChartPainter.h"
 #include "controls/ChartWnd.h"
 #include "controls/ListCtrlEx.h"
+#include "controls/MenuChartPainter.h"
+#include "controls/MenuChartWnd.h"
 #include "controls/model/AccessKeys.h"
 #include "datafile/ProgramMessages.h"
 #include "evaluation/ChartSettingsConversion.h"
 #include "evaluation/EvaluationBuilder.h"
 #include "evaluation/EvaluationRange.h"
 #include "evaluation/EvaluationTableText.h"
+#include "evaluation/MenuEngineeringView.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/PageHost.h"
+#include "pages/recipes/DialogRecipe.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
@@ -31,6 +35,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -93,6 +98,13 @@ CEvaluationPage::CEvaluationPage(CPageHost& host, const COptions& options, QWidg
     m_table->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
     connect(m_table, &CListCtrlEx::LayoutEdited, this,
             [this] { m_table->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry); });
+    // The columns first: a remembered layout applies only to the columns it was taken of.
+    CListCtrlData dishes;
+    MenuEngineeringView::SetUpColumns(dishes);
+    m_menuTable->Assign(std::move(dishes));
+    m_menuTable->LoadLayout(host.Profile(), kLayoutSection, kMenuLayoutEntry);
+    connect(m_menuTable, &CListCtrlEx::LayoutEdited, this,
+            [this] { m_menuTable->SaveLayout(Host().Profile(), kLayoutSection, kMenuLayoutEntry); });
     TakeRemembered();
     ShowSettings();
     ShowDisplayKind();
@@ -111,6 +123,7 @@ void CEvaluationPage::BuildBody()
     m_table->setObjectName(QStringLiteral("evaluationTable"));
     m_views->addWidget(m_chart);
     m_views->addWidget(m_table);
+    m_views->addWidget(BuildMenuView());
     layout->addWidget(m_views, 1);
     auto* exports = new QHBoxLayout;
     QPushButton* saveChart =
@@ -133,8 +146,11 @@ QWidget* CEvaluationPage::BuildCommandRow()
     m_displayButton =
         FormFields::Button(UiText(DialogText::EvaluationPage::kDisplayKind), "displayKindButton", row);
     m_seriesButton = FormFields::Button(UiText(DialogText::EvaluationPage::kSeries), "seriesButton", row);
+    m_selectionButton =
+        FormFields::Button(UiText(DialogText::EvaluationPage::kMenuSelection), "menuSelectionButton", row);
     layout->addWidget(m_displayButton);
     layout->addWidget(m_seriesButton);
+    layout->addWidget(m_selectionButton);
     layout->addStretch(1);
     m_startPicker = MakePicker("startPicker", row);
     m_endPicker = MakePicker("endPicker", row);
@@ -147,6 +163,7 @@ QWidget* CEvaluationPage::BuildCommandRow()
     }
     connect(m_displayButton, &QPushButton::clicked, this, &CEvaluationPage::ChooseDisplayKind);
     connect(m_seriesButton, &QPushButton::clicked, this, &CEvaluationPage::ChooseSeries);
+    connect(m_selectionButton, &QPushButton::clicked, this, &CEvaluationPage::ChooseMenuSelection);
     ConnectPicker(m_startPicker, &CEvaluationPage::PickStart);
     ConnectPicker(m_endPicker, &CEvaluationPage::PickEnd);
     return row;
@@ -196,6 +213,28 @@ QWidget* CEvaluationPage::BuildChoices()
     return box;
 }
 
+// The menu chart above the table of dishes; the user moves the border between them.
+QWidget* CEvaluationPage::BuildMenuView()
+{
+    m_menuView = new QSplitter(Qt::Vertical, m_views);
+    m_menuView->setObjectName(QStringLiteral("menuView"));
+    m_menuChart = new CMenuChartWnd(m_menuView);
+    m_menuChart->setObjectName(QStringLiteral("menuChart"));
+    m_menuTable = new CListCtrlEx(m_menuView);
+    m_menuTable->setObjectName(QStringLiteral("menuTable"));
+    m_menuView->addWidget(m_menuChart);
+    m_menuView->addWidget(m_menuTable);
+    // The chart gets the room; a short menu needs few table rows, a long one scrolls.
+    m_menuView->setStretchFactor(0, 3);
+    m_menuView->setStretchFactor(1, 1);
+    m_menuView->setSizes({300, 100});
+    m_menuView->setChildrenCollapsible(false);
+    connect(m_menuChart, &CMenuChartWnd::PointActivated, this, &CEvaluationPage::OpenDish);
+    connect(m_menuTable, &CListCtrlEx::RowOpened, this,
+            [this](std::uint32_t rowId, Qt::KeyboardModifiers) { OpenMenuRow(rowId); });
+    return m_menuView;
+}
+
 QRadioButton* CEvaluationPage::AddRadio(QWidget* parent, const QString& text, const char* objectName)
 {
     auto* radio = new QRadioButton(text, parent);
@@ -212,6 +251,9 @@ void CEvaluationPage::InitFromData(CData& data)
     m_chart->Graph().Reset();
     m_chart->update();
     m_table->Assign(CListCtrlData());
+    m_analysis = CMenuAnalysis();
+    m_menuChart->Chart() = CMenuChart();
+    m_menuTable->DeleteAllRows();
     ShowSettings();
     ShowDisplayKind();
 }
@@ -249,7 +291,10 @@ void CEvaluationPage::RefreshPage()
 
 void CEvaluationPage::Print()
 {
-    Host().PrintList(*m_table, StringId::kEvaluationTableTitle);
+    if (m_menuShown)
+        Host().PrintList(*m_menuTable, StringId::kMenuAnalysisTitle);
+    else
+        Host().PrintList(*m_table, StringId::kEvaluationTableTitle);
 }
 
 void CEvaluationPage::BuildEvaluation(EMeasure measure)
@@ -272,6 +317,24 @@ void CEvaluationPage::Rebuild()
     m_table->Assign(std::move(table));
     m_chart->update();
     ShowCurrentMonth();
+    if (m_menuShown)
+        RebuildMenu();
+}
+
+// The analysis over the months and prices of the evaluation, into the chart and the table; the
+// table keeps its layout and sort order.
+void CEvaluationPage::RebuildMenu()
+{
+    const CData* data = Host().GetData();
+    if (data == nullptr)
+        return;
+    const CMenuRequest request{m_settings.Start, m_settings.End, m_menuSelector, m_settings.OriginalData};
+    m_analysis = CMenuAnalysis::Build(*data, request);
+    MenuEngineeringView::FillChart(*data, m_analysis, m_menuChart->Chart());
+    m_menuChart->update();
+    CListCtrlData table = m_menuTable->GetData();
+    MenuEngineeringView::FillTable(*data, m_analysis, table);
+    m_menuTable->Assign(std::move(table));
 }
 
 // Today's month, or the range's last one when today lies outside it, scrolled into view.
@@ -306,10 +369,16 @@ void CEvaluationPage::ShowSettings()
 
 void CEvaluationPage::ShowDisplayKind()
 {
-    const bool chart = m_display == EChartDisplay::Chart;
-    m_views->setCurrentWidget(chart ? static_cast<QWidget*>(m_chart) : m_table);
+    const bool chart = m_display == EChartDisplay::Chart && !m_menuShown;
+    if (m_menuShown)
+        m_views->setCurrentWidget(m_menuView);
+    else
+        m_views->setCurrentWidget(chart ? static_cast<QWidget*>(m_chart) : m_table);
     m_seriesButton->setVisible(chart);
-    if (!chart)
+    m_selectionButton->setVisible(m_menuShown);
+    m_perMonth->setEnabled(!m_menuShown);
+    m_cumulative->setEnabled(!m_menuShown);
+    if (!chart && !m_menuShown)
         ShowCurrentMonth();
 }
 
@@ -320,20 +389,97 @@ void CEvaluationPage::ChooseDisplayKind()
     AddCommand(menu, UiText(DialogText::DisplayKindMenu::kChart), kChartCommand,
                m_display == EChartDisplay::Chart);
     AddCommand(menu, UiText(DialogText::DisplayKindMenu::kTable), kTableCommand,
-               m_display == EChartDisplay::Table);
+               m_display == EChartDisplay::Table && !m_menuShown);
+    AddCommand(menu, UiText(DialogText::DisplayKindMenu::kMenu), kMenuCommand, m_menuShown);
     const int command = ChooseCommand(menu, m_displayButton);
     if (command == kChartCommand)
         SetDisplayKind(EChartDisplay::Chart);
     else if (command == kTableCommand)
         SetDisplayKind(EChartDisplay::Table);
+    else if (command == kMenuCommand)
+        ShowMenuAnalysis();
 }
 
 // Both views are filled by every build: switching shows the other one without building.
 void CEvaluationPage::SetDisplayKind(EChartDisplay display)
 {
     m_display = display;
+    m_menuShown = false;
     ShowDisplayKind();
     Remember();
+}
+
+void CEvaluationPage::ShowMenuAnalysis()
+{
+    m_menuShown = true;
+    RebuildMenu();
+    ShowDisplayKind();
+}
+
+// "Alle Speisen" and the food groups, then "Alle Getränke" and the drink groups; groups
+// without a name have no entry.
+void CEvaluationPage::ChooseMenuSelection()
+{
+    const CData* data = Host().GetData();
+    if (data == nullptr)
+        return;
+    std::vector<unsigned> selectors{CData::SeriesAllFood};
+    for (int group = 0; group <= CData::kNbGroups; ++group) {
+        if (group == data->NbFoodGroups)
+            selectors.push_back(CData::SeriesAllDrinks);
+        if (group < CData::kNbGroups && !data->GetGroupName(group).empty())
+            selectors.push_back(static_cast<unsigned>(group));
+    }
+    std::vector<std::string> names;
+    for (unsigned selector : selectors)
+        names.push_back(CEvaluationBuilder::DisplayName(*data, selector));
+    const std::vector<std::string> texts = MenuTextsWithAccessKeys(names);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menuSelectionMenu"));
+    for (std::size_t i = 0; i < selectors.size(); ++i)
+        AddCommand(menu, ToQString(texts[i]), kSelectionCommandBase + static_cast<int>(selectors[i]),
+                   selectors[i] == m_menuSelector);
+    if (const int command = ChooseCommand(menu, m_selectionButton))
+        SetMenuSelection(static_cast<unsigned>(command - kSelectionCommandBase));
+}
+
+void CEvaluationPage::SetMenuSelection(unsigned selector)
+{
+    if (!CMenuAnalysis::IsValidSelector(selector))
+        return;
+    m_menuSelector = selector;
+    RebuildMenu();
+}
+
+void CEvaluationPage::OpenMenuRow(std::uint32_t rowId)
+{
+    if (const CListRow* row = m_menuTable->GetData().FindRow(rowId))
+        OpenDish(row->UserData);
+}
+
+// The catalogue's own recipe is edited through a working copy, as on the recipes page.
+void CEvaluationPage::OpenDish(std::uint32_t dishId)
+{
+    CData* data = Host().GetData();
+    const auto& dishes = m_analysis.GetDishes();
+    if (data == nullptr || dishId == 0 || dishId > dishes.size() || dishes[dishId - 1].Recipe == nullptr)
+        return;
+    CRecipe* recipe = nullptr;
+    for (CRecipe& candidate : data->Recipes) {
+        if (&candidate == dishes[dishId - 1].Recipe)
+            recipe = &candidate;
+    }
+    if (recipe == nullptr)
+        return;
+    CRecipe working(recipe->Owner);
+    if (!working.CopyFrom(*recipe))
+        return;
+    CDialogRecipe dialog(Host(), working, recipe, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A failed copy (out of memory) has been reported; the analysis shows what is stored.
+    static_cast<void>(recipe->CopyFrom(working));
+    RebuildMenu();
 }
 
 void CEvaluationPage::ChooseSeries()
@@ -418,13 +564,17 @@ void CEvaluationPage::SaveChart()
     const std::optional<std::string> path = AskSavePath("png", DialogText::EvaluationPage::kChartFilter);
     if (!path)
         return;
-    QSize size = m_chart->size();
+    const QWidget* shown = m_menuShown ? static_cast<QWidget*>(m_menuChart) : m_chart;
+    QSize size = shown->size();
     if (size.width() < kSmallestPicture.width() || size.height() < kSmallestPicture.height())
         size = kDefaultPicture;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    CChartPainter::Render(m_chart->Graph(), size, m_chart->devicePixelRatioF()).save(&buffer, "PNG");
+    const QImage image =
+        m_menuShown ? CMenuChartPainter::Render(m_menuChart->Chart(), size, shown->devicePixelRatioF())
+                    : CChartPainter::Render(m_chart->Graph(), size, shown->devicePixelRatioF());
+    image.save(&buffer, "PNG");
     WriteFile(*path, bytes);
 }
 
@@ -435,7 +585,8 @@ void CEvaluationPage::ExportTable()
     if (!path)
         return;
     QByteArray bytes("\xEF\xBB\xBF");
-    bytes += ToQString(CEvaluationTableText::ToCsv(m_table->GetData())).toUtf8();
+    bytes +=
+        ToQString(CEvaluationTableText::ToCsv((m_menuShown ? m_menuTable : m_table)->GetData())).toUtf8();
     WriteFile(*path, bytes);
 }
 
@@ -443,10 +594,22 @@ std::optional<std::string> CEvaluationPage::AskSavePath(const char* extension, c
 {
     CFileDialogRequest request;
     request.DefaultExtension = extension;
-    const std::string& title = m_chart->Graph().GetTitle();
-    request.DefaultFileName = (title.empty() ? std::string("Auswertung") : title) + "." + extension;
+    request.DefaultFileName = ExportName() + "." + extension;
     request.Filter = filter;
     return Host().FileDialogs().AskSavePath(request);
+}
+
+// The chart's title, or for the menu analysis its name and the selection's.
+std::string CEvaluationPage::ExportName() const
+{
+    if (m_menuShown) {
+        const CData* data = Host().GetData();
+        return CStringTables::Load(StringId::kMenuAnalysisTitle) +
+               (data != nullptr ? " " + CEvaluationBuilder::DisplayName(*data, m_menuSelector)
+                                : std::string());
+    }
+    const std::string& title = m_chart->Graph().GetTitle();
+    return title.empty() ? std::string("Auswertung") : title;
 }
 
 // The whole file or nothing: a failed write leaves an older file of that name as it was.

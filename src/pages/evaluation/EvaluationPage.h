@@ -1,21 +1,25 @@
 #pragma once
 
 #include "evaluation/EvaluationSettings.h"
+#include "evaluation/MenuEngineering.h"
 #include "evaluation/SeriesMenuPlan.h"
 #include "pages/common/SubDialog.h"
 #include "settings/ChartSettings.h"
 
 #include <QDate>
 #include <QObject>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
 class CChartWnd;
 class CEvaluationRange;
 class CListCtrlEx;
+class CMenuChartWnd;
 class QDateEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QStackedWidget;
 
 // "Auswertungen": one measure of the sales month by month, as a 3-D bar chart or as a table.
@@ -33,8 +37,12 @@ class CEvaluationPage : public CSubDialog
 public:
     static constexpr int kChartCommand = 40118;
     static constexpr int kTableCommand = 40119;
+    static constexpr int kMenuCommand = 40120;
+    // The menu analysis's selection menu: this plus the selector.
+    static constexpr int kSelectionCommandBase = 41000;
     static constexpr const char* kLayoutSection = "PageChart";
     static constexpr const char* kLayoutEntry = "ChartTable";
+    static constexpr const char* kMenuLayoutEntry = "MenuTable";
 
     CEvaluationPage(CPageHost& host, const COptions& options, QWidget* parent = nullptr);
 
@@ -52,11 +60,22 @@ public:
     EChartDisplay DisplayKind() const { return m_display; }
     CChartWnd* Chart() const { return m_chart; }
     CListCtrlEx* Table() const { return m_table; }
+    bool IsMenuShown() const { return m_menuShown; }
+    const CMenuAnalysis& MenuAnalysis() const { return m_analysis; }
+    CMenuChartWnd* MenuChart() const { return m_menuChart; }
+    CListCtrlEx* MenuTable() const { return m_menuTable; }
 
     // The commands of the page, as its buttons and menus give them.
     void ChooseDisplayKind();
     void ChooseSeries();
     void SetDisplayKind(EChartDisplay display);
+    // Shows the menu analysis, built for the present choices.
+    void ShowMenuAnalysis();
+    void ChooseMenuSelection();
+    // A group (0..19), all food or all drinks; other selectors are ignored.
+    void SetMenuSelection(unsigned selector);
+    // Opens the recipe of a dish of the analysis (its position + 1) in the recipe dialog.
+    void OpenDish(std::uint32_t dishId);
     // A command of the last series menu.
     void SeriesCommand(int command);
     // Switches a series on or off; refusals are told with messages 134 and 147.
@@ -82,6 +101,10 @@ private:
     void ShowDisplayKind();
     void Remember();
     void Rebuild();
+    void RebuildMenu();
+    QWidget* BuildMenuView();
+    void OpenMenuRow(std::uint32_t rowId);
+    std::string ExportName() const;
     bool WriteFile(const std::string& path, const QByteArray& bytes);
     std::optional<std::string> AskSavePath(const char* extension, const char* filter);
 
@@ -103,4 +126,11 @@ private:
     QStackedWidget* m_views = nullptr;
     CChartWnd* m_chart = nullptr;
     CListCtrlEx* m_table = nullptr;
+    bool m_menuShown = false;
+    unsigned m_menuSelector = CData::SeriesAllFood;
+    CMenuAnalysis m_analysis;
+    QPushButton* m_selectionButton = nullptr;
+    QSplitter* m_menuView = nullptr;
+    CMenuChartWnd* m_menuChart = nullptr;
+    CListCtrlEx* m_menuTable = nullptr;
 };

@@ -1,0 +1,171 @@
+#include "CatalogueBuilder.h"
+#include "FakePageHost.h"
+#include "PageTestSupport.h"
+#include "SalesBuilder.h"
+#include "controls/MenuChartPainter.h"
+#include "controls/MenuChartWnd.h"
+#include "evaluation/MenuEngineeringView.h"
+#include "pages/PageFactory.h"
+#include "pages/evaluation/EvaluationPage.h"
+#include "pages/recipes/DialogRecipe.h"
+#include "pages/recipes/RecipeFiguresBox.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const CLocalTime kToday{2009, 5, 19, 11, 30, 0};
+const CDateTime kMarch(2009, 3, 10, 12, 0, 0);
+
+// Three main courses sold in March 2009, a beer beside them; no VAT, so that a recipe's net
+// price is its price. Booked: Schnitzel 50 at 15,00 - 5,00, Suppe 40 at 5,00 - 1,00, Salat 10
+// at 8,00 - 2,00. Today the recipes cost nothing and sell at 15,00, 5,00 and 8,00.
+class MenuAnalysisPageTest : public testing::Test
+{
+protected:
+    MenuAnalysisPageTest()
+    {
+        CStringTables::SetLanguage(CStringTables::German);
+        Host.Time.SetLocalNow(kToday);
+        Host.Data.Taxes.fill(0.0);
+        Host.Data.NameGroup[0] = "Hauptgerichte";
+        Host.Data.NameGroup[10] = "Bier";
+        Sell("Schnitzel", 0, 15.0, 50, 5.0);
+        Sell("Suppe", 0, 5.0, 40, 1.0);
+        Sell("Salat", 0, 8.0, 10, 2.0);
+        Sell("Pils", 10, 3.0, 80, 1.0);
+    }
+    void Sell(const char* name, int group, double price, double portions, double cost)
+    {
+        CRecipe& recipe = AddRecipe(Host.Data, name, 1.0, group);
+        recipe.PriceSell = price;
+        AddSale(Host.Data, {group, portions, cost, price, price, kMarch, &recipe}).Name = name;
+    }
+    void Open()
+    {
+        Page.reset(static_cast<CEvaluationPage*>(PageFactory::Create(EPage::Evaluation, Host, nullptr)));
+        Page->InitFromData(Host.Data);
+        Page->resize(1000, 700);
+        Page->show();
+        QApplication::setActiveWindow(Page.get());
+        Page->RefreshPage();
+    }
+    template <typename T> T* Find(const char* name) const { return Page->findChild<T*>(name); }
+    void ChooseFrom(const char* button, const QString& entry)
+    {
+        WhenMenuAppears(entry);
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    }
+    QStringList Names() const { return Column(*Page->MenuTable(), MenuEngineeringView::kNameColumn); }
+    QStringList Classes() const { return Column(*Page->MenuTable(), MenuEngineeringView::kClassColumn); }
+    const CMenuChartPoint& Point(const std::string& name) const
+    {
+        for (const CMenuChartPoint& point : Page->MenuChart()->Chart().Points) {
+            if (point.Label == name)
+                return point;
+        }
+        throw std::runtime_error("no point " + name);
+    }
+
+    CFakePageHost Host;
+    std::unique_ptr<CEvaluationPage> Page;
+};
+
+// Booked margins 10, 4 and 6: threshold 720 / 100 = 7,20; shares 0,5, 0,4 and 0,1 against
+// 0,7 / 3. The table lists the classes in order.
+TEST_F(MenuAnalysisPageTest, DisplayKindMenuShowsTheAnalysisOfAllFood)
+{
+    Open();
+    ChooseFrom("displayKindButton", QStringLiteral("Menüanalyse"));
+    ASSERT_TRUE(Page->IsMenuShown());
+    EXPECT_TRUE(Find<QSplitter>("menuView")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>("menuSelectionButton")->isVisible());
+    EXPECT_FALSE(Find<QPushButton>("seriesButton")->isVisible());
+    EXPECT_FALSE(Find<QRadioButton>("perMonthRadio")->isEnabled());
+    EXPECT_EQ(Page->MenuChart()->Chart().Title, "Men\xFC"
+                                                "analyse: Alle Speisen");
+    EXPECT_EQ(Names(), (QStringList{"Schnitzel", "Suppe", "Salat"}));
+    EXPECT_EQ(Classes(), (QStringList{"Star", "Zugpferd", "Ladenhüter"}));
+    EXPECT_DOUBLE_EQ(Page->MenuChart()->Chart().YThreshold, 7.2);
+
+    ChooseFrom("menuSelectionButton", QStringLiteral("Alle Getränke"));
+    EXPECT_EQ(Names(), (QStringList{"Pils"}));
+    EXPECT_EQ(Classes(), (QStringList{"Star"}));
+
+    ChooseFrom("displayKindButton", QStringLiteral("Grafik"));
+    EXPECT_FALSE(Page->IsMenuShown());
+    EXPECT_FALSE(Find<QSplitter>("menuView")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>("seriesButton")->isVisible());
+    EXPECT_EQ(Host.Chart.ShowActive, EChartDisplay::Chart);
+}
+
+// With today's prices the margins are 15, 5 and 8: threshold 1030 / 100 = 10,30, and Salat
+// (0,1 of the portions, 8,00) is a dog. At 30,00 its margin is 30 against 1250 / 100 = 12,50:
+// it moves up into the puzzles.
+TEST_F(MenuAnalysisPageTest, APriceChangedInTheRecipeDialogMovesTheDish)
+{
+    Open();
+    QTest::mouseClick(Find<QRadioButton>("simulationRadio"), Qt::LeftButton);
+    Page->ShowMenuAnalysis();
+    EXPECT_DOUBLE_EQ(Point("Salat").Y, 8.0);
+    EXPECT_EQ(Point("Salat").Quadrant, 3);
+
+    bool opened = false;
+    WhenModalAppears<CDialogRecipe>([&](CDialogRecipe& dialog) {
+        opened = dialog.NameField()->text() == QStringLiteral("Salat");
+        TypeInto(dialog.Figures()->PriceSellField(), QStringLiteral("30,00"));
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    });
+    DoubleClickRow(*Page->MenuTable(), static_cast<int>(Names().indexOf(QStringLiteral("Salat"))));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(Host.Data.Recipes.At(2)->PriceSell, 30.0);
+    EXPECT_DOUBLE_EQ(Point("Salat").Y, 30.0);
+    EXPECT_EQ(Point("Salat").Quadrant, 2);
+    EXPECT_DOUBLE_EQ(Page->MenuChart()->Chart().YThreshold, 12.5);
+    EXPECT_EQ(Classes().at(Names().indexOf(QStringLiteral("Salat"))), QStringLiteral("Rätsel"));
+}
+
+// A double click on a dot opens the same dialog; Cancel leaves the analysis as it was.
+TEST_F(MenuAnalysisPageTest, DoubleClickOnADotOpensItsRecipe)
+{
+    Open();
+    Page->ShowMenuAnalysis();
+    CMenuChartWnd& chart = *Page->MenuChart();
+    const auto measure = CMenuChartPainter::Measure();
+    const CMenuChartLayout layout(chart.Chart(), chart.width(), chart.height(), measure);
+    int suppe = -1;
+    for (std::size_t index = 0; index < chart.Chart().Points.size(); ++index)
+        suppe = chart.Chart().Points[index].Label == "Suppe" ? static_cast<int>(index) : suppe;
+    ASSERT_GE(suppe, 0);
+    QString opened;
+    WhenModalAppears<CDialogRecipe>([&](CDialogRecipe& dialog) {
+        opened = dialog.NameField()->text();
+        TypeInto(dialog.Figures()->PriceSellField(), QStringLiteral("99,00"));
+        dialog.reject();
+    });
+    QTest::mouseDClick(&chart, Qt::LeftButton, Qt::NoModifier,
+                       QPoint(layout.GetPointX(suppe), layout.GetPointY(suppe)));
+    EXPECT_EQ(opened, QStringLiteral("Suppe"));
+    EXPECT_EQ(Host.Data.Recipes.At(1)->PriceSell, 5.0);
+    EXPECT_EQ(Classes(), (QStringList{"Star", "Zugpferd", "Ladenhüter"}));
+}
+
+// A period without sales says so in the chart and lists the dishes without a class.
+TEST_F(MenuAnalysisPageTest, PeriodWithoutSalesShowsTheEmptyState)
+{
+    Host.Chart.Start = CDateTime(2005, 1, 1);
+    Host.Chart.End = CDateTime(2005, 12, 31);
+    Open();
+    Page->ShowMenuAnalysis();
+    EXPECT_EQ(Page->MenuChart()->Chart().EmptyText,
+              "Im gew\xE4hlten Zeitraum wurde aus dieser Auswahl nichts verkauft.");
+    EXPECT_EQ(Names().size(), 3);
+    EXPECT_EQ(Classes(), (QStringList{"", "", ""}));
+}
+
+} // namespace
