@@ -8,7 +8,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate health \
             --help --version" -- "$cur")
         return
     fi
@@ -24,7 +24,7 @@ _kostenkoch_cli()
     --measure)
         mapfile -t COMPREPLY < <(compgen -W "0 1 2 3 4" -- "$cur")
         return ;;
-    --recipe | --portions | --date | --start | --end | --series)
+    --recipe | --portions | --date | --start | --end | --series | --today)
         return ;;
     esac
 
@@ -34,6 +34,7 @@ _kostenkoch_cli()
     recipes | sales) options="--csv" ;;
     book) options="--recipe --portions --date" ;;
     evaluate) options="--measure --start --end --cumulative --simulation --series --csv" ;;
+    health) options="--today" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -32,6 +32,10 @@ Commands:
                               --simulation current prices instead of the booked ones;
                               LIST the drawn series, comma-separated: 0..19 groups,
                               20 all, 21 all food, 22 all drinks (default 20,21,22)
+  health FILE [--today DATE]  the costing check: every finding with its severity (error,
+                              warning, hint), ingredient or recipe, what is wrong and what
+                              to do; dishes count as not sold lately without a sale in the
+                              six months before DATE (default today)
 
 OUT is written through a new file beside it that replaces it in one step, so it is never
 left half-written; a data file that the program has open is refused.
@@ -58,6 +62,7 @@ constexpr COptionText kOptions[] = {
     {"cumulative", "evaluate: running totals.", nullptr},
     {"simulation", "evaluate: current prices instead of the booked ones.", nullptr},
     {"series", "evaluate: the drawn series.", "LIST"},
+    {"today", "health: the day the six months without sales end.", "DATE"},
     {"version", "Shows the version.", nullptr},
 };
 

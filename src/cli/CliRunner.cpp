@@ -5,6 +5,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
+#include "cli/CliHealth.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -359,6 +360,24 @@ int Evaluate(const CRun& run)
     return kExitOk;
 }
 
+// The costing check; --today sets the day the "not sold lately" window ends (default today).
+int Health(const CRun& run)
+{
+    CDateTime today = CDateTime::Now(CSystemClock());
+    if (const auto text = run.Args.Value("today")) {
+        const auto parsed = ParseCliDate(*text);
+        if (!parsed)
+            return WrongArgument(run.Err, "invalid --today: " + *text + kDateForm);
+        today = *parsed;
+    }
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
+        return kExitFile;
+    PrintJson(run.Out, CliHealth::Report(data, today));
+    return kExitOk;
+}
+
 const std::map<std::string, CCommand>& Commands()
 {
     static const std::map<std::string, CCommand> commands = {
@@ -369,6 +388,7 @@ const std::map<std::string, CCommand>& Commands()
         {"sales", {1, {"csv"}, Sales}},
         {"book", {2, {"recipe", "portions", "date"}, Book}},
         {"evaluate", {1, {"measure", "start", "end", "cumulative", "simulation", "series", "csv"}, Evaluate}},
+        {"health", {1, {"today"}, Health}},
     };
     return commands;
 }
