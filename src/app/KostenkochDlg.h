@@ -71,6 +71,7 @@ private:
     void UpdateTitle();
     void OnPrint();
     void OnStockEntry();
+    void OnCostCheck();
     void AfterLoad();
     void OnAbout();
     bool RunExitSequence();

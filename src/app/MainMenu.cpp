@@ -80,6 +80,7 @@ void CMainMenu::BuildExtrasMenu()
           AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", DialogText::LanguageMenu::kRomanian)})
         action->setCheckable(true);
     AddAction(ExtrasMenu, Import, "actionImport", DialogText::ExtrasMenu::kImport);
+    AddAction(ExtrasMenu, CostCheck, "actionCostCheck", DialogText::ExtrasMenu::kCostCheck);
 }
 
 void CMainMenu::BuildHelpMenu()

@@ -29,6 +29,7 @@ public:
         English,
         Romanian,
         Import,
+        CostCheck,
         Help,
         About,
         NbCommands

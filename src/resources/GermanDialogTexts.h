@@ -302,7 +302,8 @@ inline constexpr const char* kAll[] = {kEmptyList, kStockEntry, kList};
 namespace DialogText::ExtrasMenu {
 inline constexpr char kLanguage[] = "&Sprache";
 inline constexpr char kImport[] = "Daten &importieren";
-inline constexpr const char* kAll[] = {kLanguage, kImport};
+inline constexpr char kCostCheck[] = "&Kalkulation prüfen ...";
+inline constexpr const char* kAll[] = {kLanguage, kImport, kCostCheck};
 } // namespace DialogText::ExtrasMenu
 
 namespace DialogText::LanguageMenu {
@@ -332,3 +333,18 @@ namespace DialogText::StartPicture {
 inline constexpr char kSubtitle[] = "Kalkulation für Küche und Bar";
 inline constexpr const char* kAll[] = {kSubtitle};
 } // namespace DialogText::StartPicture
+
+namespace DialogText::CostCheck {
+// "Kalkulationsprüfung": the findings of the costing check.
+inline constexpr char kFindings[] = "&Befunde :";
+inline constexpr char kCounts[] = "Fehler: %1, Warnungen: %2, Hinweise: %3";
+inline constexpr char kOpen[] = "Ö&ffnen";
+inline constexpr char kCheckAgain[] = "&Neu prüfen";
+inline constexpr char kPrint[] = "&Drucken ...";
+inline constexpr char kExport[] = "Als &CSV speichern ...";
+inline constexpr char kClose[] = "&Schließen";
+inline constexpr char kFilter[] = "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||";
+inline constexpr char kFileName[] = "Kalkulationsprüfung.csv";
+inline constexpr const char* kAll[] = {kFindings, kCounts, kOpen,   kCheckAgain, kPrint,
+                                       kExport,   kClose,  kFilter, kFileName};
+} // namespace DialogText::CostCheck

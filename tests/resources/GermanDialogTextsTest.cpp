@@ -45,6 +45,7 @@ const CGroup kGroups[] = {
     {"HelpMenu", DialogText::HelpMenu::kAll},
     {"About", DialogText::About::kAll},
     {"StartPicture", DialogText::StartPicture::kAll},
+    {"CostCheck", DialogText::CostCheck::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.
