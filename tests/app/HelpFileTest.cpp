@@ -46,6 +46,7 @@ TEST(HelpFileTest, LiesBesideTheProgramAsUtf8WithEveryAnchorTheProgramOpens)
         "DialogRecipe",
         "DialogRecipeIngredient",
         "DialogSalesList",
+        "DialogCostCheck",
     };
     for (const char* anchor : anchors) {
         const std::string id = std::string("id=\"") + anchor + "\"";

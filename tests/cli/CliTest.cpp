@@ -409,7 +409,7 @@ TEST_F(KostenkochCli, HealthListsTheFindingsErrorsFirst)
     EXPECT_DOUBLE_EQ(price["targetPrice"].toDouble(), 0.46875);
     EXPECT_TRUE(price["points"].isNull());
     EXPECT_EQ(price["advice"].toString(),
-              QString::fromUtf8("Einen Verkaufspreis eintragen; kalkuliert sind 0,47."));
+              QString::fromUtf8("Verkaufspreis eintragen; kalkuliert sind 0,47."));
     EXPECT_EQ(findings[4].toObject()["problem"].toString(),
               QString::fromUtf8("Seit dem 01.02.2009 nicht verkauft."));
 

@@ -186,18 +186,14 @@ TEST_F(CostCheckTest, EveryFaultIsFoundExactlyOnce)
             EXPECT_NEAR(finding.TargetPrice, 3.9666666666666667, 1e-9);
             EXPECT_EQ(finding.Record, CCostFinding::Recipe);
             EXPECT_EQ(finding.RecordId, cheap.Id);
-            EXPECT_EQ(
-                CostFindingText::Problem(finding),
-                "Verkaufspreis 2,38 liegt unter dem kalkulierten Preis 3,97: Wareneinsatzquote 50,00 %, "
-                "20,00 Punkte \xFC"
-                "ber dem Ziel von 30,00 %.");
+            EXPECT_EQ(CostFindingText::Problem(finding),
+                      "Preis 2,38 unter kalk. 3,97: WE-Quote 50,00 % statt 30,00 % (+20,00 Punkte).");
             EXPECT_EQ(CostFindingText::Advice(finding),
-                      "Den Verkaufspreis auf 3,97 anheben oder den Wareneinsatz senken.");
+                      "Verkaufspreis auf 3,97 anheben oder Wareneinsatz senken.");
         }
         if (finding.Fault == ECostFault::DroppedCycle) {
-            EXPECT_EQ(CostFindingText::Problem(finding), "Zeile 1: Die Unterrezeptur \x84Kreis A\x93 wurde "
-                                                         "beim Lesen abgetrennt, weil sie einen Kreis "
-                                                         "schloss; die Zeile kostet 0.");
+            EXPECT_EQ(CostFindingText::Problem(finding),
+                      "Zeile 1: Unterrezeptur \x84Kreis A\x93 beim Lesen abgetrennt (Kreis); kostet 0.");
         }
         if (finding.Fault == ECostFault::NoSupplierInUse) {
             EXPECT_EQ(finding.Severity, ECostSeverity::Error) << "a used ingredient costs 0";

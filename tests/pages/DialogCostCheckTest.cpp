@@ -54,10 +54,11 @@ TEST_F(DialogCostCheckTest, ErrorsComeFirstWithWhatToDo)
     EXPECT_EQ(Column(list, 0), (QStringList{"Fehler", "Warnung", "Warnung"}));
     EXPECT_EQ(Column(list, 1), (QStringList{"Rezeptur", "Zutat", "Rezeptur"}));
     EXPECT_EQ(Names(), (QStringList{"Teig", "Mehl", "Brot"}));
-    EXPECT_EQ(Column(list, 3).at(1),
-              QStringLiteral("Lieferant „Hofladen“ mit Preis 0: Zeilen mit dieser Zutat kosten 0."));
-    EXPECT_EQ(Column(list, 4).at(2), QStringLiteral("Einen Verkaufspreis eintragen; kalkuliert sind 0,00."));
+    EXPECT_EQ(Column(list, 3).at(1), QStringLiteral("Lieferant „Hofladen“ mit Preis 0: Zeilen kosten 0."));
+    EXPECT_EQ(Column(list, 4).at(2), QStringLiteral("Verkaufspreis eintragen; kalkuliert sind 0,00."));
     EXPECT_EQ(Dialog->Summary()->text(), QStringLiteral("Fehler: 1, Warnungen: 2, Hinweise: 0"));
+    EXPECT_EQ(Dialog->List()->GetSelectedUserData(), 0u) << "Enter opens the first finding at once";
+    EXPECT_TRUE(Dialog->OpenButton()->isEnabled());
 }
 
 // A double click opens the ingredient; after OK the list is checked anew, and the row that
@@ -75,8 +76,8 @@ TEST_F(DialogCostCheckTest, DoubleClickOpensTheRecordAndOkChecksAnew)
     EXPECT_TRUE(Dialog->Changed());
     EXPECT_EQ(Names(), (QStringList{"Teig", "Brot"}));
     EXPECT_EQ(Dialog->List()->GetSelectedText().toStdString(),
-              "Warnung\tRezeptur\tBrot\tKein Verkaufspreis: Deckungsbeitrag und Wareneinsatzquote fehlen.\t"
-              "Einen Verkaufspreis eintragen; kalkuliert sind 4,76.\n")
+              "Warnung\tRezeptur\tBrot\tKein Verkaufspreis: Deckungsbeitrag und WE-Quote fehlen.\t"
+              "Verkaufspreis eintragen; kalkuliert sind 4,76.\n")
         << "1,20 / 30 % × 1,19";
 }
 
@@ -142,11 +143,9 @@ TEST_F(DialogCostCheckTest, ExportAndPrintTheListAsShown)
     const QByteArray expected =
         "\xEF\xBB\xBF"
         "Schwere;Name;Befund\r\n"
-        "Fehler;Teig;0 Portionen: Einkaufspreis pro Portion, kalkulierter Preis und Quote "
-        "gelten als 0.\r\n"
-        "Warnung;Mehl;Lieferant \xE2\x80\x9EHofladen\xE2\x80\x9C mit Preis 0: Zeilen mit "
-        "dieser Zutat kosten 0.\r\n"
-        "Warnung;Brot;Kein Verkaufspreis: Deckungsbeitrag und Wareneinsatzquote fehlen.\r\n";
+        "Fehler;Teig;0 Portionen: Preise pro Portion und WE-Quote gelten als 0.\r\n"
+        "Warnung;Mehl;Lieferant \xE2\x80\x9EHofladen\xE2\x80\x9C mit Preis 0: Zeilen kosten 0.\r\n"
+        "Warnung;Brot;Kein Verkaufspreis: Deckungsbeitrag und WE-Quote fehlen.\r\n";
     EXPECT_EQ(file.readAll(), expected);
 
     QTest::mouseClick(Dialog->PrintButton(), Qt::LeftButton);

@@ -28,9 +28,9 @@ const std::array<CListColumnSetup, NbColumns>& Columns()
     static const std::array<CListColumnSetup, NbColumns> columns = {{
         {StringId::kCostSeverityHeader, EColumnFormat::Left, 70, "Warnung"},
         {StringId::kCostRecordHeader, EColumnFormat::Left, 70, "Rezeptur"},
-        {StringId::kNameHeader, EColumnFormat::Left, 160},
-        {StringId::kCostProblemHeader, EColumnFormat::Left, 420},
-        {StringId::kCostAdviceHeader, EColumnFormat::Left, 300},
+        {StringId::kNameHeader, EColumnFormat::Left, 150},
+        {StringId::kCostProblemHeader, EColumnFormat::Left, 470},
+        {StringId::kCostAdviceHeader, EColumnFormat::Left, 370},
     }};
     return columns;
 }

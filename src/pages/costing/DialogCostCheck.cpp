@@ -17,10 +17,14 @@
 #include "resources/StringTables.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -34,6 +38,9 @@ template <typename TRecord> TRecord* FindById(CRing<TRecord>& records, int id)
     }
     return nullptr;
 }
+
+// What the dialog leaves free beside it on the screen.
+constexpr int kScreenMargin = 80;
 
 bool SameRecord(const CCostFinding& a, const CCostFinding& b)
 {
@@ -60,7 +67,23 @@ CDialogCostCheck::CDialogCostCheck(CPageHost& host, QWidget* parent) : QDialog(p
     m_list->LoadLayout(host.Profile(), kLayoutSection, kLayoutEntry);
     FormFields::FitToColumns(m_list);
     CheckAgain();
+    OpenWideEnough();
     m_list->setFocus();
+}
+
+// The texts of the findings are long: the dialog opens as wide as its columns need, as far as
+// the screen allows; smaller, the list scrolls sideways.
+void CDialogCostCheck::OpenWideEnough()
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown)
+        return;
+    const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    const int columns = m_list->header()->length() + 2 * m_list->frameWidth() + scrollBar;
+    const int extra = sizeHint().width() - m_list->minimumWidth();
+    const int wanted = std::min(columns + extra, shown->availableGeometry().width() - kScreenMargin);
+    if (wanted > sizeHint().width())
+        resize(wanted, sizeHint().height());
 }
 
 QPushButton* CDialogCostCheck::AddButton(const char* text, const char* objectName)
@@ -173,9 +196,9 @@ void CDialogCostCheck::SelectAfterCheck(std::optional<CCostFinding> before, int 
             }
         }
     }
-    if (position >= 0)
-        m_list->SelectRowById(
-            items[std::min<std::size_t>(static_cast<std::size_t>(position), items.size() - 1)]);
+    // The first row at the start, so that Enter opens it at once.
+    const auto at = static_cast<std::size_t>(std::max(position, 0));
+    m_list->SelectRowById(items[std::min(at, items.size() - 1)]);
 }
 
 const CCostFinding* CDialogCostCheck::SelectedFinding() const

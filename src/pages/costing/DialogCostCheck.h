@@ -29,7 +29,7 @@ public:
     explicit CDialogCostCheck(CPageHost& host, QWidget* parent = nullptr);
 
     // Checks the catalogue anew and refills the list; the record selected before stays
-    // selected while it has findings, else the row at its place.
+    // selected while it has findings, else the row at its place (the first row at the start).
     void CheckAgain();
     // Opens the dialog of the selected finding's record; after OK the list is checked anew.
     void OpenSelected();
@@ -50,6 +50,7 @@ public:
 
 private:
     void BuildForm();
+    void OpenWideEnough();
     QPushButton* AddButton(const char* text, const char* objectName);
     void FillList();
     void ShowSummary();
