@@ -3,6 +3,8 @@
 #include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
+#include <iterator>
+
 namespace {
 
 // The string ids of a fault's two texts and its key.
@@ -57,6 +59,17 @@ constexpr CFaultText kTexts[] = {
     {ECostFault::NotSoldLately, StringId::kCostNotSold, StringId::kCostNotSoldAdvice, "notSoldLately"},
     {ECostFault::NegativeStock, StringId::kCostNegativeStock, StringId::kCostNegativeAdvice, "negativeStock"},
 };
+
+// The table is indexed by the fault: every fault once, in the order of ECostFault.
+constexpr bool InFaultOrder()
+{
+    for (std::size_t index = 0; index < std::size(kTexts); ++index) {
+        if (kTexts[index].Fault != static_cast<ECostFault>(index))
+            return false;
+    }
+    return std::size(kTexts) == static_cast<std::size_t>(ECostFault::NegativeStock) + 1;
+}
+static_assert(InFaultOrder(), "kTexts must follow ECostFault");
 
 const CFaultText& TextOf(ECostFault fault)
 {
