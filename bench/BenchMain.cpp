@@ -10,6 +10,7 @@
 //   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
 //   kk-bench stock FILE [REPEAT]     time the stock dialog's moves and type-ahead
 
+#include "CostCheckBenchmark.h"
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
 #include "EvaluationPageBenchmark.h"
@@ -272,6 +273,19 @@ int Stock(const std::string& path, int repeat, int argc, char** argv)
                               [repeat](CData& data) { RunStockEntryBenchmark(data, repeat); });
 }
 
+// The costing check needs no window.
+int CostCheck(const std::string& path, int repeat)
+{
+    CData data;
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
+        std::fprintf(stderr, "read file failed: %s\n", path.c_str());
+        return 1;
+    }
+    RunCostCheckBenchmark(data, repeat);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -301,11 +315,11 @@ int main(int argc, char** argv)
         return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
         return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
-    std::fprintf(
-        stderr,
-        "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-        "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
-        "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | print FILE [REPEAT] | "
-        "stock FILE [REPEAT]\n");
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "costcheck")
+        return CostCheck(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
+    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
+                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
+                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | "
+                         "print FILE [REPEAT] | stock FILE [REPEAT] | costcheck FILE [REPEAT]\n");
     return 2;
 }

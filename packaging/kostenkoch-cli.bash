@@ -8,7 +8,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import menu \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import menu health \
             --help --version" -- "$cur")
         return
     fi
@@ -30,7 +30,7 @@ _kostenkoch_cli()
     --group)
         mapfile -t COMPREPLY < <(compgen -W "$(echo {0..19})" -- "$cur")
         return ;;
-    --recipe | --portions | --date | --start | --end | --series)
+    --recipe | --portions | --date | --start | --end | --series | --today)
         return ;;
     --date-col | --time-col | --item-col | --artno-col | --qty-col | --price-col)
         return ;;
@@ -45,6 +45,7 @@ _kostenkoch_cli()
     import) options="--dry-run --accept-exact --date-col --time-col --item-col --artno-col --qty-col \
         --price-col --no-heading" ;;
     menu) options="--start --end --group --food --drinks --prices --csv" ;;
+    health) options="--today" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

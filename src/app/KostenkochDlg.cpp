@@ -9,6 +9,7 @@
 #include "app/WindowPlacer.h"
 #include "controls/AppFonts.h"
 #include "pages/common/SubDialog.h"
+#include "pages/costing/DialogCostCheck.h"
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/StringTables.h"
@@ -129,6 +130,7 @@ void CKostenkochDlg::ConnectMenu()
         if (m_registerImport.Undo())
             AfterLoad();
     });
+    on(CMainMenu::CostCheck, [this] { OnCostCheck(); });
     on(CMainMenu::Help, [this] { m_document.OpenHelp(m_document.HelpAddress(CHelpAddress::kMainAnchor)); });
     on(CMainMenu::About, [this] { OnAbout(); });
     for (int menu = 0; menu < CMainMenu::NbMenus; ++menu)
@@ -275,6 +277,16 @@ void CKostenkochDlg::OnStockEntry()
 {
     CDialogIngredientList::Run(m_document, this);
     if (CurrentPage() == Page(EPage::Ingredients))
+        CurrentPage()->RefreshPage();
+}
+
+// The costing check opens ingredients and recipes for a change; the page shown follows. A
+// figure typed on a master data page counts before the check.
+void CKostenkochDlg::OnCostCheck()
+{
+    if (!TakeMasterData())
+        return;
+    if (CDialogCostCheck::Run(m_document, this) && CurrentPage())
         CurrentPage()->RefreshPage();
 }
 

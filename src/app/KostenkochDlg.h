@@ -72,6 +72,7 @@ private:
     void UpdateTitle();
     void OnPrint();
     void OnStockEntry();
+    void OnCostCheck();
     void AfterLoad();
     void OnAbout();
     bool RunExitSequence();

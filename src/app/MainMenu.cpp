@@ -83,6 +83,7 @@ void CMainMenu::BuildExtrasMenu()
     extras->addSeparator();
     AddAction(ExtrasMenu, RegisterImport, "actionRegisterImport", DialogText::ExtrasMenu::kRegisterImport);
     AddAction(ExtrasMenu, RegisterUndo, "actionRegisterUndo", DialogText::ExtrasMenu::kRegisterUndo);
+    AddAction(ExtrasMenu, CostCheck, "actionCostCheck", DialogText::ExtrasMenu::kCostCheck);
 }
 
 void CMainMenu::BuildHelpMenu()

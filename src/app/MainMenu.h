@@ -31,6 +31,7 @@ public:
         Import,
         RegisterImport,
         RegisterUndo,
+        CostCheck,
         Help,
         About,
         NbCommands

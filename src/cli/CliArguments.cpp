@@ -48,6 +48,10 @@ Commands:
                               with its portions, share, margin per portion and in total,
                               cost ratio and class (star, workhorse, puzzle, dog), and the
                               two thresholds; prices as booked (default) or as today
+  health FILE [--today DATE]  the costing check: every finding with its severity (error,
+                              warning, hint), ingredient or recipe, what is wrong and what
+                              to do; dishes count as not sold lately without a sale in the
+                              six months before DATE (default today)
 
 OUT is written through a new file beside it that replaces it in one step, so it is never
 left half-written; a data file that the program has open is refused. import writes its
@@ -88,6 +92,7 @@ constexpr COptionText kOptions[] = {
     {"food", "menu: the dishes of all food groups (default).", nullptr},
     {"drinks", "menu: the dishes of all drink groups.", nullptr},
     {"prices", "menu: booked (default) or current prices.", "BASE"},
+    {"today", "health: the day the six months without sales end.", "DATE"},
     {"version", "Shows the version.", nullptr},
 };
 

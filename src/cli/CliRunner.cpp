@@ -7,6 +7,7 @@
 #include "cli/CliEvaluation.h"
 #include "cli/CliImport.h"
 #include "cli/CliMenu.h"
+#include "cli/CliHealth.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -455,6 +456,22 @@ int Menu(const CRun& run)
         return kExitFile;
     const CMenuAnalysis analysis = CMenuAnalysis::Build(data, *request);
     return PrintTable(run, "dishes", CliMenu::Dishes(data, analysis), CliMenu::Summary(data, analysis));
+// The costing check; --today sets the day the "not sold lately" window ends (default today).
+int Health(const CRun& run)
+{
+    CDateTime today = CDateTime::Now(CSystemClock());
+    if (const auto text = run.Args.Value("today")) {
+        const auto parsed = ParseCliDate(*text);
+        if (!parsed)
+            return WrongArgument(run.Err, "invalid --today: " + *text + kDateForm);
+        today = *parsed;
+    }
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
+        return kExitFile;
+    PrintJson(run.Out, CliHealth::Report(data, today));
+    return kExitOk;
 }
 
 const std::map<std::string, CCommand>& Commands()
@@ -473,6 +490,7 @@ const std::map<std::string, CCommand>& Commands()
            "no-heading"},
           Import}},
         {"menu", {1, {"start", "end", "group", "food", "drinks", "prices", "csv"}, Menu}},
+        {"health", {1, {"today"}, Health}},
     };
     return commands;
 }

@@ -308,6 +308,8 @@ inline constexpr char kImport[] = "Daten &importieren";
 inline constexpr char kRegisterImport[] = "&Kassendaten importieren …";
 inline constexpr char kRegisterUndo[] = "Import &rückgängig machen";
 inline constexpr const char* kAll[] = {kLanguage, kImport, kRegisterImport, kRegisterUndo};
+inline constexpr char kCostCheck[] = "&Kalkulation prüfen ...";
+inline constexpr const char* kAll[] = {kLanguage, kImport, kCostCheck};
 } // namespace DialogText::ExtrasMenu
 
 namespace DialogText::LanguageMenu {
@@ -445,3 +447,18 @@ inline constexpr const char* kAll[] = {
     kRevenue,        kCost,          kCostNote,   kVat,           kVatNote,
     kOpenWarning,    kBook};
 } // namespace DialogText::ImportSummary
+
+namespace DialogText::CostCheck {
+// "Kalkulationsprüfung": the findings of the costing check.
+inline constexpr char kFindings[] = "&Befunde :";
+inline constexpr char kCounts[] = "Fehler: %1, Warnungen: %2, Hinweise: %3";
+inline constexpr char kOpen[] = "Ö&ffnen";
+inline constexpr char kCheckAgain[] = "&Neu prüfen";
+inline constexpr char kPrint[] = "&Drucken ...";
+inline constexpr char kExport[] = "Als &CSV speichern ...";
+inline constexpr char kClose[] = "&Schließen";
+inline constexpr char kFilter[] = "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||";
+inline constexpr char kFileName[] = "Kalkulationsprüfung.csv";
+inline constexpr const char* kAll[] = {kFindings, kCounts, kOpen,   kCheckAgain, kPrint,
+                                       kExport,   kClose,  kFilter, kFileName};
+} // namespace DialogText::CostCheck

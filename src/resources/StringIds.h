@@ -158,3 +158,60 @@ constexpr int kMenuMarginLine = 321;        // "Ø DB", the label of the average
 constexpr int kMenuNoDishes = 322;          // the selection holds no dish
 
 } // namespace StringId
+
+// The costing health check ("Kalkulation prüfen").
+namespace StringId {
+
+constexpr int kCostError = 350; // "Fehler"; "Warnung" and "Hinweis" follow, in severity order
+constexpr int kCostWarning = 351;
+constexpr int kCostHint = 352;
+constexpr int kCostIngredient = 353;       // "Zutat", the kind of record
+constexpr int kCostRecipe = 177;           // "Rezeptur"
+constexpr int kCostSeverityHeader = 354;   // "Schwere"
+constexpr int kCostRecordHeader = 355;     // "Art"
+constexpr int kCostProblemHeader = 356;    // "Befund"
+constexpr int kCostAdviceHeader = 357;     // "Abhilfe"
+constexpr int kCostCheckTitle = 358;       // "Kalkulationsprüfung", the printed list's title
+constexpr int kCostNoFindings = 359;       // the list is empty: nothing found
+constexpr int kCostPriceBelowTarget = 360; // each fault: what is wrong, then what to do
+constexpr int kCostPriceBelowTargetAdvice = 361;
+constexpr int kCostNoSellingPrice = 362;
+constexpr int kCostNoSellingPriceAdvice = 363;
+constexpr int kCostNoPortions = 364;
+constexpr int kCostPortionsAdvice = 365;
+constexpr int kCostNoLines = 366;
+constexpr int kCostNoLinesAdvice = 367;
+constexpr int kCostNoGroup = 368;
+constexpr int kCostNoGroupAdvice = 369;
+constexpr int kCostGroupWithoutName = 370;
+constexpr int kCostGroupWithoutTax = 371;
+constexpr int kCostGroupWithoutQuote = 372;
+constexpr int kCostGroupAdvice = 373;
+constexpr int kCostNoSupplier = 374;
+constexpr int kCostNoSupplierAdvice = 375;
+constexpr int kCostAmountZero = 376;
+constexpr int kCostAmountZeroAdvice = 377;
+constexpr int kCostPriceZero = 378;
+constexpr int kCostPriceZeroAdvice = 379;
+constexpr int kCostWeightLoss = 380;
+constexpr int kCostWeightLossAdvice = 381;
+constexpr int kCostNegativeLineAmount = 382;
+constexpr int kCostNegativeSupplierAmount = 383;
+constexpr int kCostNegativeSupplierPrice = 384;
+constexpr int kCostNegativeSellingPrice = 385;
+constexpr int kCostNegativePortions = 386;
+constexpr int kCostNegativeAdvice = 387;
+constexpr int kCostUnused = 388;
+constexpr int kCostUnusedAdvice = 389;
+constexpr int kCostDroppedCycle = 390;
+constexpr int kCostDroppedTooDeep = 391;
+constexpr int kCostDroppedAdvice = 392;
+constexpr int kCostUnresolvedLine = 393;
+constexpr int kCostUnresolvedLineAdvice = 394;
+constexpr int kCostDuplicateName = 395;
+constexpr int kCostDuplicateNameAdvice = 396;
+constexpr int kCostNotSold = 397;
+constexpr int kCostNotSoldAdvice = 398;
+constexpr int kCostNegativeStock = 399;
+
+} // namespace StringId

@@ -48,6 +48,7 @@ TEST(HelpFileTest, LiesBesideTheProgramAsUtf8WithEveryAnchorTheProgramOpens)
         "DialogSalesList",
         "DialogRegisterMapping",
         "DialogImportSummary",
+        "DialogCostCheck",
     };
     for (const char* anchor : anchors) {
         const std::string id = std::string("id=\"") + anchor + "\"";

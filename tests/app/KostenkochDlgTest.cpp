@@ -4,9 +4,14 @@
 #include "app/SectionBar.h"
 #include "controls/FlatButton.h"
 #include "controls/LinkStatic.h"
+#include "controls/ListCtrlEx.h"
+#include "costcheck/CostFindingText.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataLocator.h"
+#include "pages/common/ListPage.h"
 #include "pages/common/SubDialog.h"
+#include "pages/costing/DialogCostCheck.h"
+#include "pages/ingredients/DialogIngredient.h"
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/StdFile.h"
 
@@ -712,6 +717,49 @@ TEST(KostenkochDlgTest, StockEntrySortsByNameAndStoresIntoTheCatalogue)
     EXPECT_EQ(data.Ingredients.At(2)->Name, "Zwiebeln");
     EXPECT_EQ(data.Ingredients.At(0)->StockAmount, 2.5);
     EXPECT_FALSE(dlg->Document().Session().IsUnchanged());
+}
+
+// "Kalkulation prüfen ..." in the Extras menu shows the findings; an ingredient changed from
+// there shows changed on the ingredients page once the check closes.
+TEST(KostenkochDlgTest, CostCheckOpensRecordsAndThePageFollows)
+{
+    CWindowTestBed bed;
+    {
+        CData data;
+        data.SetDefaults();
+        CIngredient& onions = data.Ingredients.Append(std::make_unique<CIngredient>(&data));
+        onions.Name = "Zwiebeln";
+        onions.Unit = "kg";
+        bed.WriteDataFile(data, bed.DataPath());
+        bed.Profile.WriteString("", "DataPath", bed.DataPath());
+    }
+    auto dlg = bed.Start();
+    dlg->show();
+    ClickTab(*dlg, 1);
+    QAction* action = Action(*dlg, "actionCostCheck");
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QStringLiteral("&Kalkulation prüfen ..."));
+    EXPECT_TRUE(dlg->findChild<QMenu*>("menuExtras")->actions().contains(action));
+
+    QStringList names;
+    WhenModalAppears<CDialogCostCheck>([&names](CDialogCostCheck& check) {
+        for (const CCostFinding& finding : check.Findings())
+            names << QString::fromLatin1(CostFindingText::Key(finding.Fault));
+        WhenModalAppears<CDialogIngredient>([](CDialogIngredient& ingredient) {
+            ingredient.NameField()->selectAll();
+            QTest::keyClicks(ingredient.NameField(), QStringLiteral("Zwiebeln rot"));
+            QTest::mouseClick(ingredient.OkButton(), Qt::LeftButton);
+        });
+        check.List()->setCurrentIndex(check.List()->model()->index(0, 0));
+        check.OpenSelected();
+        QTest::mouseClick(check.CloseButton(), Qt::LeftButton);
+    });
+    action->trigger();
+
+    EXPECT_EQ(names, (QStringList{"noSupplierInUse", "unusedIngredient"}));
+    auto* page = qobject_cast<CListPage*>(dlg->CurrentPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->List()->model()->index(0, 0).data().toString(), QStringLiteral("Zwiebeln rot"));
 }
 
 // Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and Ctrl+Page Up to the one

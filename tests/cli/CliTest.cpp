@@ -369,6 +369,74 @@ TEST_F(KostenkochCli, WrongArgumentsAreNamed)
     EXPECT_EQ(Run(with(evaluate, {"4", "--start", "1950-01-01", "--end", "2049-12-31"})), 0) << m_err.str();
 }
 
+// The costing check of the small catalogue: the apples have no supplier and no recipe uses
+// them; the sauce has no group and no price, and is sold neither in the six months before the
+// day given nor ever.
+TEST_F(KostenkochCli, HealthListsTheFindingsErrorsFirst)
+{
+    ASSERT_EQ(Run({"health", m_path, "--today", "2009-08-01"}), 0) << m_err.str();
+    QJsonObject json = Json();
+    const QJsonObject counts = json["counts"].toObject();
+    EXPECT_EQ(counts["errors"].toInt(), 0);
+    EXPECT_EQ(counts["warnings"].toInt(), 3);
+    EXPECT_EQ(counts["hints"].toInt(), 2);
+    EXPECT_TRUE(json["message"].isNull());
+    const struct
+    {
+        const char* Severity;
+        const char* Fault;
+        const char* Record;
+        const char* Name;
+    } expected[] = {
+        {"warning", "noSupplierInUse", "ingredient", "\u00c4pfel"},
+        {"warning", "noGroup", "recipe", "Zwiebelsauce"},
+        {"warning", "noSellingPrice", "recipe", "Zwiebelsauce"},
+        {"hint", "unusedIngredient", "ingredient", "\u00c4pfel"},
+        {"hint", "notSoldLately", "recipe", "Zwiebelsauce"},
+    };
+    QJsonArray findings = json["findings"].toArray();
+    ASSERT_EQ(findings.size(), std::size(expected));
+    for (qsizetype index = 0; index < findings.size(); ++index) {
+        const QJsonObject finding = findings[index].toObject();
+        EXPECT_EQ(finding["severity"].toString(), expected[index].Severity) << index;
+        EXPECT_EQ(finding["fault"].toString(), expected[index].Fault) << index;
+        EXPECT_EQ(finding["record"].toString(), expected[index].Record) << index;
+        EXPECT_EQ(finding["name"].toString(), QString::fromUtf8(expected[index].Name)) << index;
+    }
+    // One portion of the sauce: 1 kg at 1,50 after 20 % loss = 1,875 for 4 portions; without a
+    // group neither VAT nor a target ratio raise it.
+    const QJsonObject price = findings[2].toObject();
+    EXPECT_DOUBLE_EQ(price["targetPrice"].toDouble(), 0.46875);
+    EXPECT_TRUE(price["points"].isNull());
+    EXPECT_EQ(price["advice"].toString(),
+              QString::fromUtf8("Verkaufspreis eintragen; kalkuliert sind 0,47."));
+    EXPECT_EQ(findings[4].toObject()["problem"].toString(),
+              QString::fromUtf8("Seit dem 01.02.2009 nicht verkauft."));
+
+    // Half a year later the steak's last sale lies outside the window too.
+    ASSERT_EQ(Run({"health", m_path, "--today", "2010-01-01"}), 0) << m_err.str();
+    findings = Json()["findings"].toArray();
+    ASSERT_EQ(findings.size(), 6);
+    EXPECT_EQ(findings[5].toObject()["name"].toString(), QString::fromUtf8("Zwiebelrostbraten"));
+
+    EXPECT_EQ(Run({"health", m_path, "--today", "gestern"}), 2);
+    EXPECT_EQ(m_err.str().rfind("invalid --today: gestern", 0), 0u) << m_err.str();
+    EXPECT_EQ(Run({"health", m_path, "--csv"}), 2);
+
+    // A catalogue without records has nothing to find, and says so.
+    CData empty;
+    empty.SetDefaults();
+    const std::string clean = m_dir.File("Leer.xml");
+    CStdFile file(clean, CStdFile::CreateWrite);
+    CDataFile().WriteToXML(empty, file);
+    file.Close();
+    ASSERT_EQ(Run({"health", clean}), 0) << m_err.str();
+    json = Json();
+    EXPECT_TRUE(json["findings"].toArray().isEmpty());
+    EXPECT_EQ(json["message"].toString(),
+              QString::fromUtf8("Keine Befunde: Die Kalkulation ist vollst\u00e4ndig und stimmig."));
+}
+
 // A data file that a program holds open is not written; a FIFO is refused at once.
 TEST_F(KostenkochCli, LockedOutputAndFifoInputAreRefused)
 {

@@ -48,6 +48,7 @@ const CGroup kGroups[] = {
     {"CsvColumns", DialogText::CsvColumns::kAll},
     {"RegisterMapping", DialogText::RegisterMapping::kAll},
     {"ImportSummary", DialogText::ImportSummary::kAll},
+    {"CostCheck", DialogText::CostCheck::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.
