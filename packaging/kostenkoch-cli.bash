@@ -1,5 +1,5 @@
-# bash completion for kostenkoch-cli: commands, each command's options, the values of --sort
-# and --measure, and file names. Needs nothing from the bash-completion package.
+# bash completion for kostenkoch-cli: commands, each command's options, the values of --sort,
+# --measure and --round, and file names. Needs nothing from the bash-completion package.
 
 _kostenkoch_cli()
 {
@@ -8,7 +8,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate impact \
             --help --version" -- "$cur")
         return
     fi
@@ -24,7 +24,11 @@ _kostenkoch_cli()
     --measure)
         mapfile -t COMPREPLY < <(compgen -W "0 1 2 3 4" -- "$cur")
         return ;;
-    --recipe | --portions | --date | --start | --end | --series)
+    --round)
+        mapfile -t COMPREPLY < <(compgen -W "cents tenths endings" -- "$cur")
+        return ;;
+    --recipe | --portions | --date | --start | --end | --series | --ingredient | --group | --supplier | \
+        --percent | --price)
         return ;;
     esac
 
@@ -34,6 +38,7 @@ _kostenkoch_cli()
     recipes | sales) options="--csv" ;;
     book) options="--recipe --portions --date" ;;
     evaluate) options="--measure --start --end --cumulative --simulation --series --csv" ;;
+    impact) options="--ingredient --group --supplier --percent --price --all --round --csv" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
