@@ -45,6 +45,8 @@ const CGroup kGroups[] = {
     {"HelpMenu", DialogText::HelpMenu::kAll},
     {"About", DialogText::About::kAll},
     {"StartPicture", DialogText::StartPicture::kAll},
+    {"PriceImpact", DialogText::PriceImpact::kAll},
+    {"PriceSimulation", DialogText::PriceSimulation::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.
