@@ -71,6 +71,8 @@ private:
     void UpdateTitle();
     void OnPrint();
     void OnStockEntry();
+    void OnPriceSimulation();
+    void OnUndoPriceChange();
     void AfterLoad();
     void OnAbout();
     bool RunExitSequence();

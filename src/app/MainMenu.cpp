@@ -80,6 +80,8 @@ void CMainMenu::BuildExtrasMenu()
           AddAction(LanguageMenu, Romanian, "actionLanguageRomanian", DialogText::LanguageMenu::kRomanian)})
         action->setCheckable(true);
     AddAction(ExtrasMenu, Import, "actionImport", DialogText::ExtrasMenu::kImport);
+    AddAction(ExtrasMenu, PriceSimulation, "actionPriceSimulation", DialogText::ExtrasMenu::kPriceSimulation);
+    AddAction(ExtrasMenu, UndoPriceChange, "actionUndoPriceChange", DialogText::ExtrasMenu::kUndoPriceChange);
 }
 
 void CMainMenu::BuildHelpMenu()

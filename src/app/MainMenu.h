@@ -29,6 +29,8 @@ public:
         English,
         Romanian,
         Import,
+        PriceSimulation,
+        UndoPriceChange,
         Help,
         About,
         NbCommands

@@ -25,6 +25,17 @@ bool IsChosen(const CIngredient& ingredient, const CPriceChange& change)
 
 namespace PriceChange {
 
+std::vector<std::string> SupplierNamesInUse(const CData& data)
+{
+    std::vector<std::string> names;
+    for (const CIngredient& ingredient : data.Ingredients) {
+        if (ingredient.SupplierInUse &&
+            std::find(names.begin(), names.end(), ingredient.SupplierInUse->Name) == names.end())
+            names.push_back(ingredient.SupplierInUse->Name);
+    }
+    return names;
+}
+
 std::vector<const CIngredient*> Select(const CData& data, const CPriceChange& change)
 {
     std::vector<const CIngredient*> chosen;

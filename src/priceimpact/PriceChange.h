@@ -26,6 +26,8 @@ struct CPriceChange
 
 namespace PriceChange {
 
+// The names of the suppliers in use, each once, in catalogue order: what "by supplier" offers.
+std::vector<std::string> SupplierNamesInUse(const CData& data);
 // The chosen ingredients in catalogue order. Only ingredients with a supplier in use count:
 // without one there is no price to change. By supplier means the supplier in use.
 std::vector<const CIngredient*> Select(const CData& data, const CPriceChange& change);
