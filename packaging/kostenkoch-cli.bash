@@ -1,5 +1,6 @@
-# bash completion for kostenkoch-cli: commands, each command's options, the values of --sort
-# --measure, --prices and --group, and file names. Needs nothing from the bash-completion package.
+# bash completion for kostenkoch-cli: commands, each command's options, the values of --sort,
+# --measure, --prices, --group and --round, and file names. Needs nothing from the
+# bash-completion package.
 
 _kostenkoch_cli()
 {
@@ -8,7 +9,7 @@ _kostenkoch_cli()
     COMPREPLY=()
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import menu health \
+        mapfile -t COMPREPLY < <(compgen -W "check resave ingredients recipes sales book evaluate import menu health impact \
             --help --version" -- "$cur")
         return
     fi
@@ -34,6 +35,11 @@ _kostenkoch_cli()
         return ;;
     --date-col | --time-col | --item-col | --artno-col | --qty-col | --price-col)
         return ;;
+    --round)
+        mapfile -t COMPREPLY < <(compgen -W "cents tenths endings" -- "$cur")
+        return ;;
+    --ingredient | --supplier | --percent | --price)
+        return ;;
     esac
 
     local options=
@@ -46,6 +52,7 @@ _kostenkoch_cli()
         --price-col --no-heading" ;;
     menu) options="--start --end --group --food --drinks --prices --csv" ;;
     health) options="--today" ;;
+    impact) options="--ingredient --group --supplier --percent --price --all --round --csv" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -7,11 +7,16 @@
 #include "app/ProgramIcon.h"
 #include "app/TabRules.h"
 #include "app/WindowPlacer.h"
+#include "catalogue/Data.h"
 #include "controls/AppFonts.h"
+#include "datafile/ProgramMessages.h"
+#include "pages/common/MessageText.h"
 #include "pages/common/SubDialog.h"
 #include "pages/costing/DialogCostCheck.h"
+#include "pages/costing/DialogPriceSimulation.h"
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/qt/TextConversion.h"
+#include "resources/StringIds.h"
 #include "resources/StringTables.h"
 
 #include <QKeyEvent>
@@ -131,6 +136,8 @@ void CKostenkochDlg::ConnectMenu()
             AfterLoad();
     });
     on(CMainMenu::CostCheck, [this] { OnCostCheck(); });
+    on(CMainMenu::PriceSimulation, [this] { OnPriceSimulation(); });
+    on(CMainMenu::UndoPriceChange, [this] { OnUndoPriceChange(); });
     on(CMainMenu::Help, [this] { m_document.OpenHelp(m_document.HelpAddress(CHelpAddress::kMainAnchor)); });
     on(CMainMenu::About, [this] { OnAbout(); });
     for (int menu = 0; menu < CMainMenu::NbMenus; ++menu)
@@ -256,6 +263,9 @@ void CKostenkochDlg::ShowCurrentPage()
 void CKostenkochDlg::UpdateMenuStates()
 {
     m_menu.Apply(CMenuState::For(m_document.GetData(), CurrentTab(), m_document.GetLanguage(), kFeatures));
+    const CData* data = m_document.GetData();
+    m_menu.Action(CMainMenu::PriceSimulation)->setEnabled(data && data->GetNbIngredients() > 0);
+    m_menu.Action(CMainMenu::UndoPriceChange)->setEnabled(m_document.CanUndoSellPrices());
 }
 
 void CKostenkochDlg::OnMenuAboutToShow()
@@ -288,6 +298,29 @@ void CKostenkochDlg::OnCostCheck()
         return;
     if (CDialogCostCheck::Run(m_document, this) && CurrentPage())
         CurrentPage()->RefreshPage();
+// The simulation leaves the catalogue alone; the prices the user takes over are one step.
+void CKostenkochDlg::OnPriceSimulation()
+{
+    CData* data = m_document.GetData();
+    if (!data || !TakeMasterData())
+        return;
+    CDialogPriceSimulation dialog(m_document, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_document.ApplySellPrices(dialog.ChosenPrices(*data));
+    if (CurrentPage())
+        CurrentPage()->RefreshPage();
+    UpdateMenuStates();
+}
+
+void CKostenkochDlg::OnUndoPriceChange()
+{
+    const int restored = m_document.UndoSellPrices();
+    if (CurrentPage())
+        CurrentPage()->RefreshPage();
+    UpdateMenuStates();
+    CProgramMessages::ShowText(m_document.Messages(),
+                               MessageText::WithName(StringId::kSellPricesUndone, std::to_string(restored)));
 }
 
 // Another catalogue: title, pages, tabs and sections follow it.

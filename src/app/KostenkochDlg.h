@@ -73,6 +73,8 @@ private:
     void OnPrint();
     void OnStockEntry();
     void OnCostCheck();
+    void OnPriceSimulation();
+    void OnUndoPriceChange();
     void AfterLoad();
     void OnAbout();
     bool RunExitSequence();

@@ -196,3 +196,34 @@ std::string CKostenkochDocument::SafeFileName(std::string name)
             c = '_';
     return name;
 }
+
+void CKostenkochDocument::ApplySellPrices(const std::vector<CSellPriceStep::CNewPrice>& prices)
+{
+    m_sellPriceStep = CSellPriceStep::Apply(prices);
+    m_sellPriceData = GetData();
+    WriteLog("CKostenkochDocument::ApplySellPrices() -> " + std::to_string(prices.size()) +
+             " selling prices");
+}
+
+bool CKostenkochDocument::CanUndoSellPrices()
+{
+    return !m_sellPriceStep.IsEmpty() && m_sellPriceData && m_sellPriceData == GetData();
+}
+
+int CKostenkochDocument::UndoSellPrices()
+{
+    const int restored = CanUndoSellPrices() ? m_sellPriceStep.Undo(*GetData()) : 0;
+    m_sellPriceStep = CSellPriceStep();
+    m_sellPriceData = nullptr;
+    WriteLog("CKostenkochDocument::UndoSellPrices() -> " + std::to_string(restored) + " selling prices");
+    return restored;
+}
+
+// A save that wrote the catalogue as it is ends the step; a failed one keeps it.
+void CKostenkochDocument::ForgetSellPricesOnceSaved()
+{
+    if (!GetData() || !m_session.IsUnchanged())
+        return;
+    m_sellPriceStep = CSellPriceStep();
+    m_sellPriceData = nullptr;
+}

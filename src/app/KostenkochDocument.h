@@ -6,6 +6,7 @@
 #include "pages/common/PageHost.h"
 #include "platform/FileUtilities.h"
 #include "platform/LogSink.h"
+#include "priceimpact/SellPriceStep.h"
 #include "print/InventoryList.h"
 #include "print/PrintJob.h"
 #include "settings/ChartSettings.h"
@@ -47,8 +48,16 @@ public:
     // "Öffnen ..." and "Daten importieren": true when another catalogue replaced this one.
     bool Open() { return m_session.Open(); }
     bool Import() { return m_session.Import(); }
-    void Save() { m_session.Save(); }
-    void SaveAs() { m_session.SaveAs(); }
+    void Save()
+    {
+        m_session.Save();
+        ForgetSellPricesOnceSaved();
+    }
+    void SaveAs()
+    {
+        m_session.SaveAs();
+        ForgetSellPricesOnceSaved();
+    }
     bool HasImportFile() { return m_session.HasImportFile(); }
     // Remembers the interface language for the next start and says so (message 160).
     void SetLanguage(int languageId);
@@ -88,12 +97,21 @@ public:
     // group and name, then prints the list.
     void PrintInventoryList(CInventoryList::EKind kind);
 
+    // "Preise übernehmen" of the price simulation: the new selling prices, as one step that
+    // "Preisänderung rückgängig machen" takes back until the catalogue is saved or replaced.
+    void ApplySellPrices(const std::vector<CSellPriceStep::CNewPrice>& prices);
+    bool CanUndoSellPrices();
+    // Gives back the prices the step replaced (those the user changed since stay) and says how
+    // many; the step is gone afterwards.
+    int UndoSellPrices();
+
 private:
     void FindDataPath();
     void RunPrintJob(int titleId, const std::string& fileName, const CPrintJob::CLayoutOperation& layout);
     std::string PicturePath(const CRecipe& recipe) const;
     static std::string SafeFileName(std::string name);
     void ConfigureLog();
+    void ForgetSellPricesOnceSaved();
 
     CAppServices m_services;
     CLogFile m_log;
@@ -103,4 +121,7 @@ private:
     CChartSettings m_chart;
     int m_languageId;
     CDocumentFrame* m_frame = nullptr;
+    CSellPriceStep m_sellPriceStep;
+    // The catalogue the step belongs to; another one (opened, imported) has nothing to undo.
+    const CData* m_sellPriceData = nullptr;
 };

@@ -84,6 +84,8 @@ void CMainMenu::BuildExtrasMenu()
     AddAction(ExtrasMenu, RegisterImport, "actionRegisterImport", DialogText::ExtrasMenu::kRegisterImport);
     AddAction(ExtrasMenu, RegisterUndo, "actionRegisterUndo", DialogText::ExtrasMenu::kRegisterUndo);
     AddAction(ExtrasMenu, CostCheck, "actionCostCheck", DialogText::ExtrasMenu::kCostCheck);
+    AddAction(ExtrasMenu, PriceSimulation, "actionPriceSimulation", DialogText::ExtrasMenu::kPriceSimulation);
+    AddAction(ExtrasMenu, UndoPriceChange, "actionUndoPriceChange", DialogText::ExtrasMenu::kUndoPriceChange);
 }
 
 void CMainMenu::BuildHelpMenu()

@@ -32,6 +32,8 @@ public:
         RegisterImport,
         RegisterUndo,
         CostCheck,
+        PriceSimulation,
+        UndoPriceChange,
         Help,
         About,
         NbCommands

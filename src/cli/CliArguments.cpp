@@ -52,6 +52,15 @@ Commands:
                               warning, hint), ingredient or recipe, what is wrong and what
                               to do; dishes count as not sold lately without a sale in the
                               six months before DATE (default today)
+  impact FILE (--ingredient NAME... | --group TEXT | --supplier NAME)
+         (--percent P | --price X) [--all] [--round cents|tenths|endings] [--csv]
+                              simulate a purchase price change of the supplier in use of the
+                              ingredients named, of one goods group or of one supplier: by P
+                              percent or to the price X for the supplier's amount; every dish
+                              it reaches (--all: every recipe) before and after, largest loss
+                              of margin first, with the gross price that holds the group's
+                              target ratio, rounded up to cents, to 0.10 or to ,50/,90 endings;
+                              FILE is not changed
 
 OUT is written through a new file beside it that replaces it in one step, so it is never
 left half-written; a data file that the program has open is refused. import writes its
@@ -70,6 +79,7 @@ constexpr COptionText kOptions[] = {
     {"sort", "ingredients: sort by Name or Group|Name first.", "KEY"},
     {"descending", "ingredients: sort in descending order.", nullptr},
     {"csv", "ingredients, recipes, sales, evaluate, menu: semicolon-separated rows.", nullptr},
+    {"csv", "ingredients, recipes, sales, evaluate, impact: semicolon-separated rows.", nullptr},
     {"recipe", "book: the recipe's name.", "NAME"},
     {"portions", "book: the portions sold, a positive number.", "P"},
     {"date", "book: the day of the sale.", "DATE"},
@@ -93,6 +103,13 @@ constexpr COptionText kOptions[] = {
     {"drinks", "menu: the dishes of all drink groups.", nullptr},
     {"prices", "menu: booked (default) or current prices.", "BASE"},
     {"today", "health: the day the six months without sales end.", "DATE"},
+    {"ingredient", "impact: an ingredient whose price changes (repeatable).", "NAME"},
+    {"group", "impact: the goods group whose prices change.", "TEXT"},
+    {"supplier", "impact: the supplier in use whose prices change.", "NAME"},
+    {"percent", "impact: the change in percent (-100 or more).", "P"},
+    {"price", "impact: the new price for the supplier's amount.", "X"},
+    {"all", "impact: every recipe reached, not only the dishes.", nullptr},
+    {"round", "impact: rounding of the new selling price: cents, tenths or endings.", "KEY"},
     {"version", "Shows the version.", nullptr},
 };
 
@@ -297,6 +314,16 @@ std::optional<std::string> CCliArguments::Value(const std::string& option) const
             return it->second;
     }
     return std::nullopt;
+}
+
+std::vector<std::string> CCliArguments::Values(const std::string& option) const
+{
+    std::vector<std::string> values;
+    for (const auto& [name, value] : m_options) {
+        if (name == option)
+            values.push_back(value);
+    }
+    return values;
 }
 
 std::vector<std::string> CCliArguments::Unknown(const std::vector<std::string>& known) const

@@ -27,6 +27,8 @@ public:
     const std::vector<std::string>& Positional() const { return m_positional; }
     bool Has(const std::string& option) const;
     std::optional<std::string> Value(const std::string& option) const;
+    // Every value of a repeated option, in the order given.
+    std::vector<std::string> Values(const std::string& option) const;
     // Options given that are not in `known` (--help and --version are never unknown).
     std::vector<std::string> Unknown(const std::vector<std::string>& known) const;
 

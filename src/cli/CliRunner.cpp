@@ -8,6 +8,7 @@
 #include "cli/CliImport.h"
 #include "cli/CliMenu.h"
 #include "cli/CliHealth.h"
+#include "cli/CliImpact.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -450,6 +451,78 @@ int Menu(const CRun& run)
     const auto request = MenuRequest(run, reason);
     if (!request)
         return WrongArgument(run.Err, reason);
+// A finite number, written with a decimal point.
+std::optional<double> ParseNumber(const std::string& text)
+{
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Which ingredients impact changes: the names given (each must exist), a goods group or a
+// supplier, exactly one of the three.
+std::string ImpactSelectionFault(const CRun& run, const CData& data, CPriceChange& change)
+{
+    const std::vector<std::string> names = run.Args.Values("ingredient");
+    const auto group = run.Args.Value("group");
+    const auto supplier = run.Args.Value("supplier");
+    if ((names.empty() ? 0 : 1) + (group ? 1 : 0) + (supplier ? 1 : 0) != 1)
+        return "impact needs one of --ingredient NAME, --group TEXT or --supplier NAME";
+    if (group || supplier) {
+        change.Selection = group ? CPriceChange::ByGroup : CPriceChange::BySupplier;
+        const std::string& key = group ? *group : *supplier;
+        if (!Utf8ToWindows1252(key, change.Key))
+            return "invalid --" + std::string(group ? "group" : "supplier") + ": " + key;
+        return {};
+    }
+    change.Selection = CPriceChange::ByIngredients;
+    for (const std::string& utf8 : names) {
+        std::string name;
+        const size_t before = change.IngredientIds.size();
+        if (Utf8ToWindows1252(utf8, name)) {
+            for (const CIngredient& ingredient : data.Ingredients) {
+                if (ingredient.Name == name)
+                    change.IngredientIds.push_back(ingredient.Id);
+            }
+        }
+        if (change.IngredientIds.size() == before)
+            return "no ingredient named " + utf8;
+    }
+    return {};
+}
+
+// How impact changes the prices and rounds the new selling prices.
+std::string ImpactChangeFault(const CRun& run, CliImpact::CRequest& request)
+{
+    const auto percent = run.Args.Value("percent");
+    const auto price = run.Args.Value("price");
+    if ((percent ? 1 : 0) + (price ? 1 : 0) != 1)
+        return "impact needs one of --percent P or --price X";
+    const auto value = ParseNumber(percent ? *percent : *price);
+    if (percent && (!value || *value < -100.0))
+        return "invalid --percent: " + *percent + " (a number, -100 or more)";
+    if (price && (!value || *value < 0.0))
+        return "invalid --price: " + *price + " (a number, 0 or more)";
+    request.Change.Mode = percent ? CPriceChange::Percent : CPriceChange::NewPrice;
+    request.Change.Value = *value;
+    const std::string rounding = run.Args.Value("round").value_or("cents");
+    if (rounding == "tenths")
+        request.Rounding = SellPriceRounding::Tenths;
+    else if (rounding == "endings")
+        request.Rounding = SellPriceRounding::Endings50And90;
+    else if (rounding != "cents")
+        return "invalid --round: " + rounding + " (cents, tenths or endings)";
+    request.AllRecipes = run.Args.Has("all");
+    return {};
+}
+
+int Impact(const CRun& run)
+{
+    CliImpact::CRequest request;
+    if (const std::string fault = ImpactChangeFault(run, request); !fault.empty())
+        return WrongArgument(run.Err, fault);
     CData data;
     CDataFile dataFile;
     if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
@@ -471,6 +544,20 @@ int Health(const CRun& run)
     if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
     PrintJson(run.Out, CliHealth::Report(data, today));
+    if (const std::string fault = ImpactSelectionFault(run, data, request.Change); !fault.empty())
+        return WrongArgument(run.Err, fault);
+    CCliTable table;
+    CJsonObject report;
+    const bool done = run.Args.Has("csv") ? CliImpact::Table(data, request, table)
+                                          : CliImpact::Report(data, request, report);
+    if (!done) {
+        run.Err << "out of memory\n";
+        return kExitFile;
+    }
+    if (run.Args.Has("csv"))
+        run.Out << table.ToCsv();
+    else
+        PrintJson(run.Out, std::move(report));
     return kExitOk;
 }
 
@@ -491,6 +578,8 @@ const std::map<std::string, CCommand>& Commands()
           Import}},
         {"menu", {1, {"start", "end", "group", "food", "drinks", "prices", "csv"}, Menu}},
         {"health", {1, {"today"}, Health}},
+        {"impact",
+         {1, {"ingredient", "group", "supplier", "percent", "price", "all", "round", "csv"}, Impact}},
     };
     return commands;
 }

@@ -249,6 +249,12 @@ void CListCtrlEx::Sort()
     SyncSortIndicator();
 }
 
+void CListCtrlEx::SetSortState(int sortState)
+{
+    m_data.SetSortState(sortState);
+    Sort();
+}
+
 bool CListCtrlEx::SaveLayout(CProfileStore& store, const std::string& section, const std::string& entry) const
 {
     return m_data.SaveLayout(store, section, entry);

@@ -59,6 +59,8 @@ public:
     // Orders the shown rows by the sort state; the selection and the current row stay on their
     // rows.
     void Sort();
+    // Sets the sort state (see CListCtrlData) a page starts with, and sorts by it.
+    void SetSortState(int sortState);
     // What the list holds and shows; changes go through the list's own operations.
     const CListCtrlData& GetData() const { return m_data; }
     // Replaces columns, rows and shown items with a model filled elsewhere (the evaluation

@@ -42,6 +42,28 @@ constexpr CStringEntry kEnglish[] = {
     {320, "Popularity threshold"},
     {321, "Ø margin"},
     {322, "This selection holds no dish."},
+    // The price impact of an ingredient and the price simulation
+    {400, "Recipe"},
+    {401, "Group"},
+    {402, "Gross price"},
+    {403, "Cost before"},
+    {404, "Cost after"},
+    {405, "Cost ratio before (%)"},
+    {406, "Cost ratio after (%)"},
+    {407, "Margin before"},
+    {408, "Margin after"},
+    {409, "Margin loss"},
+    {410, "Price for target ratio"},
+    {411, "New price"},
+    {412, "Impact of the price change"},
+    {413, "Price simulation"},
+    {414, "No recipe uses this ingredient."},
+    {415, "Choose at least one ingredient with a supplier."},
+    {416, "Choose the recipes in the list whose selling price is to be taken over."},
+    {417, "The selling prices of xyz recipes were set back."},
+    {418, "Changed ingredients: xyz, recipes affected: "},
+    {419, "Price before"},
+    {420, "Price after"},
 };
 
 } // namespace

@@ -102,10 +102,12 @@ inline constexpr char kSeveralSuppliers[] = "Sind mehrere Lieferanten angelegt, 
 inline constexpr char kAddSupplier[] = "&Hinzufügen";
 inline constexpr char kChangeSupplier[] = "Än&dern";
 inline constexpr char kDeleteSupplier[] = "Lö&schen";
+// Shows what the changed purchase price does to the recipes, before OK.
+inline constexpr char kImpact[] = "&Auswirkung …";
 inline constexpr const char* kAll[] = {
-    kWindowTitle,      kName,        kGroup,          kUnit,          kUnitExample,
-    kOptional,         kPurchaseBox, kAmount,         kPrice,         kSupplier,
-    kSeveralSuppliers, kAddSupplier, kChangeSupplier, kDeleteSupplier};
+    kWindowTitle,      kName,        kGroup,          kUnit,           kUnitExample,
+    kOptional,         kPurchaseBox, kAmount,         kPrice,          kSupplier,
+    kSeveralSuppliers, kAddSupplier, kChangeSupplier, kDeleteSupplier, kImpact};
 } // namespace DialogText::Ingredient
 
 namespace DialogText::IngredientSupplier {
@@ -310,6 +312,9 @@ inline constexpr char kRegisterUndo[] = "Import &rückgängig machen";
 inline constexpr const char* kAll[] = {kLanguage, kImport, kRegisterImport, kRegisterUndo};
 inline constexpr char kCostCheck[] = "&Kalkulation prüfen ...";
 inline constexpr const char* kAll[] = {kLanguage, kImport, kCostCheck};
+inline constexpr char kPriceSimulation[] = "&Preisänderung simulieren …";
+inline constexpr char kUndoPriceChange[] = "Preisänderung &rückgängig machen";
+inline constexpr const char* kAll[] = {kLanguage, kImport, kPriceSimulation, kUndoPriceChange};
 } // namespace DialogText::ExtrasMenu
 
 namespace DialogText::LanguageMenu {
@@ -462,3 +467,52 @@ inline constexpr char kFileName[] = "Kalkulationsprüfung.csv";
 inline constexpr const char* kAll[] = {kFindings, kCounts, kOpen,   kCheckAgain, kPrint,
                                        kExport,   kClose,  kFilter, kFileName};
 } // namespace DialogText::CostCheck
+
+namespace DialogText::PriceImpact {
+// The dialog "Auswirkung der Preisänderung" that the ingredient dialog opens, and the output
+// buttons it shares with the price simulation.
+inline constexpr char kWindowTitle[] = "Auswirkung der Preisänderung";
+inline constexpr char kList[] = "&Betroffene Rezepturen :";
+inline constexpr char kPrint[] = "&Drucken …";
+inline constexpr char kExport[] = "E&xportieren …";
+inline constexpr char kClose[] = "Schließen";
+inline constexpr char kCsvFilter[] = "CSV-Datei, durch Semikolon getrennt (*.csv)|*.csv||";
+inline constexpr const char* kAll[] = {kWindowTitle, kList, kPrint, kExport, kClose, kCsvFilter};
+} // namespace DialogText::PriceImpact
+
+namespace DialogText::PriceSimulation {
+// The dialog "Preisänderung simulieren" (menu "Extras").
+inline constexpr char kWindowTitle[] = "Preisänderung simulieren";
+inline constexpr char kIngredientsBox[] = "Zutaten";
+inline constexpr char kOneByOne[] = "&einzeln :";
+inline constexpr char kByGroup[] = "nach &Warengruppe :";
+inline constexpr char kBySupplier[] = "nach &Lieferant :";
+inline constexpr char kChangeBox[] = "Einkaufspreis des verwendeten Lieferanten";
+inline constexpr char kPercent[] = "um &Prozent :";
+inline constexpr char kNewPrice[] = "auf &neuen Preis :";
+inline constexpr char kCalculate[] = "Be&rechnen";
+inline constexpr char kResult[] = "&Betroffene Rezepturen :";
+inline constexpr char kRounding[] = "R&unden :";
+inline constexpr char kRoundCents[] = "auf volle Cent";
+inline constexpr char kRoundTenths[] = "auf 0,10";
+inline constexpr char kRoundEndings[] = "auf ,50 oder ,90";
+inline constexpr char kApply[] = "Preise &übernehmen";
+inline constexpr const char* kAll[] = {kWindowTitle,
+                                       kIngredientsBox,
+                                       kOneByOne,
+                                       kByGroup,
+                                       kBySupplier,
+                                       kChangeBox,
+                                       kPercent,
+                                       kNewPrice,
+                                       kCalculate,
+                                       kResult,
+                                       kRounding,
+                                       kRoundCents,
+                                       kRoundTenths,
+                                       kRoundEndings,
+                                       kApply,
+                                       PriceImpact::kPrint,
+                                       PriceImpact::kExport,
+                                       PriceImpact::kClose};
+} // namespace DialogText::PriceSimulation

@@ -300,6 +300,28 @@ constexpr CStringEntry kGerman[] = {
     {320, "Beliebtheitsschwelle"},
     {321, "Ø DB"},
     {322, "Diese Auswahl enthält kein Gericht."},
+    // The price impact of an ingredient and the price simulation
+    {400, "Rezeptur"},
+    {401, "Gruppe"},
+    {402, "VK brutto"},
+    {403, "EK alt"},
+    {404, "EK neu"},
+    {405, "WE-Quote alt (%)"},
+    {406, "WE-Quote neu (%)"},
+    {407, "DB alt"},
+    {408, "DB neu"},
+    {409, "DB-Verlust"},
+    {410, "VK für Soll-Quote"},
+    {411, "neuer VK"},
+    {412, "Auswirkung der Preisänderung"},
+    {413, "Preissimulation"},
+    {414, "Keine Rezeptur verwendet diese Zutat."},
+    {415, "Wählen Sie mindestens eine Zutat mit Lieferant aus."},
+    {416, "Wählen Sie in der Liste die Rezepturen aus, deren Verkaufspreis übernommen werden soll."},
+    {417, "Die Verkaufspreise von xyz Rezepturen wurden zurückgesetzt."},
+    {418, "Geänderte Zutaten : xyz, betroffene Rezepturen : "},
+    {419, "Preis alt"},
+    {420, "Preis neu"},
 };
 
 } // namespace

@@ -213,5 +213,28 @@ constexpr int kCostDuplicateNameAdvice = 396;
 constexpr int kCostNotSold = 397;
 constexpr int kCostNotSoldAdvice = 398;
 constexpr int kCostNegativeStock = 399;
+// The price impact of an ingredient and the price simulation.
+constexpr int kImpactRecipeHeader = 400;       // "Rezeptur"
+constexpr int kImpactGroupHeader = 401;        // "Gruppe"
+constexpr int kImpactPriceSellHeader = 402;    // "VK brutto"
+constexpr int kImpactCostBeforeHeader = 403;   // "EK alt"
+constexpr int kImpactCostAfterHeader = 404;    // "EK neu"
+constexpr int kImpactRatioBeforeHeader = 405;  // "WE-Quote alt (%)"
+constexpr int kImpactRatioAfterHeader = 406;   // "WE-Quote neu (%)"
+constexpr int kImpactMarginBeforeHeader = 407; // "DB alt"
+constexpr int kImpactMarginAfterHeader = 408;  // "DB neu"
+constexpr int kImpactMarginLossHeader = 409;   // "DB-Verlust"
+constexpr int kImpactTargetPriceHeader = 410;  // "VK für Soll-Quote"
+constexpr int kImpactNewPriceHeader = 411;     // "neuer VK"
+constexpr int kImpactListTitle = 412;          // "Auswirkung der Preisänderung"
+constexpr int kSimulationListTitle = 413;      // "Preissimulation"
+constexpr int kImpactNoRecipe = 414;           // "Keine Rezeptur verwendet diese Zutat."
+constexpr int kSimulationNoIngredient = 415;   // "Wählen Sie mindestens eine Zutat mit Lieferant aus."
+constexpr int kSimulationNoDish =
+    416; // "Wählen Sie in der Liste die Rezepturen aus, deren Verkaufspreis übernommen werden soll."
+constexpr int kSellPricesUndone = 417;       // "Die Verkaufspreise von xyz Rezepturen wurden zurückgesetzt."
+constexpr int kSimulationChangedCount = 418; // "Geänderte Zutaten : xyz, betroffene Rezepturen : "
+constexpr int kImpactPriceBeforeHeader = 419; // "Preis alt"
+constexpr int kImpactPriceAfterHeader = 420;  // "Preis neu"
 
 } // namespace StringId

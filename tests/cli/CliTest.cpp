@@ -489,4 +489,50 @@ TEST_F(KostenkochCli, WritingInPlaceStoppedAtAnyStepLeavesTheFileComplete)
     }
 }
 
+// Onions +20 % (3,60 for 2 kg, 1,80/kg): the sauce needs 1,25 kg for 4 portions, 0,46875 ->
+// 0,5625 a portion; the steak takes 2 portions: 0,9375 -> 1,125 of a net 10,00. The target
+// price after is 1,125 / 30 % × 1,19 = 4,4625, up to 4,50 with ,50/,90 endings. The sauce (sold
+// too, at 0,00) loses 0,09375 and comes second.
+TEST_F(KostenkochCli, ImpactOfAPriceChangeLeavesTheFile)
+{
+    const std::string before = Bytes(m_path);
+    for (const std::vector<std::string>& selection : std::vector<std::vector<std::string>>{
+             {"--ingredient", "Zwiebeln"}, {"--group", "Gem\u00fcse"}, {"--supplier", "Hof M\u00fcller"}}) {
+        std::vector<std::string> args{"impact", m_path, "--percent", "20", "--round", "endings"};
+        args.insert(args.end(), selection.begin(), selection.end());
+        ASSERT_EQ(Run(args), 0) << m_err.str();
+        const QJsonObject json = Json();
+        const QJsonArray changed = json["ingredients"].toArray();
+        ASSERT_EQ(changed.size(), 1) << selection[0];
+        EXPECT_DOUBLE_EQ(changed[0].toObject()["priceAfter"].toDouble(), 3.6);
+        const QJsonArray recipes = json["recipes"].toArray();
+        ASSERT_EQ(recipes.size(), 2) << selection[0];
+        EXPECT_EQ(recipes[1].toObject()["name"].toString(), QStringLiteral("Zwiebelsauce"));
+        EXPECT_NEAR(recipes[1].toObject()["marginLoss"].toDouble(), 0.09375, 1e-12);
+        const QJsonObject steak = recipes[0].toObject();
+        EXPECT_EQ(steak["name"].toString(), QStringLiteral("Zwiebelrostbraten"));
+        EXPECT_NEAR(steak["before"].toObject()["priceBuyPerPortion"].toDouble(), 0.9375, 1e-12);
+        EXPECT_NEAR(steak["after"].toObject()["priceBuyPerPortion"].toDouble(), 1.125, 1e-12);
+        EXPECT_NEAR(steak["marginLoss"].toDouble(), 0.1875, 1e-12);
+        EXPECT_NEAR(steak["after"].toObject()["priceSellCalculatedTax"].toDouble(), 4.4625, 1e-12);
+        EXPECT_DOUBLE_EQ(steak["newPriceSell"].toDouble(), 4.5);
+    }
+    // The price it already has: nothing lost.
+    ASSERT_EQ(Run({"impact", m_path, "--ingredient", "Zwiebeln", "--price", "3", "--all"}), 0);
+    EXPECT_EQ(Json()["recipes"].toArray()[0].toObject()["marginLoss"].toDouble(), 0.0);
+    EXPECT_EQ(Bytes(m_path), before);
+
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"impact", m_path, "--percent", "5"},
+             {"impact", m_path, "--group", "Obst", "--supplier", "X", "--percent", "5"},
+             {"impact", m_path, "--group", "Obst"},
+             {"impact", m_path, "--group", "Obst", "--percent", "-101"},
+             {"impact", m_path, "--group", "Obst", "--price", "-1"},
+             {"impact", m_path, "--group", "Obst", "--percent", "5", "--round", "euro"},
+             {"impact", m_path, "--ingredient", "Zwiebeln", "--ingredient", "Lauch", "--percent", "5"}}) {
+        EXPECT_EQ(Run(wrong), 2) << wrong[2];
+        EXPECT_TRUE(m_out.str().empty());
+    }
+}
+
 } // namespace

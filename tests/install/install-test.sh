@@ -66,7 +66,7 @@ offered=$(bash -c '
     complete -p kostenkoch-cli >/dev/null || exit 1
     offer() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kostenkoch_cli; printf "%s\n" "${COMPREPLY[@]}"; }
     offer kostenkoch-cli ""
-    for command in ingredients recipes sales book evaluate menu health; do offer kostenkoch-cli "$command" FILE -; done
+    for command in ingredients recipes sales book evaluate menu health impact; do offer kostenkoch-cli "$command" FILE -; done
 ' _ "$root/share/bash-completion/completions/kostenkoch-cli") || fail "the completion does not load"
 for word in $commands $options; do
     grep -q -x -- "$word" <<<"$offered" || fail "the completion does not offer $word"

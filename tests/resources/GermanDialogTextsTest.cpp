@@ -49,6 +49,8 @@ const CGroup kGroups[] = {
     {"RegisterMapping", DialogText::RegisterMapping::kAll},
     {"ImportSummary", DialogText::ImportSummary::kAll},
     {"CostCheck", DialogText::CostCheck::kAll},
+    {"PriceImpact", DialogText::PriceImpact::kAll},
+    {"PriceSimulation", DialogText::PriceSimulation::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.

@@ -9,6 +9,7 @@
 #include "pages/common/NumberField.h"
 #include "pages/common/PageHost.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/ingredients/DialogPriceImpact.h"
 #include "pages/ingredients/IngredientDialogParts.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/GermanDialogTexts.h"
@@ -78,8 +79,8 @@ void CDialogIngredient::BuildForm()
     layout->addLayout(buttons);
     IngredientDialogParts::OfferNamesWithoutCompleting(m_group);
     IngredientDialogParts::OfferNamesWithoutCompleting(m_supplier);
-    IngredientDialogParts::ChainTabOrder({m_name, m_group, m_unit, m_amount, m_price, m_supplier, m_list,
-                                          findChild<QWidget*>(QStringLiteral("addSupplier")),
+    IngredientDialogParts::ChainTabOrder({m_name, m_group, m_unit, m_amount, m_price, m_impact, m_supplier,
+                                          m_list, findChild<QWidget*>(QStringLiteral("addSupplier")),
                                           findChild<QWidget*>(QStringLiteral("changeSupplier")),
                                           findChild<QWidget*>(QStringLiteral("deleteSupplier")),
                                           findChild<QWidget*>(QStringLiteral("helpButton")), OkButton(),
@@ -102,6 +103,10 @@ QWidget* CDialogIngredient::BuildPurchaseBox()
     grid->addWidget(m_amountUnit, 0, 2);
     FormFields::AddRow(grid, 1, 0, UiText(DialogText::Ingredient::kPrice), m_price);
     grid->addWidget(new QLabel(ToQString(data ? data->CurrencyUnit : std::string()), box), 1, 2);
+    m_impact = FormFields::Button(UiText(DialogText::Ingredient::kImpact), "impactButton", box, false);
+    m_impact->setEnabled(false);
+    connect(m_impact, &QPushButton::clicked, this, &CDialogIngredient::ShowImpact);
+    grid->addWidget(m_impact, 1, 3);
     FormFields::AddRow(grid, 2, 0, UiText(DialogText::Ingredient::kSupplier), m_supplier, 2);
     grid->addWidget(
         new QLabel(kOptional + QLatin1Char('\n') + UiText(DialogText::Ingredient::kSeveralSuppliers), box), 3,
@@ -137,6 +142,8 @@ void CDialogIngredient::WatchFields()
     Watcher().Watch(m_price, [this] { LeavePrice(); });
     Watcher().Watch(m_supplier, [this] { LeaveSupplier(); });
     connect(m_supplier, qOverload<int>(&QComboBox::activated), this, &CDialogIngredient::ChooseSupplier);
+    for (QLineEdit* field : {m_amount, m_price})
+        connect(field, &QLineEdit::textEdited, this, &CDialogIngredient::UpdateImpactButton);
     connect(m_list, &CListCtrlEx::SelectionChanged, this, &CDialogIngredient::OnSelectionChanged);
     connect(m_list, &CListCtrlEx::RowDoubleClicked, this, &CDialogIngredient::OnDoubleClick);
 }
@@ -179,6 +186,7 @@ void CDialogIngredient::FillSuppliers()
     if (usedRow != 0)
         m_list->SelectRowById(usedRow);
     m_filling = false;
+    UpdateImpactButton();
 }
 
 void CDialogIngredient::FillSupplierNames()
@@ -331,6 +339,37 @@ bool CDialogIngredient::ReadUsedFields()
         m_editor.SetUsedPrice(price);
     m_editor.SetUsedName(FormFields::Text(m_supplier));
     return true;
+}
+
+void CDialogIngredient::SetOriginal(const CIngredient* original)
+{
+    m_original = original;
+    UpdateImpactButton();
+}
+
+void CDialogIngredient::UpdateImpactButton()
+{
+    if (!m_impact)
+        return;
+    const bool changed = m_original && (m_amount->isModified() || m_price->isModified() ||
+                                        m_copy.GetPrice() != m_original->GetPrice() ||
+                                        m_copy.GetAmount() != m_original->GetAmount());
+    m_impact->setEnabled(changed);
+}
+
+// What is typed in the price and amount fields counts, as leaving them would store it.
+void CDialogIngredient::ShowImpact()
+{
+    if (!m_original)
+        return;
+    if (m_amount->isModified())
+        LeaveAmount();
+    if (m_price->isModified())
+        LeavePrice();
+    if (m_amount->isModified() || m_price->isModified())
+        return;
+    CDialogPriceImpact dialog(Host(), *m_original, m_copy, this);
+    dialog.exec();
 }
 
 void CDialogIngredient::accept()

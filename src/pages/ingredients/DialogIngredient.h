@@ -11,6 +11,7 @@ class CListCtrlEx;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // "Zutat definieren": name, goods group and unit of an ingredient, and its suppliers. The
 // dialog edits a working copy only; the page stores it on OK. The amount, price and supplier
@@ -24,6 +25,9 @@ public:
     CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget* parent = nullptr);
 
     void accept() override;
+    // The catalogue's ingredient the working copy was made from; null for a new one. With it,
+    // "Auswirkung …" shows what a changed purchase price does to the recipes before OK.
+    void SetOriginal(const CIngredient* original);
 
     QLineEdit* NameField() const { return m_name; }
     QComboBox* GroupField() const { return m_group; }
@@ -33,6 +37,7 @@ public:
     QComboBox* SupplierField() const { return m_supplier; }
     CListCtrlEx* SupplierList() const { return m_list; }
     QLabel* AmountUnit() const { return m_amountUnit; }
+    QPushButton* ImpactButton() const { return m_impact; }
 
     static constexpr const char* kLayoutSection = "DialogIngredient";
     static constexpr const char* kLayoutEntry = "IngredientSupplierList";
@@ -60,6 +65,10 @@ private:
     void DeleteSupplier();
     CIngredientSupplier* SelectedSupplier() const;
     bool ReadUsedFields();
+    // "Auswirkung …" is enabled once the price or amount of the used supplier differs from the
+    // catalogue's, typed or left.
+    void UpdateImpactButton();
+    void ShowImpact();
 
     CIngredient& m_copy;
     CIngredientEditor m_editor;
@@ -71,6 +80,8 @@ private:
     QComboBox* m_supplier = nullptr;
     QLabel* m_amountUnit = nullptr;
     CListCtrlEx* m_list = nullptr;
+    QPushButton* m_impact = nullptr;
+    const CIngredient* m_original = nullptr;
     // Set while the list is refilled, whose selection changes on the way.
     bool m_filling = false;
 };

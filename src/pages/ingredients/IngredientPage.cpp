@@ -111,6 +111,7 @@ void CIngredientPage::ChangeRecord()
     if (!copy.CopyFrom(*ingredient))
         return;
     CDialogIngredient dialog(Host(), copy, this);
+    dialog.SetOriginal(ingredient);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A failed copy (out of memory) has been reported; the list shows what is stored.

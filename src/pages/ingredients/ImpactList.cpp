@@ -1,0 +1,127 @@
+#include "ImpactList.h"
+
+#include "catalogue/Data.h"
+#include "controls/ListCtrlEx.h"
+#include "datafile/ProgramMessages.h"
+#include "evaluation/EvaluationTableText.h"
+#include "pages/common/PageHost.h"
+#include "platform/FileDialogService.h"
+#include "platform/qt/TextConversion.h"
+#include "priceimpact/PriceImpact.h"
+#include "resources/GermanDialogTexts.h"
+#include "resources/StringIds.h"
+
+#include <QSaveFile>
+
+namespace {
+
+// Prices are shown whole up to "99.999,99".
+constexpr const char* kWidestPrice = "99.999,99";
+constexpr const char* kWidestRatio = "100,00";
+
+constexpr CListColumnSetup kColumns[ImpactList::kNbColumns] = {
+    {StringId::kImpactRecipeHeader, EColumnFormat::Left, 160},
+    {StringId::kImpactGroupHeader, EColumnFormat::Left, 110},
+    {StringId::kImpactPriceSellHeader, EColumnFormat::Right, 80, kWidestPrice},
+    {StringId::kImpactCostBeforeHeader, EColumnFormat::Right, 70, kWidestPrice},
+    {StringId::kImpactCostAfterHeader, EColumnFormat::Right, 70, kWidestPrice},
+    {StringId::kImpactRatioBeforeHeader, EColumnFormat::Right, 70, kWidestRatio},
+    {StringId::kImpactRatioAfterHeader, EColumnFormat::Right, 70, kWidestRatio},
+    {StringId::kImpactMarginBeforeHeader, EColumnFormat::Right, 70, kWidestPrice},
+    {StringId::kImpactMarginAfterHeader, EColumnFormat::Right, 70, kWidestPrice},
+    {StringId::kImpactMarginLossHeader, EColumnFormat::Right, 70, kWidestPrice},
+    {StringId::kImpactTargetPriceHeader, EColumnFormat::Right, 90, kWidestPrice},
+    {StringId::kImpactNewPriceHeader, EColumnFormat::Right, 80, kWidestPrice},
+};
+
+void SetNumber(CListCtrlEx& list, std::uint32_t row, ImpactList::EColumn column, double value)
+{
+    list.SetCellNumber(row, column, value, ECellType::TwoDecimals);
+}
+
+} // namespace
+
+namespace ImpactList {
+
+void AddColumns(CListCtrlEx& list, bool withNewPrice)
+{
+    list.InsertColumns(std::span(kColumns, withNewPrice ? kNbColumns : kNbColumns - 1));
+    // Largest loss of margin first, until the user sorts otherwise.
+    list.SetSortState(-(kMarginLoss + 1));
+}
+
+void Fill(CListCtrlEx& list, const CData& data, const std::vector<CImpactRow>& rows,
+          const std::vector<double>* newPrices)
+{
+    list.DeleteAllRows();
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const CImpactRow& impact = rows[index];
+        const std::uint32_t row = list.AddRow(static_cast<std::uint32_t>(index));
+        list.SetCellText(row, kRecipe, impact.Name);
+        list.SetCellText(row, kGroup, data.GetGroupName(impact.NameGroupIndex));
+        SetNumber(list, row, kPriceSell, impact.PriceSell);
+        SetNumber(list, row, kCostBefore, impact.Before.PriceBuyPerPortion);
+        SetNumber(list, row, kCostAfter, impact.After.PriceBuyPerPortion);
+        SetNumber(list, row, kRatioBefore, impact.Before.CostRatio);
+        SetNumber(list, row, kRatioAfter, impact.After.CostRatio);
+        SetNumber(list, row, kMarginBefore, impact.Before.ContributionMargin);
+        SetNumber(list, row, kMarginAfter, impact.After.ContributionMargin);
+        SetNumber(list, row, kMarginLoss, impact.MarginLoss());
+        SetNumber(list, row, kTargetPrice, impact.After.PriceSellCalculatedTax);
+        if (newPrices)
+            SetNumber(list, row, kNewPrice, (*newPrices)[index]);
+    }
+    list.Fill();
+    list.Sort();
+}
+
+std::string ToCsv(const CListCtrlEx& list)
+{
+    const CListCtrlData& data = list.GetData();
+    std::vector<int> columns;
+    for (int index : data.GetDisplayOrder()) {
+        if (const CListColumn* column = data.FindColumn(index); column && column->Visible)
+            columns.push_back(index);
+    }
+    std::string text;
+    auto appendLine = [&text](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            text += (i ? ";" : "") + CEvaluationTableText::CsvField(fields[i]);
+        text += "\r\n";
+    };
+    std::vector<std::string> fields;
+    for (int index : columns)
+        fields.push_back(data.FindColumn(index)->Header);
+    appendLine(fields);
+    for (std::size_t item = 0; item < data.GetItems().size(); ++item) {
+        const CListRow* row = data.GetItemRow(item);
+        fields.clear();
+        for (int index : columns) {
+            const CListCell* cell = row ? row->FindCell(index) : nullptr;
+            fields.push_back(cell ? cell->GetText() : std::string());
+        }
+        appendLine(fields);
+    }
+    return text;
+}
+
+bool Export(CPageHost& host, const CListCtrlEx& list, const std::string& defaultName)
+{
+    CFileDialogRequest request;
+    request.DefaultExtension = "csv";
+    request.DefaultFileName = defaultName + ".csv";
+    request.Filter = DialogText::PriceImpact::kCsvFilter;
+    const std::optional<std::string> path = host.FileDialogs().AskSavePath(request);
+    if (!path)
+        return false;
+    QByteArray bytes("\xEF\xBB\xBF");
+    bytes += ToQString(ToCsv(list)).toUtf8();
+    QSaveFile file(ToQString(*path));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    CProgramMessages::ShowText(host.Messages(),
+                               CProgramMessages::Format(StringId::kCannotWriteExport, {*path}));
+    return false;
+}
+
+} // namespace ImpactList
