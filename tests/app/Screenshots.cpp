@@ -391,24 +391,24 @@ bool SaveRegisterImport(CKostenkochDlg& window, CPageHost& host, const QDir& out
     CDialogImportSummary summary(host, plan, &window);
     summary.show();
     return Save(summary, output, QStringLiteral("4-kassendaten-zusammenfassung")) && saved;
-// The costing check, after a few slips of the kind a kitchen's catalogue has, made in the
-// window's catalogue only: the water's price not entered, parsley added without a supplier.
-bool SaveCostCheck(CKostenkochDlg& window, CPageHost& host, const QDir& output)
-{
-    CData& data = *host.GetData();
-    for (CIngredient& ingredient : data.Ingredients) {
-        if (ingredient.Name == "Mineralwasser")
-            ingredient.SupplierInUse->Price = 0.0;
+    // The costing check, after a few slips of the kind a kitchen's catalogue has, made in the
+    // window's catalogue only: the water's price not entered, parsley added without a supplier.
+    bool SaveCostCheck(CKostenkochDlg & window, CPageHost & host, const QDir& output)
+    {
+        CData& data = *host.GetData();
+        for (CIngredient& ingredient : data.Ingredients) {
+            if (ingredient.Name == "Mineralwasser")
+                ingredient.SupplierInUse->Price = 0.0;
+        }
+        CIngredient parsley(&data);
+        parsley.Name = "Petersilie";
+        parsley.Unit = "Bund";
+        if (data.AddIngredient(parsley) != 1)
+            return false;
+        CDialogCostCheck dialog(host, &window);
+        dialog.show();
+        return Save(dialog, output, QStringLiteral("7-kalkulation-pruefen"));
     }
-    CIngredient parsley(&data);
-    parsley.Name = "Petersilie";
-    parsley.Unit = "Bund";
-    if (data.AddIngredient(parsley) != 1)
-        return false;
-    CDialogCostCheck dialog(host, &window);
-    dialog.show();
-    return Save(dialog, output, QStringLiteral("7-kalkulation-pruefen"));
-}
 
 } // namespace
 
@@ -442,7 +442,8 @@ int main(int argc, char** argv)
     const bool stock = SaveStockDialog(*window, window->Document(), output);
     const bool registerImport = SaveRegisterImport(*window, window->Document(), output);
     const bool costCheck = SaveCostCheck(*window, window->Document(), output);
-    return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport && costCheck
+    return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport &&
+                   costCheck
                ? 0
                : 1;
 }
