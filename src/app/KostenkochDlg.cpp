@@ -298,6 +298,8 @@ void CKostenkochDlg::OnCostCheck()
         return;
     if (CDialogCostCheck::Run(m_document, this) && CurrentPage())
         CurrentPage()->RefreshPage();
+}
+
 // The simulation leaves the catalogue alone; the prices the user takes over are one step.
 void CKostenkochDlg::OnPriceSimulation()
 {

@@ -5,10 +5,10 @@
 #include "cli/CliArguments.h"
 #include "cli/CliDate.h"
 #include "cli/CliEvaluation.h"
-#include "cli/CliImport.h"
-#include "cli/CliMenu.h"
 #include "cli/CliHealth.h"
 #include "cli/CliImpact.h"
+#include "cli/CliImport.h"
+#include "cli/CliMenu.h"
 #include "cli/CliReports.h"
 #include "cli/JsonObject.h"
 #include "datafile/DataFile.h"
@@ -407,6 +407,8 @@ int Import(const CRun& run)
     }
     PrintJson(run.Out, CliImport::Report(plan, dryRun, write, accepted));
     return kExitOk;
+}
+
 // The menu analysis's request, or the first wrong or missing argument in `reason`.
 std::optional<CMenuRequest> MenuRequest(const CRun& run, std::string& reason)
 {
@@ -451,6 +453,32 @@ int Menu(const CRun& run)
     const auto request = MenuRequest(run, reason);
     if (!request)
         return WrongArgument(run.Err, reason);
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
+        return kExitFile;
+    const CMenuAnalysis analysis = CMenuAnalysis::Build(data, *request);
+    return PrintTable(run, "dishes", CliMenu::Dishes(data, analysis), CliMenu::Summary(data, analysis));
+}
+
+// The costing check; --today sets the day the "not sold lately" window ends (default today).
+int Health(const CRun& run)
+{
+    CDateTime today = CDateTime::Now(CSystemClock());
+    if (const auto text = run.Args.Value("today")) {
+        const auto parsed = ParseCliDate(*text);
+        if (!parsed)
+            return WrongArgument(run.Err, "invalid --today: " + *text + kDateForm);
+        today = *parsed;
+    }
+    CData data;
+    CDataFile dataFile;
+    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
+        return kExitFile;
+    PrintJson(run.Out, CliHealth::Report(data, today));
+    return kExitOk;
+}
+
 // A finite number, written with a decimal point.
 std::optional<double> ParseNumber(const std::string& text)
 {
@@ -527,23 +555,6 @@ int Impact(const CRun& run)
     CDataFile dataFile;
     if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
         return kExitFile;
-    const CMenuAnalysis analysis = CMenuAnalysis::Build(data, *request);
-    return PrintTable(run, "dishes", CliMenu::Dishes(data, analysis), CliMenu::Summary(data, analysis));
-// The costing check; --today sets the day the "not sold lately" window ends (default today).
-int Health(const CRun& run)
-{
-    CDateTime today = CDateTime::Now(CSystemClock());
-    if (const auto text = run.Args.Value("today")) {
-        const auto parsed = ParseCliDate(*text);
-        if (!parsed)
-            return WrongArgument(run.Err, "invalid --today: " + *text + kDateForm);
-        today = *parsed;
-    }
-    CData data;
-    CDataFile dataFile;
-    if (!ReadCatalogue(run, run.Args.Positional()[0], data, dataFile))
-        return kExitFile;
-    PrintJson(run.Out, CliHealth::Report(data, today));
     if (const std::string fault = ImpactSelectionFault(run, data, request.Change); !fault.empty())
         return WrongArgument(run.Err, fault);
     CCliTable table;
