@@ -307,14 +307,13 @@ inline constexpr const char* kAll[] = {kEmptyList, kStockEntry, kList};
 namespace DialogText::ExtrasMenu {
 inline constexpr char kLanguage[] = "&Sprache";
 inline constexpr char kImport[] = "Daten &importieren";
-inline constexpr char kRegisterImport[] = "&Kassendaten importieren …";
+inline constexpr char kRegisterImport[] = "&Kassendaten importieren ...";
 inline constexpr char kRegisterUndo[] = "Import &rückgängig machen";
-inline constexpr const char* kAll[] = {kLanguage, kImport, kRegisterImport, kRegisterUndo};
-inline constexpr char kCostCheck[] = "&Kalkulation prüfen ...";
-inline constexpr const char* kAll[] = {kLanguage, kImport, kCostCheck};
-inline constexpr char kPriceSimulation[] = "&Preisänderung simulieren …";
-inline constexpr char kUndoPriceChange[] = "Preisänderung &rückgängig machen";
-inline constexpr const char* kAll[] = {kLanguage, kImport, kPriceSimulation, kUndoPriceChange};
+inline constexpr char kCostCheck[] = "Ka&lkulation prüfen ...";
+inline constexpr char kPriceSimulation[] = "&Preisänderung simulieren ...";
+inline constexpr char kUndoPriceChange[] = "Preisänderung rückgängig m&achen";
+inline constexpr const char* kAll[] = {kLanguage,  kImport,          kRegisterImport, kRegisterUndo,
+                                       kCostCheck, kPriceSimulation, kUndoPriceChange};
 } // namespace DialogText::ExtrasMenu
 
 namespace DialogText::LanguageMenu {

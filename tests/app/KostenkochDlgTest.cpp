@@ -738,7 +738,7 @@ TEST(KostenkochDlgTest, CostCheckOpensRecordsAndThePageFollows)
     ClickTab(*dlg, 1);
     QAction* action = Action(*dlg, "actionCostCheck");
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QStringLiteral("&Kalkulation prüfen ..."));
+    EXPECT_EQ(action->text(), QStringLiteral("Ka&lkulation prüfen ..."));
     EXPECT_TRUE(dlg->findChild<QMenu*>("menuExtras")->actions().contains(action));
 
     QStringList names;
