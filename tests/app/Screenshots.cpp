@@ -14,9 +14,11 @@
 #include "controls/ListCtrlEx.h"
 #include "pages/common/PageHost.h"
 #include "pages/costing/DialogCostCheck.h"
+#include "pages/costing/DialogPriceSimulation.h"
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/ingredients/DialogIngredient.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/ingredients/DialogPriceImpact.h"
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/DialogRecipeIngredient.h"
@@ -32,12 +34,14 @@
 #include "registerimport/RegisterItemTable.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabBar>
 #include <cstdio>
 #include <cstdlib>
@@ -391,24 +395,54 @@ bool SaveRegisterImport(CKostenkochDlg& window, CPageHost& host, const QDir& out
     CDialogImportSummary summary(host, plan, &window);
     summary.show();
     return Save(summary, output, QStringLiteral("4-kassendaten-zusammenfassung")) && saved;
-    // The costing check, after a few slips of the kind a kitchen's catalogue has, made in the
-    // window's catalogue only: the water's price not entered, parsley added without a supplier.
-    bool SaveCostCheck(CKostenkochDlg & window, CPageHost & host, const QDir& output)
-    {
-        CData& data = *host.GetData();
-        for (CIngredient& ingredient : data.Ingredients) {
-            if (ingredient.Name == "Mineralwasser")
-                ingredient.SupplierInUse->Price = 0.0;
-        }
-        CIngredient parsley(&data);
-        parsley.Name = "Petersilie";
-        parsley.Unit = "Bund";
-        if (data.AddIngredient(parsley) != 1)
-            return false;
-        CDialogCostCheck dialog(host, &window);
-        dialog.show();
-        return Save(dialog, output, QStringLiteral("7-kalkulation-pruefen"));
+}
+
+// The costing check, after a few slips of the kind a kitchen's catalogue has, made in the
+// window's catalogue only: the water's price not entered, parsley added without a supplier.
+bool SaveCostCheck(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    CData& data = *host.GetData();
+    for (CIngredient& ingredient : data.Ingredients) {
+        if (ingredient.Name == "Mineralwasser")
+            ingredient.SupplierInUse->Price = 0.0;
     }
+    CIngredient parsley(&data);
+    parsley.Name = "Petersilie";
+    parsley.Unit = "Bund";
+    if (data.AddIngredient(parsley) != 1)
+        return false;
+    CDialogCostCheck dialog(host, &window);
+    dialog.show();
+    return Save(dialog, output, QStringLiteral("7-kalkulation-pruefen"));
+}
+
+// Butter 20 % dearer, as "Auswirkung …" of the ingredient dialog shows it before OK, and the
+// dairy goods 15 % dearer in the price simulation, new prices ending in ,50 or ,90.
+bool SavePriceDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    CData& data = *host.GetData();
+    const CIngredient* butter = nullptr;
+    for (const CIngredient& ingredient : data.Ingredients) {
+        if (ingredient.Name == "Butter")
+            butter = &ingredient;
+    }
+    CIngredient changed(&data);
+    if (!butter || !changed.CopyFrom(*butter))
+        return false;
+    changed.SupplierInUse->Price *= 1.2;
+    CDialogPriceImpact impact(host, *butter, changed, &window);
+    impact.show();
+    bool saved = Save(impact, output, QStringLiteral("2-auswirkung"));
+    impact.close();
+    CDialogPriceSimulation simulation(host, &window);
+    simulation.show();
+    simulation.ByGroup()->setChecked(true);
+    simulation.Groups()->setCurrentIndex(simulation.Groups()->findText(QStringLiteral("Milchprodukte")));
+    simulation.PercentField()->setText(QStringLiteral("15"));
+    simulation.Rounding()->setCurrentIndex(2);
+    saved = simulation.Calculate() && saved;
+    return Save(simulation, output, QStringLiteral("7-preissimulation")) && saved;
+}
 
 } // namespace
 
@@ -441,9 +475,11 @@ int main(int argc, char** argv)
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
     const bool registerImport = SaveRegisterImport(*window, window->Document(), output);
+    const bool prices = SavePriceDialogs(*window, window->Document(), output);
+    // Last: the costing check's picture needs a few slips made in the window's catalogue.
     const bool costCheck = SaveCostCheck(*window, window->Document(), output);
     return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport &&
-                   costCheck
+                   prices && costCheck
                ? 0
                : 1;
 }
