@@ -7,6 +7,7 @@
 // evaluation over two years of sales as chart and table, the stock dialog, and writes the sample catalogue
 // (without those two years) as a data file when SAMPLE_FILE is given.
 
+#include "MemoryProfileStore.h"
 #include "SalesBuilder.h"
 #include "WindowTestBed.h"
 #include "app/SectionBar.h"
@@ -22,6 +23,7 @@
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/DialogRecipeIngredient.h"
+#include "pages/sales/DialogCsvColumns.h"
 #include "pages/sales/DialogImportSummary.h"
 #include "pages/sales/DialogRegisterMapping.h"
 #include "pages/sales/DialogSales.h"
@@ -29,6 +31,8 @@
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/PathText.h"
 #include "platform/qt/TextConversion.h"
+#include "registerimport/CsvColumnMemory.h"
+#include "registerimport/CsvJournal.h"
 #include "registerimport/DishProposer.h"
 #include "registerimport/ImportPlan.h"
 #include "registerimport/RegisterItemTable.h"
@@ -232,6 +236,33 @@ bool SaveSalesPage(CKostenkochDlg& window, CPageHost& host, const QDir& output)
     dialog.show();
     saved = Save(dialog, output, QStringLiteral("4-verkaufsliste")) && saved;
     return saved;
+}
+
+// The column dialog of a sales journal whose headings no guess knows, with the columns
+// assigned and one row that cannot be read.
+bool SaveJournalColumnsDialog(CKostenkochDlg& window, const QDir& output)
+{
+    CCsvJournal journal;
+    std::string message;
+    if (!journal.LoadText("Tag;Ware;Stk;Betrag\n"
+                          "14.03.2024 12:15;Zwiebelrostbraten;2;23,50\n"
+                          "14.03.2024 12:20;Pils 0,4 l;3;4,20\n"
+                          "14.03.2024 12:25;Apfelschorle 0,4 l;zwei;3,60\n"
+                          "14.03.2024 19:05;Schwarzw\xE4lder Kirschtorte;-1;4,80\n",
+                          "kasse.csv", message))
+        return false;
+    CMemoryProfileStore store;
+    CCsvColumnMemory memory(store);
+    CDialogCsvColumns dialog(journal, memory, &window);
+    const struct
+    {
+        const char* Box;
+        int Entry;
+    } choices[] = {{"dateColumn", 1}, {"itemTextColumn", 2}, {"quantityColumn", 3}, {"priceColumn", 4}};
+    for (const auto& choice : choices)
+        dialog.findChild<QComboBox*>(choice.Box)->setCurrentIndex(choice.Entry);
+    dialog.show();
+    return Save(dialog, output, QStringLiteral("4-journal-spalten"));
 }
 
 // Two years of sales of the sample's dishes and drinks, March 2022 to February 2024, booked
@@ -472,14 +503,15 @@ int main(int argc, char** argv)
     const bool recipe = SaveRecipeDialog(*window, window->Document(), output) &&
                         SaveRecipeLineDialogs(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
+    const bool journal = SaveJournalColumnsDialog(*window, output);
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
     const bool registerImport = SaveRegisterImport(*window, window->Document(), output);
     const bool prices = SavePriceDialogs(*window, window->Document(), output);
     // Last: the costing check's picture needs a few slips made in the window's catalogue.
     const bool costCheck = SaveCostCheck(*window, window->Document(), output);
-    return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport &&
-                   prices && costCheck
+    return tabs && masterData && dialog && recipe && sales && journal && evaluation && stock &&
+                   registerImport && prices && costCheck
                ? 0
                : 1;
 }
