@@ -20,7 +20,7 @@
 #include "PrintBenchmark.h"
 #include "PugiLoader.h"
 #include "RecipePageBenchmark.h"
-#include "RegisterImportBenchmark.h"
+#include "RegisterBookingBenchmark.h"
 #include "SalesPageBenchmark.h"
 #include "StockEntryBenchmark.h"
 #include "StrongPugiLoader.h"
@@ -289,7 +289,7 @@ int main(int argc, char** argv)
         CDataFile dataFile;
         if (!LoadOwn(args[1], data, dataFile))
             return 1;
-        RunRegisterImportBenchmark(data, args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
+        RunRegisterBookingBenchmark(data, args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
         return 0;
     }
     if ((args.size() == 2 || args.size() == 3) && args[0] == "sales")

@@ -1,124 +1,124 @@
-#include "RegisterImportBenchmark.h"
+// kk-register-bench: generates register exports and sales journals of a chosen size and reads
+// them as the import does, one step per process so that kk-run measures each step's time and
+// peak memory alone.
+//
+//   kk-register-bench export DIR DAYS RECEIPTS_PER_DAY   writes a DSFinV-K export into DIR
+//   kk-register-bench journal FILE DAYS ROWS_PER_DAY      writes a CSV journal
+//   kk-register-bench read DIR                            reads the export
+//   kk-register-bench csv FILE                            reads the journal (heading guess)
+//   kk-register-bench preview FILE                        loads the journal, first 50 preview rows
+//
+// Each reading step prints its own wall time in milliseconds and what it read.
+#include "RegisterExportGenerator.h"
+#include "platform/PosixFileSystem.h"
+#include "registerimport/CsvJournal.h"
+#include "registerimport/CsvPreview.h"
+#include "registerimport/RegisterExportKind.h"
 
-#include "BenchTiming.h"
-#include "catalogue/Data.h"
-#include "registerimport/DishProposer.h"
-#include "registerimport/ImportPlan.h"
-#include "registerimport/RegisterBooking.h"
-#include "registerimport/RegisterItemTable.h"
-
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <vector>
 
 namespace {
 
-constexpr int kItems = 500;
-constexpr int kLines = 10000;
-constexpr int kDays = 30;
+using CClockType = std::chrono::steady_clock;
 
-// Register spellings of the dishes' names: as they are, in capitals, with the spaces taken out
-// and "ae" for "ä", with a letter missing, and names of no dish.
-std::vector<std::string> ItemTexts(const std::vector<const CRecipe*>& dishes)
+double Since(CClockType::time_point start)
 {
-    std::vector<std::string> texts;
-    for (int i = 0; i < kItems; ++i) {
-        std::string name = dishes[static_cast<std::size_t>(i * 7) % dishes.size()]->Name;
-        switch (i % 5) {
-        case 1:
-            for (char& c : name)
-                c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-            break;
-        case 2:
-            std::erase(name, ' ');
-            break;
-        case 3:
-            if (name.size() > 4)
-                name.erase(name.size() / 2, 1);
-            break;
-        case 4:
-            name = "Artikel " + std::to_string(i);
-            break;
-        default:
-            break;
-        }
-        texts.push_back(name);
-    }
-    return texts;
+    return std::chrono::duration<double, std::milli>(CClockType::now() - start).count();
 }
 
-// 10,000 lines of 100 dishes named exactly, over 30 days from 11:00 to 00:30, a return now and
-// then, in one closing per day.
-CRegisterSales MakeSales(const std::vector<const CRecipe*>& dishes)
+int Export(const std::string& folder, int days, int receipts)
 {
+    CRegisterExportOptions options;
+    options.Days = days;
+    options.ReceiptsPerDay = receipts;
+    options.Items = 80;
+    options.Year = 2024;
+    options.Month = 1;
+    options.Day = 1;
+    const CGeneratedExport generated = GenerateDsfinvkExport(options);
+    std::filesystem::create_directories(folder);
+    if (!WriteExportFolder(generated, folder))
+        return 1;
+    std::uintmax_t bytes = 0;
+    for (const auto& [name, text] : generated.Files)
+        bytes += text.size();
+    std::printf("lines that count %d, bytes %ju, lines.csv %zu\n", generated.Expected.Lines, bytes,
+                generated.Files.at("lines.csv").size());
+    return 0;
+}
+
+int Journal(const std::string& file, int days, int rows)
+{
+    CCsvJournalOptions options;
+    options.Days = days;
+    options.RowsPerDay = rows;
+    options.Items = 80;
+    options.Year = 2024;
+    options.Month = 1;
+    options.Day = 1;
+    options.WithNumber = true;
+    options.SeparateTime = true;
+    const CGeneratedJournal journal = GenerateCsvJournal(options);
+    std::ofstream(file, std::ios::binary).write(journal.Bytes.data(), static_cast<std::streamsize>(journal.Bytes.size()));
+    std::printf("rows %d, bytes %zu\n", journal.Expected.Lines, journal.Bytes.size());
+    return 0;
+}
+
+int Read(const std::string& path, bool csv)
+{
+    CPosixFileSystem files;
     CRegisterSales sales;
-    sales.SourceName = "bench";
-    for (int day = 0; day < kDays; ++day)
-        sales.Sources.push_back(
-            {"B/" + std::to_string(day), "Abschluss " + std::to_string(day), CDateTime()});
-    for (int i = 0; i < kLines; ++i) {
-        const CRecipe& dish = *dishes[static_cast<std::size_t>(i % 100) * 13 % dishes.size()];
-        const int day = i * kDays / kLines;
-        CRegisterLine line;
-        line.ItemNumber = std::to_string(1000 + i % 100);
-        line.ItemText = dish.Name;
-        line.DateTime = CDateTime(2026, 4, 1, 11) + CDateTimeSpan(day, 0, (i * 7) % 810, 0);
-        line.Quantity = i % 97 == 0 ? -1.0 : 1.0 + i % 3;
-        line.GrossRevenue = line.Quantity * (8.5 + (i % 100) % 7);
-        line.HasPrice = true;
-        line.VatRate = 7.0;
-        line.Source = day;
-        sales.Lines.push_back(line);
+    std::string message;
+    const auto start = CClockType::now();
+    const bool read = csv ? RegisterExport::Read(files, path, sales, message)
+                          : RegisterExport::ReadDsfinvk(files, path, sales, message);
+    const double ms = Since(start);
+    if (!read) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 1;
     }
-    sales.Receipts = kLines / 3;
-    return sales;
+    int skipped = 0;
+    for (const auto& [reason, count] : sales.Skipped)
+        skipped += count.Lines;
+    std::printf("%.1f ms: %zu lines, %d receipts, %zu sources, %d skipped\n", ms, sales.Lines.size(), sales.Receipts,
+                sales.Sources.size(), skipped);
+    return 0;
+}
+
+int Preview(const std::string& path)
+{
+    CPosixFileSystem files;
+    std::string message;
+    const auto start = CClockType::now();
+    CCsvJournal journal;
+    if (!journal.Load(files, path, message)) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 1;
+    }
+    const auto rows = CsvPreview::Rows(journal, GuessCsvColumns(journal.GetHeadings()), 50);
+    std::printf("%.1f ms: %zu rows of %zu shown\n", Since(start), rows.size(), journal.GetRowCount());
+    return 0;
 }
 
 } // namespace
 
-void RunRegisterImportBenchmark(CData& data, int repeat)
+int main(int argc, char** argv)
 {
-    std::vector<const CRecipe*> dishes;
-    for (const CRecipe& recipe : data.Recipes) {
-        if (recipe.UseForSale)
-            dishes.push_back(&recipe);
-    }
-    if (dishes.empty())
-        return;
-    const std::vector<std::string> texts = ItemTexts(dishes);
-    std::vector<double> proposing, planning, booking, undoing;
-    volatile int found = 0;
-    for (int run = 0; run < repeat; ++run) {
-        const auto start = CSteadyClock::now();
-        const CDishProposer proposer(data);
-        int proposals = 0;
-        for (const std::string& text : texts)
-            proposals += proposer.Propose(text).Dish ? 1 : 0;
-        proposing.push_back(Milliseconds(start, CSteadyClock::now()));
-        found = proposals;
-    }
-    const CRegisterSales sales = MakeSales(dishes);
-    std::size_t booked = 0;
-    for (int run = 0; run < repeat; ++run) {
-        const auto start = CSteadyClock::now();
-        CRegisterItemTable items = CRegisterItemTable::Build(sales, {}, data, CDishProposer(data));
-        items.AcceptExact();
-        const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
-        const auto planned = CSteadyClock::now();
-        CRegisterImportStep step;
-        if (!step.Book(plan, data))
-            return;
-        const auto done = CSteadyClock::now();
-        booked = plan.Sales.size();
-        (void)step.Undo(data);
-        planning.push_back(Milliseconds(start, planned));
-        booking.push_back(Milliseconds(planned, done));
-        undoing.push_back(Milliseconds(done, CSteadyClock::now()));
-    }
-    std::printf("| proposals for %d items against %zu dishes (%d proposed) | %.1f ms |\n", kItems,
-                dishes.size(), found, Median(proposing));
-    std::printf("| import of %d lines: items, proposals and plan | %.1f ms |\n", kLines, Median(planning));
-    std::printf("| booking it into %d sales (%zu sales booked or merged) | %.1f ms |\n", data.Sales.Count(),
-                booked, Median(booking));
-    std::printf("| taking it back | %.1f ms |\n", Median(undoing));
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "export" && argc == 5)
+        return Export(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (command == "journal" && argc == 5)
+        return Journal(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if ((command == "read" || command == "csv") && argc == 3)
+        return Read(argv[2], command == "csv");
+    if (command == "preview" && argc == 3)
+        return Preview(argv[2]);
+    std::fprintf(stderr, "usage: kk-register-bench export DIR DAYS RECEIPTS | journal FILE DAYS ROWS | "
+                         "read DIR | csv FILE | preview FILE\n");
+    return 2;
 }

@@ -64,3 +64,10 @@ bool CCsvColumnMemory::Remember(const std::vector<std::string>& headings, const 
     value += columns.HasHeading ? "1" : "0";
     return m_store.WriteString(kSection, EntryOf(headings), value);
 }
+
+CCsvColumns CCsvColumnMemory::Offer(const std::vector<std::string>& headings) const
+{
+    if (const std::optional<CCsvColumns> remembered = Recall(headings))
+        return *remembered;
+    return GuessCsvColumns(headings);
+}

@@ -17,6 +17,9 @@ public:
     explicit CCsvColumnMemory(CProfileStore& store);
 
     std::optional<CCsvColumns> Recall(const std::vector<std::string>& headings) const;
+    // The assignment to offer for a journal with these first-row fields: the remembered one,
+    // else what the names suggest (GuessCsvColumns).
+    CCsvColumns Offer(const std::vector<std::string>& headings) const;
     [[nodiscard]] bool Remember(const std::vector<std::string>& headings, const CCsvColumns& columns);
 
 private:

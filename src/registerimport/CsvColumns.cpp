@@ -1,5 +1,7 @@
 #include "CsvColumns.h"
 
+#include "RegisterText.h"
+
 #include <string_view>
 
 namespace {
@@ -74,6 +76,19 @@ constexpr CKnownHeading kKnownHeadings[] = {
     {"category", &CCsvColumns::Group},
 };
 
+// A first row none of whose fields is a date or a number is taken for names, not for a sale.
+bool LooksLikeHeadings(const std::vector<std::string>& fields)
+{
+    for (const std::string& field : fields) {
+        CDateTime date;
+        double number = 0.0;
+        if (RegisterText::ParseDateTime(field, date) || RegisterText::ParseNumber(field, ',', '.', number) ||
+            RegisterText::ParseNumber(field, '.', ',', number))
+            return false;
+    }
+    return !fields.empty();
+}
+
 } // namespace
 
 CCsvColumns GuessCsvColumns(const std::vector<std::string>& headings)
@@ -89,6 +104,6 @@ CCsvColumns GuessCsvColumns(const std::vector<std::string>& headings)
                 break;
             }
     }
-    columns.HasHeading = recognised;
+    columns.HasHeading = recognised || LooksLikeHeadings(headings);
     return columns;
 }

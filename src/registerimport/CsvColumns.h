@@ -27,6 +27,6 @@ struct CCsvColumns
 // The assignment that the names of a heading row suggest (Datum, Uhrzeit, Artikel,
 // Artikelnummer, Menge, Preis, Warengruppe and the English Date, Time, Item, Item number,
 // Quantity, Price, Group, with a few common variants; case, spacing and umlaut spelling do
-// not matter). HasHeading is true when at least one name was recognised. Headings are
-// Windows-1252.
+// not matter). HasHeading is true when a name was recognised or no field of the row is a
+// date or a number. Headings are Windows-1252.
 CCsvColumns GuessCsvColumns(const std::vector<std::string>& headings);

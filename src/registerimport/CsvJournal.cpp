@@ -111,10 +111,15 @@ bool CCsvJournal::Load(CFileSystem& fileSystem, const std::string& path, std::st
                   Windows1252Text(" kann nicht gelesen werden (Fehler ") + std::to_string(error) + ").";
         return false;
     }
-    return LoadText(bytes, name, message);
+    return LoadBytes(std::move(bytes), name, message);
 }
 
 bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std::string& message)
+{
+    return LoadBytes(std::string(bytes), name, message);
+}
+
+bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::string& message)
 {
     m_name = name;
     m_rows.clear();
@@ -122,7 +127,8 @@ bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std:
     m_styleColumns.reset();
     const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
     const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
-    m_text = RegisterText::ToWindows1252(bytes.substr(mark), encoding);
+    RegisterText::MakeWindows1252(bytes, mark, encoding);
+    m_text = std::move(bytes);
     if (m_text.find('\0') != std::string::npos) {
         message = name + Windows1252Text(" ist keine Textdatei (CSV).");
         return false;

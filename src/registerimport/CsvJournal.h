@@ -32,13 +32,16 @@ struct CCsvRowResult
 class CCsvJournal
 {
 public:
-    // The largest journal read (a larger one is refused).
-    static constexpr std::size_t kMaxBytes = std::size_t(1) << 31;
+    // The largest journal read (a larger one is refused before it is read).
+    static constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
 
     // Reads and splits the file at `path`; false with a German message.
     [[nodiscard]] bool Load(CFileSystem& fileSystem, const std::string& path, std::string& message);
     // The same for bytes in memory; `name` is the file name for labels and messages.
     [[nodiscard]] bool LoadText(std::string_view bytes, const std::string& name, std::string& message);
+    // The same, taking the bytes over and decoding them in place, so that a large journal is
+    // held once.
+    [[nodiscard]] bool LoadBytes(std::string bytes, const std::string& name, std::string& message);
 
     char GetDelimiter() const { return m_delimiter; }
     std::size_t GetRowCount() const { return m_rows.size(); }
@@ -54,8 +57,9 @@ public:
     CCsvRowResult ReadRow(std::size_t row, const CCsvColumns& columns) const;
 
     // Every row into `sales`, one source for the whole journal (Key a digest of the rows
-    // read, Label "Journal <name>, <first>–<last> date"). Fails at the first unreadable row
-    // with its message (file line and column) and leaves `sales` empty.
+    // read, Label "Journal <name>, <first>–<last> date"). Receipts stays 0: a journal knows
+    // no receipts. Fails at the first unreadable row with its message (file line and column)
+    // and leaves `sales` empty.
     [[nodiscard]] bool Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const;
 
 private:

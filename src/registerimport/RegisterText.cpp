@@ -203,6 +203,31 @@ std::string ToWindows1252(std::string_view bytes, EEncoding encoding)
     return out;
 }
 
+void MakeWindows1252(std::string& text, std::size_t from, EEncoding encoding)
+{
+    if (encoding == EEncoding::Windows1252) {
+        text.erase(0, from);
+        return;
+    }
+    const std::string_view bytes(text);
+    std::size_t out = 0;
+    for (std::size_t at = from; at < bytes.size();) {
+        const char byte = bytes[at];
+        char32_t codePoint = 0;
+        const std::size_t length =
+            static_cast<unsigned char>(byte) < 0x80 ? 1 : DecodeUtf8(bytes, at, codePoint);
+        if (length <= 1) {
+            text[out++] = byte;
+            ++at;
+            continue;
+        }
+        const int mapped = CodePointToWindows1252(codePoint);
+        text[out++] = mapped < 0 ? '?' : static_cast<char>(mapped);
+        at += length;
+    }
+    text.resize(out);
+}
+
 bool ParseNumber(std::string_view text, char decimal, char grouping, double& value)
 {
     text = Trim(text);

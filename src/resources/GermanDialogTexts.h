@@ -406,3 +406,38 @@ inline constexpr const char* kAll[] = {
     kRevenue,        kCost,          kCostNote,   kVat,           kVatNote,
     kOpenWarning,    kBook};
 } // namespace DialogText::ImportSummary
+namespace DialogText::CsvColumns {
+// The dialog in which the user assigns the columns of a sales journal (CSV) and sees its first
+// rows as they will be read.
+inline constexpr char kWindowTitle[] = "Spalten des Verkaufsjournals";
+inline constexpr char kIntro[] =
+    "Ordnen Sie die Spalten der Datei zu. Die Vorschau zeigt die ersten Zeilen so, "
+    "wie sie gelesen werden.";
+inline constexpr char kDate[] = "&Datum (oder Datum und Uhrzeit) :";
+inline constexpr char kTime[] = "&Uhrzeit :";
+inline constexpr char kItemText[] = "&Artikel :";
+inline constexpr char kItemNumber[] = "Artikel&nummer :";
+inline constexpr char kQuantity[] = "&Menge :";
+inline constexpr char kPrice[] = "&Preis (brutto je Stück) :";
+inline constexpr char kGroup[] = "&Warengruppe :";
+inline constexpr char kHeading[] = "Erste Zeile enthält &Überschriften";
+inline constexpr char kPreview[] = "&Vorschau :";
+inline constexpr char kNone[] = "(keine)";
+inline constexpr char kLineHeader[] = "Zeile";
+inline constexpr char kDateHeader[] = "Datum";
+inline constexpr char kItemHeader[] = "Artikel";
+inline constexpr char kQuantityHeader[] = "Menge";
+inline constexpr char kGrossHeader[] = "Umsatz";
+inline constexpr char kGroupHeader[] = "Warengruppe";
+inline constexpr char kNoteHeader[] = "Hinweis";
+inline constexpr char kMissing[] =
+    "Ordnen Sie Datum, Artikel (oder Artikelnummer) und Menge je einer Spalte zu.";
+inline constexpr char kAllReadable[] = "Alle gezeigten Zeilen sind lesbar.";
+inline constexpr char kSomeUnreadable[] =
+    "Zeilen, die nicht lesbar sind, sind in der Spalte „Hinweis“ erklärt.";
+inline constexpr const char* kAll[] = {
+    kWindowTitle, kIntro,      kDate,        kTime,           kItemText,    kItemNumber,
+    kQuantity,    kPrice,      kGroup,       kHeading,        kPreview,     kNone,
+    kLineHeader,  kDateHeader, kItemHeader,  kQuantityHeader, kGrossHeader, kGroupHeader,
+    kNoteHeader,  kMissing,    kAllReadable, kSomeUnreadable};
+} // namespace DialogText::CsvColumns

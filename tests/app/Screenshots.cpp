@@ -7,6 +7,7 @@
 // evaluation over two years of sales as chart and table, the stock dialog, and writes the sample catalogue
 // (without those two years) as a data file when SAMPLE_FILE is given.
 
+#include "MemoryProfileStore.h"
 #include "SalesBuilder.h"
 #include "WindowTestBed.h"
 #include "app/SectionBar.h"
@@ -19,6 +20,7 @@
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/DialogRecipeIngredient.h"
+#include "pages/sales/DialogCsvColumns.h"
 #include "pages/sales/DialogImportSummary.h"
 #include "pages/sales/DialogRegisterMapping.h"
 #include "pages/sales/DialogSales.h"
@@ -26,11 +28,14 @@
 #include "pages/stock/DialogIngredientList.h"
 #include "platform/PathText.h"
 #include "platform/qt/TextConversion.h"
+#include "registerimport/CsvColumnMemory.h"
+#include "registerimport/CsvJournal.h"
 #include "registerimport/DishProposer.h"
 #include "registerimport/ImportPlan.h"
 #include "registerimport/RegisterItemTable.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -229,6 +234,33 @@ bool SaveSalesPage(CKostenkochDlg& window, CPageHost& host, const QDir& output)
     return saved;
 }
 
+// The column dialog of a sales journal whose headings no guess knows, with the columns
+// assigned and one row that cannot be read.
+bool SaveJournalColumnsDialog(CKostenkochDlg& window, const QDir& output)
+{
+    CCsvJournal journal;
+    std::string message;
+    if (!journal.LoadText("Tag;Ware;Stk;Betrag\n"
+                          "14.03.2024 12:15;Zwiebelrostbraten;2;23,50\n"
+                          "14.03.2024 12:20;Pils 0,4 l;3;4,20\n"
+                          "14.03.2024 12:25;Apfelschorle 0,4 l;zwei;3,60\n"
+                          "14.03.2024 19:05;Schwarzw\xE4lder Kirschtorte;-1;4,80\n",
+                          "kasse.csv", message))
+        return false;
+    CMemoryProfileStore store;
+    CCsvColumnMemory memory(store);
+    CDialogCsvColumns dialog(journal, memory, &window);
+    const struct
+    {
+        const char* Box;
+        int Entry;
+    } choices[] = {{"dateColumn", 1}, {"itemTextColumn", 2}, {"quantityColumn", 3}, {"priceColumn", 4}};
+    for (const auto& choice : choices)
+        dialog.findChild<QComboBox*>(choice.Box)->setCurrentIndex(choice.Entry);
+    dialog.show();
+    return Save(dialog, output, QStringLiteral("4-journal-spalten"));
+}
+
 // Two years of sales of the sample's dishes and drinks, March 2022 to February 2024, booked
 // with the prices of their time (a tenth lower in the first year) and a summer for the drinks.
 void AddTwoYearsOfSales(CData& data)
@@ -415,8 +447,11 @@ int main(int argc, char** argv)
     const bool recipe = SaveRecipeDialog(*window, window->Document(), output) &&
                         SaveRecipeLineDialogs(*window, window->Document(), output);
     const bool sales = SaveSalesPage(*window, window->Document(), output);
+    const bool journal = SaveJournalColumnsDialog(*window, output);
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
     const bool registerImport = SaveRegisterImport(*window, window->Document(), output);
-    return tabs && masterData && dialog && recipe && sales && evaluation && stock && registerImport ? 0 : 1;
+    return tabs && masterData && dialog && recipe && sales && journal && evaluation && stock && registerImport
+               ? 0
+               : 1;
 }

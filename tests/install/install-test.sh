@@ -47,7 +47,8 @@ grep -q '^Comment\[de\]=' "$desktop" || fail "the desktop entry has no German co
 # Every command and option of the usage, in the manual page and in the completion.
 usage=$("$cli" --help)
 commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p' <<<"$usage")
-options=$(grep -o -- '--[a-z]\+' <<<"$usage" | sort -u)
+# Whole option names, hyphens inside included; --help-all is a hidden alias of --help.
+options=$(grep -o -- '--[a-z][a-z-]*[a-z]' <<<"$usage" | grep -v -x -- '--help-all' | sort -u)
 [ "$(wc -w <<<"$commands")" -ge 7 ] || fail "too few commands read from the usage: $commands"
 
 manual=$(gzip -dc "$root/share/man/man1/kostenkoch-cli.1.gz")
@@ -66,7 +67,7 @@ offered=$(bash -c '
     complete -p kostenkoch-cli >/dev/null || exit 1
     offer() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kostenkoch_cli; printf "%s\n" "${COMPREPLY[@]}"; }
     offer kostenkoch-cli ""
-    for command in ingredients recipes sales book evaluate; do offer kostenkoch-cli "$command" FILE -; done
+    for command in ingredients recipes sales book evaluate import; do offer kostenkoch-cli "$command" FILE -; done
 ' _ "$root/share/bash-completion/completions/kostenkoch-cli") || fail "the completion does not load"
 for word in $commands $options; do
     grep -q -x -- "$word" <<<"$offered" || fail "the completion does not offer $word"

@@ -103,6 +103,7 @@ TEST(CCsvJournal, GuessesTheColumnsFromTheirNames)
          {2, -1, 1, -1, 0, -1, -1, true}},
         {{"Datum", "Datum", "Artikel", "Menge"}, {0, -1, 2, -1, 3, -1, -1, true}},
         {{"12.03.2026", "Bier", "2"}, {-1, -1, -1, -1, -1, -1, -1, false}},
+        {{"Tag", "Ware", "Stk"}, {-1, -1, -1, -1, -1, -1, -1, true}}, // names, if unknown ones
     };
     for (const auto& c : cases) {
         const CCsvColumns guessed = GuessCsvColumns(c.Headings);

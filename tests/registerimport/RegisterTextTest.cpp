@@ -103,6 +103,22 @@ TEST(RegisterText, ConvertsUtf8ToWindows1252AndKeepsWindows1252)
     EXPECT_EQ(RegisterText::ToWindows1252("\xE2\x98\x95 Kaffee", EEncoding::Utf8), "? Kaffee");
     EXPECT_EQ(RegisterText::ToWindows1252("K\xE4se", EEncoding::Utf8), "K\xE4se");
     EXPECT_EQ(RegisterText::ToWindows1252("K\xE4se", EEncoding::Windows1252), "K\xE4se");
+    // In place, without the byte order mark in front.
+    const struct
+    {
+        const char* Utf8;
+        const char* Expected;
+    } inPlace[] = {{"K\xC3\xA4se \xE2\x82\xAC \xE2\x98\x95 K\xE4se", "K\xE4se \x80 ? K\xE4se"},
+                   {"plain", "plain"},
+                   {"", ""}};
+    for (const auto& c : inPlace) {
+        std::string text = std::string("\xEF\xBB\xBF") + c.Utf8;
+        RegisterText::MakeWindows1252(text, 3, EEncoding::Utf8);
+        EXPECT_EQ(text, c.Expected) << c.Utf8;
+    }
+    std::string ansi = "\xEF\xBB\xBFK\xE4se";
+    RegisterText::MakeWindows1252(ansi, 3, EEncoding::Windows1252);
+    EXPECT_EQ(ansi, "K\xE4se");
 
     EXPECT_EQ(RegisterText::DetectEncoding("\xEF\xBB\xBFplain"), EEncoding::Utf8);
     EXPECT_EQ(RegisterText::DetectEncoding("K\xC3\xA4se"), EEncoding::Utf8);

@@ -47,6 +47,7 @@ const CGroup kGroups[] = {
     {"StartPicture", DialogText::StartPicture::kAll},
     {"RegisterMapping", DialogText::RegisterMapping::kAll},
     {"ImportSummary", DialogText::ImportSummary::kAll},
+    {"CsvColumns", DialogText::CsvColumns::kAll},
 };
 
 // The access key letters of a text ("&&" is a literal ampersand), lower case.

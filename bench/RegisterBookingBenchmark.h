@@ -6,4 +6,4 @@ class CData;
 // proposals for 500 register items against its dishes, and planning, booking and taking back
 // an import of 10,000 receipt lines over 30 days. Prints Markdown table rows; median of
 // `repeat` runs. The catalogue is as before when it returns.
-void RunRegisterImportBenchmark(CData& data, int repeat);
+void RunRegisterBookingBenchmark(CData& data, int repeat);
