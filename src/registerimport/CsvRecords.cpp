@@ -51,6 +51,18 @@ void CCsvRecords::ReadPlain(std::vector<CField>& fields)
 bool CCsvRecords::ReadQuoted(std::vector<CField>& fields)
 {
     ++m_position;
+    // The usual field, without doubled quotes: a view into the text.
+    const std::size_t close = m_text.find(m_quote, m_position);
+    if (close == std::string_view::npos)
+        return false;
+    if (close + 1 >= m_text.size() || m_text[close + 1] == m_delimiter || m_text[close + 1] == '\n' ||
+        m_text[close + 1] == '\r') {
+        for (std::size_t at = m_position; at < close; ++at)
+            m_line += m_text[at] == '\n' ? 1 : 0;
+        fields.push_back({m_position, close - m_position, false});
+        m_position = close + 1;
+        return true;
+    }
     const std::size_t begin = m_scratch.size();
     for (;;) {
         const std::size_t next = m_text.find(m_quote, m_position);

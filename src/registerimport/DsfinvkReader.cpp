@@ -182,6 +182,14 @@ std::string DayText(const CDateTime& day)
     return text;
 }
 
+// A receipt's key: its closing's source index and its BON_ID, short enough to need no heap
+// for the usual ids.
+void ReceiptKey(int source, std::string_view id, std::string& key)
+{
+    key.assign(reinterpret_cast<const char*>(&source), sizeof source);
+    key.append(id);
+}
+
 ERegisterSkip SkipOfLineType(std::string_view type)
 {
     if (type == "Pfand" || type == "PfandRueckzahlung")
@@ -228,6 +236,9 @@ private:
     bool ReadLines(std::string& message);
     void TakeBackVoidedLines(const std::vector<CVoid>& voids, const std::vector<CReceipt*>& lineReceipts);
     int SourceOf(std::string_view register_, std::string_view closing);
+    // SourceOf for rows that come grouped by closing: the last answer is kept. Without
+    // `create`, -1 for a closing not seen before.
+    int CachedSourceOf(std::string_view register_, std::string_view closing, bool create = true);
     void Skip(ERegisterSkip reason, double gross);
 
     CExportFiles& m_files;
@@ -235,6 +246,8 @@ private:
     std::vector<CGdpduTable> m_tables;
     std::unordered_map<std::string, int> m_sources;
     std::unordered_map<std::string, CReceipt> m_receipts;
+    std::string m_lastRegister, m_lastClosing;
+    int m_lastSource = -1;
 };
 
 bool CExportReader::Run(std::string& message)
@@ -292,6 +305,21 @@ int CExportReader::SourceOf(std::string_view register_, std::string_view closing
     return at->second;
 }
 
+int CExportReader::CachedSourceOf(std::string_view register_, std::string_view closing, bool create)
+{
+    if (m_lastSource < 0 || register_ != m_lastRegister || closing != m_lastClosing) {
+        if (!create) {
+            const auto at = m_sources.find(JoinKey(register_, closing));
+            if (at == m_sources.end())
+                return -1;
+        }
+        m_lastSource = SourceOf(register_, closing);
+        m_lastRegister = register_;
+        m_lastClosing = closing;
+    }
+    return m_lastSource;
+}
+
 bool CExportReader::ReadClosings(std::string& message)
 {
     const CGdpduTable* table = Table(kClosingsFile, true, message);
@@ -328,11 +356,13 @@ bool CExportReader::ReadReceipts(std::string& message)
     const int typeColumn = file.Column("BON_TYP");
     const int voidColumn = file.Column("BON_STORNO");
     const int endColumn = file.Column("BON_ENDE");
+    m_receipts.reserve(file.CountRecordsAbove());
+    std::string key;
     while (file.Next(message)) {
         CReceipt receipt;
         if (!file.DateTime(endColumn, receipt.End, message))
             return false;
-        receipt.Source = SourceOf(file.Field(registerColumn), file.Field(closingColumn));
+        receipt.Source = CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn));
         const std::string_view type = file.Field(typeColumn);
         const std::string_view voided = file.Field(voidColumn);
         if (voided == "1" || voided == "true")
@@ -341,8 +371,8 @@ bool CExportReader::ReadReceipts(std::string& message)
             receipt.Skip = ERegisterSkip::TrainingReceipt;
         else
             receipt.Counts = type == "Beleg";
-        m_receipts[JoinKey(file.Field(registerColumn), file.Field(closingColumn), file.Field(idColumn))] =
-            receipt;
+        ReceiptKey(receipt.Source, file.Field(idColumn), key);
+        m_receipts[key] = receipt;
     }
     return !file.Failed();
 }
@@ -365,9 +395,11 @@ bool CExportReader::ReadReferences(std::string& message)
     const int refId = file.Column("REF_BON_ID");
     if (registerColumn < 0 || closingColumn < 0 || idColumn < 0 || refId < 0)
         return true;
+    std::string key;
     while (file.Next(message)) {
-        const auto from = m_receipts.find(
-            JoinKey(file.Field(registerColumn), file.Field(closingColumn), file.Field(idColumn)));
+        ReceiptKey(CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn), false),
+                   file.Field(idColumn), key);
+        const auto from = m_receipts.find(key);
         if (from == m_receipts.end() || from->second.Skip != ERegisterSkip::VoidedReceipt ||
             from->second.Counts)
             continue;
@@ -375,7 +407,11 @@ bool CExportReader::ReadReferences(std::string& message)
             file.Field(refRegister).empty() ? file.Field(registerColumn) : file.Field(refRegister);
         const std::string_view toClosing =
             file.Field(refClosing).empty() ? file.Field(closingColumn) : file.Field(refClosing);
-        const auto to = m_receipts.find(JoinKey(toRegister, toClosing, file.Field(refId)));
+        const auto closing = m_sources.find(JoinKey(toRegister, toClosing));
+        if (closing == m_sources.end())
+            continue; // the voided receipt lies in another export
+        ReceiptKey(closing->second, file.Field(refId), key);
+        const auto to = m_receipts.find(key);
         if (to != m_receipts.end()) {
             to->second.Counts = false;
             to->second.Skip = ERegisterSkip::VoidedReceipt;
@@ -411,7 +447,8 @@ bool CExportReader::ReadLines(std::string& message)
         if (!file.Number(quantityColumn, quantity, message) || !file.Number(priceColumn, price, message))
             return false;
         const double gross = quantity * price;
-        key = JoinKey(file.Field(registerColumn), file.Field(closingColumn), file.Field(idColumn));
+        ReceiptKey(CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn), false),
+                   file.Field(idColumn), key);
         const auto receipt = m_receipts.find(key);
         if (receipt == m_receipts.end() || !receipt->second.Counts) {
             Skip(receipt == m_receipts.end() ? ERegisterSkip::OtherReceipt : receipt->second.Skip, gross);
