@@ -64,7 +64,8 @@ int Journal(const std::string& file, int days, int rows)
     options.WithNumber = true;
     options.SeparateTime = true;
     const CGeneratedJournal journal = GenerateCsvJournal(options);
-    std::ofstream(file, std::ios::binary).write(journal.Bytes.data(), static_cast<std::streamsize>(journal.Bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(journal.Bytes.data(), static_cast<std::streamsize>(journal.Bytes.size()));
     std::printf("rows %d, bytes %zu\n", journal.Expected.Lines, journal.Bytes.size());
     return 0;
 }
@@ -85,8 +86,8 @@ int Read(const std::string& path, bool csv)
     int skipped = 0;
     for (const auto& [reason, count] : sales.Skipped)
         skipped += count.Lines;
-    std::printf("%.1f ms: %zu lines, %d receipts, %zu sources, %d skipped\n", ms, sales.Lines.size(), sales.Receipts,
-                sales.Sources.size(), skipped);
+    std::printf("%.1f ms: %zu lines, %d receipts, %zu sources, %d skipped\n", ms, sales.Lines.size(),
+                sales.Receipts, sales.Sources.size(), skipped);
     return 0;
 }
 
