@@ -9,6 +9,7 @@
 //   kk-bench sales FILE [REPEAT]     time the sales page, a booking and the list of all sales
 //   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
 //   kk-bench stock FILE [REPEAT]     time the stock dialog's moves and type-ahead
+//   kk-bench register FILE [REPEAT]  time the cash register import's proposals and booking
 
 #include "CostCheckBenchmark.h"
 #include "DataGenerator.h"
@@ -21,6 +22,7 @@
 #include "PrintBenchmark.h"
 #include "PugiLoader.h"
 #include "RecipePageBenchmark.h"
+#include "RegisterBookingBenchmark.h"
 #include "SalesPageBenchmark.h"
 #include "StockEntryBenchmark.h"
 #include "StrongPugiLoader.h"
@@ -302,6 +304,14 @@ int main(int argc, char** argv)
     if ((args.size() == 2 || args.size() == 3) && args[0] == "ingredients")
         return Ingredients(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc,
                            argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "register") {
+        CData data;
+        CDataFile dataFile;
+        if (!LoadOwn(args[1], data, dataFile))
+            return 1;
+        RunRegisterBookingBenchmark(data, args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
+        return 0;
+    }
     if ((args.size() == 2 || args.size() == 3) && args[0] == "sales")
         return Sales(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "evaluation-page")

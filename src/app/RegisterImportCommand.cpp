@@ -3,10 +3,13 @@
 #include "app/KostenkochDocument.h"
 #include "catalogue/Data.h"
 #include "datafile/ProgramMessages.h"
+#include "pages/sales/DialogCsvColumns.h"
 #include "pages/sales/DialogImportSummary.h"
 #include "pages/sales/DialogRegisterMapping.h"
 #include "platform/PathText.h"
 #include "platform/WaitCursor.h"
+#include "registerimport/CsvColumnMemory.h"
+#include "registerimport/CsvJournal.h"
 #include "registerimport/DishProposer.h"
 #include "registerimport/ImportPlan.h"
 #include "registerimport/RegisterExportKind.h"
@@ -42,12 +45,10 @@ bool CRegisterImportCommand::Run()
         return false;
     CRegisterSales sales;
     std::string message;
-    bool read = false;
-    {
-        const CWaitCursor cursor(m_document.Messages());
-        read = RegisterExport::Read(m_document.Files(), ExportPath(*chosen), sales, message);
-    }
-    if (!read) {
+    bool cancelled = false;
+    if (!ReadExport(ExportPath(*chosen), sales, message, cancelled)) {
+        if (cancelled)
+            return false;
         CProgramMessages::ShowText(m_document.Messages(),
                                    CStringTables::Load(StringId::kRegisterImportUnreadable) + "\n\n" +
                                        message);
@@ -67,6 +68,31 @@ bool CRegisterImportCommand::Run()
     if (summary.exec() != QDialog::Accepted || plan.BooksNothing())
         return false;
     return Book(plan);
+}
+
+// A journal's columns are assigned in the column dialog, which opens with the assignment
+// remembered for the same headings; an export describes its own columns.
+bool CRegisterImportCommand::ReadExport(const std::string& path, CRegisterSales& sales, std::string& message,
+                                        bool& cancelled)
+{
+    if (RegisterExport::GetKind(m_document.Files(), path) != ERegisterExportKind::CsvJournal) {
+        const CWaitCursor cursor(m_document.Messages());
+        return RegisterExport::Read(m_document.Files(), path, sales, message);
+    }
+    CCsvJournal journal;
+    {
+        const CWaitCursor cursor(m_document.Messages());
+        if (!journal.Load(m_document.Files(), path, message))
+            return false;
+    }
+    CCsvColumnMemory memory(m_document.Profile());
+    CDialogCsvColumns columns(journal, memory, m_window);
+    if (columns.exec() != QDialog::Accepted) {
+        cancelled = true;
+        return false;
+    }
+    const CWaitCursor cursor(m_document.Messages());
+    return journal.Read(columns.GetColumns(), sales, message);
 }
 
 bool CRegisterImportCommand::Book(const CImportPlan& plan)

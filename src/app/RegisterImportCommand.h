@@ -28,6 +28,8 @@ public:
     static std::string ExportPath(const std::string& chosen);
 
 private:
+    bool ReadExport(const std::string& path, struct CRegisterSales& sales, std::string& message,
+                    bool& cancelled);
     bool Book(const struct CImportPlan& plan);
 
     CKostenkochDocument& m_document;
