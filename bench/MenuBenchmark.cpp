@@ -72,6 +72,9 @@ void RunMenuBenchmark(CData& data, int repeat)
     std::printf("| %-70s | %11s |\n|---|---|\n", "work", "time");
     for (bool booked : {true, false}) {
         request.BookedPrices = booked;
+        Measure(booked ? "analysis alone, all food, booked prices"
+                       : "analysis alone, all food, current prices",
+                repeat, [&](int) { (void)CMenuAnalysis::Build(data, request); });
         Measure(booked ? "analysis, chart built and painted (1000 x 420), all food, booked prices"
                        : "analysis, chart built and painted (1000 x 420), all food, current prices",
                 repeat, [&](int) { AnalyseAndPaint(data, request, chart, image); });

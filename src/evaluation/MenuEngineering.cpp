@@ -7,8 +7,10 @@
 #include "resources/StringTables.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -51,9 +53,11 @@ public:
             dishes.push_back({recipe.Name, &recipe, recipe.NameGroupIndex});
             sums.push_back(found != m_recipeSums.end() ? found->second : CDishSums{});
         }
-        for (const auto& [key, dishSums] : m_deletedSums) {
-            dishes.push_back({key.second, nullptr, key.first});
-            sums.push_back(dishSums);
+        for (int group = 0; group < CData::kNbGroups; ++group) {
+            for (const auto& [name, dishSums] : m_deletedSums[static_cast<std::size_t>(group)]) {
+                dishes.push_back({name, nullptr, group});
+                sums.push_back(dishSums);
+            }
         }
     }
 
@@ -82,15 +86,19 @@ private:
     {
         if (sale.Recipe != nullptr)
             return InSelection(sale.Recipe->NameGroupIndex) ? &m_recipeSums[sale.Recipe] : nullptr;
-        if (!m_request.BookedPrices || !InSelection(sale.NameGroupIndex))
+        if (!m_request.BookedPrices || !CData::IsValidGroup(sale.NameGroupIndex) ||
+            !InSelection(sale.NameGroupIndex))
             return nullptr;
-        return &m_deletedSums[{sale.NameGroupIndex, sale.Name}];
+        auto& byName = m_deletedSums[static_cast<std::size_t>(sale.NameGroupIndex)];
+        const auto found = byName.find(std::string_view(sale.Name));
+        return found != byName.end() ? &found->second : &byName[sale.Name];
     }
 
     const CData& m_data;
     const CMenuRequest& m_request;
     std::unordered_map<const CRecipe*, CDishSums> m_recipeSums;
-    std::map<std::pair<int, std::string>, CDishSums> m_deletedSums;
+    // By group, then by name; looked up without copying the sale's name.
+    std::array<std::map<std::string, CDishSums, std::less<>>, CData::kNbGroups> m_deletedSums;
 };
 
 // Prices per portion and the margin in total: from the period's sums with booked prices when

@@ -175,14 +175,15 @@ TEST_F(MenuEngineering, OneDishIsAStar)
     EXPECT_EQ(analysis.GetDishes()[0].Class, EMenuClass::Star);
 }
 
-// 3,10 - 1,00 is not 2,10 in binary; the weighted average of three equal margins must still
-// count as reached by each of them.
+// Three dishes, each 1 + 2 portions at 3,10 net and 1,70 cost: in binary each margin comes to
+// 1,4000000000000001 and their weighted average to 1,4000000000000004. Equal dishes must
+// still all count as reaching it.
 TEST_F(MenuEngineering, EqualDishesAreAllStars)
 {
     for (const char* name : {"Erbsen", "Bohnen", "Linsen"}) {
         CRecipe& recipe = Dish(name);
-        Sell(recipe, 3, 3.1, 1.0, kJanuary);
-        Sell(recipe, 7, 3.1, 1.0, kMarch);
+        Sell(recipe, 1, 3.1, 1.7, kJanuary);
+        Sell(recipe, 2, 3.1, 1.7, kMarch);
     }
     const CMenuAnalysis analysis = Analyse();
     for (const CMenuDish& dish : analysis.GetDishes())

@@ -2,6 +2,7 @@
 #include "FakePageHost.h"
 #include "PageTestSupport.h"
 #include "SalesBuilder.h"
+#include "TempDir.h"
 #include "controls/MenuChartPainter.h"
 #include "controls/MenuChartWnd.h"
 #include "evaluation/MenuEngineeringView.h"
@@ -9,7 +10,10 @@
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/RecipeFiguresBox.h"
+#include "resources/StringIds.h"
 
+#include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
@@ -153,6 +157,42 @@ TEST_F(MenuAnalysisPageTest, DoubleClickOnADotOpensItsRecipe)
     EXPECT_EQ(opened, QStringLiteral("Suppe"));
     EXPECT_EQ(Host.Data.Recipes.At(1)->PriceSell, 5.0);
     EXPECT_EQ(Classes(), (QStringList{"Star", "Zugpferd", "Ladenhüter"}));
+}
+
+// Picture, table and printout are the menu analysis's while it is shown. The picture shows the
+// chart in its class colours (the star's green dot), the text lists the dishes in shown order.
+TEST_F(MenuAnalysisPageTest, SaveExportAndPrintTakeTheAnalysis)
+{
+    const CTempDir directory;
+    Open();
+    Page->ShowMenuAnalysis();
+    Host.Dialogs.QueueAnswer(directory.File("Menue.png"));
+    QTest::mouseClick(Find<QPushButton>("saveChart"), Qt::LeftButton);
+    ASSERT_EQ(Host.Dialogs.GetRequests().size(), 1u);
+    EXPECT_EQ(Host.Dialogs.GetRequests()[0].Request.DefaultFileName, "Men\xFC"
+                                                                     "analyse Alle Speisen.png");
+    const QImage picture((directory.Path() / "Menue.png").c_str());
+    ASSERT_FALSE(picture.isNull());
+    int green = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            green += picture.pixelColor(x, y) == QColor(0, 150, 0) ? 1 : 0;
+    }
+    EXPECT_GT(green, 20);
+
+    Host.Dialogs.QueueAnswer(directory.File("Menue.csv"));
+    QTest::mouseClick(Find<QPushButton>("exportTable"), Qt::LeftButton);
+    QFile csv((directory.Path() / "Menue.csv").c_str());
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("\r\nSchnitzel;Hauptgerichte;50;50,00;15,00;5,00;10,00;500,00;33,33;Star;"
+                       "Halten und hervorheben\r\nSuppe;")))
+        << text.toStdString();
+
+    Page->Print();
+    ASSERT_EQ(Host.PrintedLists.size(), 1u);
+    EXPECT_EQ(Host.PrintedLists[0], StringId::kMenuAnalysisTitle);
 }
 
 // A period without sales says so in the chart and lists the dishes without a class.
