@@ -437,6 +437,36 @@ TEST_F(KostenkochCli, HealthListsTheFindingsErrorsFirst)
               QString::fromUtf8("Keine Befunde: Die Kalkulation ist vollst\u00e4ndig und stimmig."));
 }
 
+// A file whose two recipes use each other: the reader cuts the second link, and the check
+// names the line it cut and the recipe it led to.
+TEST_F(KostenkochCli, HealthNamesTheCycleTheReaderCut)
+{
+    CData data;
+    data.SetDefaults();
+    for (const char* name : {"Kreis A", "Kreis B"}) {
+        CRecipe recipe(&data);
+        recipe.Name = name;
+        recipe.NameGroupIndex = 0;
+        recipe.UseForSale = 0;
+        ASSERT_EQ(data.AddRecipe(recipe), 1);
+    }
+    data.Recipes.At(0)->AddRecipeIngredient(data.Recipes.At(1), nullptr, 1.0, 0.0);
+    data.Recipes.At(1)->AddRecipeIngredient(data.Recipes.At(0), nullptr, 1.0, 0.0);
+    const std::string path = m_dir.File("Kreis.xml");
+    CStdFile file(path, CStdFile::CreateWrite);
+    CDataFile().WriteToXML(data, file);
+    file.Close();
+
+    ASSERT_EQ(Run({"health", path}), 0) << m_err.str();
+    const QJsonArray findings = Json()["findings"].toArray();
+    ASSERT_EQ(findings.size(), 1);
+    const QJsonObject cut = findings[0].toObject();
+    EXPECT_EQ(cut["fault"].toString(), QStringLiteral("droppedCycle"));
+    EXPECT_EQ(cut["name"].toString(), QStringLiteral("Kreis B"));
+    EXPECT_EQ(cut["problem"].toString(),
+              QString::fromUtf8("Zeile 1: Unterrezeptur „Kreis A“ beim Lesen abgetrennt (Kreis); kostet 0."));
+}
+
 // A data file that a program holds open is not written; a FIFO is refused at once.
 TEST_F(KostenkochCli, LockedOutputAndFifoInputAreRefused)
 {

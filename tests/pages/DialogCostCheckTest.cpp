@@ -8,6 +8,7 @@
 #include "pages/recipes/RecipeFiguresBox.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -150,4 +151,17 @@ TEST_F(DialogCostCheckTest, ExportAndPrintTheListAsShown)
 
     QTest::mouseClick(Dialog->PrintButton(), Qt::LeftButton);
     EXPECT_EQ(Host.PrintedLists, (std::vector<int>{358}));
+}
+
+// A sort by a header click is kept for the next opening.
+TEST_F(DialogCostCheckTest, SortIsRememberedAsTheUserChangesIt)
+{
+    Open();
+    QHeaderView* header = Dialog->List()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 5, header->height() / 2));
+    EXPECT_EQ(Names(), (QStringList{"Brot", "Mehl", "Teig"}));
+    Dialog.reset();
+    Open();
+    EXPECT_EQ(Names(), (QStringList{"Brot", "Mehl", "Teig"}));
 }

@@ -55,7 +55,6 @@ bool CDialogCostCheck::Run(CPageHost& host, QWidget* parent)
         return false;
     CDialogCostCheck dialog(host, parent);
     dialog.exec();
-    dialog.m_list->SaveLayout(host.Profile(), kLayoutSection, kLayoutEntry);
     return dialog.Changed();
 }
 
