@@ -46,6 +46,8 @@ TEST(HelpFileTest, LiesBesideTheProgramAsUtf8WithEveryAnchorTheProgramOpens)
         "DialogRecipe",
         "DialogRecipeIngredient",
         "DialogSalesList",
+        "DialogPriceImpact",
+        "DialogPriceSimulation",
     };
     for (const char* anchor : anchors) {
         const std::string id = std::string("id=\"") + anchor + "\"";

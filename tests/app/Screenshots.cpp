@@ -13,9 +13,11 @@
 #include "controls/FlatButton.h"
 #include "controls/ListCtrlEx.h"
 #include "pages/common/PageHost.h"
+#include "pages/costing/DialogPriceSimulation.h"
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/ingredients/DialogIngredient.h"
 #include "pages/ingredients/DialogIngredientSupplier.h"
+#include "pages/ingredients/DialogPriceImpact.h"
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/DialogRecipeIngredient.h"
@@ -26,12 +28,14 @@
 #include "platform/qt/TextConversion.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabBar>
 #include <cstdio>
 #include <cstdlib>
@@ -331,6 +335,34 @@ bool SaveRecipeLineDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& 
     return saved;
 }
 
+// Butter 20 % dearer, as "Auswirkung …" of the ingredient dialog shows it before OK, and the
+// dairy goods 15 % dearer in the price simulation, new prices ending in ,50 or ,90.
+bool SavePriceDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& output)
+{
+    CData& data = *host.GetData();
+    const CIngredient* butter = nullptr;
+    for (const CIngredient& ingredient : data.Ingredients) {
+        if (ingredient.Name == "Butter")
+            butter = &ingredient;
+    }
+    CIngredient changed(&data);
+    if (!butter || !changed.CopyFrom(*butter))
+        return false;
+    changed.SupplierInUse->Price *= 1.2;
+    CDialogPriceImpact impact(host, *butter, changed, &window);
+    impact.show();
+    bool saved = Save(impact, output, QStringLiteral("2-auswirkung"));
+    impact.close();
+    CDialogPriceSimulation simulation(host, &window);
+    simulation.show();
+    simulation.ByGroup()->setChecked(true);
+    simulation.Groups()->setCurrentIndex(simulation.Groups()->findText(QStringLiteral("Milchprodukte")));
+    simulation.PercentField()->setText(QStringLiteral("15"));
+    simulation.Rounding()->setCurrentIndex(2);
+    saved = simulation.Calculate() && saved;
+    return Save(simulation, output, QStringLiteral("7-preissimulation")) && saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -361,5 +393,6 @@ int main(int argc, char** argv)
     const bool sales = SaveSalesPage(*window, window->Document(), output);
     const bool evaluation = SaveEvaluation(*window, output);
     const bool stock = SaveStockDialog(*window, window->Document(), output);
-    return tabs && masterData && dialog && recipe && sales && evaluation && stock ? 0 : 1;
+    const bool prices = SavePriceDialogs(*window, window->Document(), output);
+    return tabs && masterData && dialog && recipe && sales && evaluation && stock && prices ? 0 : 1;
 }
