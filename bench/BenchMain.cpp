@@ -9,6 +9,7 @@
 //   kk-bench sales FILE [REPEAT]     time the sales page, a booking and the list of all sales
 //   kk-bench recipes FILE [REPEAT]      time the recipes page and the recipe dialog
 //   kk-bench stock FILE [REPEAT]     time the stock dialog's moves and type-ahead
+//   kk-bench impact FILE [REPEAT]    time the price impact of one ingredient and a simulation
 //   kk-bench register FILE [REPEAT]  time the cash register import's proposals and booking
 
 #include "CostCheckBenchmark.h"
@@ -19,6 +20,7 @@
 #include "ListBenchmark.h"
 #include "MenuBenchmark.h"
 #include "PlainWriter.h"
+#include "PriceImpactBenchmark.h"
 #include "PrintBenchmark.h"
 #include "PugiLoader.h"
 #include "RecipePageBenchmark.h"
@@ -288,6 +290,18 @@ int CostCheck(const std::string& path, int repeat)
     return 0;
 }
 
+int Impact(const std::string& path, int repeat)
+{
+    CData data;
+    CDataFile dataFile;
+    if (!LoadOwn(path, data, dataFile)) {
+        std::fprintf(stderr, "read file failed: %s\n", path.c_str());
+        return 1;
+    }
+    RunPriceImpactBenchmark(data, repeat);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -325,11 +339,13 @@ int main(int argc, char** argv)
         return Recipes(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "stock")
         return Stock(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5, argc, argv);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "impact")
+        return Impact(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "costcheck")
         return CostCheck(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
     std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
                          "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
                          "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | "
-                         "print FILE [REPEAT] | stock FILE [REPEAT] | costcheck FILE [REPEAT]\n");
+                         "print FILE [REPEAT] | stock FILE [REPEAT] | costcheck FILE [REPEAT] | impact FILE [REPEAT]\n");
     return 2;
 }

@@ -46,6 +46,8 @@ TEST(HelpFileTest, LiesBesideTheProgramAsUtf8WithEveryAnchorTheProgramOpens)
         "DialogRecipe",
         "DialogRecipeIngredient",
         "DialogSalesList",
+        "DialogPriceImpact",
+        "DialogPriceSimulation",
         "DialogRegisterMapping",
         "DialogImportSummary",
         "DialogCostCheck",

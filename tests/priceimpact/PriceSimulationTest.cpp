@@ -31,9 +31,15 @@ struct CSimulationCatalogue
         data.Taxes[kSoups] = 19.0;
         data.Quotes[kSoups] = 25.0;
         butter = &Add("Butter", "Molkerei", "Hof Meier", 4.0, 2.0);
-        cream = &Add("Sahne", "Molkerei", "Großmarkt", 3.0, 1.0);
+        cream = &Add("Sahne", "Molkerei",
+                     "Gro\xDF"
+                     "markt",
+                     3.0, 1.0);
         flour = &Add("Mehl", "Trocken", "Hof Meier", 1.0, 1.0);
-        salt = &Add("Salz", "Trocken", "Großmarkt", 0.5, 1.0);
+        salt = &Add("Salz", "Trocken",
+                    "Gro\xDF"
+                    "markt",
+                    0.5, 1.0);
         salt->SupplierInUse = nullptr;
         soup = &AddRecipe(data, "Rahmsuppe", 2, kSoups);
         soup->PriceSell = 6.90;
@@ -80,7 +86,11 @@ TEST(PriceSimulationTest, SelectsByIngredientGroupOrSupplierInUse)
         {CPriceChange::ByGroup, "Trocken", {}, "Mehl"},
         {CPriceChange::ByGroup, "molkerei", {}, ""},
         {CPriceChange::BySupplier, "Hof Meier", {}, "Butter,Mehl"},
-        {CPriceChange::BySupplier, "Großmarkt", {}, "Sahne"},
+        {CPriceChange::BySupplier,
+         "Gro\xDF"
+         "markt",
+         {},
+         "Sahne"},
         {CPriceChange::ByIngredients, "", {catalogue.salt->Id, catalogue.cream->Id}, "Sahne"},
     };
     for (const CCase& test : cases) {
@@ -90,6 +100,10 @@ TEST(PriceSimulationTest, SelectsByIngredientGroupOrSupplierInUse)
         change.IngredientIds = test.ids;
         EXPECT_EQ(Names(PriceChange::Select(catalogue.data, change)), test.expected) << test.key;
     }
+    // What "by supplier" offers: the suppliers in use, once each (salt's is not in use).
+    EXPECT_EQ(PriceChange::SupplierNamesInUse(catalogue.data),
+              (std::vector<std::string>{"Hof Meier", "Gro\xDF"
+                                                     "markt"}));
 }
 
 TEST(PriceSimulationTest, NewSupplierPrice)

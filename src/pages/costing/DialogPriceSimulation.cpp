@@ -37,7 +37,7 @@ enum EIngredientColumn { kName, kGroup, kSupplier, kPrice, kNbIngredientColumns 
 constexpr CListColumnSetup kIngredientColumns[kNbIngredientColumns] = {
     {StringId::kNameHeader, EColumnFormat::Left, 150},
     {StringId::kGroupHeader, EColumnFormat::Left, 110},
-    {StringId::kSupplierHeader, EColumnFormat::Left, 110},
+    {StringId::kSupplierHeader, EColumnFormat::Left, 160},
     {StringId::kPriceHeader, EColumnFormat::Right, 80, "99.999,99"},
 };
 
@@ -89,6 +89,7 @@ QWidget* CDialogPriceSimulation::BuildSelection()
     m_ingredients->setObjectName(QStringLiteral("ingredientList"));
     m_ingredients->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_ingredients->InsertColumns(kIngredientColumns);
+    m_ingredients->setMinimumHeight(150);
     m_groups = Choices("groupChoice", box);
     m_suppliers = Choices("supplierChoice", box);
     auto* grid = new QGridLayout(box);
@@ -147,6 +148,8 @@ QLayout* CDialogPriceSimulation::BuildResult()
     m_result->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ImpactList::AddColumns(*m_result, true);
     m_result->LoadLayout(m_host.Profile(), kLayoutSection, kLayoutEntry);
+    m_result->setMinimumHeight(180);
+    ImpactList::FitWidth(*m_result);
     connect(m_result, &CListCtrlEx::LayoutEdited, this,
             [this] { m_result->SaveLayout(m_host.Profile(), kLayoutSection, kLayoutEntry); });
     m_summary = new QLabel(this);

@@ -51,7 +51,7 @@ CDialogPriceImpact::CDialogPriceImpact(CPageHost& host, const CIngredient& origi
     layout->addWidget(m_list, 1);
     layout->addWidget(BuildButtons());
     Compute(original, changed);
-    FormFields::FitToColumns(m_list);
+    ImpactList::FitWidth(*m_list);
     m_list->setFocus();
 }
 

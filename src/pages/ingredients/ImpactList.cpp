@@ -11,27 +11,33 @@
 #include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
+#include <QHeaderView>
 #include <QSaveFile>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace {
+
+// The list may take nearly the width of a 1280 × 800 screen, so that every column shows at once.
+constexpr int kWidestList = 1220;
 
 // Prices are shown whole up to "99.999,99".
 constexpr const char* kWidestPrice = "99.999,99";
 constexpr const char* kWidestRatio = "100,00";
 
 constexpr CListColumnSetup kColumns[ImpactList::kNbColumns] = {
-    {StringId::kImpactRecipeHeader, EColumnFormat::Left, 160},
-    {StringId::kImpactGroupHeader, EColumnFormat::Left, 110},
-    {StringId::kImpactPriceSellHeader, EColumnFormat::Right, 80, kWidestPrice},
-    {StringId::kImpactCostBeforeHeader, EColumnFormat::Right, 70, kWidestPrice},
-    {StringId::kImpactCostAfterHeader, EColumnFormat::Right, 70, kWidestPrice},
-    {StringId::kImpactRatioBeforeHeader, EColumnFormat::Right, 70, kWidestRatio},
-    {StringId::kImpactRatioAfterHeader, EColumnFormat::Right, 70, kWidestRatio},
-    {StringId::kImpactMarginBeforeHeader, EColumnFormat::Right, 70, kWidestPrice},
-    {StringId::kImpactMarginAfterHeader, EColumnFormat::Right, 70, kWidestPrice},
-    {StringId::kImpactMarginLossHeader, EColumnFormat::Right, 70, kWidestPrice},
-    {StringId::kImpactTargetPriceHeader, EColumnFormat::Right, 90, kWidestPrice},
-    {StringId::kImpactNewPriceHeader, EColumnFormat::Right, 80, kWidestPrice},
+    {StringId::kImpactRecipeHeader, EColumnFormat::Left, 180},
+    {StringId::kImpactGroupHeader, EColumnFormat::Left, 130},
+    {StringId::kImpactPriceSellHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactCostBeforeHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactCostAfterHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactRatioBeforeHeader, EColumnFormat::Right, 50, kWidestRatio},
+    {StringId::kImpactRatioAfterHeader, EColumnFormat::Right, 50, kWidestRatio},
+    {StringId::kImpactMarginBeforeHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactMarginAfterHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactMarginLossHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactTargetPriceHeader, EColumnFormat::Right, 50, kWidestPrice},
+    {StringId::kImpactNewPriceHeader, EColumnFormat::Right, 50, kWidestPrice},
 };
 
 void SetNumber(CListCtrlEx& list, std::uint32_t row, ImpactList::EColumn column, double value)
@@ -73,6 +79,13 @@ void Fill(CListCtrlEx& list, const CData& data, const std::vector<CImpactRow>& r
     }
     list.Fill();
     list.Sort();
+}
+
+void FitWidth(CListCtrlEx& list)
+{
+    const int frame = 2 * list.frameWidth();
+    const int scrollBar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    list.setMinimumWidth(std::min(list.header()->length() + frame + scrollBar, kWidestList));
 }
 
 std::string ToCsv(const CListCtrlEx& list)

@@ -37,6 +37,8 @@ void AddColumns(CListCtrlEx& list, bool withNewPrice);
 // price per row. The rows keep their order unless the user sorted the list.
 void Fill(CListCtrlEx& list, const CData& data, const std::vector<CImpactRow>& rows,
           const std::vector<double>* newPrices = nullptr);
+// Keeps the list wide enough to show every column at once, up to nearly a 1280 × 800 screen.
+void FitWidth(CListCtrlEx& list);
 // The shown columns in shown order, the rows as shown, separated by semicolons.
 std::string ToCsv(const CListCtrlEx& list);
 // Asks for a file and writes ToCsv to it as UTF-8 with a byte order mark, so that
