@@ -343,9 +343,11 @@ int main(int argc, char** argv)
         return Impact(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "costcheck")
         return CostCheck(args[1], args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 5);
-    std::fprintf(stderr, "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
-                         "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
-                         "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | "
-                         "print FILE [REPEAT] | stock FILE [REPEAT] | costcheck FILE [REPEAT] | impact FILE [REPEAT]\n");
+    std::fprintf(
+        stderr,
+        "usage: kk-bench generate S|L FILE | run FILE [REPEAT] | peak own|pugixml FILE | "
+        "list FILE [REPEAT] | ingredients FILE [REPEAT] | recipes FILE [REPEAT] | "
+        "sales FILE [REPEAT] | evaluation-page FILE [REPEAT] | menu FILE [REPEAT] | "
+        "print FILE [REPEAT] | stock FILE [REPEAT] | costcheck FILE [REPEAT] | impact FILE [REPEAT]\n");
     return 2;
 }
