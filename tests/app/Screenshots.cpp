@@ -475,34 +475,6 @@ bool SavePriceDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& outpu
     return Save(simulation, output, QStringLiteral("7-preissimulation")) && saved;
 }
 
-// Butter 20 % dearer, as "Auswirkung …" of the ingredient dialog shows it before OK, and the
-// dairy goods 15 % dearer in the price simulation, new prices ending in ,50 or ,90.
-bool SavePriceDialogs(CKostenkochDlg& window, CPageHost& host, const QDir& output)
-{
-    CData& data = *host.GetData();
-    const CIngredient* butter = nullptr;
-    for (const CIngredient& ingredient : data.Ingredients) {
-        if (ingredient.Name == "Butter")
-            butter = &ingredient;
-    }
-    CIngredient changed(&data);
-    if (!butter || !changed.CopyFrom(*butter))
-        return false;
-    changed.SupplierInUse->Price *= 1.2;
-    CDialogPriceImpact impact(host, *butter, changed, &window);
-    impact.show();
-    bool saved = Save(impact, output, QStringLiteral("2-auswirkung"));
-    impact.close();
-    CDialogPriceSimulation simulation(host, &window);
-    simulation.show();
-    simulation.ByGroup()->setChecked(true);
-    simulation.Groups()->setCurrentIndex(simulation.Groups()->findText(QStringLiteral("Milchprodukte")));
-    simulation.PercentField()->setText(QStringLiteral("15"));
-    simulation.Rounding()->setCurrentIndex(2);
-    saved = simulation.Calculate() && saved;
-    return Save(simulation, output, QStringLiteral("7-preissimulation")) && saved;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
