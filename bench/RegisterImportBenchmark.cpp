@@ -102,7 +102,8 @@ int Preview(const std::string& path)
         return 1;
     }
     const auto rows = CsvPreview::Rows(journal, GuessCsvColumns(journal.GetHeadings()), 50);
-    std::printf("%.1f ms: %zu rows of %zu shown\n", Since(start), rows.size(), journal.GetRowCount());
+    const double ms = Since(start);
+    std::printf("%.1f ms: %zu rows of %zu shown\n", ms, rows.size(), journal.GetRowCount());
     return 0;
 }
 

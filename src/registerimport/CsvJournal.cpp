@@ -124,6 +124,10 @@ bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::str
     m_name = name;
     m_rows.clear();
     m_columnCount = 0;
+    m_splitAt = 0;
+    m_splitLine = 1;
+    m_splitDone = false;
+    m_splitError.clear();
     m_styleColumns.reset();
     const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
     const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
@@ -140,25 +144,10 @@ bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::str
             best = score;
             m_delimiter = candidate;
         }
-    return Split(message);
-}
-
-bool CCsvJournal::Split(std::string& message)
-{
-    CCsvRecords records(m_text, m_delimiter);
-    std::vector<std::string_view> fields;
-    for (;;) {
-        const CCsvRecords::EResult result = records.Next(fields);
-        if (result == CCsvRecords::End)
-            break;
-        if (result == CCsvRecords::UnclosedQuote) {
-            message = m_name + ", Zeile " + std::to_string(records.GetLine()) +
-                      Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");
-            m_rows.clear();
-            return false;
-        }
-        m_rows.push_back({records.GetRecordBegin(), records.GetRecordEnd(), records.GetLine()});
-        m_columnCount = std::max(m_columnCount, fields.size());
+    if (!SplitUpTo(kEagerRows)) {
+        message = m_splitError;
+        m_rows.clear();
+        return false;
     }
     if (m_rows.empty()) {
         message = m_name + Windows1252Text(" ist leer.");
@@ -167,10 +156,50 @@ bool CCsvJournal::Split(std::string& message)
     return true;
 }
 
+bool CCsvJournal::SplitUpTo(std::size_t rows) const
+{
+    if (m_splitDone || m_rows.size() >= rows)
+        return m_splitError.empty();
+    CCsvRecords records(std::string_view(m_text).substr(m_splitAt), m_delimiter);
+    std::vector<std::string_view> fields;
+    const std::size_t lineBase = m_splitLine - 1;
+    while (m_rows.size() < rows) {
+        const CCsvRecords::EResult result = records.Next(fields);
+        if (result == CCsvRecords::End) {
+            m_splitDone = true;
+            break;
+        }
+        if (result == CCsvRecords::UnclosedQuote) {
+            m_splitError = m_name + ", Zeile " + std::to_string(lineBase + records.GetLine()) +
+                           Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");
+            m_splitDone = true;
+            return false;
+        }
+        m_rows.push_back({m_splitAt + records.GetRecordBegin(), m_splitAt + records.GetRecordEnd(),
+                          lineBase + records.GetLine()});
+        m_columnCount = std::max(m_columnCount, fields.size());
+    }
+    m_splitAt += records.GetRecordEnd();
+    m_splitLine = lineBase + records.GetNextLine();
+    return true;
+}
+
+std::size_t CCsvJournal::GetRowCount() const
+{
+    SplitUpTo(static_cast<std::size_t>(-1));
+    return m_rows.size();
+}
+
+bool CCsvJournal::HasRow(std::size_t row) const
+{
+    SplitUpTo(row + 1);
+    return row < m_rows.size();
+}
+
 std::vector<std::string> CCsvJournal::GetFields(std::size_t row) const
 {
     std::vector<std::string> result;
-    if (row >= m_rows.size())
+    if (!HasRow(row))
         return result;
     const CRow& at = m_rows[row];
     CCsvRecords records(std::string_view(m_text).substr(at.Begin, at.End - at.Begin), m_delimiter);
@@ -187,7 +216,7 @@ bool CCsvJournal::UsesGermanNumbers(const CCsvColumns& columns) const
     if (m_styleColumns && *m_styleColumns == columns)
         return m_germanNumbers;
     int german = 0, english = 0;
-    for (std::size_t row = columns.HasHeading ? 1 : 0; row < m_rows.size() && row < kStyleSampleRows; ++row) {
+    for (std::size_t row = columns.HasHeading ? 1 : 0; row < kStyleSampleRows && HasRow(row); ++row) {
         const std::vector<std::string> fields = GetFields(row);
         for (int column : {columns.Quantity, columns.Price})
             if (column >= 0 && static_cast<std::size_t>(column) < fields.size()) {
@@ -215,7 +244,7 @@ std::string CCsvJournal::ColumnName(int column, bool hasHeading) const
 CCsvRowResult CCsvJournal::ReadRow(std::size_t row, const CCsvColumns& columns) const
 {
     CCsvRowResult result;
-    result.FileLine = row < m_rows.size() ? m_rows[row].FileLine : 0;
+    result.FileLine = HasRow(row) ? m_rows[row].FileLine : 0;
     const std::vector<std::string> fields = GetFields(row);
     if ((row == 0 && columns.HasHeading) || IsBlankRow(fields)) {
         result.State = CCsvRowResult::Blank;
@@ -276,6 +305,11 @@ bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::s
     sales.SourceName = m_name;
     if (!columns.IsComplete()) {
         message = m_name + Windows1252Text(": ordnen Sie Datum, Artikel und Menge je einer Spalte zu.");
+        return false;
+    }
+    if (!SplitUpTo(static_cast<std::size_t>(-1))) {
+        message = m_splitError;
+        sales = CRegisterSales();
         return false;
     }
     sales.Lines.reserve(m_rows.size());

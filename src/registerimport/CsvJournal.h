@@ -44,7 +44,14 @@ public:
     [[nodiscard]] bool LoadBytes(std::string bytes, const std::string& name, std::string& message);
 
     char GetDelimiter() const { return m_delimiter; }
-    std::size_t GetRowCount() const { return m_rows.size(); }
+    // The rows are split as far as they are asked for: Load splits the first kEagerRows, so
+    // that the first rows show at once however long the journal is; the row count and Read
+    // split the rest.
+    static constexpr std::size_t kEagerRows = 1000;
+    std::size_t GetRowCount() const;
+    // Whether the journal has that row (splitting up to it, not beyond).
+    bool HasRow(std::size_t row) const;
+    // The most fields of a row split so far (the first kEagerRows at least).
     std::size_t GetColumnCount() const { return m_columnCount; }
     // The fields of a row (the heading row included, as row 0).
     std::vector<std::string> GetFields(std::size_t row) const;
@@ -69,7 +76,9 @@ private:
         std::size_t End = 0;
         std::size_t FileLine = 0;
     };
-    bool Split(std::string& message);
+    // Splits further until `rows` rows are known or the text ends; false when a quote is
+    // never closed (m_splitError then says where).
+    bool SplitUpTo(std::size_t rows) const;
     bool UsesGermanNumbers(const CCsvColumns& columns) const;
     std::string ColumnName(int column, bool hasHeading) const;
 
@@ -79,6 +88,11 @@ private:
     // The number style found for the last assignment asked about.
     mutable std::optional<CCsvColumns> m_styleColumns;
     mutable bool m_germanNumbers = true;
-    std::size_t m_columnCount = 0;
-    std::vector<CRow> m_rows;
+    // What is split so far: the rows, where splitting goes on, and an error met on the way.
+    mutable std::size_t m_columnCount = 0;
+    mutable std::vector<CRow> m_rows;
+    mutable std::size_t m_splitAt = 0;
+    mutable std::size_t m_splitLine = 1;
+    mutable bool m_splitDone = false;
+    mutable std::string m_splitError;
 };

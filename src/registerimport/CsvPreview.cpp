@@ -34,8 +34,7 @@ namespace CsvPreview {
 std::vector<CCsvPreviewRow> Rows(const CCsvJournal& journal, const CCsvColumns& columns, std::size_t count)
 {
     std::vector<CCsvPreviewRow> rows;
-    for (std::size_t row = columns.HasHeading ? 1 : 0; row < journal.GetRowCount() && rows.size() < count;
-         ++row) {
+    for (std::size_t row = columns.HasHeading ? 1 : 0; rows.size() < count && journal.HasRow(row); ++row) {
         const CCsvRowResult result = journal.ReadRow(row, columns);
         CCsvPreviewRow& shown = rows.emplace_back();
         shown.FileLine = result.FileLine;

@@ -24,6 +24,8 @@ public:
     // The offsets of the last record in the text: its first byte and the byte after it.
     std::size_t GetRecordBegin() const { return m_recordBegin; }
     std::size_t GetRecordEnd() const { return m_position; }
+    // The file line (from 1) the next record starts on.
+    std::size_t GetNextLine() const { return m_line; }
 
 private:
     struct CField

@@ -255,3 +255,34 @@ TEST(CCsvColumnMemory, RemembersTheAssignmentForTheSameHeadings)
 }
 
 } // namespace
+
+namespace {
+
+// Rows beyond those split at loading are split when asked for, with their file lines counted
+// on across the boundary, and a quote never closed down there fails the read, not the load.
+TEST(CCsvJournal, SplitsTheRestOfALongJournalWhenAskedFor)
+{
+    std::string text = "Datum;Artikel;Menge\n01.03.2026;\"zwei\nZeilen\";1\n"; // rows 0 and 1, lines 1 to 3
+    for (std::size_t row = 2; row < CCsvJournal::kEagerRows + 500; ++row)
+        text += "01.03.2026;Bier;1\n";
+    const std::size_t rows = CCsvJournal::kEagerRows + 500;
+    CCsvJournal journal;
+    std::string message;
+    ASSERT_TRUE(journal.LoadText(text + "02.03.2026;\"offen;1\n", "lang.csv", message)) << message;
+    const CCsvColumns columns = GuessCsvColumns(journal.GetHeadings());
+    EXPECT_EQ(journal.ReadRow(1, columns).Line.ItemText, "zwei\nZeilen");
+    // Row r (from 2) starts on file line r + 2.
+    EXPECT_EQ(journal.ReadRow(CCsvJournal::kEagerRows + 100, columns).FileLine,
+              CCsvJournal::kEagerRows + 102);
+    CRegisterSales sales;
+    EXPECT_FALSE(journal.Read(columns, sales, message));
+    EXPECT_NE(message.find("lang.csv, Zeile " + std::to_string(rows + 2)), std::string::npos) << message;
+
+    CCsvJournal whole;
+    ASSERT_TRUE(whole.LoadText(text, "lang.csv", message)) << message;
+    EXPECT_EQ(whole.GetRowCount(), rows);
+    ASSERT_TRUE(whole.Read(GuessCsvColumns(whole.GetHeadings()), sales, message)) << message;
+    EXPECT_EQ(sales.Lines.size(), rows - 1);
+}
+
+} // namespace
