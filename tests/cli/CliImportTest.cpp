@@ -173,6 +173,9 @@ TEST_F(CliImport, HeldFileOrUnreadableExportIsRefusedAndNothingWritten)
     EXPECT_FALSE(m_err.str().empty());
     EXPECT_EQ(Run({"import", m_path, m_dir.File("fehlt.zip")}), 1);
     EXPECT_FALSE(m_err.str().empty());
+    // A folder is read as an unpacked export; this one has no index.xml.
+    EXPECT_EQ(Run({"import", m_path, m_dir.File("")}), 1);
+    EXPECT_NE(m_err.str().find("index.xml"), std::string::npos) << m_err.str();
     EXPECT_EQ(Bytes(m_path), before);
 }
 

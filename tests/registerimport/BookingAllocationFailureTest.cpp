@@ -1,0 +1,106 @@
+// Booking an import when memory runs out at any allocation on the way: it says so and the
+// catalogue is as it was, byte for byte in its file text.
+
+#include "CatalogueBuilder.h"
+#include "catalogue/Data.h"
+#include "datafile/DataFileWriter.h"
+#include "registerimport/DishProposer.h"
+#include "registerimport/ImportPlan.h"
+#include "registerimport/RegisterBooking.h"
+#include "registerimport/RegisterItemTable.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <new>
+
+namespace {
+// Allocations still allowed before one fails (only that one); -1 = never fail.
+int g_allocationsLeft = -1;
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (g_allocationsLeft == 0) {
+        g_allocationsLeft = -1;
+        throw std::bad_alloc();
+    }
+    if (g_allocationsLeft > 0)
+        --g_allocationsLeft;
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+
+// The standard library's temporary buffers come from here; they take what they get.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+
+namespace {
+
+std::string Render(const CData& data)
+{
+    return std::string(CDataFileWriter(data, false).Render().View());
+}
+
+// Three dishes, a sale to merge into, and lines of four business days.
+void Fill(CData& data, CRegisterSales& sales)
+{
+    data.SetDefaults();
+    for (const char* name : {"Suppe", "Braten", "Kuchen"})
+        AddRecipe(data, name, 1.0).PriceSell = 5.0;
+    ASSERT_EQ(data.AddSaleFromRecipe(data.Recipes.At(1), 2.0, CDateTime(2025, 5, 1)), 1);
+    sales.Sources = {{"K/1", "Abschluss 1", CDateTime()}};
+    for (int i = 0; i < 24; ++i) {
+        CRegisterLine line;
+        line.ItemText = data.Recipes.At(i % 3)->Name;
+        line.DateTime = CDateTime(2025, 5, 1 + i % 4, 12);
+        line.Quantity = 1.0;
+        line.GrossRevenue = 5.0;
+        line.HasPrice = true;
+        sales.Lines.push_back(line);
+    }
+}
+
+TEST(BookingAllocationFailure, EveryFailedAllocationLeavesTheCatalogueAsItWas)
+{
+    bool booked = false;
+    for (int allowed = 0; !booked; ++allowed) {
+        ASSERT_LT(allowed, 10000) << "booking never succeeded";
+        CData data;
+        CRegisterSales sales;
+        Fill(data, sales);
+        CRegisterItemTable items = CRegisterItemTable::Build(sales, {}, data, CDishProposer(data));
+        ASSERT_EQ(items.AcceptExact(), 3);
+        const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
+        const std::string before = Render(data);
+        CImportUndo undo;
+        g_allocationsLeft = allowed;
+        booked = RegisterBooking::Book(plan, data, undo);
+        g_allocationsLeft = -1;
+        if (!booked) {
+            EXPECT_EQ(Render(data), before) << "after allocation " << allowed;
+        } else {
+            EXPECT_EQ(data.Sales.Count(), 1 + 4 * 3 - 1) << "one sale took the portions of its day";
+            EXPECT_EQ(data.RegisterMapping.Sources.size(), 1u);
+        }
+    }
+}
+
+} // namespace
