@@ -2,6 +2,8 @@
 // smallest size, the order Tab walks through it, and what a screen reader hears.
 #include "FakePageHost.h"
 #include "RecipeTestSupport.h"
+#include "pages/costing/DialogPriceSimulation.h"
+#include "pages/ingredients/DialogPriceImpact.h"
 #include "pages/recipes/DialogQuantityCalculation.h"
 #include "pages/sales/DialogSales.h"
 #include "pages/stock/DialogIngredientList.h"
@@ -55,12 +57,21 @@ protected:
              [this] { return std::make_unique<CDialogQuantityCalculation>(Host, *Fond, 10); }},
             {"Verkaufsliste", [this] { return std::make_unique<CDialogSales>(Host, nullptr); }},
             {"Bestandsdaten", [this] { return std::make_unique<CDialogIngredientList>(Host); }},
+            {"Auswirkung der Preisänderung",
+             [this] {
+                 const CIngredient& bones = *Host.Data.Ingredients.Head();
+                 EXPECT_TRUE(Dearer.CopyFrom(bones));
+                 Dearer.SupplierInUse->Price = 4.0;
+                 return std::make_unique<CDialogPriceImpact>(Host, bones, Dearer);
+             }},
+            {"Preisänderung simulieren", [this] { return std::make_unique<CDialogPriceSimulation>(Host); }},
         };
     }
 
     CFakePageHost Host;
     CRecipe* Fond = nullptr;
     CRecipe Working{&Host.Data};
+    CIngredient Dearer{&Host.Data};
 };
 
 void ShowAt(QDialog& dialog, QSize size)
@@ -226,6 +237,10 @@ TEST_F(DialogLayoutTest, TabFollowsTheLayout)
         {"Mengenkalkulation", QStringList{"lineList"} + figuresNoPriceSell},
         {"Verkaufsliste", {"salesList", "deleteSale"}},
         {"Bestandsdaten", {"stock3"}},
+        {"Auswirkung der Preisänderung", {"impactList"}},
+        {"Preisänderung simulieren",
+         {"oneByOne", "ingredientList", "groupChoice", "supplierChoice", "percentMode", "percent", "newPrice",
+          "calculateButton", "simulationList", "rounding"}},
     };
     for (const CDialogCase& c : Dialogs()) {
         SCOPED_TRACE(c.Name);

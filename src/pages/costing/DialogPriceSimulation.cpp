@@ -74,7 +74,7 @@ CDialogPriceSimulation::CDialogPriceSimulation(CPageHost& host, QWidget* parent)
     FillChoices();
     FormFields::SetTabOrder({m_oneByOne, m_ingredients, m_byGroup, m_groups, m_bySupplier, m_suppliers,
                              m_percentMode, m_percent, m_priceMode, m_price, m_calculate, m_result,
-                             m_rounding, findChild<QDialogButtonBox*>(QStringLiteral("dialogButtons"))});
+                             m_rounding, m_buttons});
     m_oneByOne->setFocus();
 }
 
@@ -171,24 +171,20 @@ QLayout* CDialogPriceSimulation::BuildResult()
 
 QWidget* CDialogPriceSimulation::BuildButtons()
 {
-    auto* box = new QDialogButtonBox(this);
-    box->setObjectName(QStringLiteral("dialogButtons"));
     QPushButton* print =
         FormFields::Button(UiText(DialogText::PriceImpact::kPrint), "printButton", this, false);
     QPushButton* exportButton =
         FormFields::Button(UiText(DialogText::PriceImpact::kExport), "exportButton", this, false);
     m_apply = FormFields::Button(UiText(kApply), "applyButton", this, false);
-    QPushButton* close = box->addButton(QDialogButtonBox::Close);
-    close->setText(UiText(DialogText::PriceImpact::kClose));
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    box->addButton(m_apply, QDialogButtonBox::ActionRole);
-    box->addButton(print, QDialogButtonBox::ActionRole);
-    box->addButton(exportButton, QDialogButtonBox::ActionRole);
-    box->addButton(CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); }),
-                   QDialogButtonBox::HelpRole);
+    QPushButton* close =
+        FormFields::Button(UiText(DialogText::PriceImpact::kClose), "closeButton", this, false);
+    CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
+    QDialogButtonBox* box = FormFields::ButtonBox(this, {{m_apply, QDialogButtonBox::ActionRole},
+                                                         {print, QDialogButtonBox::ActionRole},
+                                                         {exportButton, QDialogButtonBox::ActionRole},
+                                                         {close, QDialogButtonBox::RejectRole}});
     print->setEnabled(m_host.CanPrint());
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_apply, &QPushButton::clicked, this, &CDialogPriceSimulation::Apply);
     connect(print, &QPushButton::clicked, this,
             [this] { m_host.PrintList(*m_result, StringId::kSimulationListTitle); });
@@ -196,6 +192,7 @@ QWidget* CDialogPriceSimulation::BuildButtons()
         static_cast<void>(
             ImpactList::Export(m_host, *m_result, CStringTables::Load(StringId::kSimulationListTitle)));
     });
+    m_buttons = box;
     return box;
 }
 

@@ -82,6 +82,7 @@ private:
     CListCtrlEx* m_result = nullptr;
     QComboBox* m_rounding = nullptr;
     QPushButton* m_apply = nullptr;
+    QWidget* m_buttons = nullptr;
     std::vector<CImpactRow> m_rows;
     std::vector<double> m_newPrices;
     // Recipe Id and new price of each dish chosen by "Preise übernehmen".

@@ -52,6 +52,7 @@ CDialogPriceImpact::CDialogPriceImpact(CPageHost& host, const CIngredient& origi
     layout->addWidget(BuildButtons());
     Compute(original, changed);
     ImpactList::FitWidth(*m_list);
+    FormFields::SetTabOrder({m_list, m_buttons});
     m_list->setFocus();
 }
 
@@ -73,26 +74,24 @@ void CDialogPriceImpact::Compute(const CIngredient& original, const CIngredient&
 
 QWidget* CDialogPriceImpact::BuildButtons()
 {
-    auto* box = new QDialogButtonBox(this);
-    box->setObjectName(QStringLiteral("dialogButtons"));
     QPushButton* print =
         FormFields::Button(UiText(DialogText::PriceImpact::kPrint), "printButton", this, false);
     QPushButton* exportButton =
         FormFields::Button(UiText(DialogText::PriceImpact::kExport), "exportButton", this, false);
-    QPushButton* close = box->addButton(QDialogButtonBox::Close);
-    close->setText(UiText(DialogText::PriceImpact::kClose));
-    close->setObjectName(QStringLiteral("closeButton"));
-    box->addButton(print, QDialogButtonBox::ActionRole);
-    box->addButton(exportButton, QDialogButtonBox::ActionRole);
-    box->addButton(CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); }),
-                   QDialogButtonBox::HelpRole);
+    QPushButton* close =
+        FormFields::Button(UiText(DialogText::PriceImpact::kClose), "closeButton", this, false);
+    CDialogHelp::Attach(*this, [this] { m_host.OpenHelp(m_host.HelpAddress(kHelpAnchor)); });
+    QDialogButtonBox* box = FormFields::ButtonBox(this, {{print, QDialogButtonBox::ActionRole},
+                                                         {exportButton, QDialogButtonBox::ActionRole},
+                                                         {close, QDialogButtonBox::RejectRole}});
     print->setEnabled(m_host.CanPrint());
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(print, &QPushButton::clicked, this,
             [this] { m_host.PrintList(*m_list, StringId::kImpactListTitle); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         static_cast<void>(
             ImpactList::Export(m_host, *m_list, CStringTables::Load(StringId::kImpactListTitle)));
     });
+    m_buttons = box;
     return box;
 }

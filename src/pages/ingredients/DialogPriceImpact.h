@@ -39,4 +39,5 @@ private:
     std::vector<CImpactRow> m_rows;
     QLabel* m_summary = nullptr;
     CListCtrlEx* m_list = nullptr;
+    QWidget* m_buttons = nullptr;
 };

@@ -19,7 +19,7 @@
 namespace {
 
 // The list may take nearly the width of a 1280 × 800 screen, so that every column shows at once.
-constexpr int kWidestList = 1220;
+constexpr int kWidestList = 1240;
 
 // Prices are shown whole up to "99.999,99".
 constexpr const char* kWidestPrice = "99.999,99";
@@ -27,7 +27,7 @@ constexpr const char* kWidestRatio = "100,00";
 
 constexpr CListColumnSetup kColumns[ImpactList::kNbColumns] = {
     {StringId::kImpactRecipeHeader, EColumnFormat::Left, 180},
-    {StringId::kImpactGroupHeader, EColumnFormat::Left, 130},
+    {StringId::kImpactGroupHeader, EColumnFormat::Left, 120},
     {StringId::kImpactPriceSellHeader, EColumnFormat::Right, 50, kWidestPrice},
     {StringId::kImpactCostBeforeHeader, EColumnFormat::Right, 50, kWidestPrice},
     {StringId::kImpactCostAfterHeader, EColumnFormat::Right, 50, kWidestPrice},
