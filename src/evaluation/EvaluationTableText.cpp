@@ -6,13 +6,14 @@
 
 namespace {
 
-// The shown columns in screen order, without the sort key.
-std::vector<int> ExportedColumns(const CListCtrlData& table)
+// The shown columns in screen order, without column 0 where it is the sort key.
+std::vector<int> ExportedColumns(const CListCtrlData& table, CEvaluationTableText::EFirstColumn first)
 {
     std::vector<int> columns;
     for (int index : table.GetDisplayOrder()) {
         const CListColumn* column = table.FindColumn(index);
-        if (index != 0 && column != nullptr && column->Visible)
+        const bool skipped = index == 0 && first == CEvaluationTableText::EFirstColumn::Skipped;
+        if (!skipped && column != nullptr && column->Visible)
             columns.push_back(index);
     }
     return columns;
@@ -30,9 +31,9 @@ void AppendLine(const std::vector<std::string>& fields, std::string& text)
 
 } // namespace
 
-std::string CEvaluationTableText::ToCsv(const CListCtrlData& table)
+std::string CEvaluationTableText::ToCsv(const CListCtrlData& table, EFirstColumn first)
 {
-    const std::vector<int> columns = ExportedColumns(table);
+    const std::vector<int> columns = ExportedColumns(table, first);
     std::string text;
     std::vector<std::string> fields;
     for (int index : columns)

@@ -7,20 +7,6 @@
 
 #include <vector>
 
-namespace {
-
-void AppendLine(const std::vector<std::string>& fields, std::string& text)
-{
-    for (std::size_t position = 0; position < fields.size(); ++position) {
-        if (position > 0)
-            text += ';';
-        text += CEvaluationTableText::CsvField(fields[position]);
-    }
-    text += "\r\n";
-}
-
-} // namespace
-
 namespace CostCheckTable {
 
 const std::array<CListColumnSetup, NbColumns>& Columns()
@@ -43,27 +29,7 @@ std::array<std::string, NbColumns> Cells(const CCostFinding& finding)
 
 std::string ToCsv(const CListCtrlData& list)
 {
-    std::vector<int> columns;
-    for (int index : list.GetDisplayOrder()) {
-        const CListColumn* column = list.FindColumn(index);
-        if (column != nullptr && column->Visible)
-            columns.push_back(index);
-    }
-    std::string text;
-    std::vector<std::string> fields;
-    for (int index : columns)
-        fields.push_back(list.FindColumn(index)->Header);
-    AppendLine(fields, text);
-    for (std::size_t item = 0; item < list.GetItems().size(); ++item) {
-        const CListRow* row = list.GetItemRow(item);
-        fields.clear();
-        for (int index : columns) {
-            const CListCell* cell = row != nullptr ? row->FindCell(index) : nullptr;
-            fields.push_back(cell != nullptr ? cell->GetText() : std::string());
-        }
-        AppendLine(fields, text);
-    }
-    return text;
+    return CEvaluationTableText::ToCsv(list, CEvaluationTableText::EFirstColumn::Kept);
 }
 
 } // namespace CostCheckTable

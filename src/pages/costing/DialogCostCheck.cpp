@@ -224,33 +224,14 @@ bool CDialogCostCheck::OpenIngredient(int id)
 {
     CData* data = m_host.GetData();
     CIngredient* ingredient = data ? FindById(data->Ingredients, id) : nullptr;
-    if (!ingredient)
-        return false;
-    CIngredient copy(ingredient->Owner);
-    if (!copy.CopyFrom(*ingredient))
-        return false;
-    CDialogIngredient dialog(m_host, copy, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    // A failed copy (out of memory) has been reported; the check shows what is stored.
-    static_cast<void>(ingredient->CopyFrom(copy));
-    return true;
+    return ingredient && CDialogIngredient::ChangeStored(m_host, *ingredient, this);
 }
 
 bool CDialogCostCheck::OpenRecipe(int id)
 {
     CData* data = m_host.GetData();
     CRecipe* recipe = data ? FindById(data->Recipes, id) : nullptr;
-    if (!recipe)
-        return false;
-    CRecipe working(recipe->Owner);
-    if (!working.CopyFrom(*recipe))
-        return false;
-    CDialogRecipe dialog(m_host, working, recipe, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    static_cast<void>(recipe->CopyFrom(working));
-    return true;
+    return recipe && CDialogRecipe::ChangeStored(m_host, *recipe, this);
 }
 
 void CDialogCostCheck::Print()

@@ -469,17 +469,8 @@ void CEvaluationPage::OpenDish(std::uint32_t dishId)
         if (&candidate == dishes[dishId - 1].Recipe)
             recipe = &candidate;
     }
-    if (recipe == nullptr)
-        return;
-    CRecipe working(recipe->Owner);
-    if (!working.CopyFrom(*recipe))
-        return;
-    CDialogRecipe dialog(Host(), working, recipe, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // A failed copy (out of memory) has been reported; the analysis shows what is stored.
-    static_cast<void>(recipe->CopyFrom(working));
-    RebuildMenu();
+    if (recipe != nullptr && CDialogRecipe::ChangeStored(Host(), *recipe, this))
+        RebuildMenu();
 }
 
 void CEvaluationPage::ChooseSeries()

@@ -388,3 +388,17 @@ void CDialogIngredient::accept()
     m_list->SaveLayout(Host().Profile(), kLayoutSection, kLayoutEntry);
     CEditDialog::accept();
 }
+
+bool CDialogIngredient::ChangeStored(CPageHost& host, CIngredient& ingredient, QWidget* parent)
+{
+    CIngredient copy(ingredient.Owner);
+    if (!copy.CopyFrom(ingredient))
+        return false;
+    CDialogIngredient dialog(host, copy, parent);
+    dialog.SetOriginal(&ingredient);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // A failed copy (out of memory) has been reported; the caller shows what is stored.
+    static_cast<void>(ingredient.CopyFrom(copy));
+    return true;
+}

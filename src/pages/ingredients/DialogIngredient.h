@@ -23,6 +23,9 @@ class CDialogIngredient : public CEditDialog
 
 public:
     CDialogIngredient(CPageHost& host, CIngredient& copy, QWidget* parent = nullptr);
+    // Changes a stored ingredient as every page does: the dialog edits a copy (and knows the
+    // stored one, for "Auswirkung ..."), OK stores it. True when the user pressed OK.
+    static bool ChangeStored(CPageHost& host, CIngredient& ingredient, QWidget* parent);
 
     void accept() override;
     // The catalogue's ingredient the working copy was made from; null for a new one. With it,

@@ -90,32 +90,7 @@ void FitWidth(CListCtrlEx& list)
 
 std::string ToCsv(const CListCtrlEx& list)
 {
-    const CListCtrlData& data = list.GetData();
-    std::vector<int> columns;
-    for (int index : data.GetDisplayOrder()) {
-        if (const CListColumn* column = data.FindColumn(index); column && column->Visible)
-            columns.push_back(index);
-    }
-    std::string text;
-    auto appendLine = [&text](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            text += (i ? ";" : "") + CEvaluationTableText::CsvField(fields[i]);
-        text += "\r\n";
-    };
-    std::vector<std::string> fields;
-    for (int index : columns)
-        fields.push_back(data.FindColumn(index)->Header);
-    appendLine(fields);
-    for (std::size_t item = 0; item < data.GetItems().size(); ++item) {
-        const CListRow* row = data.GetItemRow(item);
-        fields.clear();
-        for (int index : columns) {
-            const CListCell* cell = row ? row->FindCell(index) : nullptr;
-            fields.push_back(cell ? cell->GetText() : std::string());
-        }
-        appendLine(fields);
-    }
-    return text;
+    return CEvaluationTableText::ToCsv(list.GetData(), CEvaluationTableText::EFirstColumn::Kept);
 }
 
 bool Export(CPageHost& host, const CListCtrlEx& list, const std::string& defaultName)

@@ -105,17 +105,8 @@ void CIngredientPage::AddRecord()
 void CIngredientPage::ChangeRecord()
 {
     CIngredient* ingredient = SelectedIngredient();
-    if (!ingredient)
+    if (!ingredient || !CDialogIngredient::ChangeStored(Host(), *ingredient, this))
         return;
-    CIngredient copy(ingredient->Owner);
-    if (!copy.CopyFrom(*ingredient))
-        return;
-    CDialogIngredient dialog(Host(), copy, this);
-    dialog.SetOriginal(ingredient);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // A failed copy (out of memory) has been reported; the list shows what is stored.
-    static_cast<void>(ingredient->CopyFrom(copy));
     AfterEdit(CountRecords(*Host().GetData()), ingredient->Id);
 }
 

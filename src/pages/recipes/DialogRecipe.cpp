@@ -479,3 +479,16 @@ void CDialogRecipe::accept()
     m_list->SaveLayout(Host().Profile(), RecipeLineList::kLayoutSection, RecipeLineList::kLayoutEntry);
     CEditDialog::accept();
 }
+
+bool CDialogRecipe::ChangeStored(CPageHost& host, CRecipe& recipe, QWidget* parent)
+{
+    CRecipe working(recipe.Owner);
+    if (!working.CopyFrom(recipe))
+        return false;
+    CDialogRecipe dialog(host, working, &recipe, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // A failed copy (out of memory) has been reported; the caller shows what is stored.
+    static_cast<void>(recipe.CopyFrom(working));
+    return true;
+}

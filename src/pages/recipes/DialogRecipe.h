@@ -29,6 +29,9 @@ public:
 
     // `original` is the catalogue's recipe that `working` copies (null for a new recipe).
     CDialogRecipe(CPageHost& host, CRecipe& working, const CRecipe* original, QWidget* parent = nullptr);
+    // Changes a stored recipe as every page does: the dialog edits a copy, OK stores it. True
+    // when the user pressed OK.
+    static bool ChangeStored(CPageHost& host, CRecipe& recipe, QWidget* parent);
 
     void accept() override;
 

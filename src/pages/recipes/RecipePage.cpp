@@ -135,16 +135,8 @@ void CRecipePage::AddRecord()
 void CRecipePage::ChangeRecord()
 {
     CRecipe* recipe = SelectedRecipe();
-    if (!recipe)
+    if (!recipe || !CDialogRecipe::ChangeStored(Host(), *recipe, this))
         return;
-    CRecipe working(recipe->Owner);
-    if (!working.CopyFrom(*recipe))
-        return;
-    CDialogRecipe dialog(Host(), working, recipe, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // A failed copy (out of memory) has been reported; the list shows what is stored.
-    static_cast<void>(recipe->CopyFrom(working));
     AfterEdit(CountRecords(*Host().GetData()), recipe->Id);
 }
 
