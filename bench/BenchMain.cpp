@@ -12,6 +12,7 @@
 //   kk-bench impact FILE [REPEAT]    time the price impact of one ingredient and a simulation
 //   kk-bench register FILE [REPEAT]  time the cash register import's proposals and booking
 
+#include "BenchTiming.h"
 #include "CostCheckBenchmark.h"
 #include "DataGenerator.h"
 #include "EvaluationBenchmark.h"
@@ -50,19 +51,6 @@
 #include <vector>
 
 namespace {
-
-double MedianMilliseconds(int repeat, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeat; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 std::string ReadWhole(const std::string& path)
 {

@@ -1,5 +1,6 @@
 #include "CostCheckBenchmark.h"
 
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "costcheck/CostCheck.h"
 #include "costcheck/CostFindingText.h"
@@ -11,19 +12,6 @@
 #include <vector>
 
 namespace {
-
-template <typename Work> double MedianMilliseconds(int repeat, Work work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < repeat; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 CDateTime DayAfterLastSale(const CData& data)
 {

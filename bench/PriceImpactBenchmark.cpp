@@ -1,5 +1,6 @@
 #include "PriceImpactBenchmark.h"
 
+#include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "priceimpact/PriceChange.h"
 #include "priceimpact/PriceImpact.h"
@@ -14,19 +15,6 @@
 #include <vector>
 
 namespace {
-
-double MedianMilliseconds(int repeat, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeat; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The impact rows of `ingredient` raised by 10 %, from a fresh scenario.
 std::vector<CImpactRow> ImpactOf(const CData& data, const CIngredient& ingredient)

@@ -8,6 +8,15 @@
 
 namespace {
 
+// "C:\Kasse\" and "/kasse/" name the folder without the separator; Windows gives no status of a
+// path that ends in one. A drive's or the file system's root keeps its separator.
+std::string WithoutTrailingSeparator(std::string path)
+{
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\') && path[path.size() - 2] != ':')
+        path.pop_back();
+    return path;
+}
+
 // The first bytes of a ZIP archive: a local file header, or the end record of an empty one.
 bool StartsLikeZip(CFileSystem& fileSystem, const std::string& path)
 {
@@ -26,8 +35,9 @@ bool StartsLikeZip(CFileSystem& fileSystem, const std::string& path)
 
 namespace RegisterExport {
 
-ERegisterExportKind GetKind(CFileSystem& fileSystem, const std::string& path)
+ERegisterExportKind GetKind(CFileSystem& fileSystem, const std::string& givenPath)
 {
+    const std::string path = WithoutTrailingSeparator(givenPath);
     CFileStatus status;
     if (path.empty() || fileSystem.GetStatus(path, status) != 0)
         return ERegisterExportKind::Missing;
@@ -41,9 +51,10 @@ ERegisterExportKind GetKind(CFileSystem& fileSystem, const std::string& path)
     return ERegisterExportKind::CsvJournal;
 }
 
-bool ReadDsfinvk(CFileSystem& fileSystem, const std::string& path, CRegisterSales& sales,
+bool ReadDsfinvk(CFileSystem& fileSystem, const std::string& givenPath, CRegisterSales& sales,
                  std::string& message)
 {
+    const std::string path = WithoutTrailingSeparator(givenPath);
     switch (GetKind(fileSystem, path)) {
     case ERegisterExportKind::DsfinvkFolder:
         return DsfinvkReader::ReadFolder(fileSystem, path, sales, message);
