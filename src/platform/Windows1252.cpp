@@ -25,7 +25,8 @@ void AppendUtf8(std::string& out, char32_t cp)
     }
 }
 
-// Decodes one UTF-8 sequence at `pos`; returns false on malformed or overlong input.
+} // namespace
+
 bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& cp)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -59,8 +60,6 @@ bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& cp)
     pos += length;
     return true;
 }
-
-} // namespace
 
 char32_t Windows1252ToCodePoint(unsigned char byte)
 {

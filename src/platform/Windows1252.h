@@ -14,6 +14,10 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // not valid UTF-8 or holds a character that Windows-1252 cannot represent.
 bool Utf8ToWindows1252(std::string_view utf8, std::string& out);
 
+// Decodes the UTF-8 sequence at `pos` and moves `pos` past it; false, leaving `pos`, on a
+// malformed, overlong or surrogate sequence.
+bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& cp);
+
 // Code point of a Windows-1252 byte.
 char32_t Windows1252ToCodePoint(unsigned char byte);
 

@@ -10,39 +10,22 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The length of the UTF-8 sequence at `at` and its code point; 0 when it is no valid sequence.
-std::size_t DecodeUtf8(std::string_view bytes, std::size_t at, char32_t& codePoint)
+// Calls `put` with the Windows-1252 byte of each character of the UTF-8 text from `from` on: a
+// character the code page lacks becomes "?", a byte that is no valid UTF-8 stays as it is.
+// Never more bytes than it reads, so `put` may write into the text itself.
+template <typename Put> void ConvertUtf8(std::string_view bytes, std::size_t from, Put put)
 {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
+    for (std::size_t at = from; at < bytes.size();) {
+        const char byte = bytes[at];
+        char32_t codePoint = 0;
+        if (static_cast<unsigned char>(byte) < 0x80 || !DecodeUtf8(bytes, at, codePoint)) {
+            put(byte);
+            ++at;
+            continue;
+        }
+        const int mapped = CodePointToWindows1252(codePoint);
+        put(mapped < 0 ? '?' : static_cast<char>(mapped));
     }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < kMinimum[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return 0;
-    return length;
 }
 
 bool IsBlank(char c)
@@ -160,39 +143,19 @@ EEncoding DetectEncoding(std::string_view bytes)
             continue;
         }
         char32_t codePoint = 0;
-        const std::size_t length = DecodeUtf8(bytes, at, codePoint);
-        if (length == 0)
+        if (!DecodeUtf8(bytes, at, codePoint))
             return EEncoding::Windows1252;
         beyondAscii = true;
-        at += length;
     }
     return beyondAscii ? EEncoding::Utf8 : EEncoding::Windows1252;
 }
 
 void AppendWindows1252(std::string_view bytes, EEncoding encoding, std::string& out)
 {
-    if (encoding == EEncoding::Windows1252) {
+    if (encoding == EEncoding::Windows1252)
         out.append(bytes);
-        return;
-    }
-    for (std::size_t at = 0; at < bytes.size();) {
-        const char byte = bytes[at];
-        if (static_cast<unsigned char>(byte) < 0x80) {
-            out.push_back(byte);
-            ++at;
-            continue;
-        }
-        char32_t codePoint = 0;
-        const std::size_t length = DecodeUtf8(bytes, at, codePoint);
-        if (length == 0) {
-            out.push_back(byte);
-            ++at;
-            continue;
-        }
-        const int mapped = CodePointToWindows1252(codePoint);
-        out.push_back(mapped < 0 ? '?' : static_cast<char>(mapped));
-        at += length;
-    }
+    else
+        ConvertUtf8(bytes, 0, [&out](char c) { out.push_back(c); });
 }
 
 std::string ToWindows1252(std::string_view bytes, EEncoding encoding)
@@ -209,22 +172,8 @@ void MakeWindows1252(std::string& text, std::size_t from, EEncoding encoding)
         text.erase(0, from);
         return;
     }
-    const std::string_view bytes(text);
     std::size_t out = 0;
-    for (std::size_t at = from; at < bytes.size();) {
-        const char byte = bytes[at];
-        char32_t codePoint = 0;
-        const std::size_t length =
-            static_cast<unsigned char>(byte) < 0x80 ? 1 : DecodeUtf8(bytes, at, codePoint);
-        if (length <= 1) {
-            text[out++] = byte;
-            ++at;
-            continue;
-        }
-        const int mapped = CodePointToWindows1252(codePoint);
-        text[out++] = mapped < 0 ? '?' : static_cast<char>(mapped);
-        at += length;
-    }
+    ConvertUtf8(text, from, [&text, &out](char c) { text[out++] = c; });
     text.resize(out);
 }
 

@@ -70,6 +70,16 @@ std::string Names(const std::vector<const CIngredient*>& ingredients)
     return names;
 }
 
+// The dairy goods group ("Molkerei": butter and cream) 20 % dearer.
+CPriceChange DairyTwentyPercentDearer()
+{
+    CPriceChange change;
+    change.Selection = CPriceChange::ByGroup;
+    change.Key = "Molkerei";
+    change.Value = 20.0;
+    return change;
+}
+
 TEST(PriceSimulationTest, SelectsByIngredientGroupOrSupplierInUse)
 {
     CSimulationCatalogue catalogue;
@@ -165,11 +175,7 @@ TEST(PriceSimulationTest, LeavesTheCatalogueByteIdentical)
     CSimulationCatalogue catalogue;
     const std::string before = catalogue.Text();
     CPriceScenario scenario(catalogue.data);
-    CPriceChange change;
-    change.Selection = CPriceChange::ByGroup;
-    change.Key = "Molkerei";
-    change.Value = 20.0;
-    ASSERT_TRUE(PriceChange::Fill(scenario, change));
+    ASSERT_TRUE(PriceChange::Fill(scenario, DairyTwentyPercentDearer()));
     const std::vector<CImpactRow> rows = PriceImpact::Rows(scenario, true);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].Name, "Rahmsuppe");
@@ -187,11 +193,7 @@ TEST(PriceSimulationTest, AppliesNewSellingPricesAndTakesThemBack)
     CSimulationCatalogue catalogue;
     const std::string before = catalogue.Text();
     CPriceScenario scenario(catalogue.data);
-    CPriceChange change;
-    change.Selection = CPriceChange::ByGroup;
-    change.Key = "Molkerei";
-    change.Value = 20.0;
-    ASSERT_TRUE(PriceChange::Fill(scenario, change));
+    ASSERT_TRUE(PriceChange::Fill(scenario, DairyTwentyPercentDearer()));
     const CImpactRow row = PriceImpact::Rows(scenario, true).at(0);
     const double price =
         SellPriceRounding::Round(row.After.PriceSellCalculatedTax, SellPriceRounding::Endings50And90);

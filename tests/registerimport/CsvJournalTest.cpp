@@ -8,18 +8,6 @@
 
 namespace {
 
-std::map<std::pair<std::string, int>, CExpectedSale> PerItemDay(const CRegisterSales& sales)
-{
-    std::map<std::pair<std::string, int>, CExpectedSale> sums;
-    for (const CRegisterLine& line : sales.Lines) {
-        CExpectedSale& sum = sums[{RegisterItemKey(line), DayKey(line.DateTime)}];
-        sum.Quantity += line.Quantity;
-        sum.Gross += line.GrossRevenue;
-        ++sum.Lines;
-    }
-    return sums;
-}
-
 TEST(CCsvJournal, ReadsTheCommonShapesOfAJournal)
 {
     CCsvJournalOptions german;

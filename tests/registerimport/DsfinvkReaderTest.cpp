@@ -12,19 +12,6 @@
 
 namespace {
 
-// What the reader found, in the shape of the generator's expectation.
-std::map<std::pair<std::string, int>, CExpectedSale> PerItemDay(const CRegisterSales& sales)
-{
-    std::map<std::pair<std::string, int>, CExpectedSale> sums;
-    for (const CRegisterLine& line : sales.Lines) {
-        CExpectedSale& sum = sums[{RegisterItemKey(line), DayKey(line.DateTime)}];
-        sum.Quantity += line.Quantity;
-        sum.Gross += line.GrossRevenue;
-        ++sum.Lines;
-    }
-    return sums;
-}
-
 void ExpectSalesAsGenerated(const CRegisterSales& sales, const CRegisterExpectation& expected,
                             const std::string& what)
 {

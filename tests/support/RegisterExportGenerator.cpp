@@ -466,6 +466,18 @@ int DayKey(const CDateTime& time)
     return time.GetYear() * 10000 + time.GetMonth() * 100 + time.GetDay();
 }
 
+std::map<std::pair<std::string, int>, CExpectedSale> PerItemDay(const CRegisterSales& sales)
+{
+    std::map<std::pair<std::string, int>, CExpectedSale> sums;
+    for (const CRegisterLine& line : sales.Lines) {
+        CExpectedSale& sum = sums[{RegisterItemKey(line), DayKey(line.DateTime)}];
+        sum.Quantity += line.Quantity;
+        sum.Gross += line.GrossRevenue;
+        ++sum.Lines;
+    }
+    return sums;
+}
+
 CGeneratedExport GenerateDsfinvkExport(const CRegisterExportOptions& options)
 {
     return CExportWriter(options).Run();

@@ -104,3 +104,6 @@ CGeneratedJournal GenerateCsvJournal(const CCsvJournalOptions& options);
 
 // The day key of a point in time, yyyymmdd.
 int DayKey(const CDateTime& time);
+
+// What a reader found, in the shape of the generator's expectation: per item key and day.
+std::map<std::pair<std::string, int>, CExpectedSale> PerItemDay(const CRegisterSales& sales);
