@@ -56,17 +56,19 @@ CRegisterSales MakeSales(const std::vector<const CRecipe*>& dishes)
     for (int day = 0; day < kDays; ++day)
         sales.Sources.push_back(
             {"B/" + std::to_string(day), "Abschluss " + std::to_string(day), CDateTime()});
+    // 100 items, each named exactly like a dish.
+    for (int item = 0; item < 100; ++item)
+        sales.AddItem(std::to_string(1000 + item),
+                      dishes[static_cast<std::size_t>(item) * 13 % dishes.size()]->Name);
     for (int i = 0; i < kLines; ++i) {
-        const CRecipe& dish = *dishes[static_cast<std::size_t>(i % 100) * 13 % dishes.size()];
         const int day = i * kDays / kLines;
         CRegisterLine line;
-        line.ItemNumber = std::to_string(1000 + i % 100);
-        line.ItemText = dish.Name;
+        line.Item = i % 100;
         line.DateTime = CDateTime(2026, 4, 1, 11) + CDateTimeSpan(day, 0, (i * 7) % 810, 0);
         line.Quantity = i % 97 == 0 ? -1.0 : 1.0 + i % 3;
         line.GrossRevenue = line.Quantity * (8.5 + (i % 100) % 7);
         line.HasPrice = true;
-        line.VatRate = 7.0;
+        line.VatRate = 7.0f;
         line.Source = day;
         sales.Lines.push_back(line);
     }

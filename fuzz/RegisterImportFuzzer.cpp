@@ -60,6 +60,8 @@ void Check(bool read, const CRegisterSales& sales, const std::string& message)
     for (const CRegisterLine& line : sales.Lines) {
         if (line.Source < 0 || static_cast<std::size_t>(line.Source) >= sales.Sources.size())
             Fail("a line without its source");
+        if (line.Item < 0 || static_cast<std::size_t>(line.Item) >= sales.Items.size())
+            Fail("a line without its item");
         if (!std::isfinite(line.Quantity) || !std::isfinite(line.GrossRevenue))
             Fail("a figure that is no number");
         if (!line.DateTime.IsValid())

@@ -1,12 +1,14 @@
 #include "CsvJournal.h"
 
 #include "CsvRecords.h"
+#include "RegisterItemPool.h"
 #include "RegisterText.h"
 #include "datafile/TextDigest.h"
 #include "datafile/Utf8Text.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -50,9 +52,9 @@ std::string DayText(const CDateTime& day)
     return text;
 }
 
-bool IsBlankRow(const std::vector<std::string>& fields)
+bool IsBlankRow(const std::vector<std::string_view>& fields)
 {
-    for (const std::string& field : fields)
+    for (std::string_view field : fields)
         if (field.find_first_not_of(" \t") != std::string::npos)
             return false;
     return true;
@@ -245,26 +247,37 @@ CCsvRowResult CCsvJournal::ReadRow(std::size_t row, const CCsvColumns& columns) 
 {
     CCsvRowResult result;
     result.FileLine = HasRow(row) ? m_rows[row].FileLine : 0;
-    const std::vector<std::string> fields = GetFields(row);
-    if ((row == 0 && columns.HasHeading) || IsBlankRow(fields)) {
+    const std::vector<std::string> texts = GetFields(row);
+    const std::vector<std::string_view> fields(texts.begin(), texts.end());
+    CItemFields item;
+    ReadFields(fields, row == 0 && columns.HasHeading, columns,
+               columns.IsComplete() && UsesGermanNumbers(columns), result, item);
+    if (result.State == CCsvRowResult::Sale)
+        result.Item = {std::string(item.Number), std::string(item.Text), std::string(item.Group)};
+    return result;
+}
+
+void CCsvJournal::ReadFields(const std::vector<std::string_view>& fields, bool heading,
+                             const CCsvColumns& columns, bool german, CCsvRowResult& result,
+                             CItemFields& item) const
+{
+    if (heading || IsBlankRow(fields)) {
         result.State = CCsvRowResult::Blank;
-        return result;
+        return;
     }
     const auto field = [&fields](int column) {
-        return column >= 0 && static_cast<std::size_t>(column) < fields.size()
-                   ? std::string_view(fields[column])
-                   : std::string_view();
+        return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? fields[column]
+                                                                               : std::string_view();
     };
     const auto fail = [&](int column, const std::string& text) {
         result.State = CCsvRowResult::Unreadable;
         result.Column = column;
         result.Error = ColumnName(column, columns.HasHeading) + ": " + text;
-        return result;
     };
     if (!columns.IsComplete()) {
         result.State = CCsvRowResult::Unreadable;
         result.Error = Windows1252Text("Datum, Artikel und Menge sind noch keiner Spalte zugeordnet.");
-        return result;
+        return;
     }
     CRegisterLine& line = result.Line;
     if (!RegisterText::ParseDateTime(field(columns.Date), line.DateTime))
@@ -276,13 +289,12 @@ CCsvRowResult CCsvJournal::ReadRow(std::size_t row, const CCsvColumns& columns) 
         line.DateTime = CDateTime(line.DateTime.GetYear(), line.DateTime.GetMonth(), line.DateTime.GetDay(),
                                   hour, minute, second);
     }
-    line.ItemText = std::string(field(columns.ItemText));
-    line.ItemNumber = std::string(field(columns.ItemNumber));
-    if (line.ItemText.find_first_not_of(' ') == std::string::npos &&
-        line.ItemNumber.find_first_not_of(' ') == std::string::npos)
+    item.Text = field(columns.ItemText);
+    item.Number = field(columns.ItemNumber);
+    if (item.Text.find_first_not_of(' ') == std::string_view::npos &&
+        item.Number.find_first_not_of(' ') == std::string_view::npos)
         return fail(columns.ItemText >= 0 ? columns.ItemText : columns.ItemNumber,
                     Windows1252Text("der Artikel fehlt."));
-    const bool german = UsesGermanNumbers(columns);
     const char decimal = german ? ',' : '.';
     const char grouping = german ? '.' : ',';
     if (!RegisterText::ParseNumber(field(columns.Quantity), decimal, grouping, line.Quantity))
@@ -294,9 +306,8 @@ CCsvRowResult CCsvJournal::ReadRow(std::size_t row, const CCsvColumns& columns) 
         line.HasPrice = true;
         line.GrossRevenue = price * line.Quantity;
     }
-    line.ItemGroup = std::string(field(columns.Group));
+    item.Group = field(columns.Group);
     result.State = CCsvRowResult::Sale;
-    return result;
 }
 
 bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const
@@ -307,26 +318,39 @@ bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::s
         message = m_name + Windows1252Text(": ordnen Sie Datum, Artikel und Menge je einer Spalte zu.");
         return false;
     }
-    if (!SplitUpTo(static_cast<std::size_t>(-1))) {
-        message = m_splitError;
+    const auto fail = [&](std::string text) {
+        message = std::move(text);
         sales = CRegisterSales();
         return false;
-    }
-    sales.Lines.reserve(m_rows.size());
+    };
+    const bool german = UsesGermanNumbers(columns);
+    // One line a record at most: reserved once, so that a large journal's lines are never held twice.
+    const auto ends = [this](char end) {
+        return static_cast<std::size_t>(std::count(m_text.begin(), m_text.end(), end));
+    };
+    sales.Lines.reserve(std::max(ends('\n'), ends('\r')) + 1);
+    CRegisterItemPool items(sales);
+    CCsvRecords records(m_text, m_delimiter);
+    std::vector<std::string_view> fields;
     CTextDigest digest;
     CDateTime first, last;
-    for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        CCsvRowResult result = ReadRow(row, columns);
+    for (std::size_t row = 0;; ++row) {
+        const CCsvRecords::EResult next = records.Next(fields);
+        if (next == CCsvRecords::End)
+            break;
+        if (next == CCsvRecords::UnclosedQuote)
+            return fail(m_name + ", Zeile " + std::to_string(records.GetLine()) +
+                        Windows1252Text(": ein Anführungszeichen wird nicht geschlossen."));
+        CCsvRowResult result;
+        CItemFields item;
+        ReadFields(fields, row == 0 && columns.HasHeading, columns, german, result, item);
         if (result.State == CCsvRowResult::Blank)
             continue;
-        if (result.State == CCsvRowResult::Unreadable) {
-            message = m_name + ", Zeile " + std::to_string(result.FileLine) + ", " + result.Error;
-            sales = CRegisterSales();
-            return false;
-        }
+        if (result.State == CCsvRowResult::Unreadable)
+            return fail(m_name + ", Zeile " + std::to_string(records.GetLine()) + ", " + result.Error);
         // The row without its line end, so that the same rows saved with other line ends match.
-        const CRow& at = m_rows[row];
-        std::string_view text = std::string_view(m_text).substr(at.Begin, at.End - at.Begin);
+        std::string_view text = std::string_view(m_text).substr(
+            records.GetRecordBegin(), records.GetRecordEnd() - records.GetRecordBegin());
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
             text.remove_suffix(1);
         digest.Add(text);
@@ -335,13 +359,11 @@ bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::s
             first = result.Line.DateTime;
         if (sales.Lines.empty() || result.Line.DateTime > last)
             last = result.Line.DateTime;
-        sales.Lines.push_back(std::move(result.Line));
+        result.Line.Item = items.Find(item.Number, item.Text, item.Group);
+        sales.Lines.push_back(result.Line);
     }
-    if (sales.Lines.empty()) {
-        message = m_name + Windows1252Text(" enthält keine Verkäufe.");
-        sales = CRegisterSales();
-        return false;
-    }
+    if (sales.Lines.empty())
+        return fail(m_name + Windows1252Text(" enthält keine Verkäufe."));
     char key[48];
     std::snprintf(key, sizeof key, "csv:%016llx:%llu", static_cast<unsigned long long>(digest.Hash()),
                   static_cast<unsigned long long>(sales.Lines.size()));

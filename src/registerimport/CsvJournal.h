@@ -18,7 +18,8 @@ struct CCsvRowResult
     enum EState { Sale, Blank, Unreadable };
 
     EState State = Unreadable;
-    CRegisterLine Line;
+    CRegisterLine Line; // without its item, which is Item
+    CRegisterItem Item;
     std::string Error;
     int Column = -1;          // the column the error is about, -1 for the whole row
     std::size_t FileLine = 0; // the row's first line in the file, from 1
@@ -66,7 +67,8 @@ public:
     // Every row into `sales`, one source for the whole journal (Key a digest of the rows
     // read, Label "Journal <name>, <first>–<last> date"). Receipts stays 0: a journal knows
     // no receipts. Fails at the first unreadable row with its message (file line and column)
-    // and leaves `sales` empty.
+    // and leaves `sales` empty. Reads the text in one pass, without keeping where each row
+    // lies, so that a large journal needs little beside its text and its sales.
     [[nodiscard]] bool Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const;
 
 private:
@@ -80,6 +82,15 @@ private:
     // never closed (m_splitError then says where).
     bool SplitUpTo(std::size_t rows) const;
     bool UsesGermanNumbers(const CCsvColumns& columns) const;
+    // The item's fields of a row being read, as views into the row's fields.
+    struct CItemFields
+    {
+        std::string_view Number, Text, Group;
+    };
+    // Reads one row's fields under the assignment into `result` (without its FileLine and
+    // Item) and `item`.
+    void ReadFields(const std::vector<std::string_view>& fields, bool heading, const CCsvColumns& columns,
+                    bool german, CCsvRowResult& result, CItemFields& item) const;
     std::string ColumnName(int column, bool hasHeading) const;
 
     std::string m_name;

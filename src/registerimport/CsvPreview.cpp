@@ -18,13 +18,13 @@ std::string DateTimeText(const CDateTime& time)
     return text;
 }
 
-std::string ItemText(const CRegisterLine& line)
+std::string ItemText(const CRegisterItem& item)
 {
-    if (line.ItemNumber.empty())
-        return line.ItemText;
-    if (line.ItemText.empty())
-        return line.ItemNumber;
-    return line.ItemNumber + " " + line.ItemText;
+    if (item.Number.empty())
+        return item.Text;
+    if (item.Text.empty())
+        return item.Number;
+    return item.Number + " " + item.Text;
 }
 
 } // namespace
@@ -42,10 +42,10 @@ std::vector<CCsvPreviewRow> Rows(const CCsvJournal& journal, const CCsvColumns& 
         case CCsvRowResult::Sale:
             shown.Readable = true;
             shown.Date = DateTimeText(result.Line.DateTime);
-            shown.Item = ItemText(result.Line);
+            shown.Item = ItemText(result.Item);
             shown.Quantity = NumberText::Format(result.Line.Quantity, -2);
             shown.Gross = result.Line.HasPrice ? NumberText::Format(result.Line.GrossRevenue, 2) : "\x96";
-            shown.Group = result.Line.ItemGroup;
+            shown.Group = result.Item.Group;
             break;
         case CCsvRowResult::Blank:
             shown.Note = Windows1252Text("leer, wird übersprungen");

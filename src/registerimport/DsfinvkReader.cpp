@@ -4,6 +4,7 @@
 #include "ExportFiles.h"
 #include "FolderExportFiles.h"
 #include "GdpduIndex.h"
+#include "RegisterItemPool.h"
 #include "RegisterText.h"
 #include "datafile/Utf8Text.h"
 
@@ -21,6 +22,8 @@ constexpr char kClosingsFile[] = "cashpointclosing.csv";
 constexpr char kReceiptsFile[] = "transactions.csv";
 constexpr char kLinesFile[] = "lines.csv";
 constexpr char kReferencesFile[] = "references.csv";
+constexpr char kVatFile[] = "vat.csv";
+constexpr char kLineVatFile[] = "lines_vat.csv";
 
 // "„text“" in Windows-1252.
 std::string Quoted(std::string_view text)
@@ -45,7 +48,11 @@ public:
         return column >= 0 && static_cast<std::size_t>(column) < m_fields.size() ? m_fields[column]
                                                                                  : std::string_view();
     }
-    std::string Text(int column) const { return RegisterText::ToWindows1252(Field(column), m_encoding); }
+    std::string Text(int column) const { return Convert(Field(column)); }
+    std::string Convert(std::string_view field) const
+    {
+        return RegisterText::ToWindows1252(field, m_encoding);
+    }
     bool Number(int column, double& value, std::string& message) const;
     bool DateTime(int column, CDateTime& value, std::string& message) const;
     std::string Where(int column) const;
@@ -208,8 +215,10 @@ struct CReceipt
 {
     CDateTime End;
     bool Counts = false;
+    bool IsSale = false; // of type "Beleg"
     ERegisterSkip Skip = ERegisterSkip::OtherReceipt;
     int Source = 0;
+    int Ordinal = 0; // in the order the receipts were read
     bool HasSale = false;
 };
 
@@ -217,14 +226,41 @@ struct CReceipt
 struct CVoid
 {
     const CReceipt* Receipt;
-    std::string Item;
+    int Item;
     double Quantity;
 };
+
+// A counted line's place on its receipt, for finding it again by receipt and POS_ZEILE.
+struct CLinePlace
+{
+    std::uint64_t Position; // a digest of POS_ZEILE
+    int Receipt;            // the receipt's ordinal
+    int Line;               // index into the lines read
+
+    auto Key() const { return std::make_pair(Receipt, Position); }
+};
+
+// While lines are read, a rate not known yet; a line whose VAT parts name different rates is
+// marked mixed and ends unknown.
+constexpr float kMixedRate = -2.0f;
+
+// The rates of DSFinV-K's fixed VAT keys, for an export without vat.csv: the standard and the
+// reduced rate, the two average rates of farmers, and the three kinds of untaxed sales.
+float StandardRateOfKey(std::string_view key)
+{
+    static const std::pair<std::string_view, float> kRates[] = {
+        {"1", 19.0f}, {"2", 7.0f}, {"3", 10.7f}, {"4", 5.5f}, {"5", 0.0f}, {"6", 0.0f}, {"7", 0.0f}};
+    for (const auto& [name, rate] : kRates)
+        if (name == key)
+            return rate;
+    return -1.0f;
+}
 
 class CExportReader
 {
 public:
-    CExportReader(CExportFiles& files, CRegisterSales& sales) : m_files(files), m_sales(sales) {}
+    CExportReader(CExportFiles& files, CRegisterSales& sales) : m_files(files), m_sales(sales), m_items(sales)
+    {}
     bool Run(std::string& message);
 
 private:
@@ -233,8 +269,11 @@ private:
     bool ReadClosings(std::string& message);
     bool ReadReceipts(std::string& message);
     bool ReadReferences(std::string& message);
+    bool ReadVatRates(std::string& message);
     bool ReadLines(std::string& message);
-    void TakeBackVoidedLines(const std::vector<CVoid>& voids, const std::vector<CReceipt*>& lineReceipts);
+    bool ReadLineVat(std::string& message);
+    float RateOf(int source, std::string_view key) const;
+    void TakeBackVoidedLines();
     int SourceOf(std::string_view register_, std::string_view closing);
     // SourceOf for rows that come grouped by closing: the last answer is kept. Without
     // `create`, -1 for a closing not seen before.
@@ -246,14 +285,24 @@ private:
     std::vector<CGdpduTable> m_tables;
     std::unordered_map<std::string, int> m_sources;
     std::unordered_map<std::string, CReceipt> m_receipts;
+    CRegisterItemPool m_items;
+    // What ReadLines leaves for the VAT parts and the voiding lines.
+    std::vector<CReceipt*> m_lineReceipts;
+    std::vector<CLinePlace> m_linePlaces;
+    std::vector<CVoid> m_voids;
+    // vat.csv: the rate of each VAT key by closing.
+    std::unordered_map<std::string, float> m_rates;
     std::string m_lastRegister, m_lastClosing;
     int m_lastSource = -1;
 };
 
 bool CExportReader::Run(std::string& message)
 {
-    return ReadIndex(message) && ReadClosings(message) && ReadReceipts(message) && ReadReferences(message) &&
-           ReadLines(message);
+    if (!(ReadIndex(message) && ReadClosings(message) && ReadVatRates(message) && ReadReceipts(message) &&
+          ReadReferences(message) && ReadLines(message) && ReadLineVat(message)))
+        return false;
+    TakeBackVoidedLines();
+    return true;
 }
 
 bool CExportReader::ReadIndex(std::string& message)
@@ -358,6 +407,7 @@ bool CExportReader::ReadReceipts(std::string& message)
     const int endColumn = file.Column("BON_ENDE");
     m_receipts.reserve(file.CountRecordsAbove());
     std::string key;
+    int ordinal = 0;
     while (file.Next(message)) {
         CReceipt receipt;
         if (!file.DateTime(endColumn, receipt.End, message))
@@ -365,20 +415,24 @@ bool CExportReader::ReadReceipts(std::string& message)
         receipt.Source = CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn));
         const std::string_view type = file.Field(typeColumn);
         const std::string_view voided = file.Field(voidColumn);
+        receipt.IsSale = type == "Beleg";
         if (voided == "1" || voided == "true")
             receipt.Skip = ERegisterSkip::VoidedReceipt;
         else if (type == "AVTraining")
             receipt.Skip = ERegisterSkip::TrainingReceipt;
         else
-            receipt.Counts = type == "Beleg";
+            receipt.Counts = receipt.IsSale;
         ReceiptKey(receipt.Source, file.Field(idColumn), key);
+        receipt.Ordinal = ordinal++;
         m_receipts[key] = receipt;
     }
     return !file.Failed();
 }
 
-// A voiding receipt written after the sale names the receipt it takes back; that one is left
-// out as well, so that neither the sale nor its reversal is booked.
+// A voiding receipt names the receipt it takes back. Within one closing neither is booked: the
+// closing is imported as a whole, so the sale and its reversal never come apart. A receipt of
+// an earlier closing was booked (or will be) with its own closing; the voiding receipt is then
+// booked as what it is, a reduction of its own day by its negative lines.
 bool CExportReader::ReadReferences(std::string& message)
 {
     const CGdpduTable* table = Table(kReferencesFile, false, message);
@@ -408,8 +462,10 @@ bool CExportReader::ReadReferences(std::string& message)
         const std::string_view toClosing =
             file.Field(refClosing).empty() ? file.Field(closingColumn) : file.Field(refClosing);
         const auto closing = m_sources.find(JoinKey(toRegister, toClosing));
-        if (closing == m_sources.end())
-            continue; // the voided receipt lies in another export
+        if (closing == m_sources.end() || closing->second != from->second.Source) {
+            from->second.Counts = from->second.IsSale;
+            continue;
+        }
         ReceiptKey(closing->second, file.Field(refId), key);
         const auto to = m_receipts.find(key);
         if (to != m_receipts.end()) {
@@ -437,10 +493,12 @@ bool CExportReader::ReadLines(std::string& message)
     const int priceColumn = file.Column("STK_BR");
     const int typeColumn = file.Column("GV_TYP");
     const int voidColumn = file.Column("P_STORNO");
-    m_sales.Lines.reserve(file.CountRecordsAbove());
-    std::vector<CReceipt*> lineReceipts;
-    lineReceipts.reserve(m_sales.Lines.capacity());
-    std::vector<CVoid> voids;
+    const int positionColumn = file.Column("POS_ZEILE");
+    const std::size_t records = file.CountRecordsAbove();
+    m_sales.Lines.reserve(records);
+    m_lineReceipts.reserve(records);
+    m_linePlaces.reserve(records);
+    const auto convert = [&file](std::string_view field) { return file.Convert(field); };
     std::string key;
     while (file.Next(message)) {
         double quantity = 0.0, price = 0.0;
@@ -458,10 +516,10 @@ bool CExportReader::ReadLines(std::string& message)
         if (voided == "1" || voided == "true") {
             Skip(ERegisterSkip::VoidedLine, gross);
             if (quantity < 0.0)
-                voids.push_back(
-                    {&receipt->second,
-                     file.Text(numberColumn).empty() ? file.Text(textColumn) : file.Text(numberColumn),
-                     -quantity});
+                m_voids.push_back({&receipt->second,
+                                   m_items.Find(file.Field(numberColumn), file.Field(textColumn),
+                                                file.Field(groupColumn), convert),
+                                   -quantity});
             continue;
         }
         if (file.Field(typeColumn) != "Umsatz") {
@@ -469,28 +527,111 @@ bool CExportReader::ReadLines(std::string& message)
             continue;
         }
         CRegisterLine& line = m_sales.Lines.emplace_back();
-        line.ItemNumber = file.Text(numberColumn);
-        line.ItemText = file.Text(textColumn);
-        line.ItemGroup = file.Text(groupColumn);
+        line.Item =
+            m_items.Find(file.Field(numberColumn), file.Field(textColumn), file.Field(groupColumn), convert);
         line.DateTime = receipt->second.End;
         line.Quantity = quantity;
         line.GrossRevenue = gross;
         line.HasPrice = true;
         line.Source = receipt->second.Source;
-        lineReceipts.push_back(&receipt->second);
+        m_linePlaces.push_back({std::hash<std::string_view>()(file.Field(positionColumn)),
+                                receipt->second.Ordinal, static_cast<int>(m_sales.Lines.size()) - 1});
+        m_lineReceipts.push_back(&receipt->second);
+    }
+    return !file.Failed();
+}
+
+// vat.csv: each closing's rate for each VAT key.
+bool CExportReader::ReadVatRates(std::string& message)
+{
+    const CGdpduTable* table = Table(kVatFile, false, message);
+    if (table == nullptr || !m_files.Has(table->Url))
+        return true;
+    CTableFile file;
+    if (!file.Open(m_files, *table, message))
+        return false;
+    const int registerColumn = file.Column("Z_KASSE_ID");
+    const int closingColumn = file.Column("Z_NR");
+    const int keyColumn = file.Column("UST_SCHLUESSEL");
+    const int rateColumn = file.Column("UST_SATZ");
+    if (registerColumn < 0 || closingColumn < 0 || keyColumn < 0 || rateColumn < 0)
+        return true;
+    while (file.Next(message)) {
+        double rate = 0.0;
+        if (!file.Number(rateColumn, rate, message))
+            return false;
+        const int source = CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn), false);
+        if (source < 0)
+            continue; // a closing the export does not list
+        std::string key;
+        ReceiptKey(source, file.Field(keyColumn), key);
+        m_rates[key] = static_cast<float>(rate);
+    }
+    return !file.Failed();
+}
+
+float CExportReader::RateOf(int source, std::string_view vatKey) const
+{
+    std::string key;
+    ReceiptKey(source, vatKey, key);
+    const auto found = m_rates.find(key);
+    return found != m_rates.end() ? found->second : StandardRateOfKey(vatKey);
+}
+
+// lines_vat.csv: the VAT parts of each line. A line takes the rate of its parts when they all
+// name the same one; the rate stays unknown without the table.
+bool CExportReader::ReadLineVat(std::string& message)
+{
+    const CGdpduTable* table = Table(kLineVatFile, false, message);
+    if (table == nullptr || !m_files.Has(table->Url) || m_linePlaces.empty())
+        return true;
+    CTableFile file;
+    if (!file.Open(m_files, *table, message))
+        return false;
+    const int registerColumn = file.Column("Z_KASSE_ID");
+    const int closingColumn = file.Column("Z_NR");
+    const int idColumn = file.Column("BON_ID");
+    const int positionColumn = file.Column("POS_ZEILE");
+    const int keyColumn = file.Column("UST_SCHLUESSEL");
+    if (registerColumn < 0 || closingColumn < 0 || idColumn < 0 || positionColumn < 0 || keyColumn < 0)
+        return true;
+    std::sort(m_linePlaces.begin(), m_linePlaces.end(),
+              [](const CLinePlace& a, const CLinePlace& b) { return a.Key() < b.Key(); });
+    std::string key;
+    while (file.Next(message)) {
+        const int source = CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn), false);
+        ReceiptKey(source, file.Field(idColumn), key);
+        const auto receipt = m_receipts.find(key);
+        if (receipt == m_receipts.end())
+            continue;
+        const CLinePlace place{std::hash<std::string_view>()(file.Field(positionColumn)),
+                               receipt->second.Ordinal, 0};
+        const auto at =
+            std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), place,
+                             [](const CLinePlace& a, const CLinePlace& b) { return a.Key() < b.Key(); });
+        if (at == m_linePlaces.end() || at->Key() != place.Key())
+            continue;
+        float& lineRate = m_sales.Lines[at->Line].VatRate;
+        const float rate = RateOf(source, file.Field(keyColumn));
+        if (lineRate == -1.0f)
+            lineRate = rate < 0.0f ? kMixedRate : rate;
+        else if (lineRate != rate)
+            lineRate = kMixedRate;
     }
     if (file.Failed())
         return false;
-    TakeBackVoidedLines(voids, lineReceipts);
+    for (CRegisterLine& line : m_sales.Lines)
+        line.VatRate = line.VatRate == kMixedRate ? -1.0f : line.VatRate;
     return true;
 }
 
 // Each voiding line with a negative quantity removes the first remaining line of its receipt
 // with the same item and the opposite quantity: the register recorded the sale and its taking
 // back, and neither is a sale. The removed line counts as voided too.
-void CExportReader::TakeBackVoidedLines(const std::vector<CVoid>& voids,
-                                        const std::vector<CReceipt*>& lineReceipts)
+void CExportReader::TakeBackVoidedLines()
 {
+    const std::vector<CVoid>& voids = m_voids;
+    const std::vector<CReceipt*>& lineReceipts = m_lineReceipts;
     std::vector<bool> removed(m_sales.Lines.size(), false);
     if (!voids.empty()) {
         std::unordered_map<const CReceipt*, std::vector<std::size_t>> linesOf;
@@ -502,7 +643,8 @@ void CExportReader::TakeBackVoidedLines(const std::vector<CVoid>& voids,
         for (const CVoid& void_ : voids)
             for (std::size_t i : linesOf[void_.Receipt]) {
                 const CRegisterLine& line = m_sales.Lines[i];
-                if (!removed[i] && RegisterItemKey(line) == void_.Item && line.Quantity == void_.Quantity) {
+                if (!removed[i] && line.Quantity == void_.Quantity &&
+                    RegisterItemKey(m_sales.ItemOf(line)) == RegisterItemKey(m_sales.Items[void_.Item])) {
                     removed[i] = true;
                     Skip(ERegisterSkip::VoidedLine, line.GrossRevenue);
                     break;

@@ -182,6 +182,12 @@ CImportPlan Plan(const CRegisterSales& sales, const CRegisterItemTable& items, c
     std::unordered_map<std::string, int> rowOfKey;
     for (std::size_t i = 0; i < items.Rows().size(); ++i)
         rowOfKey.emplace(items.Rows()[i].Key, static_cast<int>(i));
+    std::vector<const CRegisterItemTable::CRow*> rowOfItem;
+    rowOfItem.reserve(sales.Items.size());
+    for (const CRegisterItem& item : sales.Items) {
+        const auto row = rowOfKey.find(MappingKey(item));
+        rowOfItem.push_back(row == rowOfKey.end() ? nullptr : &items.Rows()[row->second]);
+    }
     std::unordered_map<std::string, std::size_t> openIndex, noDishIndex;
     CPlanner planner(data, plan);
     for (const CRegisterLine& line : sales.Lines) {
@@ -194,8 +200,7 @@ CImportPlan Plan(const CRegisterSales& sales, const CRegisterItemTable& items, c
         ++plan.LinesRead;
         if (line.DateTime.IsValid())
             Widen(plan, line.DateTime);
-        const auto row = rowOfKey.find(MappingKey(line));
-        const CRegisterItemTable::CRow* item = row == rowOfKey.end() ? nullptr : &items.Rows()[row->second];
+        const CRegisterItemTable::CRow* item = rowOfItem[static_cast<std::size_t>(line.Item)];
         const CRecipe* dish =
             item && item->Choice == EChoice::Dish ? planner.Recipe(item->RecipeId) : nullptr;
         if (item && item->Choice == EChoice::NoDish) {

@@ -21,9 +21,9 @@ std::string Cleaned(std::string text)
 
 } // namespace
 
-std::string MappingKey(const CRegisterLine& line)
+std::string MappingKey(const CRegisterItem& item)
 {
-    return Cleaned(RegisterItemKey(line));
+    return Cleaned(RegisterItemKey(item));
 }
 
 CRegisterItemTable CRegisterItemTable::Build(const CRegisterSales& sales,
@@ -37,34 +37,45 @@ CRegisterItemTable CRegisterItemTable::Build(const CRegisterSales& sales,
     for (const CRegisterItemMapping& item : data.RegisterMapping.Items)
         stored[item.ItemKey] = &item;
 
+    const auto newRow = [&](const CRegisterItem& item, std::string key) {
+        CRow row;
+        row.Key = std::move(key);
+        row.Text = Cleaned(item.Text);
+        row.Number = Cleaned(item.Number);
+        row.Proposal = proposer.Propose(row.Text);
+        const auto known = stored.find(row.Key);
+        if (known != stored.end()) {
+            const int recipeId = known->second->RecipeId;
+            if (recipeId == CRegisterItemMapping::kNoDish) {
+                row.Choice = EChoice::NoDish;
+                row.Stored = true;
+            } else if (recipeIds.contains(recipeId)) {
+                row.Choice = EChoice::Dish;
+                row.RecipeId = recipeId;
+                row.Stored = true;
+            }
+        }
+        return row;
+    };
+
     CRegisterItemTable table;
     std::unordered_map<std::string, std::size_t> rows;
+    // Rows in the order of their items' first lines; each item's row is looked up once.
+    constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> rowOfItem(sales.Items.size(), kNoRow);
     for (const CRegisterLine& line : sales.Lines) {
         if (skipSources.contains(line.Source))
             continue;
-        std::string key = MappingKey(line);
-        auto [at, added] = rows.try_emplace(key, table.m_rows.size());
-        if (added) {
-            CRow row;
-            row.Key = std::move(key);
-            row.Text = Cleaned(line.ItemText);
-            row.Number = Cleaned(line.ItemNumber);
-            row.Proposal = proposer.Propose(row.Text);
-            const auto known = stored.find(row.Key);
-            if (known != stored.end()) {
-                const int recipeId = known->second->RecipeId;
-                if (recipeId == CRegisterItemMapping::kNoDish) {
-                    row.Choice = EChoice::NoDish;
-                    row.Stored = true;
-                } else if (recipeIds.contains(recipeId)) {
-                    row.Choice = EChoice::Dish;
-                    row.RecipeId = recipeId;
-                    row.Stored = true;
-                }
-            }
-            table.m_rows.push_back(std::move(row));
+        std::size_t& itemRow = rowOfItem[static_cast<std::size_t>(line.Item)];
+        if (itemRow == kNoRow) {
+            const CRegisterItem& item = sales.ItemOf(line);
+            std::string key = MappingKey(item);
+            const auto [at, added] = rows.try_emplace(key, table.m_rows.size());
+            if (added)
+                table.m_rows.push_back(newRow(item, std::move(key)));
+            itemRow = at->second;
         }
-        CRow& row = table.m_rows[at->second];
+        CRow& row = table.m_rows[itemRow];
         ++row.Lines;
         row.Portions += line.Quantity;
         row.Gross += line.GrossRevenue;

@@ -63,4 +63,4 @@ private:
 
 // The key a line's item is kept by: RegisterItemKey without blanks around it and with control
 // characters as blanks, so that it reads back from the data file as it was written.
-std::string MappingKey(const CRegisterLine& line);
+std::string MappingKey(const CRegisterItem& item);

@@ -34,19 +34,26 @@ struct CRegisterSource
     CDateTime BusinessDay; // the closing's booking day; null for a journal
 };
 
-// One register line that counts as a sale: portions of one item at one moment. A return has a
-// negative quantity and a negative revenue.
+// An item as the register names it. Lines refer to it by index, so that a year of receipt
+// lines holds each item's texts once.
+struct CRegisterItem
+{
+    std::string Number; // article number; empty when the register gives none
+    std::string Text;
+    std::string Group; // the register's goods group; may be empty
+};
+
+// One register line that counts as a sale: portions of one item at one moment. A return, or
+// the voiding of a receipt of an earlier closing, has a negative quantity and revenue.
 struct CRegisterLine
 {
-    std::string ItemNumber; // article number; empty when the register gives none
-    std::string ItemText;
-    std::string ItemGroup; // the register's goods group; may be empty
-    CDateTime DateTime;    // when the sale happened (end of the receipt, or the journal's date)
+    CDateTime DateTime; // when the sale happened (end of the receipt, or the journal's date)
     double Quantity = 0.0;
     double GrossRevenue = 0.0; // gross revenue of the whole line
-    bool HasPrice = false;     // false when a journal gives no price
-    double VatRate = -1.0;     // the register's VAT rate in percent; -1 when unknown
+    float VatRate = -1.0f;     // the register's VAT rate in percent; -1 when unknown or mixed
+    int Item = 0;              // index into CRegisterSales::Items
     int Source = 0;            // index into CRegisterSales::Sources
+    bool HasPrice = false;     // false when a journal gives no price
 };
 
 // What was left out for one reason: how many lines and their gross amount.
@@ -61,13 +68,22 @@ struct CRegisterSales
 {
     std::string SourceName; // the file or folder the user chose, for messages
     std::vector<CRegisterSource> Sources;
+    std::vector<CRegisterItem> Items;
     std::vector<CRegisterLine> Lines;
     std::map<ERegisterSkip, CRegisterSkipCount> Skipped;
     int Receipts = 0; // receipts with at least one counted line
+
+    const CRegisterItem& ItemOf(const CRegisterLine& line) const { return Items[line.Item]; }
+    // Appends an item and returns its index (readers keep one of each through CRegisterItemPool).
+    int AddItem(std::string number, std::string text, std::string group = {})
+    {
+        Items.push_back({std::move(number), std::move(text), std::move(group)});
+        return static_cast<int>(Items.size()) - 1;
+    }
 };
 
 // The key a register item is mapped by: its article number where there is one, else its text.
-inline const std::string& RegisterItemKey(const CRegisterLine& line)
+inline const std::string& RegisterItemKey(const CRegisterItem& item)
 {
-    return line.ItemNumber.empty() ? line.ItemText : line.ItemNumber;
+    return item.Number.empty() ? item.Text : item.Number;
 }

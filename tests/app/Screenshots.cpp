@@ -404,8 +404,7 @@ bool SaveRegisterImport(CKostenkochDlg& window, CPageHost& host, const QDir& out
     };
     for (const auto& item : lines) {
         CRegisterLine line;
-        line.ItemNumber = item.Number;
-        line.ItemText = item.Text;
+        line.Item = sales.AddItem(item.Number, item.Text);
         line.DateTime = CDateTime(2024, 3, 4, 19, 30);
         line.Quantity = item.Quantity;
         line.GrossRevenue = item.Quantity * item.Price;

@@ -17,11 +17,10 @@ namespace {
 
 using EChoice = CRegisterItemTable::EChoice;
 
-CRegisterLine Line(const char* number, const char* text, double quantity, double gross)
+CRegisterLine Line(CRegisterSales& sales, const char* number, const char* text, double quantity, double gross)
 {
     CRegisterLine line;
-    line.ItemNumber = number;
-    line.ItemText = text;
+    line.Item = sales.AddItem(number, text);
     line.DateTime = CDateTime(2025, 5, 3, 19, 30);
     line.Quantity = quantity;
     line.GrossRevenue = gross;
@@ -44,8 +43,9 @@ protected:
         Sales.SourceName = "journal.csv";
         Sales.Sources = {{"J1", "Journal vom 03.05.2025", CDateTime::MakeNull()}};
         Sales.Receipts = 3;
-        Sales.Lines = {Line("1", "Wiener Schnitzel", 2, 37.0), Line("2", "kaese-spaetzle", 1, 12.5),
-                       Line("3", "Pils 0,3", 4, 14.0), Line("4", "Pfand", 4, 0.6)};
+        Sales.Lines = {Line(Sales, "1", "Wiener Schnitzel", 2, 37.0),
+                       Line(Sales, "2", "kaese-spaetzle", 1, 12.5), Line(Sales, "3", "Pils 0,3", 4, 14.0),
+                       Line(Sales, "4", "Pfand", 4, 0.6)};
     }
     CRegisterItemTable Items() const
     {

@@ -69,7 +69,7 @@ void Fill(CData& data, CRegisterSales& sales)
     sales.Sources = {{"K/1", "Abschluss 1", CDateTime()}};
     for (int i = 0; i < 24; ++i) {
         CRegisterLine line;
-        line.ItemText = data.Recipes.At(i % 3)->Name;
+        line.Item = sales.AddItem({}, data.Recipes.At(i % 3)->Name);
         line.DateTime = CDateTime(2025, 5, 1 + i % 4, 12);
         line.Quantity = 1.0;
         line.GrossRevenue = 5.0;

@@ -141,10 +141,10 @@ TEST(CCsvJournal, ExplainsWhyARowCannotBeRead)
         EXPECT_NE(result.Error.find(c.ErrorPart), std::string::npos) << c.Row << ": " << result.Error;
         EXPECT_EQ(result.FileLine, c.Row + 1);
     }
-    const CRegisterLine wine = journal.ReadRow(7, columns).Line;
-    EXPECT_EQ(wine.ItemText, "Wein \"rot\"");
-    EXPECT_EQ(wine.DateTime, CDateTime(2026, 3, 2, 18, 30));
-    EXPECT_DOUBLE_EQ(wine.GrossRevenue, 1234.5);
+    const CCsvRowResult wine = journal.ReadRow(7, columns);
+    EXPECT_EQ(wine.Item.Text, "Wein \"rot\"");
+    EXPECT_EQ(wine.Line.DateTime, CDateTime(2026, 3, 2, 18, 30));
+    EXPECT_DOUBLE_EQ(wine.Line.GrossRevenue, 1234.5);
     EXPECT_DOUBLE_EQ(journal.ReadRow(8, columns).Line.GrossRevenue, -4.5);
 
     CRegisterSales sales;
@@ -258,7 +258,7 @@ TEST(CCsvJournal, SplitsTheRestOfALongJournalWhenAskedFor)
     std::string message;
     ASSERT_TRUE(journal.LoadText(text + "02.03.2026;\"offen;1\n", "lang.csv", message)) << message;
     const CCsvColumns columns = GuessCsvColumns(journal.GetHeadings());
-    EXPECT_EQ(journal.ReadRow(1, columns).Line.ItemText, "zwei\nZeilen");
+    EXPECT_EQ(journal.ReadRow(1, columns).Item.Text, "zwei\nZeilen");
     // Row r (from 2) starts on file line r + 2.
     EXPECT_EQ(journal.ReadRow(CCsvJournal::kEagerRows + 100, columns).FileLine,
               CCsvJournal::kEagerRows + 102);

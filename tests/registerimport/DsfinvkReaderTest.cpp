@@ -6,6 +6,7 @@
 #include "registerimport/GdpduIndex.h"
 #include "registerimport/RegisterExportKind.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -37,6 +38,9 @@ void ExpectSalesAsGenerated(const CRegisterSales& sales, const CRegisterExpectat
     for (const CRegisterSource& source : sales.Sources)
         keys.push_back(source.Key);
     EXPECT_EQ(keys, expected.SourceKeys);
+    for (const CRegisterLine& line : sales.Lines)
+        EXPECT_EQ(line.VatRate, expected.VatRates.at(RegisterItemKey(sales.ItemOf(line))))
+            << sales.ItemOf(line).Text;
 }
 
 class DsfinvkReaderTest : public ::testing::Test
@@ -72,6 +76,7 @@ TEST_F(DsfinvkReaderTest, FindsWhatTheRegisterRecordedInEveryLayoutTheIndexDescr
     semicolonUtf8.Registers = 2;
     semicolonUtf8.ReceiptsPerDay = 60;
     semicolonUtf8.DigitGrouping = '.';
+    semicolonUtf8.VoidEarlierPercent = 50;
     CRegisterExportOptions commaAnsi = semicolonUtf8;
     commaAnsi.Delimiter = ',';
     commaAnsi.DecimalSymbol = '.';
@@ -79,6 +84,7 @@ TEST_F(DsfinvkReaderTest, FindsWhatTheRegisterRecordedInEveryLayoutTheIndexDescr
     commaAnsi.Utf8 = false;
     commaAnsi.HeadingRow = false;
     commaAnsi.Seed = 2;
+    commaAnsi.VatMasterTable = false; // the VAT keys' standard rates
     CRegisterExportOptions tabDetected = semicolonUtf8;
     tabDetected.Delimiter = '\t';
     tabDetected.DecimalSymbol = '.';
@@ -88,6 +94,7 @@ TEST_F(DsfinvkReaderTest, FindsWhatTheRegisterRecordedInEveryLayoutTheIndexDescr
     tabDetected.ShuffleColumns = true;
     tabDetected.RecordEnd = "\n";
     tabDetected.Seed = 3;
+    tabDetected.VatTables = false;
     const struct
     {
         const char* Name;
@@ -114,6 +121,62 @@ TEST_F(DsfinvkReaderTest, FindsWhatTheRegisterRecordedInEveryLayoutTheIndexDescr
     }
 }
 
+// A voiding receipt that names a receipt of an earlier closing is booked as a reduction of its
+// own day, whether the earlier closing is in the export or not; within one closing neither the
+// sale nor its voiding counts.
+TEST_F(DsfinvkReaderTest, AReceiptVoidedInALaterClosingReducesTheDayOfTheVoiding)
+{
+    CRegisterExportOptions options;
+    options.Days = 4;
+    options.VoidEarlierPercent = 100;
+    const CGeneratedExport whole = GenerateDsfinvkExport(options);
+    options.FirstWrittenDay = 2;
+    const CGeneratedExport later = GenerateDsfinvkExport(options);
+    for (const auto& [name, generated] :
+         {std::pair("all closings", &whole), std::pair("the later ones", &later)}) {
+        CRegisterSales sales;
+        std::string message;
+        ASSERT_TRUE(RegisterExport::ReadDsfinvk(m_files, Folder(*generated, std::to_string(++m_folders)),
+                                                sales, message))
+            << message;
+        ExpectSalesAsGenerated(sales, generated->Expected, name);
+        // The voiding receipts come at 10:30, before the day's first sale.
+        const auto voiding =
+            std::count_if(sales.Lines.begin(), sales.Lines.end(), [](const CRegisterLine& line) {
+                return line.Quantity < 0 && line.DateTime.GetHour() == 10 && line.DateTime.GetMinute() == 30;
+            });
+        EXPECT_GT(voiding, 0) << name;
+    }
+}
+
+// The VAT parts of a line that name different rates (a set menu of food and drink) leave its
+// rate unknown; the other lines keep theirs.
+TEST_F(DsfinvkReaderTest, ALineOfMixedVatRatesHasNoRate)
+{
+    CRegisterExportOptions options;
+    options.TrainingPercent = options.VoidedReceiptPercent = options.OtherReceiptPercent = 0;
+    options.ReturnPercent = options.VoidedLinePercent = options.DepositPercent = 0;
+    options.DiscountPercent = options.TipPercent = options.VoucherPercent = 0;
+    CGeneratedExport generated = GenerateDsfinvkExport(options);
+    std::string& parts = generated.Files.at("lines_vat.csv");
+    const std::size_t first = parts.find("\r\n") + 2;
+    // The first line's part once more, with the other key (UST_SCHLUESSEL, the sixth field).
+    std::string part = parts.substr(first, parts.find("\r\n", first) + 2 - first);
+    std::size_t key = 0;
+    for (int field = 0; field < 5; ++field)
+        key = part.find(';', key) + 1;
+    ASSERT_TRUE(part.compare(key, 2, "1;") == 0 || part.compare(key, 2, "2;") == 0) << part;
+    part[key] = part[key] == '1' ? '2' : '1';
+    parts += part;
+    CRegisterSales sales;
+    std::string message;
+    ASSERT_TRUE(RegisterExport::ReadDsfinvk(m_files, Folder(generated), sales, message)) << message;
+    EXPECT_EQ(std::count_if(sales.Lines.begin(), sales.Lines.end(),
+                            [](const CRegisterLine& line) { return line.VatRate < 0; }),
+              1);
+    EXPECT_EQ(sales.Lines.size(), static_cast<std::size_t>(generated.Expected.Lines));
+}
+
 TEST_F(DsfinvkReaderTest, ReturnsReduceTheirDayAndTextsArriveAsWindows1252)
 {
     CRegisterExportOptions options;
@@ -134,8 +197,8 @@ TEST_F(DsfinvkReaderTest, ReturnsReduceTheirDayAndTextsArriveAsWindows1252)
     const CGeneratedExport cheese = GenerateDsfinvkExport(plain);
     ASSERT_TRUE(RegisterExport::ReadDsfinvk(m_files, Folder(cheese, "cheese"), sales, message)) << message;
     ASSERT_FALSE(sales.Lines.empty());
-    EXPECT_EQ(sales.Lines[0].ItemText, "K\xE4sesp\xE4tzle");
-    EXPECT_EQ(sales.Lines[0].ItemNumber, "1001");
+    EXPECT_EQ(sales.ItemOf(sales.Lines[0]).Text, "K\xE4sesp\xE4tzle");
+    EXPECT_EQ(sales.ItemOf(sales.Lines[0]).Number, "1001");
     EXPECT_EQ(sales.Sources[0].Label, "Kasse KASSE-1, Abschluss 100 vom 30.03.2026");
     EXPECT_EQ(sales.Sources[0].BusinessDay, CDateTime(2026, 3, 30));
 }

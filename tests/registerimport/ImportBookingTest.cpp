@@ -16,17 +16,16 @@ std::string Render(const CData& data)
     return std::string(CDataFileWriter(data, false).Render().View());
 }
 
-CRegisterLine Line(const char* number, const char* text, CDateTime when, double quantity, double gross,
-                   double vat = -1.0)
+CRegisterLine Line(CRegisterSales& sales, const char* number, const char* text, CDateTime when,
+                   double quantity, double gross, double vat = -1.0)
 {
     CRegisterLine line;
-    line.ItemNumber = number;
-    line.ItemText = text;
+    line.Item = sales.AddItem(number, text);
     line.DateTime = when;
     line.Quantity = quantity;
     line.GrossRevenue = gross;
     line.HasPrice = true;
-    line.VatRate = vat;
+    line.VatRate = static_cast<float>(vat);
     return line;
 }
 
@@ -53,15 +52,15 @@ protected:
         m_sales.Receipts = 4;
         m_sales.Skipped[ERegisterSkip::VoidedLine] = {2, 7.5};
         m_sales.Lines = {
-            Line("100", "Schnitzel", CDateTime(2025, 5, 3, 19, 30), 2, 37.0, 7.0),
+            Line(m_sales, "100", "Schnitzel", CDateTime(2025, 5, 3, 19, 30), 2, 37.0, 7.0),
             // 01:30 belongs to the business day before
-            Line("100", "Schnitzel", CDateTime(2025, 5, 4, 1, 30), 1, 18.5, 7.0),
-            Line("100", "Schnitzel", CDateTime(2025, 5, 3, 20, 0), 1, 16.0, 7.0),
-            Line("100", "Schnitzel", CDateTime(2025, 5, 3, 21, 0), -1, -18.5, 7.0),
+            Line(m_sales, "100", "Schnitzel", CDateTime(2025, 5, 4, 1, 30), 1, 18.5, 7.0),
+            Line(m_sales, "100", "Schnitzel", CDateTime(2025, 5, 3, 20, 0), 1, 16.0, 7.0),
+            Line(m_sales, "100", "Schnitzel", CDateTime(2025, 5, 3, 21, 0), -1, -18.5, 7.0),
             // the register says 7 % for a drink of the 19 % group
-            Line("200", "Pils 0,3", CDateTime(2025, 5, 3, 20, 0), 3, 12.0, 7.0),
-            Line("", "Kaffe", CDateTime(2025, 5, 3, 22, 0), 2, 5.0),
-            Line("900", "Pfand", CDateTime(2025, 5, 3, 22, 0), 1, 0.15),
+            Line(m_sales, "200", "Pils 0,3", CDateTime(2025, 5, 3, 20, 0), 3, 12.0, 7.0),
+            Line(m_sales, "", "Kaffe", CDateTime(2025, 5, 3, 22, 0), 2, 5.0),
+            Line(m_sales, "900", "Pfand", CDateTime(2025, 5, 3, 22, 0), 1, 0.15),
         };
     }
 

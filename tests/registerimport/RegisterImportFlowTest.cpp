@@ -9,6 +9,7 @@
 #include "registerimport/RegisterExportKind.h"
 #include "registerimport/RegisterItemTable.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -36,9 +37,10 @@ protected:
         ASSERT_TRUE(RegisterExport::Read(m_files, m_dir.File(""), m_sales, message)) << message;
         m_data.SetDefaults();
         for (const CRegisterLine& line : m_sales.Lines) {
-            if (m_texts.emplace(RegisterItemKey(line), line.ItemText).second) {
+            const CRegisterItem& item = m_sales.ItemOf(line);
+            if (m_texts.emplace(RegisterItemKey(item), item.Text).second) {
                 CRecipe dish(&m_data);
-                dish.Name = line.ItemText;
+                dish.Name = item.Text;
                 ASSERT_EQ(m_data.AddRecipe(dish), 1);
             }
         }
@@ -98,6 +100,44 @@ TEST_F(RegisterImportFlowTest, TheSameExportTwiceBooksOnceAndNamesTheClosings)
     EXPECT_EQ(again.Skipped.at(ERegisterSkip::AlreadyImported).Lines, m_generated.Expected.Lines);
     ASSERT_TRUE(step.Book(again, m_data));
     EXPECT_EQ(Render(m_data), once);
+}
+
+// A register's history imported in two exports, with sales of the first voided in the second:
+// each dish books in total what the whole history says, and the whole history imported
+// afterwards books nothing more.
+TEST_F(RegisterImportFlowTest, SalesVoidedInALaterExportAreTakenBackThere)
+{
+    CRegisterExportOptions options;
+    options.Days = 4;
+    options.Items = 8;
+    options.VoidEarlierPercent = 100;
+    const CGeneratedExport whole = GenerateDsfinvkExport(options);
+    CRegisterImportStep step;
+    for (const auto& [first, last] : {std::pair(0, 1), std::pair(2, 3)}) {
+        options.FirstWrittenDay = first;
+        options.LastWrittenDay = last;
+        const std::string folder = m_dir.File("days" + std::to_string(first));
+        std::filesystem::create_directory(folder);
+        ASSERT_TRUE(WriteExportFolder(GenerateDsfinvkExport(options), folder));
+        std::string message;
+        ASSERT_TRUE(RegisterExport::Read(m_files, folder, m_sales, message)) << message;
+        ASSERT_TRUE(step.Book(Plan(), m_data));
+    }
+    std::map<std::string, double> expected, booked; // portions by dish name
+    for (const auto& [key, sale] : whole.Expected.PerItemDay)
+        expected[m_texts.at(key.first)] += sale.Quantity;
+    for (const CSale& sale : m_data.Sales)
+        booked[sale.Name] += sale.NbPortion;
+    ASSERT_EQ(booked.size(), expected.size());
+    for (const auto& [name, portions] : expected)
+        EXPECT_NEAR(booked[name], portions, 1e-9) << name;
+
+    const std::string folder = m_dir.File("whole");
+    std::filesystem::create_directory(folder);
+    ASSERT_TRUE(WriteExportFolder(whole, folder));
+    std::string message;
+    ASSERT_TRUE(RegisterExport::Read(m_files, folder, m_sales, message)) << message;
+    EXPECT_TRUE(Plan().BooksNothing());
 }
 
 } // namespace

@@ -45,7 +45,7 @@ std::string Summary(const CRegisterSales& sales)
     for (const CRegisterSource& source : sales.Sources)
         text += source.Key + "|" + source.Label + "\n";
     for (const CRegisterLine& line : sales.Lines)
-        text += RegisterItemKey(line) + "|" + std::to_string(line.DateTime.GetValue()) + "|" +
+        text += RegisterItemKey(sales.ItemOf(line)) + "|" + std::to_string(line.DateTime.GetValue()) + "|" +
                 std::to_string(line.Quantity) + "|" + std::to_string(line.GrossRevenue) + "|" +
                 std::to_string(line.Source) + "\n";
     for (const auto& [reason, count] : sales.Skipped)

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -16,6 +18,8 @@ struct CItem
     std::string Group;
     double Price;
     bool Drink;
+    const char* VatKey() const { return Drink ? "1" : "2"; }
+    float VatRate() const { return Drink ? 19.0f : 7.0f; }
 };
 
 // Names with umlauts, quotes and both delimiters, one without an article number, one priced
@@ -100,8 +104,8 @@ std::string IsoDateTime(const CDateTime& time)
 class CTableWriter
 {
 public:
-    CTableWriter(const CRegisterExportOptions& options, std::vector<std::string> columns)
-        : m_options(options), m_columns(std::move(columns))
+    CTableWriter(const CRegisterExportOptions& options, std::vector<std::string> columns, const bool& writing)
+        : m_options(options), m_columns(std::move(columns)), m_writing(writing)
     {
         if (options.HeadingRow)
             for (std::size_t i = 0; i < m_columns.size(); ++i)
@@ -112,6 +116,8 @@ public:
     // A record from values by column name; columns without a value stay empty.
     void Record(const std::map<std::string, std::string>& values, const std::vector<std::string>& textColumns)
     {
+        if (!m_writing)
+            return;
         for (std::size_t i = 0; i < m_columns.size(); ++i) {
             const auto at = values.find(m_columns[i]);
             const std::string value = at == values.end() ? std::string() : at->second;
@@ -145,6 +151,7 @@ private:
 
     const CRegisterExportOptions& m_options;
     std::vector<std::string> m_columns;
+    const bool& m_writing;
     std::string m_bytes;
 };
 
@@ -161,6 +168,11 @@ const std::vector<std::string> kLineColumns = {"GUTSCHEIN_NR", "ARTIKELTEXT", "P
 const std::vector<std::string> kReferenceColumns = {
     "Z_KASSE_ID", "Z_ERSTELLUNG", "Z_NR",           "BON_ID",   "POS_ZEILE", "REF_TYP",
     "REF_NAME",   "REF_DATUM",    "REF_Z_KASSE_ID", "REF_Z_NR", "REF_BON_ID"};
+const std::vector<std::string> kVatColumns = {"Z_KASSE_ID",     "Z_ERSTELLUNG", "Z_NR",
+                                              "UST_SCHLUESSEL", "UST_SATZ",     "UST_BESCHR"};
+const std::vector<std::string> kLineVatColumns = {"Z_KASSE_ID", "Z_ERSTELLUNG", "Z_NR",
+                                                  "BON_ID",     "POS_ZEILE",    "UST_SCHLUESSEL",
+                                                  "POS_BRUTTO", "POS_NETTO",    "POS_UST"};
 const std::vector<std::string> kTextColumns = {"Z_KASSE_ID", "BON_ID",  "BON_TYP", "ARTIKELTEXT", "GV_TYP",
                                                "ART_NR",     "WARENGR", "NAME",    "REF_TYP",     "EINHEIT"};
 
@@ -179,9 +191,14 @@ class CExportWriter
 public:
     explicit CExportWriter(const CRegisterExportOptions& options)
         : m_options(options), m_random(options.Seed), m_items(MakeItems(options.Items)),
-          m_closings(options, kClosingColumns), m_receipts(options, kReceiptColumns),
-          m_lines(options, LineColumns()), m_references(options, kReferenceColumns)
-    {}
+          m_closings(options, kClosingColumns, m_writing), m_receipts(options, kReceiptColumns, m_writing),
+          m_lines(options, LineColumns(), m_writing), m_references(options, kReferenceColumns, m_writing),
+          m_vat(options, kVatColumns, m_writing), m_lineVat(options, kLineVatColumns, m_writing)
+    {
+        for (const CItem& item : m_items)
+            m_expected.VatRates[item.Number.empty() ? item.Text : item.Number] =
+                options.VatTables ? item.VatRate() : -1.0f;
+    }
 
     CGeneratedExport Run();
 
@@ -204,6 +221,9 @@ private:
                  ERegisterSkip skip, bool counts);
     std::vector<CLine> SaleLines(bool allowSpecials);
     void Expect(ERegisterSkip reason, double gross);
+    // What the written closings must give; a day not written goes to a throwaway.
+    CRegisterExpectation& Expected() { return m_writing ? m_expected : m_unwritten; }
+    void VoidEarlierSale(const CDateTime& when);
     std::string IndexXml() const;
     std::string TableXml(const char* file, const char* name, const std::vector<std::string>& columns,
                          std::size_t keys) const;
@@ -211,15 +231,24 @@ private:
     const CRegisterExportOptions& m_options;
     CRandom m_random;
     std::vector<CItem> m_items;
-    CTableWriter m_closings, m_receipts, m_lines, m_references;
-    CRegisterExpectation m_expected;
+    bool m_writing = true;
+    CTableWriter m_closings, m_receipts, m_lines, m_references, m_vat, m_lineVat;
+    CRegisterExpectation m_expected, m_unwritten;
     std::string m_registerId, m_closingNr, m_created;
     int m_receiptId = 0;
+    // The last plain sale of the day before, which the next day may void.
+    struct CSale
+    {
+        std::string Id, ClosingNr;
+        CDateTime End;
+        std::vector<CLine> Lines;
+    };
+    std::optional<CSale> m_lastSale;
 };
 
 void CExportWriter::Expect(ERegisterSkip reason, double gross)
 {
-    CRegisterSkipCount& count = m_expected.Skipped[reason];
+    CRegisterSkipCount& count = Expected().Skipped[reason];
     ++count.Lines;
     count.Gross += gross;
 }
@@ -292,6 +321,24 @@ void CExportWriter::Receipt(const std::string& type, bool voided, const CDateTim
              {"EINHEIT", "Stk"},
              {"STK_BR", Number(line.Price, 2)}},
             kTextColumns);
+        if (m_options.VatTables) {
+            const char* key = line.Type == "TrinkgeldAN" || line.Type == "MehrzweckgutscheinKauf" ? "5"
+                              : line.Type == "Pfand" || line.Type == "PfandRueckzahlung"
+                                  ? "1"
+                                  : line.Item->VatKey();
+            const double rate = key[0] == '1' ? 19.0 : key[0] == '2' ? 7.0 : 0.0;
+            const double net = gross * 100.0 / (100.0 + rate);
+            m_lineVat.Record({{"Z_KASSE_ID", m_registerId},
+                              {"Z_ERSTELLUNG", m_created},
+                              {"Z_NR", m_closingNr},
+                              {"BON_ID", id},
+                              {"POS_ZEILE", std::to_string(i + 1)},
+                              {"UST_SCHLUESSEL", key},
+                              {"POS_BRUTTO", Number(gross, 2)},
+                              {"POS_NETTO", Number(net, 2)},
+                              {"POS_UST", Number(gross - net, 2)}},
+                             kTextColumns);
+        }
         const bool takenBack = line.Quantity < 0 && i > 0 && lines[i - 1].Item == line.Item &&
                                lines[i - 1].Quantity == -line.Quantity && lines[i - 1].Type == line.Type;
         const bool takenBackLater = i + 1 < lines.size() && lines[i + 1].Item == line.Item &&
@@ -309,15 +356,15 @@ void CExportWriter::Receipt(const std::string& type, bool voided, const CDateTim
                    gross);
         } else {
             const std::string& key = line.Item->Number.empty() ? line.Item->Text : line.Item->Number;
-            CExpectedSale& sale = m_expected.PerItemDay[{key, DayKey(end)}];
+            CExpectedSale& sale = Expected().PerItemDay[{key, DayKey(end)}];
             sale.Quantity += line.Quantity;
             sale.Gross += gross;
             ++sale.Lines;
-            ++m_expected.Lines;
+            ++Expected().Lines;
             counted = true;
         }
     }
-    m_expected.Receipts += counted ? 1 : 0;
+    Expected().Receipts += counted ? 1 : 0;
     m_receipts.Record({{"Z_KASSE_ID", m_registerId},
                        {"Z_ERSTELLUNG", m_created},
                        {"Z_NR", m_closingNr},
@@ -336,10 +383,22 @@ void CExportWriter::Day(int register_, int dayIndex)
 {
     const CDateTime day =
         CDateTime(m_options.Year, m_options.Month, m_options.Day) + CDateTimeSpan(dayIndex, 0, 0, 0);
+    m_writing = dayIndex >= m_options.FirstWrittenDay && dayIndex <= m_options.LastWrittenDay;
     m_registerId = "KASSE-" + std::to_string(register_ + 1);
     m_closingNr = std::to_string(100 + dayIndex);
     m_created = IsoDateTime(day + CDateTimeSpan(1, 2, 0, 0));
-    m_expected.SourceKeys.push_back(m_registerId + "/" + m_closingNr);
+    Expected().SourceKeys.push_back(m_registerId + "/" + m_closingNr);
+    if (m_options.VatMasterTable)
+        for (const auto& [key, rate, name] :
+             {std::tuple("1", 19.0, "Regelsteuersatz"), std::tuple("2", 7.0, "Erm\xE4\xDFigter Steuersatz"),
+              std::tuple("5", 0.0, "Nicht Steuerbar")})
+            m_vat.Record({{"Z_KASSE_ID", m_registerId},
+                          {"Z_ERSTELLUNG", m_created},
+                          {"Z_NR", m_closingNr},
+                          {"UST_SCHLUESSEL", key},
+                          {"UST_SATZ", Number(rate, 2)},
+                          {"UST_BESCHR", name}},
+                         kTextColumns);
     m_closings.Record({{"Z_KASSE_ID", m_registerId},
                        {"Z_ERSTELLUNG", m_created},
                        {"Z_NR", m_closingNr},
@@ -347,6 +406,10 @@ void CExportWriter::Day(int register_, int dayIndex)
                        {"TAXONOMIE_VERSION", "2.3"},
                        {"NAME", "Gasthaus Zur M\xFChle"}},
                       kTextColumns);
+    if (dayIndex == 0)
+        m_lastSale.reset();
+    else if (m_options.VoidEarlierPercent > 0 && m_random.Percent(m_options.VoidEarlierPercent))
+        VoidEarlierSale(day + CDateTimeSpan(0, 10, 30, 0));
     for (int r = 0; r < m_options.ReceiptsPerDay; ++r) {
         // Spread from 11:00 to a quarter past midnight of the next day.
         const int minutes = 11 * 60 + (r * (13 * 60 + 15)) / std::max(1, m_options.ReceiptsPerDay);
@@ -381,9 +444,39 @@ void CExportWriter::Day(int register_, int dayIndex)
             Receipt("Beleg", false, end, {{&item, "Umsatz", -1, item.Price}}, ERegisterSkip::OtherReceipt,
                     true);
         } else {
-            Receipt("Beleg", false, end, SaleLines(true), ERegisterSkip::OtherReceipt, true);
+            const std::vector<CLine> lines = SaleLines(true);
+            Receipt("Beleg", false, end, lines, ERegisterSkip::OtherReceipt, true);
+            if (std::all_of(lines.begin(), lines.end(), [](const CLine& line) {
+                    return line.Type == "Umsatz" && !line.Voided && line.Quantity > 0;
+                }))
+                m_lastSale = CSale{std::to_string(m_receiptId), m_closingNr, end, lines};
         }
     }
+}
+
+// A receipt of this day's closing voids the day before's last plain sale: its lines negated,
+// the earlier receipt named in references.csv. The sale counts on its day; the voiding receipt
+// reduces its own day.
+void CExportWriter::VoidEarlierSale(const CDateTime& when)
+{
+    if (!m_lastSale)
+        return;
+    std::vector<CLine> lines = m_lastSale->Lines;
+    for (CLine& line : lines)
+        line.Quantity = -line.Quantity;
+    Receipt("Beleg", true, when, lines, ERegisterSkip::OtherReceipt, true);
+    m_references.Record({{"Z_KASSE_ID", m_registerId},
+                         {"Z_ERSTELLUNG", m_created},
+                         {"Z_NR", m_closingNr},
+                         {"BON_ID", std::to_string(m_receiptId)},
+                         {"REF_TYP", "Transaktion"},
+                         {"REF_NAME", "Storno"},
+                         {"REF_DATUM", IsoDateTime(m_lastSale->End)},
+                         {"REF_Z_KASSE_ID", m_registerId},
+                         {"REF_Z_NR", m_lastSale->ClosingNr},
+                         {"REF_BON_ID", m_lastSale->Id}},
+                        kTextColumns);
+    m_lastSale.reset();
 }
 
 std::string CExportWriter::TableXml(const char* file, const char* name,
@@ -406,7 +499,8 @@ std::string CExportWriter::TableXml(const char* file, const char* name,
            "</TextEncapsulator>\n";
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const bool numeric = columns[i] == "MENGE" || columns[i] == "STK_BR" || columns[i] == "FAKTOR" ||
-                             columns[i] == "UMS_BRUTTO";
+                             columns[i] == "UMS_BRUTTO" || columns[i] == "UST_SATZ" ||
+                             (columns[i].starts_with("POS_") && columns[i] != "POS_ZEILE");
         const char* element = i < keys ? "VariablePrimaryKey" : "VariableColumn";
         xml += "        <" + std::string(element) + ">\n          <Name>" + columns[i] +
                "</Name>\n          " +
@@ -428,6 +522,10 @@ std::string CExportWriter::IndexXml() const
     xml += TableXml("transactions.csv", "Bonkopf", kReceiptColumns, 4);
     xml += TableXml("lines.csv", "Bonpos", m_lines.Columns(), kLineKeys.size());
     xml += TableXml("references.csv", "Bon_Referenzen", kReferenceColumns, 5);
+    if (m_options.VatTables && m_options.VatMasterTable)
+        xml += TableXml("vat.csv", "Stamm_USt", kVatColumns, 4);
+    if (m_options.VatTables)
+        xml += TableXml("lines_vat.csv", "Bonpos_USt", kLineVatColumns, 6);
     return xml + "  </Media>\n</DataSet>\n";
 }
 
@@ -442,6 +540,10 @@ CGeneratedExport CExportWriter::Run()
     generated.Files["transactions.csv"] = m_receipts.Take();
     generated.Files["lines.csv"] = m_lines.Take();
     generated.Files["references.csv"] = m_references.Take();
+    if (m_options.VatTables && m_options.VatMasterTable)
+        generated.Files["vat.csv"] = m_vat.Take();
+    if (m_options.VatTables)
+        generated.Files["lines_vat.csv"] = m_lineVat.Take();
     generated.Expected = std::move(m_expected);
     return generated;
 }
@@ -470,7 +572,7 @@ std::map<std::pair<std::string, int>, CExpectedSale> PerItemDay(const CRegisterS
 {
     std::map<std::pair<std::string, int>, CExpectedSale> sums;
     for (const CRegisterLine& line : sales.Lines) {
-        CExpectedSale& sum = sums[{RegisterItemKey(line), DayKey(line.DateTime)}];
+        CExpectedSale& sum = sums[{RegisterItemKey(sales.ItemOf(line)), DayKey(line.DateTime)}];
         sum.Quantity += line.Quantity;
         sum.Gross += line.GrossRevenue;
         ++sum.Lines;

@@ -8,10 +8,10 @@
 #include <vector>
 
 // Generates the exports of a cash register (DSFinV-K: index.xml, cashpointclosing.csv,
-// transactions.csv, lines.csv, references.csv) and sales journals (CSV) for tests, the fuzz
-// corpus and the benchmark, and works out while writing what a correct reader must find:
-// portions and gross revenue per item and day of the sales that count, and the lines left out
-// by reason. Texts are written as UTF-8 or Windows-1252; expectations are Windows-1252.
+// transactions.csv, lines.csv, references.csv, vat.csv, lines_vat.csv) and sales journals (CSV) for tests,
+// the fuzz corpus and the benchmark, and works out while writing what a correct reader must find: portions
+// and gross revenue per item and day of the sales that count, and the lines left out by reason. Texts are
+// written as UTF-8 or Windows-1252; expectations are Windows-1252.
 
 struct CExpectedSale
 {
@@ -28,6 +28,8 @@ struct CRegisterExpectation
     int Lines = 0;    // lines that count
     int Receipts = 0; // receipts with at least one line that counts
     std::vector<std::string> SourceKeys;
+    // The VAT rate each item's lines must carry, by item key; -1 where the export gives none.
+    std::map<std::string, float> VatRates;
 };
 
 struct CRegisterExportOptions
@@ -44,6 +46,9 @@ struct CRegisterExportOptions
     int VoidedReceiptPercent = 5;
     int OtherReceiptPercent = 3;
     int ReturnPercent = 5;
+    // Out of 100 days after the first, on how many the day begins by voiding a sale of the day
+    // before (a receipt of the earlier closing, named in references.csv).
+    int VoidEarlierPercent = 0;
     // Out of 100 lines of a plain sale, how many get a special line next to them.
     int VoidedLinePercent = 6;
     int DepositPercent = 5;
@@ -60,6 +65,14 @@ struct CRegisterExportOptions
     bool HeadingRow = true;      // the tables start with a row of column names (index.xml: Range From 2)
     bool ShuffleColumns = false; // lines.csv columns in another order than usual
     const char* RecordEnd = "\r\n";
+    // The VAT tables: lines_vat.csv with each line's VAT key (food 7 %, drinks 19 %), and
+    // vat.csv naming the keys' rates (without it, a reader knows the keys' standard rates).
+    bool VatTables = true;
+    bool VatMasterTable = true;
+    // Only the closings of these days are written (and expected); the others are generated all
+    // the same, so that exports of parts of one register's history fit together.
+    int FirstWrittenDay = 0;
+    int LastWrittenDay = 1 << 30;
 };
 
 struct CGeneratedExport
