@@ -84,36 +84,13 @@ std::string_view WithoutCurrency(std::string_view text)
 
 bool CCsvJournal::Load(CFileSystem& fileSystem, const std::string& path, std::string& message)
 {
-    const std::string name = CPathText::FileNameOf(path);
-    CFileSystem::Handle handle = CFileSystem::kNoHandle;
-    int error = fileSystem.Open(path, CFileSystem::ReadOnly, handle);
-    if (error != 0) {
-        message = Windows1252Text("Die Datei ") + path +
-                  Windows1252Text(" kann nicht geöffnet werden (Fehler ") + std::to_string(error) + ").";
-        return false;
-    }
-    std::uint64_t size = 0;
+    m_files = &fileSystem;
+    m_path = path;
     std::string bytes;
-    error = fileSystem.GetSize(handle, size);
-    if (error == 0 && size > kMaxBytes) {
-        fileSystem.Close(handle);
-        message = Windows1252Text("Die Datei ") + path +
-                  Windows1252Text(" ist zu groß, um sie als Verkaufsjournal einzulesen.");
+    bool whole = false;
+    if (!ReadFile(kFirstBytes, bytes, whole, message))
         return false;
-    }
-    if (error == 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        std::size_t read = 0;
-        error = fileSystem.Read(handle, bytes.data(), bytes.size(), read);
-        bytes.resize(read);
-    }
-    fileSystem.Close(handle);
-    if (error != 0) {
-        message = Windows1252Text("Die Datei ") + path +
-                  Windows1252Text(" kann nicht gelesen werden (Fehler ") + std::to_string(error) + ").";
-        return false;
-    }
-    return LoadBytes(std::move(bytes), name, message);
+    return Take(std::move(bytes), CPathText::FileNameOf(path), whole, message);
 }
 
 bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std::string& message)
@@ -123,17 +100,59 @@ bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std:
 
 bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::string& message)
 {
+    m_files = nullptr;
+    return Take(std::move(bytes), name, true, message);
+}
+
+// Reads at most `limit` bytes from the start of the file; a part ends after its last line end,
+// so that it holds whole lines (and whole characters). `whole` says whether it is all of it.
+bool CCsvJournal::ReadFile(std::size_t limit, std::string& bytes, bool& whole, std::string& message) const
+{
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    int error = m_files->Open(m_path, CFileSystem::ReadOnly, handle);
+    if (error != 0) {
+        message = Windows1252Text("Die Datei ") + m_path +
+                  Windows1252Text(" kann nicht geöffnet werden (Fehler ") + std::to_string(error) + ").";
+        return false;
+    }
+    std::uint64_t size = 0;
+    error = m_files->GetSize(handle, size);
+    if (error == 0 && size > kMaxBytes) {
+        m_files->Close(handle);
+        message = Windows1252Text("Die Datei ") + m_path +
+                  Windows1252Text(" ist zu groß, um sie als Verkaufsjournal einzulesen.");
+        return false;
+    }
+    if (error == 0) {
+        bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
+        std::size_t read = 0;
+        error = m_files->Read(handle, bytes.data(), bytes.size(), read);
+        bytes.resize(read);
+    }
+    m_files->Close(handle);
+    if (error != 0) {
+        message = Windows1252Text("Die Datei ") + m_path +
+                  Windows1252Text(" kann nicht gelesen werden (Fehler ") + std::to_string(error) + ").";
+        return false;
+    }
+    whole = bytes.size() >= size;
+    if (!whole) {
+        const std::size_t lineEnd = bytes.rfind('\n');
+        if (lineEnd == std::string::npos) // one long line: all of it or nothing
+            return ReadFile(kMaxBytes, bytes, whole, message);
+        bytes.resize(lineEnd + 1);
+    }
+    return true;
+}
+
+bool CCsvJournal::Take(std::string bytes, const std::string& name, bool whole, std::string& message)
+{
     m_name = name;
-    m_rows.clear();
-    m_columnCount = 0;
-    m_splitAt = 0;
-    m_splitLine = 1;
-    m_splitDone = false;
-    m_splitError.clear();
-    m_styleColumns.reset();
+    m_complete = whole;
+    ResetSplit();
     const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
-    const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
-    RegisterText::MakeWindows1252(bytes, mark, encoding);
+    m_encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
+    RegisterText::MakeWindows1252(bytes, mark, m_encoding);
     m_text = std::move(bytes);
     if (m_text.find('\0') != std::string::npos) {
         message = name + Windows1252Text(" ist keine Textdatei (CSV).");
@@ -158,32 +177,87 @@ bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::str
     return true;
 }
 
-bool CCsvJournal::SplitUpTo(std::size_t rows) const
+void CCsvJournal::ResetSplit() const
 {
-    if (m_splitDone || m_rows.size() >= rows)
+    m_rows.clear();
+    m_columnCount = 0;
+    m_splitAt = 0;
+    m_splitLine = 1;
+    m_splitDone = false;
+    m_splitError.clear();
+    m_styleColumns.reset();
+}
+
+// The rest of a journal of which Load read the first part. The rows split so far stay when the
+// whole file starts as the part did; else (the file changed meanwhile, or its later bytes
+// decide another encoding) splitting starts anew.
+bool CCsvJournal::LoadRest() const
+{
+    if (m_complete)
         return m_splitError.empty();
-    CCsvRecords records(std::string_view(m_text).substr(m_splitAt), m_delimiter);
-    std::vector<std::string_view> fields;
-    const std::size_t lineBase = m_splitLine - 1;
-    while (m_rows.size() < rows) {
-        const CCsvRecords::EResult result = records.Next(fields);
-        if (result == CCsvRecords::End) {
-            m_splitDone = true;
-            break;
+    m_complete = true;
+    std::string bytes;
+    bool whole = false;
+    std::string message;
+    if (!ReadFile(kMaxBytes, bytes, whole, message)) {
+        m_splitError = message;
+        m_splitDone = true;
+        return false;
+    }
+    const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
+    const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
+    RegisterText::MakeWindows1252(bytes, mark, encoding);
+    const bool samePart = encoding == m_encoding && bytes.compare(0, m_text.size(), m_text) == 0;
+    m_encoding = encoding;
+    m_text = std::move(bytes);
+    if (!samePart)
+        ResetSplit();
+    if (m_text.find('\0') != std::string::npos) {
+        m_splitError = m_name + Windows1252Text(" ist keine Textdatei (CSV).");
+        m_splitDone = true;
+        return false;
+    }
+    return true;
+}
+
+bool CCsvJournal::SplitUpTo(std::size_t rows, bool loadRest) const
+{
+    while (!m_splitDone && m_rows.size() < rows) {
+        CCsvRecords records(std::string_view(m_text).substr(m_splitAt), m_delimiter);
+        std::vector<std::string_view> fields;
+        const std::size_t lineBase = m_splitLine - 1;
+        CCsvRecords::EResult result = CCsvRecords::Record;
+        while (m_rows.size() < rows) {
+            result = records.Next(fields);
+            if (result != CCsvRecords::Record)
+                break;
+            m_rows.push_back({m_splitAt + records.GetRecordBegin(), m_splitAt + records.GetRecordEnd(),
+                              lineBase + records.GetLine()});
+            m_columnCount = std::max(m_columnCount, fields.size());
         }
-        if (result == CCsvRecords::UnclosedQuote) {
+        if (result == CCsvRecords::UnclosedQuote && m_complete) {
             m_splitError = m_name + ", Zeile " + std::to_string(lineBase + records.GetLine()) +
                            Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");
             m_splitDone = true;
             return false;
         }
-        m_rows.push_back({m_splitAt + records.GetRecordBegin(), m_splitAt + records.GetRecordEnd(),
-                          lineBase + records.GetLine()});
-        m_columnCount = std::max(m_columnCount, fields.size());
+        if (result == CCsvRecords::Record) { // as many rows as asked for
+            m_splitAt += records.GetRecordEnd();
+            m_splitLine = lineBase + records.GetNextLine();
+            break;
+        }
+        // The text ends, or a quote runs beyond the part read: the rest of the file, if any.
+        m_splitAt += result == CCsvRecords::End ? records.GetRecordEnd() : records.GetRecordBegin();
+        m_splitLine =
+            result == CCsvRecords::End ? lineBase + records.GetNextLine() : lineBase + records.GetLine();
+        if (m_complete)
+            m_splitDone = true;
+        else if (!loadRest)
+            break;
+        else if (!LoadRest())
+            return false;
     }
-    m_splitAt += records.GetRecordEnd();
-    m_splitLine = lineBase + records.GetNextLine();
-    return true;
+    return m_splitError.empty();
 }
 
 std::size_t CCsvJournal::GetRowCount() const
@@ -218,7 +292,9 @@ bool CCsvJournal::UsesGermanNumbers(const CCsvColumns& columns) const
     if (m_styleColumns && *m_styleColumns == columns)
         return m_germanNumbers;
     int german = 0, english = 0;
-    for (std::size_t row = columns.HasHeading ? 1 : 0; row < kStyleSampleRows && HasRow(row); ++row) {
+    // The rows of the part read so far, so that choosing the columns never waits for the rest.
+    for (std::size_t row = columns.HasHeading ? 1 : 0;
+         row < kStyleSampleRows && SplitUpTo(row + 1, false) && row < m_rows.size(); ++row) {
         const std::vector<std::string> fields = GetFields(row);
         for (int column : {columns.Quantity, columns.Price})
             if (column >= 0 && static_cast<std::size_t>(column) < fields.size()) {
@@ -323,6 +399,8 @@ bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::s
         sales = CRegisterSales();
         return false;
     };
+    if (!LoadRest())
+        return fail(m_splitError);
     const bool german = UsesGermanNumbers(columns);
     // One line a record at most: reserved once, so that a large journal's lines are never held twice.
     const auto ends = [this](char end) {

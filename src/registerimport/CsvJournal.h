@@ -2,6 +2,7 @@
 
 #include "CsvColumns.h"
 #include "RegisterSales.h"
+#include "RegisterText.h"
 
 #include <cstddef>
 #include <optional>
@@ -36,7 +37,13 @@ public:
     // The largest journal read (a larger one is refused before it is read).
     static constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
 
-    // Reads and splits the file at `path`; false with a German message.
+    // The part of a file Load reads at first: enough for the first rows of any journal.
+    static constexpr std::size_t kFirstBytes = std::size_t(1) << 20;
+
+    // Reads the first part of the file at `path` and splits its first rows, so that they show
+    // at once however large the journal is; the rest is read when rows beyond the part, the
+    // row count or Read ask for it (a failure then is Read's message). False with a German
+    // message. The file system must outlive the journal.
     [[nodiscard]] bool Load(CFileSystem& fileSystem, const std::string& path, std::string& message);
     // The same for bytes in memory; `name` is the file name for labels and messages.
     [[nodiscard]] bool LoadText(std::string_view bytes, const std::string& name, std::string& message);
@@ -45,9 +52,8 @@ public:
     [[nodiscard]] bool LoadBytes(std::string bytes, const std::string& name, std::string& message);
 
     char GetDelimiter() const { return m_delimiter; }
-    // The rows are split as far as they are asked for: Load splits the first kEagerRows, so
-    // that the first rows show at once however long the journal is; the row count and Read
-    // split the rest.
+    // The rows are split as far as they are asked for: Load splits the first kEagerRows, the
+    // row count and Read split the rest.
     static constexpr std::size_t kEagerRows = 1000;
     std::size_t GetRowCount() const;
     // Whether the journal has that row (splitting up to it, not beyond).
@@ -78,9 +84,14 @@ private:
         std::size_t End = 0;
         std::size_t FileLine = 0;
     };
-    // Splits further until `rows` rows are known or the text ends; false when a quote is
-    // never closed (m_splitError then says where).
-    bool SplitUpTo(std::size_t rows) const;
+    bool ReadFile(std::size_t limit, std::string& bytes, bool& whole, std::string& message) const;
+    bool Take(std::string bytes, const std::string& name, bool whole, std::string& message);
+    bool LoadRest() const;
+    void ResetSplit() const;
+    // Splits further until `rows` rows are known or the text ends, reading the rest of the
+    // file when needed unless `loadRest` is false; false when a quote is never closed or the
+    // rest cannot be read (m_splitError then says why).
+    bool SplitUpTo(std::size_t rows, bool loadRest = true) const;
     bool UsesGermanNumbers(const CCsvColumns& columns) const;
     // The item's fields of a row being read, as views into the row's fields.
     struct CItemFields
@@ -94,7 +105,13 @@ private:
     std::string ColumnName(int column, bool hasHeading) const;
 
     std::string m_name;
-    std::string m_text; // Windows-1252
+    // The file the journal is read from; none when it was given in memory.
+    CFileSystem* m_files = nullptr;
+    std::string m_path;
+    // The text read so far, as Windows-1252, the encoding it was read in, and whether it is all.
+    mutable std::string m_text;
+    mutable RegisterText::EEncoding m_encoding = RegisterText::EEncoding::Utf8;
+    mutable bool m_complete = true;
     char m_delimiter = ';';
     // The number style found for the last assignment asked about.
     mutable std::optional<CCsvColumns> m_styleColumns;

@@ -2,8 +2,12 @@
 
 #include "MemoryProfileStore.h"
 #include "RegisterExportGenerator.h"
+#include "TempDir.h"
+#include "platform/PosixFileSystem.h"
 #include "registerimport/CsvColumnMemory.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -271,6 +275,81 @@ TEST(CCsvJournal, SplitsTheRestOfALongJournalWhenAskedFor)
     EXPECT_EQ(whole.GetRowCount(), rows);
     ASSERT_TRUE(whole.Read(GuessCsvColumns(whole.GetHeadings()), sales, message)) << message;
     EXPECT_EQ(sales.Lines.size(), rows - 1);
+}
+
+// What a read gave, as one comparable text: the source key, the items and the lines.
+std::string ReadAsText(const CCsvJournal& journal)
+{
+    CRegisterSales sales;
+    std::string message;
+    if (!journal.Read(GuessCsvColumns(journal.GetHeadings()), sales, message))
+        return "failed: " + message;
+    std::string text = sales.Sources.at(0).Key + "\n";
+    for (const CRegisterLine& line : sales.Lines)
+        text += sales.ItemOf(line).Text + "|" + std::to_string(line.Quantity) + "|" +
+                std::to_string(line.DateTime.GetValue()) + "\n";
+    return text;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A journal loaded from its file shows its first rows from the first part read and reads as a
+// whole exactly what the same bytes in memory give: umlauts that only come after the first
+// part decide the encoding, a quoted line break across the part's end is one field, a file
+// changed after loading is read as it is now, and one removed gives a message.
+TEST(CCsvJournal, AJournalLoadedFromItsFileReadsAsAWhole)
+{
+    const auto rows = [](std::size_t bytes, const char* end) {
+        std::string text = std::string("Datum;Artikel;Menge") + end;
+        while (text.size() < bytes)
+            text += "01.03.2026 12:00;Bier;1" + std::string(end);
+        return text;
+    };
+    const std::string umlautsLate = rows(3 * CCsvJournal::kFirstBytes, "\n") + "02.03.2026;K\xC3\xA4se;2\n";
+    std::string quoteAcross = rows(CCsvJournal::kFirstBytes - 100, "\n") + "02.03.2026;\"";
+    for (int line = 0; line < 20; ++line)
+        quoteAcross += "Zeile " + std::to_string(line) + "\n";
+    quoteAcross += "\";3\n" + rows(CCsvJournal::kFirstBytes, "\n").substr(20);
+    const struct
+    {
+        const char* Name;
+        std::string Bytes;
+        const char* Read; // a part of what the read must give
+    } cases[] = {{"umlauts only after the first part", umlautsLate, "K\xE4se|2"},
+                 {"a quoted line break across the first part's end", quoteAcross, "Zeile 18\nZeile 19\n|3"},
+                 {"CR LF", rows(2 * CCsvJournal::kFirstBytes, "\r\n"), "Bier|1"}};
+    CTempDir dir;
+    CPosixFileSystem files;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        WriteFile(dir.File("journal.csv"), c.Bytes);
+        CCsvJournal fromFile, inMemory;
+        std::string message;
+        ASSERT_TRUE(fromFile.Load(files, dir.File("journal.csv"), message)) << message;
+        ASSERT_TRUE(inMemory.LoadText(c.Bytes, "journal.csv", message)) << message;
+        EXPECT_EQ(fromFile.ReadRow(1, GuessCsvColumns(fromFile.GetHeadings())).Item.Text, "Bier");
+        const std::string expected = ReadAsText(inMemory);
+        EXPECT_NE(expected.find(c.Read), std::string::npos);
+        EXPECT_EQ(ReadAsText(fromFile), expected);
+        EXPECT_EQ(fromFile.GetRowCount(), inMemory.GetRowCount());
+    }
+    CCsvJournal changed, removed;
+    std::string message;
+    WriteFile(dir.File("changed.csv"), umlautsLate);
+    ASSERT_TRUE(changed.Load(files, dir.File("changed.csv"), message)) << message;
+    WriteFile(dir.File("changed.csv"), quoteAcross);
+    CCsvJournal now;
+    ASSERT_TRUE(now.LoadText(quoteAcross, "changed.csv", message)) << message;
+    EXPECT_EQ(ReadAsText(changed), ReadAsText(now));
+    WriteFile(dir.File("removed.csv"), umlautsLate);
+    ASSERT_TRUE(removed.Load(files, dir.File("removed.csv"), message)) << message;
+    std::filesystem::remove(dir.Path() / "removed.csv");
+    const std::string failed = ReadAsText(removed);
+    EXPECT_EQ(failed.rfind("failed: ", 0), 0u) << failed;
+    EXPECT_NE(failed.find("removed.csv"), std::string::npos) << failed;
 }
 
 } // namespace
