@@ -4,6 +4,7 @@
 #include "controls/ListCtrlEx.h"
 #include "datafile/DataFileWriter.h"
 #include "pages/common/ListPage.h"
+#include "pages/sales/DialogCsvColumns.h"
 #include "pages/sales/DialogImportSummary.h"
 #include "pages/sales/DialogRegisterMapping.h"
 #include "platform/qt/TextConversion.h"
@@ -150,13 +151,14 @@ protected:
     }
 
     // Portions per dish name: what the register sold of each item with a dish, and the sale
-    // booked by hand.
-    std::map<QString, double> ExpectedPortions() const
+    // booked by hand. A journal without article numbers keeps its items by their texts.
+    std::map<QString, double> ExpectedPortions(const CRegisterExpectation& sold, bool keyedByText) const
     {
         std::map<QString, double> portions;
-        for (const auto& [itemDay, sale] : m_generated.Expected.PerItemDay) {
-            if (itemDay.first != m_noDishKey)
-                portions[ToQString(m_texts.at(itemDay.first))] += sale.Quantity;
+        for (const auto& [itemDay, sale] : sold.PerItemDay) {
+            const std::string& text = keyedByText ? itemDay.first : m_texts.at(itemDay.first);
+            if (text != m_texts.at(m_noDishKey))
+                portions[ToQString(text)] += sale.Quantity;
         }
         portions[ToQString(m_texts.at(m_mergedKey))] += kPortionsByHand;
         return portions;
@@ -201,9 +203,9 @@ protected:
         });
     }
 
-    void Import()
+    void Import(const std::string& chosen = "kasse/index.xml")
     {
-        m_bed.Dialogs.QueueAnswer(m_bed.Path("kasse/index.xml"));
+        m_bed.Dialogs.QueueAnswer(m_bed.Path(chosen));
         Action(*m_dlg, "actionRegisterImport")->trigger();
     }
 
@@ -230,7 +232,7 @@ TEST_F(RegisterImportCommandTest, ImportBooksTheMappedItemsSavesAndCanBeTakenBac
     EXPECT_EQ(m_openAfterMapping, QStringLiteral("Offene Artikel werden nicht gebucht. Offen: 0"));
     EXPECT_TRUE(m_bookEnabled);
     EXPECT_TRUE(m_summaryRows.contains(ToQString(m_texts.at(m_noDishKey))));
-    const std::map<QString, double> expected = ExpectedPortions();
+    const std::map<QString, double> expected = ExpectedPortions(m_generated.Expected, false);
     const std::map<QString, double> booked = BookedPortions();
     EXPECT_EQ(booked.size(), expected.size()) << "the item marked as no dish booked nothing";
     for (const auto& [name, portions] : expected)
@@ -276,6 +278,42 @@ TEST_F(RegisterImportCommandTest, CancelledMappingChangesNothing)
     EXPECT_FALSE(fs::exists(m_bed.Path("profile/Kostenkoch/KostenkochData_Backup.XML")));
     EXPECT_FALSE(CanTakeBack(*m_dlg));
     EXPECT_TRUE(m_bed.Messages.GetMessages().empty());
+}
+
+// A sales journal of the same register: its German headings assign the columns in their dialog,
+// which the user confirms; the mapping and the summary are answered as for the export.
+TEST_F(RegisterImportCommandTest, JournalIsReadWithTheColumnsConfirmedInTheirDialog)
+{
+    CCsvJournalOptions options;
+    options.Year = 2024;
+    options.Month = 3;
+    options.Day = 1;
+    options.Days = 3;
+    const CGeneratedJournal journal = GenerateCsvJournal(options);
+    std::ofstream(m_bed.Path("kasse.csv"), std::ios::binary) << journal.Bytes;
+    bool okEnabled = false;
+    WhenModalAppears<CDialogCsvColumns>([&okEnabled](CDialogCsvColumns& columns) {
+        okEnabled = columns.OkButton()->isEnabled();
+        if (okEnabled)
+            QTest::mouseClick(columns.OkButton(), Qt::LeftButton);
+        else
+            columns.reject();
+    });
+    AnswerMappingAndSummary();
+    Import("kasse.csv");
+
+    EXPECT_TRUE(okEnabled);
+    EXPECT_EQ(m_openAfterMapping, QStringLiteral("Offene Artikel werden nicht gebucht. Offen: 0"));
+    const std::map<QString, double> expected = ExpectedPortions(journal.Expected, true);
+    const std::map<QString, double> booked = BookedPortions();
+    EXPECT_EQ(booked.size(), expected.size());
+    for (const auto& [name, portions] : expected)
+        EXPECT_NEAR(booked.count(name) ? booked.at(name) : -1.0, portions, 1e-9) << name.toStdString();
+    EXPECT_EQ(FileBytes(m_bed.DataPath()), Render(Data()));
+
+    ASSERT_TRUE(CanTakeBack(*m_dlg));
+    Action(*m_dlg, "actionRegisterUndo")->trigger();
+    EXPECT_EQ(FileBytes(m_bed.DataPath()), m_renderedBefore);
 }
 
 } // namespace
