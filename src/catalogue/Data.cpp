@@ -190,6 +190,13 @@ int CData::DeleteSale(CSale* sale)
     return 1;
 }
 
+int CData::DeleteSales(const std::unordered_set<int>& saleIds)
+{
+    if (saleIds.empty())
+        return 0;
+    return Sales.RemoveIf([&saleIds](const CSale& sale) { return saleIds.contains(sale.Id); });
+}
+
 void CData::SortIngredients(const std::string& key, bool ascending)
 {
     if (key != "Name" && key != "Group|Name")

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 class CCatalogueOwner;
 
@@ -42,6 +43,9 @@ public:
     [[nodiscard]] int DeleteIngredient(CIngredient* ingredient);
     [[nodiscard]] int DeleteRecipe(CRecipe* recipe);
     [[nodiscard]] int DeleteSale(CSale* sale);
+    // Removes the sales whose Id is in `saleIds` in one pass over the sales, keeping the order of
+    // the others; Ids of no sale are ignored. Returns how many sales were removed.
+    int DeleteSales(const std::unordered_set<int>& saleIds);
 
     // Reorders the ingredients by "Name" or "Group|Name"; equal keys keep their order.
     void SortIngredients(const std::string& key, bool ascending);

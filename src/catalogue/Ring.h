@@ -91,6 +91,18 @@ public:
         m_records.erase(m_records.begin() + index);
     }
 
+    // Unlinks and destroys every record for which `doomed` holds, in one pass; the others keep
+    // their order. Returns how many were removed.
+    template <class Doomed> int RemoveIf(Doomed doomed)
+    {
+        const auto kept =
+            std::remove_if(m_records.begin(), m_records.end(),
+                           [&doomed](const std::unique_ptr<T>& record) { return doomed(*record); });
+        const auto removed = std::distance(kept, m_records.end());
+        m_records.erase(kept, m_records.end());
+        return static_cast<int>(removed);
+    }
+
     // Destroys every record, from the head onward.
     void Clear()
     {

@@ -87,6 +87,28 @@ void BookSales(const CImportPlan& plan, CData& data, CImportUndo& undo)
     }
 }
 
+// Takes the import's portions out of the sales it merged into, found in one pass over the sales.
+void TakeBackMerged(const std::vector<CImportUndo::CMerged>& merged, CData& data)
+{
+    if (merged.empty())
+        return;
+    std::unordered_map<int, CSale*> sales;
+    for (const CImportUndo::CMerged& entry : merged)
+        sales.emplace(entry.SaleId, nullptr);
+    for (CSale& sale : data.Sales) {
+        if (const auto found = sales.find(sale.Id); found != sales.end())
+            found->second = &sale;
+    }
+    for (const CImportUndo::CMerged& entry : merged) {
+        CSale* sale = sales.at(entry.SaleId);
+        if (!sale)
+            continue;
+        // Unchanged since the import: exactly the portions before; else only the import's share.
+        sale->NbPortion =
+            sale->NbPortion == entry.After ? entry.Before : sale->NbPortion - (entry.After - entry.Before);
+    }
+}
+
 } // namespace
 
 // Memory that runs out anywhere on the way takes back what was booked so far.
@@ -107,23 +129,8 @@ bool Book(const CImportPlan& plan, CData& data, CImportUndo& undo)
 
 void Undo(const CImportUndo& undo, CData& data)
 {
-    std::unordered_map<int, CSale*> sales;
-    for (CSale& sale : data.Sales)
-        sales.emplace(sale.Id, &sale);
-    for (const CImportUndo::CMerged& merged : undo.Merged) {
-        const auto found = sales.find(merged.SaleId);
-        if (found == sales.end())
-            continue;
-        CSale& sale = *found->second;
-        // Unchanged since the import: exactly the portions before; else only the import's share.
-        sale.NbPortion =
-            sale.NbPortion == merged.After ? merged.Before : sale.NbPortion - (merged.After - merged.Before);
-    }
-    for (auto it = undo.Added.rbegin(); it != undo.Added.rend(); ++it) {
-        const auto found = sales.find(*it);
-        if (found != sales.end())
-            (void)data.DeleteSale(found->second);
-    }
+    TakeBackMerged(undo.Merged, data);
+    data.DeleteSales({undo.Added.begin(), undo.Added.end()});
     data.RegisterMapping = undo.MappingBefore;
 }
 

@@ -3,6 +3,9 @@
 #include "resources/StringTables.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -417,6 +420,54 @@ TEST(Data, DeletingARecordStillInUseLeavesNoDanglingLine)
     EXPECT_EQ(bread.RecipeIngredients.At(0)->SubRecipe, nullptr);
     EXPECT_EQ(bread.RecipeIngredients.At(1)->Ingredient, nullptr);
     EXPECT_EQ(bread.GetPriceBuy(), 0.0);
+}
+
+// Five sales A..E; a set of them is removed in one pass. An Id of no sale here (one of another
+// catalogue's sales, or none at all) removes nothing, and the other catalogue keeps its sale.
+TEST(Data, DeletingSalesByIdRemovesExactlyThoseAndKeepsTheOrder)
+{
+    const struct
+    {
+        const char* Doomed; // letters of the sales to remove; '?' an Id of no sale here
+        const char* Left;
+        int Removed;
+    } cases[] = {
+        {"BD", "ACE", 2}, {"A", "BCDE", 1},  {"E", "ABCD", 1},  {"ABCDE", "", 5},
+        {"", "ABCDE", 0}, {"?", "ABCDE", 0}, {"C?", "ABDE", 1}, {"EA", "BCD", 2},
+    };
+    for (const auto& test : cases) {
+        CData data;
+        CRecipe& soup = AddRecipe(data, "Suppe", 1);
+        CData other;
+        CSale foreign(&other);
+        ASSERT_EQ(other.AddSale(foreign), 1);
+        std::vector<CSale*> sales;
+        for (const char name : std::string("ABCDE")) {
+            CSale scratch(&data);
+            scratch.Name = std::string(1, name);
+            scratch.NbPortion = name - 'A' + 1;
+            scratch.Recipe = &soup;
+            ASSERT_EQ(data.AddSale(scratch), 1);
+            sales.push_back(data.Sales.At(data.Sales.Count() - 1));
+        }
+        std::unordered_set<int> ids;
+        for (const char* doomed = test.Doomed; *doomed; ++doomed)
+            ids.insert(*doomed == '?' ? other.Sales.Head()->Id : sales[*doomed - 'A']->Id);
+
+        EXPECT_EQ(data.DeleteSales(ids), test.Removed) << test.Doomed;
+        std::string left;
+        for (const CSale& sale : data.Sales) {
+            left += sale.Name;
+            // The sales left are the same records, unchanged.
+            EXPECT_EQ(&sale, sales[sale.Name[0] - 'A']) << test.Doomed;
+            EXPECT_EQ(sale.NbPortion, sale.Name[0] - 'A' + 1) << test.Doomed;
+            EXPECT_EQ(sale.Recipe, &soup) << test.Doomed;
+        }
+        EXPECT_EQ(left, test.Left) << test.Doomed;
+        EXPECT_EQ(data.Sales.Head(), data.Sales.IsEmpty() ? nullptr : data.Sales.At(0));
+        EXPECT_EQ(data.GetNbRecipes(), 1);
+        EXPECT_EQ(other.Sales.Count(), 1);
+    }
 }
 
 } // namespace
