@@ -107,7 +107,7 @@ protected:
         std::string message;
         ASSERT_TRUE(RegisterExport::Read(m_bed.Files, m_bed.Path("kasse"), sales, message)) << message;
         for (const CRegisterLine& line : sales.Lines)
-            m_texts.emplace(RegisterItemKey(line), line.ItemText);
+            m_texts.emplace(RegisterItemKey(sales.ItemOf(line)), sales.ItemOf(line).Text);
         ASSERT_GE(m_texts.size(), 3u);
         m_noDishKey = m_texts.rbegin()->first;
         m_mergedKey = m_texts.begin()->first;
