@@ -7,13 +7,20 @@
 //   kk-register-bench read DIR                            reads the export
 //   kk-register-bench csv FILE                            reads the journal (heading guess)
 //   kk-register-bench preview FILE                        loads the journal, first 50 preview rows
+//   kk-register-bench import PATH                         reads an export or journal, maps every
+//                                                          item to a dish of its name and books it
 //
 // Each reading step prints its own wall time in milliseconds and what it read.
 #include "RegisterExportGenerator.h"
+#include "catalogue/Data.h"
 #include "platform/PosixFileSystem.h"
 #include "registerimport/CsvJournal.h"
 #include "registerimport/CsvPreview.h"
+#include "registerimport/DishProposer.h"
+#include "registerimport/ImportPlan.h"
+#include "registerimport/RegisterBooking.h"
 #include "registerimport/RegisterExportKind.h"
+#include "registerimport/RegisterItemTable.h"
 
 #include <chrono>
 #include <cstdio>
@@ -107,6 +114,45 @@ int Preview(const std::string& path)
     return 0;
 }
 
+// The whole import as the program does it, into a catalogue with a dish named like each item
+// (all proposals exact): read, item table with proposals, plan, booking.
+int Import(const std::string& path)
+{
+    CPosixFileSystem files;
+    CRegisterSales sales;
+    std::string message;
+    const auto start = CClockType::now();
+    if (!RegisterExport::Read(files, path, sales, message)) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 1;
+    }
+    const double read = Since(start);
+    CData data;
+    data.SetDefaults();
+    for (const CRegisterItem& item : sales.Items) {
+        CRecipe dish(&data);
+        dish.Name = item.Text;
+        dish.PriceSell = 10.0;
+        if (data.AddRecipe(dish) != 1)
+            return 1;
+    }
+    const auto mapStart = CClockType::now();
+    CRegisterItemTable items = CRegisterItemTable::Build(sales, {}, data, CDishProposer(data));
+    items.AcceptExact();
+    const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
+    const double map = Since(mapStart);
+    const auto bookStart = CClockType::now();
+    CRegisterImportStep step;
+    if (!step.Book(plan, data))
+        return 1;
+    const double book = Since(bookStart);
+    std::printf("%.1f ms: read %.1f, map and plan %.1f, book %.1f; %zu lines, %zu items, %d lines booked, "
+                "%zu sales\n",
+                read + map + book, read, map, book, sales.Lines.size(), items.Rows().size(), plan.LinesBooked,
+                plan.Sales.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -120,7 +166,9 @@ int main(int argc, char** argv)
         return Read(argv[2], command == "csv");
     if (command == "preview" && argc == 3)
         return Preview(argv[2]);
+    if (command == "import" && argc == 3)
+        return Import(argv[2]);
     std::fprintf(stderr, "usage: kk-register-bench export DIR DAYS RECEIPTS | journal FILE DAYS ROWS | "
-                         "read DIR | csv FILE | preview FILE\n");
+                         "read DIR | csv FILE | preview FILE | import PATH\n");
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "CsvJournal.h"
 
+#include "CsvFileBlocks.h"
 #include "CsvRecords.h"
 #include "RegisterItemPool.h"
 #include "RegisterText.h"
@@ -195,7 +196,6 @@ bool CCsvJournal::LoadRest() const
 {
     if (m_complete)
         return m_splitError.empty();
-    m_complete = true;
     std::string bytes;
     bool whole = false;
     std::string message;
@@ -204,6 +204,7 @@ bool CCsvJournal::LoadRest() const
         m_splitDone = true;
         return false;
     }
+    m_complete = true;
     const std::size_t mark = RegisterText::ByteOrderMarkLength(bytes);
     const auto encoding = mark > 0 ? RegisterText::EEncoding::Utf8 : RegisterText::DetectEncoding(bytes);
     RegisterText::MakeWindows1252(bytes, mark, encoding);
@@ -386,69 +387,180 @@ void CCsvJournal::ReadFields(const std::vector<std::string_view>& fields, bool h
     result.State = CCsvRowResult::Sale;
 }
 
+struct CCsvJournal::CReading
+{
+    CReading(const CCsvColumns& columns, bool german, CRegisterSales& sales)
+        : Columns(columns), German(german), Sales(sales), Items(sales)
+    {}
+
+    const CCsvColumns& Columns;
+    const bool German;
+    CRegisterSales& Sales;
+    CRegisterItemPool Items;
+    CTextDigest Digest;
+    CDateTime First, Last;
+    std::size_t Row = 0;      // the next record's index
+    std::size_t LineBase = 0; // file lines before the text being read
+    std::vector<std::string_view> Fields;
+};
+
 bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const
 {
     sales = CRegisterSales();
     sales.SourceName = m_name;
-    if (!columns.IsComplete()) {
-        message = m_name + Windows1252Text(": ordnen Sie Datum, Artikel und Menge je einer Spalte zu.");
-        return false;
-    }
-    const auto fail = [&](std::string text) {
-        message = std::move(text);
+    const auto fail = [&] {
         sales = CRegisterSales();
         return false;
     };
-    if (!LoadRest())
-        return fail(m_splitError);
-    const bool german = UsesGermanNumbers(columns);
-    // One line a record at most: reserved once, so that a large journal's lines are never held twice.
-    const auto ends = [this](char end) {
-        return static_cast<std::size_t>(std::count(m_text.begin(), m_text.end(), end));
-    };
-    sales.Lines.reserve(std::max(ends('\n'), ends('\r')) + 1);
-    CRegisterItemPool items(sales);
-    CCsvRecords records(m_text, m_delimiter);
-    std::vector<std::string_view> fields;
-    CTextDigest digest;
-    CDateTime first, last;
-    for (std::size_t row = 0;; ++row) {
-        const CCsvRecords::EResult next = records.Next(fields);
-        if (next == CCsvRecords::End)
-            break;
-        if (next == CCsvRecords::UnclosedQuote)
-            return fail(m_name + ", Zeile " + std::to_string(records.GetLine()) +
-                        Windows1252Text(": ein Anführungszeichen wird nicht geschlossen."));
-        CCsvRowResult result;
-        CItemFields item;
-        ReadFields(fields, row == 0 && columns.HasHeading, columns, german, result, item);
-        if (result.State == CCsvRowResult::Blank)
-            continue;
-        if (result.State == CCsvRowResult::Unreadable)
-            return fail(m_name + ", Zeile " + std::to_string(records.GetLine()) + ", " + result.Error);
-        // The row without its line end, so that the same rows saved with other line ends match.
-        std::string_view text = std::string_view(m_text).substr(
-            records.GetRecordBegin(), records.GetRecordEnd() - records.GetRecordBegin());
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-            text.remove_suffix(1);
-        digest.Add(text);
-        digest.Add("\n");
-        if (sales.Lines.empty() || result.Line.DateTime < first)
-            first = result.Line.DateTime;
-        if (sales.Lines.empty() || result.Line.DateTime > last)
-            last = result.Line.DateTime;
-        result.Line.Item = items.Find(item.Number, item.Text, item.Group);
-        sales.Lines.push_back(result.Line);
+    if (!columns.IsComplete()) {
+        message = m_name + Windows1252Text(": ordnen Sie Datum, Artikel und Menge je einer Spalte zu.");
+        return fail();
     }
-    if (sales.Lines.empty())
-        return fail(m_name + Windows1252Text(" enthält keine Verkäufe."));
+    if (!m_splitError.empty()) {
+        message = m_splitError;
+        return fail();
+    }
+    CReading reading(columns, UsesGermanNumbers(columns), sales);
+    if (m_complete) {
+        // One line a record at most: reserved once, so that the lines are never held twice.
+        const auto ends = [this](char end) {
+            return static_cast<std::size_t>(std::count(m_text.begin(), m_text.end(), end));
+        };
+        sales.Lines.reserve(std::max(ends('\n'), ends('\r')) + 1);
+        std::size_t consumed = 0;
+        if (!ReadText(m_text, true, reading, consumed, message))
+            return fail();
+    } else if (!ReadFileInBlocks(reading, message)) {
+        return fail();
+    }
+    if (sales.Lines.empty()) {
+        message = m_name + Windows1252Text(" enthält keine Verkäufe.");
+        return fail();
+    }
     char key[48];
-    std::snprintf(key, sizeof key, "csv:%016llx:%llu", static_cast<unsigned long long>(digest.Hash()),
+    std::snprintf(key, sizeof key, "csv:%016llx:%llu", static_cast<unsigned long long>(reading.Digest.Hash()),
                   static_cast<unsigned long long>(sales.Lines.size()));
     CRegisterSource source;
     source.Key = key;
-    source.Label = "Journal " + m_name + ", " + DayText(first) + "\x96" + DayText(last);
+    source.Label = "Journal " + m_name + ", " + DayText(reading.First) + "\x96" + DayText(reading.Last);
     source.BusinessDay = CDateTime::MakeNull();
     sales.Sources.push_back(std::move(source));
     return true;
+}
+
+bool CCsvJournal::ReadText(std::string_view text, bool last, CReading& reading, std::size_t& consumed,
+                           std::string& message) const
+{
+    CCsvRecords records(text, m_delimiter);
+    for (;;) {
+        const CCsvRecords::EResult next = records.Next(reading.Fields);
+        if (next == CCsvRecords::End) {
+            consumed = text.size();
+            reading.LineBase += records.GetNextLine() - 1;
+            return true;
+        }
+        if (next == CCsvRecords::UnclosedQuote) {
+            if (last) {
+                message = m_name + ", Zeile " + std::to_string(reading.LineBase + records.GetLine()) +
+                          Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");
+                return false;
+            }
+            consumed = records.GetRecordBegin();
+            reading.LineBase += records.GetLine() - 1;
+            return true;
+        }
+        CCsvRowResult result;
+        CItemFields item;
+        ReadFields(reading.Fields, reading.Row++ == 0 && reading.Columns.HasHeading, reading.Columns,
+                   reading.German, result, item);
+        if (result.State == CCsvRowResult::Blank)
+            continue;
+        if (result.State == CCsvRowResult::Unreadable) {
+            message = m_name + ", Zeile " + std::to_string(reading.LineBase + records.GetLine()) + ", " +
+                      result.Error;
+            return false;
+        }
+        // The row without its line end, so that the same rows saved with other line ends match.
+        std::string_view row =
+            text.substr(records.GetRecordBegin(), records.GetRecordEnd() - records.GetRecordBegin());
+        while (!row.empty() && (row.back() == '\n' || row.back() == '\r'))
+            row.remove_suffix(1);
+        reading.Digest.Add(row);
+        reading.Digest.Add("\n");
+        CRegisterSales& sales = reading.Sales;
+        if (sales.Lines.empty() || result.Line.DateTime < reading.First)
+            reading.First = result.Line.DateTime;
+        if (sales.Lines.empty() || result.Line.DateTime > reading.Last)
+            reading.Last = result.Line.DateTime;
+        result.Line.Item = reading.Items.Find(item.Number, item.Text, item.Group);
+        sales.Lines.push_back(result.Line);
+    }
+}
+
+bool CCsvJournal::SurveyFile(RegisterText::EEncoding& encoding, std::size_t& records,
+                             std::string& message) const
+{
+    CCsvFileBlocks blocks(*m_files, m_path, m_blockBytes);
+    if (!blocks.Open(kMaxBytes, message))
+        return false;
+    std::string block, error;
+    std::size_t lineFeeds = 0, returns = 0;
+    bool first = true, byteOrderMark = false;
+    auto kind = RegisterText::EUtf8Kind::Ascii;
+    while (blocks.Next(block, error)) {
+        const std::size_t mark = first ? RegisterText::ByteOrderMarkLength(block) : 0;
+        byteOrderMark = byteOrderMark || mark > 0;
+        first = false;
+        if (block.find('\0') != std::string::npos) {
+            message = m_name + Windows1252Text(" ist keine Textdatei (CSV).");
+            return false;
+        }
+        if (kind != RegisterText::EUtf8Kind::Other) {
+            const auto blockKind = RegisterText::GetUtf8Kind(std::string_view(block).substr(mark));
+            kind = blockKind == RegisterText::EUtf8Kind::Ascii ? kind : blockKind;
+        }
+        lineFeeds += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\n'));
+        returns += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\r'));
+    }
+    if (!error.empty()) {
+        message = error;
+        return false;
+    }
+    encoding = byteOrderMark || kind == RegisterText::EUtf8Kind::Utf8 ? RegisterText::EEncoding::Utf8
+                                                                      : RegisterText::EEncoding::Windows1252;
+    records = std::max(lineFeeds, returns) + 1;
+    return true;
+}
+
+bool CCsvJournal::ReadFileInBlocks(CReading& reading, std::string& message) const
+{
+    auto encoding = RegisterText::EEncoding::Utf8;
+    std::size_t records = 0;
+    if (!SurveyFile(encoding, records, message))
+        return false;
+    reading.Sales.Lines.reserve(records);
+    CCsvFileBlocks blocks(*m_files, m_path, m_blockBytes);
+    if (!blocks.Open(kMaxBytes, message))
+        return false;
+    std::string block, carried, error;
+    bool first = true;
+    while (blocks.Next(block, error)) {
+        RegisterText::MakeWindows1252(block, first ? RegisterText::ByteOrderMarkLength(block) : 0, encoding);
+        first = false;
+        // A record left over from the block before (a quoted field with line breaks) goes on here.
+        if (!carried.empty()) {
+            carried += block;
+            block.swap(carried);
+        }
+        std::size_t consumed = 0;
+        if (!ReadText(block, false, reading, consumed, message))
+            return false;
+        carried.assign(block, consumed);
+    }
+    if (!error.empty()) {
+        message = error;
+        return false;
+    }
+    std::size_t consumed = 0;
+    return carried.empty() || ReadText(carried, true, reading, consumed, message);
 }

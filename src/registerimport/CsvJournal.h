@@ -52,6 +52,10 @@ public:
     [[nodiscard]] bool LoadBytes(std::string bytes, const std::string& name, std::string& message);
 
     char GetDelimiter() const { return m_delimiter; }
+    // The size of the blocks Read takes from the file (small ones in tests put block ends
+    // everywhere).
+    static constexpr std::size_t kBlockBytes = std::size_t(1) << 20;
+    void SetBlockBytes(std::size_t bytes) { m_blockBytes = bytes; }
     // The rows are split as far as they are asked for: Load splits the first kEagerRows, the
     // row count and Read split the rest.
     static constexpr std::size_t kEagerRows = 1000;
@@ -73,8 +77,9 @@ public:
     // Every row into `sales`, one source for the whole journal (Key a digest of the rows
     // read, Label "Journal <name>, <first>–<last> date"). Receipts stays 0: a journal knows
     // no receipts. Fails at the first unreadable row with its message (file line and column)
-    // and leaves `sales` empty. Reads the text in one pass, without keeping where each row
-    // lies, so that a large journal needs little beside its text and its sales.
+    // and leaves `sales` empty. A journal loaded from its file is read from the file in blocks
+    // (once to find its encoding, once to read it), so that a large journal needs little
+    // beside its sales; one given in memory is read from its text.
     [[nodiscard]] bool Read(const CCsvColumns& columns, CRegisterSales& sales, std::string& message) const;
 
 private:
@@ -102,6 +107,16 @@ private:
     // Item) and `item`.
     void ReadFields(const std::vector<std::string_view>& fields, bool heading, const CCsvColumns& columns,
                     bool german, CCsvRowResult& result, CItemFields& item) const;
+    // Read's state between the blocks of text it is given.
+    struct CReading;
+    // The records of `text` into the reading; a record that runs beyond the text (a quote not
+    // closed) is left for the next block unless `last`. `consumed` says how far it got.
+    [[nodiscard]] bool ReadText(std::string_view text, bool last, CReading& reading, std::size_t& consumed,
+                                std::string& message) const;
+    [[nodiscard]] bool ReadFileInBlocks(CReading& reading, std::string& message) const;
+    // The first pass over the file: its encoding and how many records it holds at most.
+    [[nodiscard]] bool SurveyFile(RegisterText::EEncoding& encoding, std::size_t& records,
+                                  std::string& message) const;
     std::string ColumnName(int column, bool hasHeading) const;
 
     std::string m_name;
@@ -112,6 +127,7 @@ private:
     mutable std::string m_text;
     mutable RegisterText::EEncoding m_encoding = RegisterText::EEncoding::Utf8;
     mutable bool m_complete = true;
+    std::size_t m_blockBytes = kBlockBytes;
     char m_delimiter = ';';
     // The number style found for the last assignment asked about.
     mutable std::optional<CCsvColumns> m_styleColumns;

@@ -218,7 +218,6 @@ struct CReceipt
     bool IsSale = false; // of type "Beleg"
     ERegisterSkip Skip = ERegisterSkip::OtherReceipt;
     int Source = 0;
-    int Ordinal = 0; // in the order the receipts were read
     bool HasSale = false;
 };
 
@@ -230,15 +229,25 @@ struct CVoid
     double Quantity;
 };
 
-// A counted line's place on its receipt, for finding it again by receipt and POS_ZEILE.
+// A counted line's place, for finding it again from its VAT parts: a digest of the fields that
+// name it (register, closing, receipt, POS_ZEILE) as the file writes them.
 struct CLinePlace
 {
-    std::uint64_t Position; // a digest of POS_ZEILE
-    int Receipt;            // the receipt's ordinal
-    int Line;               // index into the lines read
+    std::uint64_t Key;
+    int Line; // index into the lines read
 
-    auto Key() const { return std::make_pair(Receipt, Position); }
+    bool operator<(const CLinePlace& other) const { return Key < other.Key; }
 };
+
+std::uint64_t PlaceKey(std::string_view register_, std::string_view closing, std::string_view receipt,
+                       std::string_view position, std::string& buffer)
+{
+    buffer.assign(register_).push_back('\x1F');
+    buffer.append(closing).push_back('\x1F');
+    buffer.append(receipt).push_back('\x1F');
+    buffer.append(position);
+    return std::hash<std::string_view>()(buffer);
+}
 
 // While lines are read, a rate not known yet; a line whose VAT parts name different rates is
 // marked mixed and ends unknown.
@@ -407,7 +416,6 @@ bool CExportReader::ReadReceipts(std::string& message)
     const int endColumn = file.Column("BON_ENDE");
     m_receipts.reserve(file.CountRecordsAbove());
     std::string key;
-    int ordinal = 0;
     while (file.Next(message)) {
         CReceipt receipt;
         if (!file.DateTime(endColumn, receipt.End, message))
@@ -423,7 +431,6 @@ bool CExportReader::ReadReceipts(std::string& message)
         else
             receipt.Counts = receipt.IsSale;
         ReceiptKey(receipt.Source, file.Field(idColumn), key);
-        receipt.Ordinal = ordinal++;
         m_receipts[key] = receipt;
     }
     return !file.Failed();
@@ -499,7 +506,7 @@ bool CExportReader::ReadLines(std::string& message)
     m_lineReceipts.reserve(records);
     m_linePlaces.reserve(records);
     const auto convert = [&file](std::string_view field) { return file.Convert(field); };
-    std::string key;
+    std::string key, placeBuffer;
     while (file.Next(message)) {
         double quantity = 0.0, price = 0.0;
         if (!file.Number(quantityColumn, quantity, message) || !file.Number(priceColumn, price, message))
@@ -534,8 +541,9 @@ bool CExportReader::ReadLines(std::string& message)
         line.GrossRevenue = gross;
         line.HasPrice = true;
         line.Source = receipt->second.Source;
-        m_linePlaces.push_back({std::hash<std::string_view>()(file.Field(positionColumn)),
-                                receipt->second.Ordinal, static_cast<int>(m_sales.Lines.size()) - 1});
+        m_linePlaces.push_back({PlaceKey(file.Field(registerColumn), file.Field(closingColumn),
+                                         file.Field(idColumn), file.Field(positionColumn), placeBuffer),
+                                static_cast<int>(m_sales.Lines.size()) - 1});
         m_lineReceipts.push_back(&receipt->second);
     }
     return !file.Failed();
@@ -595,22 +603,16 @@ bool CExportReader::ReadLineVat(std::string& message)
     const int keyColumn = file.Column("UST_SCHLUESSEL");
     if (registerColumn < 0 || closingColumn < 0 || idColumn < 0 || positionColumn < 0 || keyColumn < 0)
         return true;
-    std::sort(m_linePlaces.begin(), m_linePlaces.end(),
-              [](const CLinePlace& a, const CLinePlace& b) { return a.Key() < b.Key(); });
-    std::string key;
+    std::sort(m_linePlaces.begin(), m_linePlaces.end());
+    std::string buffer;
     while (file.Next(message)) {
+        const CLinePlace place{PlaceKey(file.Field(registerColumn), file.Field(closingColumn),
+                                        file.Field(idColumn), file.Field(positionColumn), buffer),
+                               0};
+        const auto at = std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), place);
+        if (at == m_linePlaces.end() || at->Key != place.Key)
+            continue; // a line that does not count
         const int source = CachedSourceOf(file.Field(registerColumn), file.Field(closingColumn), false);
-        ReceiptKey(source, file.Field(idColumn), key);
-        const auto receipt = m_receipts.find(key);
-        if (receipt == m_receipts.end())
-            continue;
-        const CLinePlace place{std::hash<std::string_view>()(file.Field(positionColumn)),
-                               receipt->second.Ordinal, 0};
-        const auto at =
-            std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), place,
-                             [](const CLinePlace& a, const CLinePlace& b) { return a.Key() < b.Key(); });
-        if (at == m_linePlaces.end() || at->Key() != place.Key())
-            continue;
         float& lineRate = m_sales.Lines[at->Line].VatRate;
         const float rate = RateOf(source, file.Field(keyColumn));
         if (lineRate == -1.0f)

@@ -132,10 +132,8 @@ std::size_t ByteOrderMarkLength(std::string_view bytes)
     return bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
 }
 
-EEncoding DetectEncoding(std::string_view bytes)
+EUtf8Kind GetUtf8Kind(std::string_view bytes)
 {
-    if (ByteOrderMarkLength(bytes) > 0)
-        return EEncoding::Utf8;
     bool beyondAscii = false;
     for (std::size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
@@ -144,10 +142,17 @@ EEncoding DetectEncoding(std::string_view bytes)
         }
         char32_t codePoint = 0;
         if (!DecodeUtf8(bytes, at, codePoint))
-            return EEncoding::Windows1252;
+            return EUtf8Kind::Other;
         beyondAscii = true;
     }
-    return beyondAscii ? EEncoding::Utf8 : EEncoding::Windows1252;
+    return beyondAscii ? EUtf8Kind::Utf8 : EUtf8Kind::Ascii;
+}
+
+EEncoding DetectEncoding(std::string_view bytes)
+{
+    if (ByteOrderMarkLength(bytes) > 0)
+        return EEncoding::Utf8;
+    return GetUtf8Kind(bytes) == EUtf8Kind::Utf8 ? EEncoding::Utf8 : EEncoding::Windows1252;
 }
 
 void AppendWindows1252(std::string_view bytes, EEncoding encoding, std::string& out)

@@ -14,6 +14,11 @@ enum class EEncoding { Utf8, Windows1252 };
 // UTF-8 when the bytes start with its byte order mark or are valid UTF-8 with a character
 // beyond ASCII; else Windows-1252 (which every byte sequence is).
 EEncoding DetectEncoding(std::string_view bytes);
+// What the bytes are as UTF-8: plain ASCII, valid UTF-8 with characters beyond ASCII, or no
+// UTF-8. For a text read in parts that end at line ends: UTF-8 when no part is Other and one
+// is Utf8.
+enum class EUtf8Kind { Ascii, Utf8, Other };
+EUtf8Kind GetUtf8Kind(std::string_view bytes);
 // The length of a UTF-8 byte order mark at the start, or 0.
 std::size_t ByteOrderMarkLength(std::string_view bytes);
 // Appends the text as Windows-1252. From UTF-8, a character the code page lacks becomes "?"

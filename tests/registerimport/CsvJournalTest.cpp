@@ -302,23 +302,27 @@ void WriteFile(const std::string& path, const std::string& bytes)
 // changed after loading is read as it is now, and one removed gives a message.
 TEST(CCsvJournal, AJournalLoadedFromItsFileReadsAsAWhole)
 {
+    // Long rows (a note beside the sale), so that the megabytes hold few rows.
     const auto rows = [](std::size_t bytes, const char* end) {
-        std::string text = std::string("Datum;Artikel;Menge") + end;
+        std::string text = std::string("Datum;Artikel;Menge;Notiz") + end;
+        const std::string row = "01.03.2026 12:00;Bier;1;" + std::string(400, 'x') + end;
         while (text.size() < bytes)
-            text += "01.03.2026 12:00;Bier;1" + std::string(end);
+            text += row;
         return text;
     };
-    const std::string umlautsLate = rows(3 * CCsvJournal::kFirstBytes, "\n") + "02.03.2026;K\xC3\xA4se;2\n";
+    const std::string umlautsLate = rows(3 * CCsvJournal::kFirstBytes, "\n") + "02.03.2026;K\xC3\xA4se;2;\n";
     std::string quoteAcross = rows(CCsvJournal::kFirstBytes - 100, "\n") + "02.03.2026;\"";
     for (int line = 0; line < 20; ++line)
         quoteAcross += "Zeile " + std::to_string(line) + "\n";
-    quoteAcross += "\";3\n" + rows(CCsvJournal::kFirstBytes, "\n").substr(20);
+    quoteAcross += "\";3;\n" + rows(CCsvJournal::kFirstBytes, "\n").substr(26);
     const struct
     {
         const char* Name;
         std::string Bytes;
         const char* Read; // a part of what the read must give
     } cases[] = {{"umlauts only after the first part", umlautsLate, "K\xE4se|2"},
+                 {"a bad number far on",
+                  rows(CCsvJournal::kFirstBytes + 1000, "\n") + "03.03.2026;Bier;zwei;\n", "ist keine Zahl"},
                  {"a quoted line break across the first part's end", quoteAcross, "Zeile 18\nZeile 19\n|3"},
                  {"CR LF", rows(2 * CCsvJournal::kFirstBytes, "\r\n"), "Bier|1"}};
     CTempDir dir;
@@ -333,6 +337,9 @@ TEST(CCsvJournal, AJournalLoadedFromItsFileReadsAsAWhole)
         EXPECT_EQ(fromFile.ReadRow(1, GuessCsvColumns(fromFile.GetHeadings())).Item.Text, "Bier");
         const std::string expected = ReadAsText(inMemory);
         EXPECT_NE(expected.find(c.Read), std::string::npos);
+        EXPECT_EQ(ReadAsText(fromFile), expected);
+        // Small blocks, so that block ends fall inside quotes, beside line ends, within rows.
+        fromFile.SetBlockBytes(64);
         EXPECT_EQ(ReadAsText(fromFile), expected);
         EXPECT_EQ(fromFile.GetRowCount(), inMemory.GetRowCount());
     }
