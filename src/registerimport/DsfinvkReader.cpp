@@ -58,7 +58,8 @@ public:
     std::string Where(int column) const;
     std::size_t CountRecordsAbove() const
     {
-        return static_cast<std::size_t>(std::count(m_bytes.begin(), m_bytes.end(), '\n'));
+        const std::string_view text = m_bytes.Text();
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     }
 
 private:
@@ -66,7 +67,7 @@ private:
 
     const CGdpduTable* m_table = nullptr;
     std::string m_file;
-    std::string m_bytes;
+    CExportBytes m_bytes;
     EEncoding m_encoding = EEncoding::Utf8;
     std::unique_ptr<CCsvRecords> m_records;
     std::vector<std::string_view> m_fields;
@@ -90,13 +91,14 @@ bool CTableFile::Open(CExportFiles& files, const CGdpduTable& table, std::string
                   Windows1252Text(" kein brauchbares Spaltentrennzeichen.");
         return false;
     }
-    if (!files.Read(m_file, m_bytes, message))
+    if (!files.Open(m_file, m_bytes, message))
         return false;
-    const std::size_t mark = RegisterText::ByteOrderMarkLength(m_bytes);
+    const std::string_view text = m_bytes.Text();
+    const std::size_t mark = RegisterText::ByteOrderMarkLength(text);
     m_encoding = mark > 0 ? EEncoding::Utf8
-                          : (table.EncodingGiven ? table.Encoding : RegisterText::DetectEncoding(m_bytes));
-    m_records = std::make_unique<CCsvRecords>(std::string_view(m_bytes).substr(mark), table.ColumnDelimiter,
-                                              table.TextEncapsulator);
+                          : (table.EncodingGiven ? table.Encoding : RegisterText::DetectEncoding(text));
+    m_records =
+        std::make_unique<CCsvRecords>(text.substr(mark), table.ColumnDelimiter, table.TextEncapsulator);
     m_skip = table.FirstRecord;
     return true;
 }
@@ -123,8 +125,14 @@ bool CTableFile::Next(std::string& message)
 {
     for (;;) {
         const CCsvRecords::EResult result = m_records->Next(m_fields);
-        if (result == CCsvRecords::End)
+        if (result == CCsvRecords::End) {
+            if (m_bytes.IsDamaged()) {
+                message = Windows1252Text("Die Datei ") + m_file +
+                          Windows1252Text(" wurde während des Lesens von einem anderen Programm gekürzt.");
+                m_failed = true;
+            }
             return false;
+        }
         if (result == CCsvRecords::UnclosedQuote) {
             message = m_file + ", Zeile " + std::to_string(m_records->GetLine()) +
                       Windows1252Text(": ein Anführungszeichen wird nicht geschlossen.");

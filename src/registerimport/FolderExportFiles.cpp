@@ -46,33 +46,41 @@ bool CFolderExportFiles::Has(const std::string& name)
     return PathOf(name, path);
 }
 
-bool CFolderExportFiles::Read(const std::string& name, std::string& bytes, std::string& message)
+bool CFolderExportFiles::OpenFile(const std::string& name, CFileSystem::Handle& handle, std::uint64_t& size,
+                                  std::string& message)
 {
-    bytes.clear();
     std::string path;
     if (!PathOf(name, path)) {
         message =
             Windows1252Text("Die Datei ") + name + Windows1252Text(" fehlt im Ordner ") + m_folder + ".";
         return false;
     }
-    CFileSystem::Handle handle = CFileSystem::kNoHandle;
     if (const int error = m_fileSystem.Open(path, CFileSystem::ReadOnly, handle); error != 0) {
         message = CannotRead(name, error);
         return false;
     }
+    size = 0;
+    const int error = m_fileSystem.GetSize(handle, size);
+    if (error == 0 && size <= DsfinvkReader::kMaxFileBytes)
+        return true;
+    m_fileSystem.Close(handle);
+    message = error != 0 ? CannotRead(name, error)
+                         : Windows1252Text("Die Datei ") + name +
+                               Windows1252Text(" ist zu groß, um sie einzulesen.");
+    return false;
+}
+
+bool CFolderExportFiles::Read(const std::string& name, std::string& bytes, std::string& message)
+{
+    bytes.clear();
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
     std::uint64_t size = 0;
-    int error = m_fileSystem.GetSize(handle, size);
-    if (error == 0 && size > DsfinvkReader::kMaxFileBytes) {
-        m_fileSystem.Close(handle);
-        message = Windows1252Text("Die Datei ") + name + Windows1252Text(" ist zu groß, um sie einzulesen.");
+    if (!OpenFile(name, handle, size, message))
         return false;
-    }
-    if (error == 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        std::size_t read = 0;
-        error = m_fileSystem.Read(handle, bytes.data(), bytes.size(), read);
-        bytes.resize(read);
-    }
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t read = 0;
+    const int error = m_fileSystem.Read(handle, bytes.data(), bytes.size(), read);
+    bytes.resize(read);
     m_fileSystem.Close(handle);
     if (error != 0) {
         bytes.clear();
@@ -80,4 +88,18 @@ bool CFolderExportFiles::Read(const std::string& name, std::string& bytes, std::
         return false;
     }
     return true;
+}
+
+bool CFolderExportFiles::Open(const std::string& name, CExportBytes& bytes, std::string& message)
+{
+    bytes.Read.clear();
+    bytes.Mapped.reset();
+    CFileSystem::Handle handle = CFileSystem::kNoHandle;
+    std::uint64_t size = 0;
+    if (!OpenFile(name, handle, size, message))
+        return false;
+    if (size > 0)
+        bytes.Mapped = m_fileSystem.MapForReading(handle, size);
+    m_fileSystem.Close(handle);
+    return bytes.Mapped != nullptr || Read(name, bytes.Read, message);
 }
