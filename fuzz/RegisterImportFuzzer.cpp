@@ -1,9 +1,10 @@
 // Fuzz target over the readers of register exports and sales journals. The first byte chooses
 // the reader: even, a CSV journal (load, the heading guess, every row, the preview); odd, a
 // DSFinV-K export whose files follow one another separated by the byte 0x1E, in the order
-// index.xml, cashpointclosing.csv, transactions.csv, lines.csv, references.csv. Whatever is
-// read must be consistent: every line belongs to a source, figures are finite, and a failed
-// read leaves nothing behind.
+// index.xml, cashpointclosing.csv, transactions.csv, lines.csv, references.csv, vat.csv,
+// lines_vat.csv. Whatever is read must be consistent: every line belongs to a source and an
+// item, figures are finite, a VAT rate is unknown or a percentage, and a failed read leaves
+// nothing behind.
 
 #include "registerimport/CsvJournal.h"
 #include "registerimport/CsvPreview.h"
@@ -64,6 +65,8 @@ void Check(bool read, const CRegisterSales& sales, const std::string& message)
             Fail("a line without its item");
         if (!std::isfinite(line.Quantity) || !std::isfinite(line.GrossRevenue))
             Fail("a figure that is no number");
+        if (line.VatRate != -1.0f && !(line.VatRate >= 0.0f && line.VatRate <= 100.0f))
+            Fail("a VAT rate that is no percentage");
         if (!line.DateTime.IsValid())
             Fail("a sale without a valid time");
     }
@@ -90,8 +93,9 @@ void Journal(const std::string& text)
 
 void Export(const std::string& text)
 {
-    static const char* const kNames[] = {"index.xml", "cashpointclosing.csv", "transactions.csv", "lines.csv",
-                                         "references.csv"};
+    static const char* const kNames[] = {"index.xml",    "cashpointclosing.csv", "transactions.csv",
+                                         "lines.csv",    "references.csv",       "vat.csv",
+                                         "lines_vat.csv"};
     std::map<std::string, std::string> files;
     std::size_t begin = 0;
     for (const char* name : kNames) {

@@ -9,7 +9,9 @@
 #include "datafile/Utf8Text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -581,7 +583,8 @@ bool CExportReader::ReadVatRates(std::string& message)
             continue; // a closing the export does not list
         std::string key;
         ReceiptKey(source, file.Field(keyColumn), key);
-        m_rates[key] = static_cast<float>(rate);
+        // A rate that is no percentage leaves the key's lines without a rate.
+        m_rates[key] = rate >= 0.0 && rate <= 100.0 ? static_cast<float>(rate) : -1.0f;
     }
     return !file.Failed();
 }
