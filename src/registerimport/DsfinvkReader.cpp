@@ -40,6 +40,11 @@ class CTableFile
 public:
     bool Open(CExportFiles& files, const CGdpduTable& table, std::string& message);
     bool Require(std::initializer_list<const char*> columns, std::string& message) const;
+    bool Has(std::initializer_list<const char*> columns) const
+    {
+        return std::all_of(columns.begin(), columns.end(),
+                           [this](const char* column) { return Column(column) >= 0; });
+    }
     int Column(const char* name) const { return m_table->Find(name); }
     // The next record; false at the end or on an error (then `message` is set).
     bool Next(std::string& message);
@@ -285,6 +290,10 @@ public:
 private:
     bool ReadIndex(std::string& message);
     const CGdpduTable* Table(const char* file, bool required, std::string& message) const;
+    // A table the export may leave out: missing, opened, or there but not to be opened (then
+    // `message` says why).
+    enum class EOptional { Missing, Opened, Failed };
+    EOptional OpenOptional(const char* fileName, CTableFile& file, std::string& message);
     bool ReadClosings(std::string& message);
     bool ReadReceipts(std::string& message);
     bool ReadReferences(std::string& message);
@@ -350,6 +359,15 @@ const CGdpduTable* CExportReader::Table(const char* file, bool required, std::st
                   Windows1252Text(" beschreibt keine Datei ") + file +
                   Windows1252Text("; ohne sie lassen sich die Verkäufe nicht lesen.");
     return table;
+}
+
+CExportReader::EOptional CExportReader::OpenOptional(const char* fileName, CTableFile& file,
+                                                     std::string& message)
+{
+    const CGdpduTable* table = Table(fileName, false, message);
+    if (table == nullptr || !m_files.Has(table->Url))
+        return EOptional::Missing;
+    return file.Open(m_files, *table, message) ? EOptional::Opened : EOptional::Failed;
 }
 
 void CExportReader::Skip(ERegisterSkip reason, double gross)
@@ -452,12 +470,9 @@ bool CExportReader::ReadReceipts(std::string& message)
 // booked as what it is, a reduction of its own day by its negative lines.
 bool CExportReader::ReadReferences(std::string& message)
 {
-    const CGdpduTable* table = Table(kReferencesFile, false, message);
-    if (table == nullptr || !m_files.Has(table->Url))
-        return true;
     CTableFile file;
-    if (!file.Open(m_files, *table, message))
-        return false;
+    if (const EOptional opened = OpenOptional(kReferencesFile, file, message); opened != EOptional::Opened)
+        return opened == EOptional::Missing;
     const int registerColumn = file.Column("Z_KASSE_ID");
     const int closingColumn = file.Column("Z_NR");
     const int idColumn = file.Column("BON_ID");
@@ -562,18 +577,15 @@ bool CExportReader::ReadLines(std::string& message)
 // vat.csv: each closing's rate for each VAT key.
 bool CExportReader::ReadVatRates(std::string& message)
 {
-    const CGdpduTable* table = Table(kVatFile, false, message);
-    if (table == nullptr || !m_files.Has(table->Url))
-        return true;
     CTableFile file;
-    if (!file.Open(m_files, *table, message))
-        return false;
+    if (const EOptional opened = OpenOptional(kVatFile, file, message); opened != EOptional::Opened)
+        return opened == EOptional::Missing;
+    if (!file.Has({"Z_KASSE_ID", "Z_NR", "UST_SCHLUESSEL", "UST_SATZ"}))
+        return true;
     const int registerColumn = file.Column("Z_KASSE_ID");
     const int closingColumn = file.Column("Z_NR");
     const int keyColumn = file.Column("UST_SCHLUESSEL");
     const int rateColumn = file.Column("UST_SATZ");
-    if (registerColumn < 0 || closingColumn < 0 || keyColumn < 0 || rateColumn < 0)
-        return true;
     while (file.Next(message)) {
         double rate = 0.0;
         if (!file.Number(rateColumn, rate, message))
@@ -601,19 +613,18 @@ float CExportReader::RateOf(int source, std::string_view vatKey) const
 // name the same one; the rate stays unknown without the table.
 bool CExportReader::ReadLineVat(std::string& message)
 {
-    const CGdpduTable* table = Table(kLineVatFile, false, message);
-    if (table == nullptr || !m_files.Has(table->Url) || m_linePlaces.empty())
+    if (m_linePlaces.empty())
         return true;
     CTableFile file;
-    if (!file.Open(m_files, *table, message))
-        return false;
+    if (const EOptional opened = OpenOptional(kLineVatFile, file, message); opened != EOptional::Opened)
+        return opened == EOptional::Missing;
+    if (!file.Has({"Z_KASSE_ID", "Z_NR", "BON_ID", "POS_ZEILE", "UST_SCHLUESSEL"}))
+        return true;
     const int registerColumn = file.Column("Z_KASSE_ID");
     const int closingColumn = file.Column("Z_NR");
     const int idColumn = file.Column("BON_ID");
     const int positionColumn = file.Column("POS_ZEILE");
     const int keyColumn = file.Column("UST_SCHLUESSEL");
-    if (registerColumn < 0 || closingColumn < 0 || idColumn < 0 || positionColumn < 0 || keyColumn < 0)
-        return true;
     std::sort(m_linePlaces.begin(), m_linePlaces.end());
     std::string buffer;
     while (file.Next(message)) {

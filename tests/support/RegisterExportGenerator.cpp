@@ -224,6 +224,7 @@ private:
     // What the written closings must give; a day not written goes to a throwaway.
     CRegisterExpectation& Expected() { return m_writing ? m_expected : m_unwritten; }
     void VoidEarlierSale(const CDateTime& when);
+    void Reference(const std::string& closingNr, const std::string& id, const CDateTime& time);
     std::string IndexXml() const;
     std::string TableXml(const char* file, const char* name, const std::vector<std::string>& columns,
                          std::size_t keys) const;
@@ -425,17 +426,7 @@ void CExportWriter::Day(int register_, int dayIndex)
                 line.Quantity = -line.Quantity;
             Receipt("Beleg", true, end + CDateTimeSpan(0, 0, 5, 0), lines, ERegisterSkip::VoidedReceipt,
                     false);
-            m_references.Record({{"Z_KASSE_ID", m_registerId},
-                                 {"Z_ERSTELLUNG", m_created},
-                                 {"Z_NR", m_closingNr},
-                                 {"BON_ID", std::to_string(m_receiptId)},
-                                 {"REF_TYP", "Transaktion"},
-                                 {"REF_NAME", "Storno"},
-                                 {"REF_DATUM", IsoDateTime(end)},
-                                 {"REF_Z_KASSE_ID", m_registerId},
-                                 {"REF_Z_NR", m_closingNr},
-                                 {"REF_BON_ID", original}},
-                                kTextColumns);
+            Reference(m_closingNr, original, end);
         } else if ((roll -= m_options.OtherReceiptPercent) < 0) {
             Receipt("AVBelegabbruch", false, end, SaleLines(false), ERegisterSkip::OtherReceipt, false);
         } else if ((roll -= m_options.ReturnPercent) < 0) {
@@ -465,18 +456,24 @@ void CExportWriter::VoidEarlierSale(const CDateTime& when)
     for (CLine& line : lines)
         line.Quantity = -line.Quantity;
     Receipt("Beleg", true, when, lines, ERegisterSkip::OtherReceipt, true);
+    Reference(m_lastSale->ClosingNr, m_lastSale->Id, m_lastSale->End);
+    m_lastSale.reset();
+}
+
+// The last receipt written voids the receipt `id` of the closing `closingNr`.
+void CExportWriter::Reference(const std::string& closingNr, const std::string& id, const CDateTime& time)
+{
     m_references.Record({{"Z_KASSE_ID", m_registerId},
                          {"Z_ERSTELLUNG", m_created},
                          {"Z_NR", m_closingNr},
                          {"BON_ID", std::to_string(m_receiptId)},
                          {"REF_TYP", "Transaktion"},
                          {"REF_NAME", "Storno"},
-                         {"REF_DATUM", IsoDateTime(m_lastSale->End)},
+                         {"REF_DATUM", IsoDateTime(time)},
                          {"REF_Z_KASSE_ID", m_registerId},
-                         {"REF_Z_NR", m_lastSale->ClosingNr},
-                         {"REF_BON_ID", m_lastSale->Id}},
+                         {"REF_Z_NR", closingNr},
+                         {"REF_BON_ID", id}},
                         kTextColumns);
-    m_lastSale.reset();
 }
 
 std::string CExportWriter::TableXml(const char* file, const char* name,
