@@ -108,6 +108,33 @@ TEST_F(MenuAnalysisPageTest, DisplayKindMenuShowsTheAnalysisOfAllFood)
     EXPECT_EQ(Host.Chart.ShowActive, EChartDisplay::Chart);
 }
 
+// The menu analysis and its selection come back with the next page (the next run); a
+// remembered group that lost its name falls back to all food, and another display kind chosen
+// ends it.
+TEST_F(MenuAnalysisPageTest, TheAnalysisAndItsSelectionAreRemembered)
+{
+    Open();
+    ChooseFrom("displayKindButton", QStringLiteral("Menüanalyse"));
+    ChooseFrom("menuSelectionButton", QStringLiteral("Alle Getränke"));
+    Open();
+    ASSERT_TRUE(Page->IsMenuShown());
+    EXPECT_TRUE(Find<QSplitter>("menuView")->isVisible());
+    EXPECT_EQ(Names(), (QStringList{"Pils"}));
+
+    ChooseFrom("menuSelectionButton", QStringLiteral("Hauptgerichte"));
+    EXPECT_EQ(Names().size(), 3);
+    Host.Data.NameGroup[0] = "";
+    Open();
+    ASSERT_TRUE(Page->IsMenuShown());
+    EXPECT_EQ(Page->MenuChart()->Chart().Title, "Men\xFC"
+                                                "analyse: Alle Speisen");
+
+    ChooseFrom("displayKindButton", QStringLiteral("Tabelle"));
+    Open();
+    EXPECT_FALSE(Page->IsMenuShown());
+    EXPECT_FALSE(Find<QSplitter>("menuView")->isVisible());
+}
+
 // With today's prices the margins are 15, 5 and 8: threshold 1030 / 100 = 10,30, and Salat
 // (0,1 of the portions, 8,00) is a dog. At 30,00 its margin is 30 against 1250 / 100 = 12,50:
 // it moves up into the puzzles.

@@ -18,6 +18,7 @@
 #include "pages/recipes/DialogRecipe.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogService.h"
+#include "platform/ProfileStore.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
@@ -39,6 +40,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -281,6 +283,15 @@ void CEvaluationPage::TakeRemembered()
     if (!fresh)
         m_settings.SeriesFlags = flags;
     m_display = chart.ShowActive == EChartDisplay::Table ? EChartDisplay::Table : EChartDisplay::Chart;
+    const CProfileStore& profile = Host().Profile();
+    m_menuShown = profile.GetString(kLayoutSection, kMenuShownEntry).value_or("") == "1";
+    const std::string selection = profile.GetString(kLayoutSection, kMenuSelectionEntry).value_or("");
+    unsigned selector = 0;
+    const auto [end, error] =
+        std::from_chars(selection.data(), selection.data() + selection.size(), selector);
+    if (error == std::errc() && end == selection.data() + selection.size() &&
+        CMenuAnalysis::IsValidSelector(selector))
+        m_menuSelector = selector;
     Remember();
 }
 
@@ -328,6 +339,11 @@ void CEvaluationPage::RebuildMenu()
     const CData* data = Host().GetData();
     if (data == nullptr)
         return;
+    // A remembered group that has no name in this catalogue: all food or all drinks instead.
+    if (m_menuSelector < static_cast<unsigned>(CData::kNbGroups) &&
+        data->GetGroupName(static_cast<int>(m_menuSelector)).empty())
+        m_menuSelector = static_cast<int>(m_menuSelector) < data->NbFoodGroups ? CData::SeriesAllFood
+                                                                               : CData::SeriesAllDrinks;
     const CMenuRequest request{m_settings.Start, m_settings.End, m_menuSelector, m_settings.OriginalData};
     m_analysis = CMenuAnalysis::Build(*data, request);
     MenuEngineeringView::FillChart(*data, m_analysis, m_menuChart->Chart());
@@ -355,6 +371,13 @@ void CEvaluationPage::Remember()
     CChartSettings& chart = Host().ChartSettings();
     CChartSettingsConversion::Remember(m_settings, chart);
     chart.ShowActive = m_display;
+}
+
+void CEvaluationPage::RememberMenu()
+{
+    CProfileStore& profile = Host().Profile();
+    (void)profile.WriteString(kLayoutSection, kMenuShownEntry, m_menuShown ? "1" : "0");
+    (void)profile.WriteString(kLayoutSection, kMenuSelectionEntry, std::to_string(m_menuSelector));
 }
 
 void CEvaluationPage::ShowSettings()
@@ -407,6 +430,7 @@ void CEvaluationPage::SetDisplayKind(EChartDisplay display)
     m_menuShown = false;
     ShowDisplayKind();
     Remember();
+    RememberMenu();
 }
 
 void CEvaluationPage::ShowMenuAnalysis()
@@ -414,6 +438,7 @@ void CEvaluationPage::ShowMenuAnalysis()
     m_menuShown = true;
     RebuildMenu();
     ShowDisplayKind();
+    RememberMenu();
 }
 
 // "Alle Speisen" and the food groups, then "Alle Getränke" and the drink groups; groups
@@ -449,6 +474,7 @@ void CEvaluationPage::SetMenuSelection(unsigned selector)
         return;
     m_menuSelector = selector;
     RebuildMenu();
+    RememberMenu();
 }
 
 void CEvaluationPage::OpenMenuRow(std::uint32_t rowId)

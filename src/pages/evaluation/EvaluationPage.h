@@ -43,6 +43,10 @@ public:
     static constexpr const char* kLayoutSection = "PageChart";
     static constexpr const char* kLayoutEntry = "ChartTable";
     static constexpr const char* kMenuLayoutEntry = "MenuTable";
+    // Whether the menu analysis was shown last ("1") and its selection, beside the chart
+    // settings, which keep chart or table for the other display kinds.
+    static constexpr const char* kMenuShownEntry = "MenuAnalysis";
+    static constexpr const char* kMenuSelectionEntry = "MenuSelection";
 
     CEvaluationPage(CPageHost& host, const COptions& options, QWidget* parent = nullptr);
 
@@ -100,6 +104,7 @@ private:
     void ShowSettings();
     void ShowDisplayKind();
     void Remember();
+    void RememberMenu();
     void Rebuild();
     void RebuildMenu();
     QWidget* BuildMenuView();
