@@ -4,6 +4,7 @@
 #include "platform/qt/TextConversion.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@ CMenuChartWnd::CMenuChartWnd(QWidget* parent) : QWidget(parent), m_measure(CMenu
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 150);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 CMenuChartWnd::~CMenuChartWnd() = default;
@@ -35,11 +37,88 @@ int CMenuChartWnd::PointAt(const QPoint& position)
     return CurrentLayout().FindPoint(position.x(), position.y());
 }
 
+int CMenuChartWnd::GetCurrentPoint() const
+{
+    return m_current >= 0 && static_cast<std::size_t>(m_current) < m_chart.Points.size() ? m_current : -1;
+}
+
+void CMenuChartWnd::SetCurrentPoint(int point)
+{
+    m_current = point >= 0 && static_cast<std::size_t>(point) < m_chart.Points.size() ? point : -1;
+    const QString details = m_current >= 0 ? ToQString(m_chart.Points[m_current].Details) : QString();
+    setAccessibleDescription(details);
+    if (m_current >= 0 && hasFocus()) {
+        const CMenuChartLayout& layout = CurrentLayout();
+        const QPoint at(layout.GetPointX(m_current),
+                        layout.GetPointY(m_current) + layout.GetPointRadius() + 4);
+        QToolTip::showText(mapToGlobal(at), details, this);
+    }
+    update();
+}
+
 void CMenuChartWnd::paintEvent(QPaintEvent* event)
 {
     (void)event;
     QPainter painter(this);
-    CMenuChartPainter::Draw(painter, m_chart, CurrentLayout(), width(), height());
+    const CMenuChartLayout& layout = CurrentLayout();
+    CMenuChartPainter::Draw(painter, m_chart, layout, width(), height());
+    // The keyboard's dot: a dark ring around it.
+    if (const int point = GetCurrentPoint(); point >= 0 && hasFocus() && !layout.IsEmpty()) {
+        const int radius = layout.GetPointRadius() + 3;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(QRgb(CMenuChartPainter::kThresholdColor)), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPoint(layout.GetPointX(point), layout.GetPointY(point)), radius, radius);
+    }
+}
+
+void CMenuChartWnd::keyPressEvent(QKeyEvent* event)
+{
+    const int count = static_cast<int>(m_chart.Points.size());
+    const int current = GetCurrentPoint();
+    int next = current;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        next = current + 1 < count ? current + 1 : current;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        next = current > 0 ? current - 1 : (count > 0 ? 0 : -1);
+        break;
+    case Qt::Key_Home:
+        next = count > 0 ? 0 : -1;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (current >= 0) {
+            emit PointActivated(m_chart.Points[current].Id);
+            return;
+        }
+        [[fallthrough]];
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    SetCurrentPoint(next);
+}
+
+// Coming in from the keyboard, the chart starts at its first dot, so that the first key tells
+// a dish.
+void CMenuChartWnd::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    SetCurrentPoint(GetCurrentPoint() >= 0 ? GetCurrentPoint() : 0);
+}
+
+void CMenuChartWnd::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    QToolTip::hideText();
+    update();
 }
 
 bool CMenuChartWnd::event(QEvent* event)

@@ -10,6 +10,7 @@
 #include "pages/evaluation/EvaluationPage.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "pages/recipes/RecipeFiguresBox.h"
+#include "platform/qt/TextConversion.h"
 #include "resources/StringIds.h"
 
 #include <QFile>
@@ -184,6 +185,41 @@ TEST_F(MenuAnalysisPageTest, DoubleClickOnADotOpensItsRecipe)
     EXPECT_EQ(opened, QStringLiteral("Suppe"));
     EXPECT_EQ(Host.Data.Recipes.At(1)->PriceSell, 5.0);
     EXPECT_EQ(Classes(), (QStringList{"Star", "Zugpferd", "Ladenhüter"}));
+}
+
+// The chart from the keyboard: coming in, it is on its first dot; the arrows, Home and End go
+// from dot to dot, each telling its dish and figures to screen readers; Enter opens the dish.
+TEST_F(MenuAnalysisPageTest, TheKeyboardGoesFromDotToDotAndEnterOpensTheDish)
+{
+    Open();
+    Page->ShowMenuAnalysis();
+    CMenuChartWnd& chart = *Page->MenuChart();
+    const std::vector<CMenuChartPoint>& points = chart.Chart().Points;
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(chart.accessibleName(), QString::fromLatin1("Men\xFC"
+                                                          "analyse: Alle Speisen"));
+    chart.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(chart.hasFocus());
+    EXPECT_EQ(chart.GetCurrentPoint(), 0);
+    EXPECT_EQ(chart.accessibleDescription(), ToQString(points[0].Details));
+    const struct
+    {
+        Qt::Key Key;
+        int Point;
+    } steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Right, 2}, {Qt::Key_Home, 0},
+                 {Qt::Key_Left, 0},  {Qt::Key_End, 2},  {Qt::Key_Up, 1}};
+    for (const auto& step : steps) {
+        QTest::keyClick(&chart, step.Key);
+        EXPECT_EQ(chart.GetCurrentPoint(), step.Point) << step.Key;
+        EXPECT_EQ(chart.accessibleDescription(), ToQString(points[step.Point].Details)) << step.Key;
+    }
+    QString opened;
+    WhenModalAppears<CDialogRecipe>([&](CDialogRecipe& dialog) {
+        opened = dialog.NameField()->text();
+        dialog.reject();
+    });
+    QTest::keyClick(&chart, Qt::Key_Return);
+    EXPECT_EQ(opened, ToQString(points[1].Label));
 }
 
 // Picture, table and printout are the menu analysis's while it is shown. The picture shows the

@@ -347,7 +347,8 @@ void CEvaluationPage::RebuildMenu()
     const CMenuRequest request{m_settings.Start, m_settings.End, m_menuSelector, m_settings.OriginalData};
     m_analysis = CMenuAnalysis::Build(*data, request);
     MenuEngineeringView::FillChart(*data, m_analysis, m_menuChart->Chart());
-    m_menuChart->update();
+    m_menuChart->setAccessibleName(ToQString(m_menuChart->Chart().Title));
+    m_menuChart->SetCurrentPoint(m_menuChart->GetCurrentPoint());
     CListCtrlData table = m_menuTable->GetData();
     MenuEngineeringView::FillTable(*data, m_analysis, table);
     m_menuTable->Assign(std::move(table));
