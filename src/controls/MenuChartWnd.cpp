@@ -56,14 +56,22 @@ void CMenuChartWnd::SetCurrentPoint(int point)
     update();
 }
 
+void CMenuChartWnd::SetCurrentPointById(std::uint32_t id)
+{
+    int point = -1;
+    for (std::size_t index = 0; index < m_chart.Points.size() && point < 0; ++index)
+        point = m_chart.Points[index].Id == id ? static_cast<int>(index) : -1;
+    SetCurrentPoint(point);
+}
+
 void CMenuChartWnd::paintEvent(QPaintEvent* event)
 {
     (void)event;
     QPainter painter(this);
     const CMenuChartLayout& layout = CurrentLayout();
     CMenuChartPainter::Draw(painter, m_chart, layout, width(), height());
-    // The keyboard's dot: a dark ring around it.
-    if (const int point = GetCurrentPoint(); point >= 0 && hasFocus() && !layout.IsEmpty()) {
+    // The current dot: a dark ring around it.
+    if (const int point = GetCurrentPoint(); point >= 0 && !layout.IsEmpty()) {
         const int radius = layout.GetPointRadius() + 3;
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(QRgb(CMenuChartPainter::kThresholdColor)), 2));
@@ -104,6 +112,8 @@ void CMenuChartWnd::keyPressEvent(QKeyEvent* event)
         return;
     }
     SetCurrentPoint(next);
+    if (next >= 0 && next != current)
+        emit CurrentPointChanged(m_chart.Points[next].Id);
 }
 
 // Coming in from the keyboard, the chart starts at its first dot, so that the first key tells
@@ -111,7 +121,10 @@ void CMenuChartWnd::keyPressEvent(QKeyEvent* event)
 void CMenuChartWnd::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    SetCurrentPoint(GetCurrentPoint() >= 0 ? GetCurrentPoint() : 0);
+    const int current = GetCurrentPoint();
+    SetCurrentPoint(current >= 0 ? current : 0);
+    if (current < 0 && GetCurrentPoint() >= 0)
+        emit CurrentPointChanged(m_chart.Points[GetCurrentPoint()].Id);
 }
 
 void CMenuChartWnd::focusOutEvent(QFocusEvent* event)

@@ -13,8 +13,10 @@
 // name the chart had no room for); a double click on a dot reports its id. From the keyboard
 // the arrow keys (and Home, End) go from dot to dot in the order of the points, ringing the
 // current one and telling its dish and figures in a tooltip and as the accessible description
-// for screen readers; Enter reports its id. The layout of the last paint is kept for hovering
-// and clicking; after changing the model the owner calls update().
+// for screen readers; Enter reports its id. The current dot is ringed also without the focus,
+// so that the owner can show there the dish chosen elsewhere (SetCurrentPointById). The layout
+// of the last paint is kept for hovering and clicking; after changing the model the owner calls
+// update().
 class CMenuChartWnd : public QWidget
 {
     Q_OBJECT
@@ -32,9 +34,13 @@ public:
     // The point the keyboard is on; -1 for none.
     int GetCurrentPoint() const;
     void SetCurrentPoint(int point);
+    // The point of that id current; none when no point has it.
+    void SetCurrentPointById(std::uint32_t id);
 
 signals:
     void PointActivated(std::uint32_t id);
+    // The keyboard went to another point.
+    void CurrentPointChanged(std::uint32_t id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -212,12 +212,24 @@ TEST_F(MenuAnalysisPageTest, TheKeyboardGoesFromDotToDotAndEnterOpensTheDish)
         QTest::keyClick(&chart, step.Key);
         EXPECT_EQ(chart.GetCurrentPoint(), step.Point) << step.Key;
         EXPECT_EQ(chart.accessibleDescription(), ToQString(points[step.Point].Details)) << step.Key;
+        // The table follows with the dot's dish.
+        EXPECT_EQ(Page->MenuTable()->GetSelectedUserData(), points[step.Point].Id) << step.Key;
     }
+    // A dish chosen in the table is the chart's current dot.
+    const CListCtrlData& table = Page->MenuTable()->GetData();
+    const auto salat = std::find_if(table.GetRows().begin(), table.GetRows().end(),
+                                    [&](const CListRow& row) { return row.UserData == Point("Salat").Id; });
+    ASSERT_NE(salat, table.GetRows().end());
+    ASSERT_TRUE(Page->MenuTable()->SelectRowById(salat->Id));
+    ASSERT_GE(chart.GetCurrentPoint(), 0);
+    EXPECT_EQ(points[chart.GetCurrentPoint()].Label, "Salat");
+    QTest::keyClick(&chart, Qt::Key_Home);
     QString opened;
     WhenModalAppears<CDialogRecipe>([&](CDialogRecipe& dialog) {
         opened = dialog.NameField()->text();
         dialog.reject();
     });
+    QTest::keyClick(&chart, Qt::Key_Right);
     QTest::keyClick(&chart, Qt::Key_Return);
     EXPECT_EQ(opened, ToQString(points[1].Label));
 }

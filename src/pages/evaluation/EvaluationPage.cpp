@@ -232,6 +232,17 @@ QWidget* CEvaluationPage::BuildMenuView()
     m_menuView->setSizes({300, 100});
     m_menuView->setChildrenCollapsible(false);
     connect(m_menuChart, &CMenuChartWnd::PointActivated, this, &CEvaluationPage::OpenDish);
+    // The dish chosen in the table is ringed in the chart, the dot chosen by keyboard selected
+    // in the table.
+    connect(m_menuTable, &CListCtrlEx::SelectionChanged, this, [this] {
+        if (const auto dish = m_menuTable->GetSelectedUserData())
+            m_menuChart->SetCurrentPointById(*dish);
+    });
+    connect(m_menuChart, &CMenuChartWnd::CurrentPointChanged, this, [this](std::uint32_t dish) {
+        for (const CListRow& row : m_menuTable->GetData().GetRows())
+            if (row.UserData == dish)
+                (void)m_menuTable->SelectRowById(row.Id);
+    });
     connect(m_menuTable, &CListCtrlEx::RowOpened, this,
             [this](std::uint32_t rowId, Qt::KeyboardModifiers) { OpenMenuRow(rowId); });
     return m_menuView;
