@@ -1,5 +1,6 @@
 #include "EvaluationBenchmark.h"
 
+#include "BenchSales.h"
 #include "LiteralEvaluation.h"
 #include "catalogue/Data.h"
 #include "controls/model/ChartGraph.h"
@@ -18,19 +19,6 @@ namespace {
 
 constexpr int kMonths = 36;
 constexpr int kRuns = 9;
-
-// The first of the month of the earliest valid sale; none without one.
-std::optional<CDateTime> FirstMonth(const CData& data)
-{
-    std::optional<CDateTime> earliest;
-    for (const CSale& sale : data.Sales) {
-        if (sale.DateTime.IsValid() && (!earliest || sale.DateTime < *earliest))
-            earliest = sale.DateTime;
-    }
-    if (!earliest)
-        return std::nullopt;
-    return CDateTime(earliest->GetYear(), earliest->GetMonth(), 1);
-}
 
 CEvaluationSettings Settings(const CDateTime& start, bool perMonth, bool originalData)
 {
@@ -77,7 +65,7 @@ bool MatchesDefinition(const CData& data, const CEvaluationSettings& settings)
 
 void RunEvaluationBenchmark(const CData& data)
 {
-    const std::optional<CDateTime> start = FirstMonth(data);
+    const std::optional<CDateTime> start = FirstSaleMonth(data);
     if (!start) {
         std::printf("| evaluation build | no dated sales |\n");
         return;

@@ -1,6 +1,7 @@
 #include "EvaluationPageBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchSales.h"
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ChartWnd.h"
@@ -17,16 +18,6 @@
 #include <vector>
 
 namespace {
-
-CDateTime FirstMonth(const CData& data)
-{
-    CDateTime earliest = CDateTime::MakeInvalid();
-    for (const CSale& sale : data.Sales) {
-        if (sale.DateTime.IsValid() && (!earliest.IsValid() || sale.DateTime < earliest))
-            earliest = sale.DateTime;
-    }
-    return earliest.IsValid() ? CDateTime(earliest.GetYear(), earliest.GetMonth(), 1) : CDateTime(2009, 1, 1);
-}
 
 // The change `step` (given the run number) followed by the repaint the user waits for.
 double TimeChange(QWidget& view, int run, const std::function<void(int)>& step)
@@ -51,7 +42,7 @@ void Measure(const char* work, QWidget& view, int repeat, const std::function<vo
 void RunEvaluationPageBenchmark(CData& data, int repeat)
 {
     CBenchPageHost host(data);
-    const CDateTime start = FirstMonth(data);
+    const CDateTime start = FirstSaleMonth(data).value_or(CDateTime(2009, 1, 1));
     host.ChartSettings().Start = start;
     host.ChartSettings().End =
         CDateTime(start.GetYear() + 2, start.GetMonth(), 1) - CDateTimeSpan(0, 0, 0, 1);

@@ -1,6 +1,7 @@
 #include "MenuBenchmark.h"
 
 #include "BenchPageHost.h"
+#include "BenchSales.h"
 #include "BenchTiming.h"
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
@@ -22,29 +23,10 @@
 
 namespace {
 
-CDateTime FirstMonth(const CData& data)
-{
-    CDateTime earliest = CDateTime::MakeInvalid();
-    for (const CSale& sale : data.Sales) {
-        if (sale.DateTime.IsValid() && (!earliest.IsValid() || sale.DateTime < earliest))
-            earliest = sale.DateTime;
-    }
-    return earliest.IsValid() ? CDateTime(earliest.GetYear(), earliest.GetMonth(), 1) : CDateTime(2009, 1, 1);
-}
-
-double Time(const std::function<void()>& work)
-{
-    const auto start = CSteadyClock::now();
-    work();
-    return Milliseconds(start, CSteadyClock::now());
-}
-
 void Measure(const char* work, int repeat, const std::function<void(int)>& step)
 {
-    std::vector<double> times;
-    for (int run = 0; run < repeat; ++run)
-        times.push_back(Time([&] { step(run); }));
-    std::printf("| %-70s | %8.1f ms |\n", work, Median(times));
+    int run = 0;
+    std::printf("| %-70s | %8.1f ms |\n", work, MedianMilliseconds(repeat, [&] { step(run++); }));
 }
 
 // The analysis, the chart model and its picture, as the page builds and paints them.
@@ -59,7 +41,7 @@ void AnalyseAndPaint(const CData& data, const CMenuRequest& request, CMenuChart&
 
 void RunMenuBenchmark(CData& data, int repeat)
 {
-    const CDateTime start = FirstMonth(data);
+    const CDateTime start = FirstSaleMonth(data).value_or(CDateTime(2009, 1, 1));
     const CDateTime end(start.GetYear() + 3, start.GetMonth(), 1);
     CMenuRequest request{start, end - CDateTimeSpan(0, 0, 0, 1), CData::SeriesAllFood, true};
     CMenuChart chart;

@@ -17,15 +17,14 @@ CCsvFileBlocks::~CCsvFileBlocks()
 bool CCsvFileBlocks::Open(std::uint64_t maxBytes, std::string& message)
 {
     int error = m_files.Open(m_path, CFileSystem::ReadOnly, m_handle);
-    std::uint64_t size = 0;
     if (error == 0)
-        error = m_files.GetSize(m_handle, size);
+        error = m_files.GetSize(m_handle, m_size);
     if (error != 0) {
         message = Windows1252Text("Die Datei ") + m_path +
                   Windows1252Text(" kann nicht geöffnet werden (Fehler ") + std::to_string(error) + ").";
         return false;
     }
-    if (size > maxBytes) {
+    if (m_size > maxBytes) {
         message = Windows1252Text("Die Datei ") + m_path +
                   Windows1252Text(" ist zu groß, um sie als Verkaufsjournal einzulesen.");
         return false;

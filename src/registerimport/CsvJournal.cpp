@@ -87,11 +87,16 @@ bool CCsvJournal::Load(CFileSystem& fileSystem, const std::string& path, std::st
 {
     m_files = &fileSystem;
     m_path = path;
-    std::string bytes;
-    bool whole = false;
-    if (!ReadFile(kFirstBytes, bytes, whole, message))
+    // The first block of whole lines (an empty file gives none and reads as empty).
+    CCsvFileBlocks blocks(fileSystem, path, kFirstBytes);
+    std::string bytes, error;
+    if (!blocks.Open(kMaxBytes, message))
         return false;
-    return Take(std::move(bytes), CPathText::FileNameOf(path), whole, message);
+    if (!blocks.Next(bytes, error) && !error.empty()) {
+        message = error;
+        return false;
+    }
+    return Take(std::move(bytes), CPathText::FileNameOf(path), blocks.AtEnd(), message);
 }
 
 bool CCsvJournal::LoadText(std::string_view bytes, const std::string& name, std::string& message)
@@ -103,47 +108,6 @@ bool CCsvJournal::LoadBytes(std::string bytes, const std::string& name, std::str
 {
     m_files = nullptr;
     return Take(std::move(bytes), name, true, message);
-}
-
-// Reads at most `limit` bytes from the start of the file; a part ends after its last line end,
-// so that it holds whole lines (and whole characters). `whole` says whether it is all of it.
-bool CCsvJournal::ReadFile(std::size_t limit, std::string& bytes, bool& whole, std::string& message) const
-{
-    CFileSystem::Handle handle = CFileSystem::kNoHandle;
-    int error = m_files->Open(m_path, CFileSystem::ReadOnly, handle);
-    if (error != 0) {
-        message = Windows1252Text("Die Datei ") + m_path +
-                  Windows1252Text(" kann nicht geöffnet werden (Fehler ") + std::to_string(error) + ").";
-        return false;
-    }
-    std::uint64_t size = 0;
-    error = m_files->GetSize(handle, size);
-    if (error == 0 && size > kMaxBytes) {
-        m_files->Close(handle);
-        message = Windows1252Text("Die Datei ") + m_path +
-                  Windows1252Text(" ist zu groß, um sie als Verkaufsjournal einzulesen.");
-        return false;
-    }
-    if (error == 0) {
-        bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
-        std::size_t read = 0;
-        error = m_files->Read(handle, bytes.data(), bytes.size(), read);
-        bytes.resize(read);
-    }
-    m_files->Close(handle);
-    if (error != 0) {
-        message = Windows1252Text("Die Datei ") + m_path +
-                  Windows1252Text(" kann nicht gelesen werden (Fehler ") + std::to_string(error) + ").";
-        return false;
-    }
-    whole = bytes.size() >= size;
-    if (!whole) {
-        const std::size_t lineEnd = bytes.rfind('\n');
-        if (lineEnd == std::string::npos) // one long line: all of it or nothing
-            return ReadFile(kMaxBytes, bytes, whole, message);
-        bytes.resize(lineEnd + 1);
-    }
-    return true;
 }
 
 bool CCsvJournal::Take(std::string bytes, const std::string& name, bool whole, std::string& message)
@@ -196,11 +160,15 @@ bool CCsvJournal::LoadRest() const
 {
     if (m_complete)
         return m_splitError.empty();
-    std::string bytes;
-    bool whole = false;
-    std::string message;
-    if (!ReadFile(kMaxBytes, bytes, whole, message)) {
-        m_splitError = message;
+    std::string bytes, block, error;
+    CCsvFileBlocks blocks(*m_files, m_path, m_blockBytes);
+    if (blocks.Open(kMaxBytes, error)) {
+        bytes.reserve(static_cast<std::size_t>(blocks.GetSize()));
+        while (blocks.Next(block, error))
+            bytes += block;
+    }
+    if (!error.empty()) {
+        m_splitError = error;
         m_splitDone = true;
         return false;
     }

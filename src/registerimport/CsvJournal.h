@@ -89,7 +89,6 @@ private:
         std::size_t End = 0;
         std::size_t FileLine = 0;
     };
-    bool ReadFile(std::size_t limit, std::string& bytes, bool& whole, std::string& message) const;
     bool Take(std::string bytes, const std::string& name, bool whole, std::string& message);
     bool LoadRest() const;
     void ResetSplit() const;

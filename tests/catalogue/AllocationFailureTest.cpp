@@ -1,42 +1,13 @@
 // The catalogue's Add operations when memory runs out: nothing is appended, the owner gets the
 // log line and message 209, and a catalogue without owner stays silent.
 
+#include "FailingAllocation.h"
 #include "catalogue/CatalogueOwner.h"
 #include "catalogue/Data.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
 #include <string>
 #include <vector>
-
-namespace {
-// Allocations still allowed before one fails (only that one); -1 = never fail.
-int g_allocationsLeft = -1;
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (g_allocationsLeft == 0) {
-        g_allocationsLeft = -1;
-        throw std::bad_alloc();
-    }
-    if (g_allocationsLeft > 0)
-        --g_allocationsLeft;
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
@@ -53,9 +24,9 @@ public:
 // Runs `action` with the allocation number `failAt` failing.
 template <class Action> auto WithFailingAllocation(int failAt, Action action)
 {
-    g_allocationsLeft = failAt;
+    FailingAllocation::FailAfter(failAt);
     auto result = action();
-    g_allocationsLeft = -1;
+    FailingAllocation::FailAfter(-1);
     return result;
 }
 

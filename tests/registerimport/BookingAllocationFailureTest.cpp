@@ -2,6 +2,7 @@
 // catalogue is as it was, byte for byte in its file text.
 
 #include "CatalogueBuilder.h"
+#include "FailingAllocation.h"
 #include "catalogue/Data.h"
 #include "datafile/DataFileWriter.h"
 #include "registerimport/DishProposer.h"
@@ -9,48 +10,7 @@
 #include "registerimport/RegisterBooking.h"
 #include "registerimport/RegisterItemTable.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
-
-namespace {
-// Allocations still allowed before one fails (only that one); -1 = never fail.
-int g_allocationsLeft = -1;
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (g_allocationsLeft == 0) {
-        g_allocationsLeft = -1;
-        throw std::bad_alloc();
-    }
-    if (g_allocationsLeft > 0)
-        --g_allocationsLeft;
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-// The standard library's temporary buffers come from here; they take what they get.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return std::malloc(size ? size : 1);
-}
-
-void operator delete(void* memory, const std::nothrow_t&) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
@@ -91,9 +51,9 @@ TEST(BookingAllocationFailure, EveryFailedAllocationLeavesTheCatalogueAsItWas)
         const CImportPlan plan = ImportPlanning::Plan(sales, items, data);
         const std::string before = Render(data);
         CImportUndo undo;
-        g_allocationsLeft = allowed;
+        FailingAllocation::FailAfter(allowed);
         booked = RegisterBooking::Book(plan, data, undo);
-        g_allocationsLeft = -1;
+        FailingAllocation::FailAfter(-1);
         if (!booked) {
             EXPECT_EQ(Render(data), before) << "after allocation " << allowed;
         } else {
