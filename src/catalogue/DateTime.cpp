@@ -1,6 +1,7 @@
 #include "DateTime.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -185,3 +186,11 @@ CDateTimeSpan CDateTime::operator-(const CDateTime& other) const
 CDateTimeSpan::CDateTimeSpan(long days, int hours, int minutes, int seconds)
     : m_days(static_cast<double>(days) + (hours * 3600.0 + minutes * 60.0 + seconds) / kSecondsPerDay)
 {}
+
+std::string CDateTime::GetDayText() const
+{
+    const CDateAndTime parts = GetDateAndTime();
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", parts.Day, parts.Month, parts.Year);
+    return text;
+}

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 
 #include <compare>
+#include <string>
 
 class CDateTimeSpan;
 
@@ -47,6 +48,8 @@ public:
         int Year, Month, Day, Hour, Minute;
     };
     CDateAndTime GetDateAndTime() const;
+    // The day as German texts write it, "03.05.2026" (fields of an invalid date as -1).
+    std::string GetDayText() const;
 
     // Ordered by the point in time; values of equal status and value are equal. Comparisons
     // are meaningful only between valid values.

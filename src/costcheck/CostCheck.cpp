@@ -5,7 +5,6 @@
 #include "catalogue/NumberText.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -19,13 +18,6 @@ constexpr double kFullWeightLoss = 100.0;
 std::string Money(double value)
 {
     return NumberText::Format(value, 2);
-}
-
-std::string DateText(const CDateTime& day)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.GetDay(), day.GetMonth(), day.GetYear());
-    return text;
 }
 
 // Names compared as a user reads them: blanks around them ignored, capitals and small letters
@@ -266,7 +258,7 @@ private:
         }
         for (const CRecipe& recipe : m_data.Recipes) {
             if (recipe.UseForSale && !sold.count(&recipe))
-                Add(ECostFault::NotSoldLately, ECostSeverity::Hint, recipe, {DateText(since)});
+                Add(ECostFault::NotSoldLately, ECostSeverity::Hint, recipe, {since.GetDayText()});
         }
     }
 

@@ -20,11 +20,6 @@ constexpr char kCandidates[] = {';', ',', '\t'};
 constexpr std::size_t kSampleRecords = 50;
 constexpr std::size_t kStyleSampleRows = 5000;
 
-std::string Quoted(std::string_view text)
-{
-    return "\x84" + std::string(text.substr(0, 60)) + "\x93";
-}
-
 // How well `delimiter` splits the first records: records that agree with the first one's
 // field count, weighted by that count; 0 when it splits nothing.
 std::size_t DelimiterScore(std::string_view text, char delimiter)
@@ -43,14 +38,6 @@ std::size_t DelimiterScore(std::string_view text, char delimiter)
         agreeing += fields.size() == first ? 1 : 0;
     }
     return first > 1 ? agreeing * first * 2 + (agreeing == sampled ? 1 : 0) : 0;
-}
-
-std::string DayText(const CDateTime& day)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.GetDay() % 100, day.GetMonth() % 100,
-                  day.GetYear() % 10000);
-    return text;
 }
 
 bool IsBlankRow(const std::vector<std::string_view>& fields)
@@ -283,7 +270,7 @@ std::string CCsvJournal::ColumnName(int column, bool hasHeading) const
     if (hasHeading) {
         const std::vector<std::string> headings = GetHeadings();
         if (static_cast<std::size_t>(column) < headings.size() && !headings[column].empty())
-            name += " (" + Quoted(headings[column]) + ")";
+            name += " (" + RegisterText::Quoted(headings[column]) + ")";
     }
     return name;
 }
@@ -326,11 +313,11 @@ void CCsvJournal::ReadFields(const std::vector<std::string_view>& fields, bool h
     }
     CRegisterLine& line = result.Line;
     if (!RegisterText::ParseDateTime(field(columns.Date), line.DateTime))
-        return fail(columns.Date, Quoted(field(columns.Date)) + " ist kein Datum.");
+        return fail(columns.Date, RegisterText::Quoted(field(columns.Date)) + " ist kein Datum.");
     if (columns.Time >= 0 && !field(columns.Time).empty()) {
         int hour = 0, minute = 0, second = 0;
         if (!RegisterText::ParseTime(field(columns.Time), hour, minute, second))
-            return fail(columns.Time, Quoted(field(columns.Time)) + " ist keine Uhrzeit.");
+            return fail(columns.Time, RegisterText::Quoted(field(columns.Time)) + " ist keine Uhrzeit.");
         line.DateTime = CDateTime(line.DateTime.GetYear(), line.DateTime.GetMonth(), line.DateTime.GetDay(),
                                   hour, minute, second);
     }
@@ -343,11 +330,12 @@ void CCsvJournal::ReadFields(const std::vector<std::string_view>& fields, bool h
     const char decimal = german ? ',' : '.';
     const char grouping = german ? '.' : ',';
     if (!RegisterText::ParseNumber(field(columns.Quantity), decimal, grouping, line.Quantity))
-        return fail(columns.Quantity, Quoted(field(columns.Quantity)) + " ist keine Zahl.");
+        return fail(columns.Quantity, RegisterText::Quoted(field(columns.Quantity)) + " ist keine Zahl.");
     if (columns.Price >= 0 && !WithoutCurrency(field(columns.Price)).empty()) {
         double price = 0.0;
         if (!RegisterText::ParseNumber(WithoutCurrency(field(columns.Price)), decimal, grouping, price))
-            return fail(columns.Price, Quoted(field(columns.Price)) + Windows1252Text(" ist kein Preis."));
+            return fail(columns.Price,
+                        RegisterText::Quoted(field(columns.Price)) + Windows1252Text(" ist kein Preis."));
         line.HasPrice = true;
         line.GrossRevenue = price * line.Quantity;
     }
@@ -410,7 +398,8 @@ bool CCsvJournal::Read(const CCsvColumns& columns, CRegisterSales& sales, std::s
                   static_cast<unsigned long long>(sales.Lines.size()));
     CRegisterSource source;
     source.Key = key;
-    source.Label = "Journal " + m_name + ", " + DayText(reading.First) + "\x96" + DayText(reading.Last);
+    source.Label =
+        "Journal " + m_name + ", " + reading.First.GetDayText() + "\x96" + reading.Last.GetDayText();
     source.BusinessDay = CDateTime::MakeNull();
     sales.Sources.push_back(std::move(source));
     return true;

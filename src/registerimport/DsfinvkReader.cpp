@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -26,12 +25,6 @@ constexpr char kLinesFile[] = "lines.csv";
 constexpr char kReferencesFile[] = "references.csv";
 constexpr char kVatFile[] = "vat.csv";
 constexpr char kLineVatFile[] = "lines_vat.csv";
-
-// "„text“" in Windows-1252.
-std::string Quoted(std::string_view text)
-{
-    return "\x84" + std::string(text.substr(0, 60)) + "\x93";
-}
 
 // One table's file, read record by record with the symbols its description names. Fields are
 // views into the file (or the reader's scratch) until the next record.
@@ -174,7 +167,7 @@ bool CTableFile::Number(int column, double& value, std::string& message) const
     const std::string_view field = Field(column);
     if (RegisterText::ParseNumber(field, m_table->DecimalSymbol, m_table->DigitGroupingSymbol, value))
         return true;
-    message = Where(column) + ": " + Quoted(Text(column)) + " ist keine Zahl.";
+    message = Where(column) + ": " + RegisterText::Quoted(Text(column)) + " ist keine Zahl.";
     return false;
 }
 
@@ -182,7 +175,7 @@ bool CTableFile::DateTime(int column, CDateTime& value, std::string& message) co
 {
     if (RegisterText::ParseDateTime(Field(column), value))
         return true;
-    message = Where(column) + ": " + Quoted(Text(column)) + " ist kein Datum.";
+    message = Where(column) + ": " + RegisterText::Quoted(Text(column)) + " ist kein Datum.";
     return false;
 }
 
@@ -194,14 +187,6 @@ std::string JoinKey(std::string_view a, std::string_view b, std::string_view c =
     key.append(b).push_back('\x1F');
     key.append(c);
     return key;
-}
-
-std::string DayText(const CDateTime& day)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.GetDay() % 100, day.GetMonth() % 100,
-                  day.GetYear() % 10000);
-    return text;
 }
 
 // A receipt's key: its closing's source index and its BON_ID, short enough to need no heap
@@ -423,7 +408,7 @@ bool CExportReader::ReadClosings(std::string& message)
         if (dayColumn >= 0 && !file.Field(dayColumn).empty()) {
             if (!file.DateTime(dayColumn, source.BusinessDay, message))
                 return false;
-            source.Label += " vom " + DayText(source.BusinessDay);
+            source.Label += " vom " + source.BusinessDay.GetDayText();
         }
     }
     return !file.Failed();

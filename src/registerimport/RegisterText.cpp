@@ -163,6 +163,11 @@ void AppendWindows1252(std::string_view bytes, EEncoding encoding, std::string& 
         ConvertUtf8(bytes, 0, [&out](char c) { out.push_back(c); });
 }
 
+std::string Quoted(std::string_view text)
+{
+    return "\x84" + std::string(text.substr(0, 60)) + "\x93";
+}
+
 std::string ToWindows1252(std::string_view bytes, EEncoding encoding)
 {
     std::string out;
