@@ -3,6 +3,7 @@
 #include "catalogue/CostMemo.h"
 #include "catalogue/Data.h"
 #include "catalogue/NumberText.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -29,11 +30,7 @@ std::string NameKey(const std::string& name)
         return {};
     const auto last = name.find_last_not_of(" \t");
     std::string key = name.substr(first, last - first + 1);
-    for (char& character : key) {
-        const auto byte = static_cast<unsigned char>(character);
-        if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
-            character = static_cast<char>(byte - 0x20);
-    }
+    std::transform(key.begin(), key.end(), key.begin(), LowerWindows1252);
     return key;
 }
 

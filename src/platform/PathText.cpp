@@ -1,5 +1,7 @@
 #include "PathText.h"
 
+#include "Windows1252.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,15 +13,6 @@ std::string::size_type LastSeparator(const std::string& path)
             return i - 1;
     }
     return std::string::npos;
-}
-
-// Lower case of a Windows-1252 letter: A-Z and the Latin-1 capitals (not the multiplication sign).
-char LowerOf(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
-        return static_cast<char>(byte + 0x20);
-    return c;
 }
 
 } // namespace
@@ -86,12 +79,13 @@ bool CPathText::SamePath(const std::string& a, const std::string& b)
 
 bool CPathText::EqualIgnoringCase(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerOf(x) == LowerOf(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerWindows1252(x) == LowerWindows1252(y);
+           });
 }
 
 std::string CPathText::ToLower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), LowerOf);
+    std::transform(text.begin(), text.end(), text.begin(), LowerWindows1252);
     return text;
 }

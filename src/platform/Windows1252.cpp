@@ -105,3 +105,13 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string& out)
     out = std::move(result);
     return true;
 }
+
+char LowerWindows1252(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<char>(byte + 0x20);
+    if (byte == 0x8A || byte == 0x8C || byte == 0x8E) // Š Œ Ž
+        return static_cast<char>(byte + 0x10);
+    return c;
+}

@@ -23,3 +23,7 @@ char32_t Windows1252ToCodePoint(unsigned char byte);
 
 // Windows-1252 byte of a code point, or -1 when the code page has none.
 int CodePointToWindows1252(char32_t codePoint);
+
+// The small letter of a Windows-1252 capital: A-Z, the Latin-1 capitals (not the
+// multiplication sign) and Š, Œ, Ž; any other byte as it is.
+char LowerWindows1252(char c);

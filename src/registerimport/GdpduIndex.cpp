@@ -1,5 +1,6 @@
 #include "GdpduIndex.h"
 
+#include "RegisterText.h"
 #include "datafile/Utf8Text.h"
 #include "platform/Windows1252.h"
 
@@ -20,12 +21,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
            });
 }
 
-std::string Trimmed(const std::string& text)
+std::string Trimmed(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return std::string(RegisterText::Trim(text));
 }
 
 // Walks the elements of the index and fills the tables from the elements it knows.

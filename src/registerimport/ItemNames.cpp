@@ -1,5 +1,7 @@
 #include "ItemNames.h"
 
+#include "platform/Windows1252.h"
+
 #include <algorithm>
 #include <array>
 
@@ -14,13 +16,7 @@ constexpr std::array<const char*, 32> kAccented = {
 
 unsigned char LowerByte(unsigned char c)
 {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 32);
-    if (c == 0x8A || c == 0x8C || c == 0x8E) // Š Œ Ž
-        return static_cast<unsigned char>(c + 16);
-    return c;
+    return static_cast<unsigned char>(LowerWindows1252(static_cast<char>(c)));
 }
 
 } // namespace

@@ -33,15 +33,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -126,6 +117,15 @@ bool IsGroupOfThree(std::string_view text, std::size_t at)
 }
 
 } // namespace
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 std::size_t ByteOrderMarkLength(std::string_view bytes)
 {

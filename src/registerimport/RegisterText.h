@@ -25,6 +25,8 @@ std::size_t ByteOrderMarkLength(std::string_view bytes);
 // and a byte that is no valid UTF-8 is taken as Windows-1252.
 void AppendWindows1252(std::string_view bytes, EEncoding encoding, std::string& out);
 std::string ToWindows1252(std::string_view bytes, EEncoding encoding);
+// The text without blanks, tabs and line ends around it.
+std::string_view Trim(std::string_view text);
 // A text of the file as a message quotes it: "„text“", cut after 60 characters.
 std::string Quoted(std::string_view text);
 // The same in place (the text never grows), from byte `from` on; the bytes before it are

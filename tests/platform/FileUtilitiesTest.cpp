@@ -195,6 +195,7 @@ TEST(PathText, PartsAndComparison)
     }
     EXPECT_TRUE(CPathText::EqualIgnoringCase("Bilder\xC4", "bILDER\xE4"));
     EXPECT_FALSE(CPathText::EqualIgnoringCase("\xD7", "\xF7"));
+    EXPECT_TRUE(CPathText::EqualIgnoringCase("\x8A\x8C\x8E", "\x9A\x9C\x9E")); // Š Œ Ž
 #ifdef _WIN32
     // Either separator divides, the backslash joins, and folder names compare without case.
     EXPECT_EQ(CPathText::DirectoryOf("C:\\Users\\M\xFCller/Daten.xml"), "C:\\Users\\M\xFCller");
