@@ -187,15 +187,21 @@ int Sales(const CRun& run)
     return PrintTable(run, "sales", CliReports::Sales(data));
 }
 
-// A positive, finite number of portions.
-std::optional<double> ParsePortions(const std::string& text)
+// A finite number, written with a decimal point.
+std::optional<double> ParseNumber(const std::string& text)
 {
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value) ||
-        !(value > 0.0))
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// A positive, finite number of portions.
+std::optional<double> ParsePortions(const std::string& text)
+{
+    const std::optional<double> value = ParseNumber(text);
+    return value && *value > 0.0 ? value : std::nullopt;
 }
 
 CRecipe* FindRecipe(CData& data, const std::string& name)
@@ -477,16 +483,6 @@ int Health(const CRun& run)
         return kExitFile;
     PrintJson(run.Out, CliHealth::Report(data, today));
     return kExitOk;
-}
-
-// A finite number, written with a decimal point.
-std::optional<double> ParseNumber(const std::string& text)
-{
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 // Which ingredients impact changes: the names given (each must exist), a goods group or a
