@@ -4,13 +4,12 @@
 #include "controls/DialogHelp.h"
 #include "controls/ListCtrlEx.h"
 #include "costcheck/CostCheck.h"
-#include "datafile/ProgramMessages.h"
+#include "pages/common/ExportFile.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/PageHost.h"
 #include "pages/costing/CostCheckTable.h"
 #include "pages/ingredients/DialogIngredient.h"
 #include "pages/recipes/DialogRecipe.h"
-#include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
@@ -22,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -240,22 +238,11 @@ void CDialogCostCheck::Print()
         m_host.PrintList(*m_list, StringId::kCostCheckTitle);
 }
 
-// UTF-8 with a byte order mark, so that spreadsheets read the umlauts; the whole file or
-// nothing, so a failed write leaves an older file of that name as it was.
+// The list as a CSV file the user chooses.
 void CDialogCostCheck::ExportCsv()
 {
-    CFileDialogRequest request;
-    request.DefaultExtension = "csv";
-    request.DefaultFileName = FromQString(UiText(DialogText::CostCheck::kFileName));
-    request.Filter = DialogText::CostCheck::kFilter;
-    const std::optional<std::string> path = m_host.FileDialogs().AskSavePath(request);
-    if (!path)
-        return;
-    QByteArray bytes("\xEF\xBB\xBF");
-    bytes += ToQString(CostCheckTable::ToCsv(m_list->GetData())).toUtf8();
-    QSaveFile file(ToQString(*path));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return;
-    CProgramMessages::ShowText(m_host.Messages(),
-                               CProgramMessages::Format(StringId::kCannotWriteExport, {*path}));
+    const std::optional<std::string> path = ExportFile::AskPath(
+        m_host, "csv", FromQString(UiText(DialogText::CostCheck::kFileName)), DialogText::CostCheck::kFilter);
+    if (path)
+        (void)ExportFile::WriteCsv(m_host, *path, CostCheckTable::ToCsv(m_list->GetData()));
 }

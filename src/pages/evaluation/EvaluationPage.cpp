@@ -13,11 +13,11 @@
 #include "evaluation/EvaluationRange.h"
 #include "evaluation/EvaluationTableText.h"
 #include "evaluation/MenuEngineeringView.h"
+#include "pages/common/ExportFile.h"
 #include "pages/common/FormFields.h"
 #include "pages/common/PageHost.h"
 #include "pages/recipes/DialogRecipe.h"
 #include "platform/Clock.h"
-#include "platform/FileDialogService.h"
 #include "platform/ProfileStore.h"
 #include "platform/qt/TextConversion.h"
 #include "resources/GermanDialogTexts.h"
@@ -34,7 +34,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -604,7 +603,7 @@ void CEvaluationPage::SaveChart()
         m_menuShown ? CMenuChartPainter::Render(m_menuChart->Chart(), size, shown->devicePixelRatioF())
                     : CChartPainter::Render(m_chart->Graph(), size, shown->devicePixelRatioF());
     image.save(&buffer, "PNG");
-    WriteFile(*path, bytes);
+    (void)ExportFile::Write(Host(), *path, bytes);
 }
 
 // UTF-8 with a byte order mark, so that spreadsheets read the umlauts of the group names.
@@ -613,19 +612,13 @@ void CEvaluationPage::ExportTable()
     const std::optional<std::string> path = AskSavePath("csv", DialogText::EvaluationPage::kTableFilter);
     if (!path)
         return;
-    QByteArray bytes("\xEF\xBB\xBF");
-    bytes +=
-        ToQString(CEvaluationTableText::ToCsv((m_menuShown ? m_menuTable : m_table)->GetData())).toUtf8();
-    WriteFile(*path, bytes);
+    (void)ExportFile::WriteCsv(Host(), *path,
+                               CEvaluationTableText::ToCsv((m_menuShown ? m_menuTable : m_table)->GetData()));
 }
 
 std::optional<std::string> CEvaluationPage::AskSavePath(const char* extension, const char* filter)
 {
-    CFileDialogRequest request;
-    request.DefaultExtension = extension;
-    request.DefaultFileName = ExportName() + "." + extension;
-    request.Filter = filter;
-    return Host().FileDialogs().AskSavePath(request);
+    return ExportFile::AskPath(Host(), extension, ExportName() + "." + extension, filter);
 }
 
 // The chart's title, or for the menu analysis its name and the selection's.
@@ -642,12 +635,3 @@ std::string CEvaluationPage::ExportName() const
 }
 
 // The whole file or nothing: a failed write leaves an older file of that name as it was.
-bool CEvaluationPage::WriteFile(const std::string& path, const QByteArray& bytes)
-{
-    QSaveFile file(ToQString(path));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    CProgramMessages::ShowText(Host().Messages(),
-                               CProgramMessages::Format(StringId::kCannotWriteExport, {path}));
-    return false;
-}

@@ -110,7 +110,6 @@ private:
     QWidget* BuildMenuView();
     void OpenMenuRow(std::uint32_t rowId);
     std::string ExportName() const;
-    bool WriteFile(const std::string& path, const QByteArray& bytes);
     std::optional<std::string> AskSavePath(const char* extension, const char* filter);
 
     CEvaluationSettings m_settings;

@@ -2,17 +2,15 @@
 
 #include "catalogue/Data.h"
 #include "controls/ListCtrlEx.h"
-#include "datafile/ProgramMessages.h"
 #include "evaluation/EvaluationTableText.h"
+#include "pages/common/ExportFile.h"
 #include "pages/common/PageHost.h"
-#include "platform/FileDialogService.h"
 #include "platform/qt/TextConversion.h"
 #include "priceimpact/PriceImpact.h"
 #include "resources/GermanDialogTexts.h"
 #include "resources/StringIds.h"
 
 #include <QHeaderView>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -95,21 +93,9 @@ std::string ToCsv(const CListCtrlEx& list)
 
 bool Export(CPageHost& host, const CListCtrlEx& list, const std::string& defaultName)
 {
-    CFileDialogRequest request;
-    request.DefaultExtension = "csv";
-    request.DefaultFileName = defaultName + ".csv";
-    request.Filter = DialogText::PriceImpact::kCsvFilter;
-    const std::optional<std::string> path = host.FileDialogs().AskSavePath(request);
-    if (!path)
-        return false;
-    QByteArray bytes("\xEF\xBB\xBF");
-    bytes += ToQString(ToCsv(list)).toUtf8();
-    QSaveFile file(ToQString(*path));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    CProgramMessages::ShowText(host.Messages(),
-                               CProgramMessages::Format(StringId::kCannotWriteExport, {*path}));
-    return false;
+    const std::optional<std::string> path =
+        ExportFile::AskPath(host, "csv", defaultName + ".csv", DialogText::PriceImpact::kCsvFilter);
+    return path && ExportFile::WriteCsv(host, *path, ToCsv(list));
 }
 
 } // namespace ImpactList
